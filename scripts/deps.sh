@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Installs every Debian package that building, testing, benchmarking and fuzzing need.
+# As root it runs apt-get, and only when something is missing; otherwise it prints the command.
+set -euo pipefail
+
+pakete=(
+  cmake ninja-build ccache g++ make pkg-config
+  clang libclang-rt-14-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev libgl-dev
+  fonts-liberation fonts-dejavu-core
+  xvfb xauth poppler-utils
+)
+
+fehlend=()
+for p in "${pakete[@]}"; do
+  status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
+  [[ "$status" == "install ok installed" ]] || fehlend+=("$p")
+done
+
+if [ ${#fehlend[@]} -eq 0 ]; then
+  exit 0
+fi
+
+befehl="apt-get install -y --no-install-recommends ${fehlend[*]}"
+if [ "$(id -u)" -eq 0 ]; then
+  echo "Installiere: ${fehlend[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  $befehl
+else
+  echo "Es fehlen Pakete. Bitte als root ausführen:"
+  echo "  sudo apt-get update && sudo $befehl"
+  exit 1
+fi

@@ -1,0 +1,130 @@
+#pragma once
+// The calendar document: day colours and day lists of every day from 1901 to 2099, the 20
+// named colours, categories, links and birthdays.
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "methoden/Methoden.h"
+
+namespace kalvora {
+
+// 0x00BBGGRR; white means "no colour" where an appointment's colour is meant.
+constexpr uint32_t KeineFarbe = 0xFFFFFF;
+constexpr int ErstesJahr = 1901;
+constexpr int LetztesJahr = 2099;
+constexpr int AnzahlFarben = 20;
+inline const std::string FreiName = "[frei]";
+
+struct TTermin {
+    std::string Uhrzeit;
+    std::string Beschreibung;
+    std::string Ort;
+    std::string Kategorie;
+    std::string Link;
+    int32_t Dauer = 0;
+    uint32_t Farbe = KeineFarbe;
+    bool Alarm = false;
+    bool operator==(const TTermin&) const = default;
+};
+
+// Entry 0 is the day's info text (lines joined by '#'), entries 1..n the appointments.
+using TTerminliste = std::vector<TTermin>;
+// The colours given to a day, in the order they were given.
+using TTagesfarben = std::vector<uint32_t>;
+using TTerminKategorie = std::vector<std::string>;
+
+struct TGeburtstag {
+    std::string Name;
+    std::string Vorname;
+    TDatum Geburtsdatum = KeinDatum;
+    TDatum Namenstag = KeinDatum;
+    bool operator==(const TGeburtstag&) const = default;
+};
+
+// Slot-indexed arrays: index k = 1..20 is slot k, index 0 is unused.
+using TFarbText = std::array<std::string, AnzahlFarben + 1>;
+using TFarbwerte = std::array<uint32_t, AnzahlFarben + 1>;
+
+// The built-in default slot values (used where the settings hold none).
+TFarbwerte EingebauteStandardfarben();
+
+class TKalender {
+public:
+    static constexpr int kJahre = LetztesJahr - ErstesJahr + 1;
+    static constexpr int kSlots = kJahre * 12 * 31;
+
+    explicit TKalender(const TFarbwerte& standardfarben = EingebauteStandardfarben());
+
+    static bool ImBereich(int jahr, int monat, int tag) {
+        return jahr >= ErstesJahr && jahr <= LetztesJahr && monat >= 1 && monat <= 12 &&
+               tag >= 1 && tag <= 31;
+    }
+    // Position in date order of a grid slot; callers check ImBereich first.
+    static int SlotIndex(int jahr, int monat, int tag) {
+        return ((jahr - ErstesJahr) * 12 + (monat - 1)) * 31 + (tag - 1);
+    }
+    static void SlotDatum(int index, int& jahr, int& monat, int& tag) {
+        tag = index % 31 + 1;
+        monat = (index / 31) % 12 + 1;
+        jahr = index / (31 * 12) + ErstesJahr;
+    }
+
+    TTagesfarben& Tagesfarben(int jahr, int monat, int tag) {
+        return Farbraster[SlotIndex(jahr, monat, tag)];
+    }
+    const TTagesfarben& Tagesfarben(int jahr, int monat, int tag) const {
+        return Farbraster[SlotIndex(jahr, monat, tag)];
+    }
+    TTerminliste& Terminliste(int jahr, int monat, int tag) {
+        return Terminraster[SlotIndex(jahr, monat, tag)];
+    }
+    const TTerminliste& Terminliste(int jahr, int monat, int tag) const {
+        return Terminraster[SlotIndex(jahr, monat, tag)];
+    }
+
+    // Smallest slot k whose value equals farbe, 0 for none.
+    int FarbSlot(uint32_t farbe) const;
+    // Smallest index whose entry equals text, -1 for none.
+    int KategorieIndex(const std::string& text) const;
+    int LinkIndex(const std::string& text) const;
+
+    void FarbenLeeren();
+    void TermineLeeren();
+    // After a load: empty names become "[frei]"; a value 0 takes the colour the legend shows
+    // for that slot, every other value is handed to the legend.
+    void FarbtabelleAbgleichen(TFarbwerte& legendenfarben);
+    // A named colour got a new value: every day colour and appointment colour follows, and so
+    // does every registered holder of colour values (undo lists, current-colour indicator).
+    void FarbwertErsetzen(uint32_t alt, uint32_t neu);
+    using FarbwertNutzer = std::function<void(uint32_t alt, uint32_t neu)>;
+    // Returns a handle for FarbwertNutzerEntfernen.
+    int FarbwertNutzerAnmelden(FarbwertNutzer nutzer);
+    void FarbwertNutzerEntfernen(int handle);
+
+    // The whole document to its empty state with the given default colours.
+    void Leeren();
+
+    // Counters used by the command-line check and tests.
+    int TageMitFarben() const;
+    int TageMitEintraegen() const;
+    int AnzahlTermine() const;
+
+    std::vector<TTagesfarben> Farbraster;   // kSlots, in date order
+    std::vector<TTerminliste> Terminraster;  // kSlots, in date order
+    TFarbText Farbnamen;
+    TFarbwerte Farbwerte{};
+    TFarbwerte Standardfarben{};
+    TTerminKategorie Terminkategorie;
+    TTerminKategorie Linkliste;
+    std::vector<TGeburtstag> Geburtstagsliste;
+    bool geaendert = false;
+
+private:
+    std::vector<std::pair<int, FarbwertNutzer>> farbwertNutzer_;
+    int naechsterNutzer_ = 1;
+};
+
+}  // namespace kalvora

@@ -1,0 +1,116 @@
+#include "kalender/TKalender.h"
+
+#include <gtest/gtest.h>
+
+namespace kalvora {
+namespace {
+
+TEST(TKalender, NeuerKalenderIstLeer) {
+    TKalender kal;
+    EXPECT_EQ(kal.Farbraster.size(), 74028u);
+    EXPECT_EQ(kal.Terminraster.size(), 74028u);
+    for (int k = 1; k <= 20; ++k) EXPECT_EQ(kal.Farbnamen[k], "[frei]");
+    EXPECT_EQ(kal.Farbwerte, EingebauteStandardfarben());
+    EXPECT_FALSE(kal.geaendert);
+    EXPECT_EQ(kal.TageMitFarben() + kal.TageMitEintraegen() + kal.AnzahlTermine(), 0);
+}
+
+TEST(TKalender, StandardfarbenSindVerschiedenUndNichtSchwarz) {
+    const TFarbwerte s = EingebauteStandardfarben();
+    for (int a = 1; a <= 20; ++a) {
+        EXPECT_NE(s[a], 0u);
+        EXPECT_NE(s[a], KeineFarbe);
+        for (int b = a + 1; b <= 20; ++b) EXPECT_NE(s[a], s[b]) << a << " " << b;
+    }
+    EXPECT_EQ(s[1], 0x00FFFFu);
+    EXPECT_EQ(s[15], 0x000080u);
+    EXPECT_EQ(s[20], 0x000101u);
+}
+
+TEST(TKalender, SlotsLiegenInDatumsfolge) {
+    int j, m, t;
+    TKalender::SlotDatum(TKalender::SlotIndex(2096, 2, 29), j, m, t);
+    EXPECT_EQ(j, 2096);
+    EXPECT_EQ(m, 2);
+    EXPECT_EQ(t, 29);
+    EXPECT_EQ(TKalender::SlotIndex(1901, 1, 1), 0);
+    EXPECT_EQ(TKalender::SlotIndex(2099, 12, 31), TKalender::kSlots - 1);
+    EXPECT_LT(TKalender::SlotIndex(1904, 2, 29), TKalender::SlotIndex(1904, 3, 1));
+    EXPECT_TRUE(TKalender::ImBereich(1901, 1, 1));
+    EXPECT_FALSE(TKalender::ImBereich(1900, 12, 31));
+    EXPECT_FALSE(TKalender::ImBereich(2100, 1, 1));
+    EXPECT_FALSE(TKalender::ImBereich(2000, 13, 1));
+}
+
+TEST(TKalender, LeerenBetrifftNurSeinenTeil) {
+    TKalender kal;
+    kal.Tagesfarben(2004, 3, 15) = {kal.Farbwerte[1]};
+    kal.Terminliste(2004, 3, 15) = {TTermin{}, TTermin{"09:00", "Arzt"}};
+    kal.Farbnamen[1] = "Urlaub";
+    kal.Farbwerte[1] = 0x123456;
+    kal.Terminkategorie = {"Privat"};
+    kal.Geburtstagsliste.push_back({"Meyer", "Anna"});
+
+    kal.FarbenLeeren();
+    EXPECT_TRUE(kal.Tagesfarben(2004, 3, 15).empty());
+    EXPECT_EQ(kal.Farbnamen[1], "[frei]");
+    EXPECT_EQ(kal.Farbwerte[1], 0x00FFFFu);
+    EXPECT_EQ(kal.Terminliste(2004, 3, 15).size(), 2u);
+    EXPECT_EQ(kal.Terminkategorie.size(), 1u);
+
+    kal.TermineLeeren();
+    EXPECT_TRUE(kal.Terminliste(2004, 3, 15).empty());
+    EXPECT_EQ(kal.Geburtstagsliste.size(), 1u);
+}
+
+TEST(TKalender, FarbtabelleAbgleichen) {
+    TKalender kal;
+    TFarbwerte legende{};
+    for (int k = 1; k <= 20; ++k) legende[k] = 0x010101u * k;
+    kal.Farbnamen[3] = "";
+    kal.Farbwerte[4] = 0;  // black in the file: keeps what the legend shows
+    kal.Farbwerte[5] = 0xABCDEF;
+    kal.FarbtabelleAbgleichen(legende);
+    EXPECT_EQ(kal.Farbnamen[3], "[frei]");
+    EXPECT_EQ(kal.Farbwerte[4], 0x040404u);
+    EXPECT_EQ(legende[4], 0x040404u);
+    EXPECT_EQ(legende[5], 0xABCDEFu);
+    EXPECT_EQ(legende[1], kal.Farbwerte[1]);
+}
+
+TEST(TKalender, FarbwertErsetzenErreichtAlleNutzer) {
+    TKalender kal;
+    const uint32_t alt = kal.Farbwerte[2], neu = 0x345678;
+    kal.Tagesfarben(1901, 1, 1) = {alt, kal.Farbwerte[1], alt};
+    TTermin t{"10:00", "Test"};
+    t.Farbe = alt;
+    kal.Terminliste(2099, 12, 31) = {TTermin{}, t};
+    std::vector<uint32_t> rueckgaengig = {alt, 7};
+    const int h = kal.FarbwertNutzerAnmelden([&](uint32_t a, uint32_t n) {
+        for (auto& f : rueckgaengig)
+            if (f == a) f = n;
+    });
+    kal.FarbwertErsetzen(alt, neu);
+    EXPECT_EQ(kal.Tagesfarben(1901, 1, 1), (TTagesfarben{neu, kal.Farbwerte[1], neu}));
+    EXPECT_EQ(kal.Terminliste(2099, 12, 31)[1].Farbe, neu);
+    EXPECT_EQ(rueckgaengig, (std::vector<uint32_t>{neu, 7}));
+    kal.FarbwertNutzerEntfernen(h);
+    kal.FarbwertErsetzen(neu, alt);
+    EXPECT_EQ(rueckgaengig[0], neu);
+    EXPECT_EQ(kal.Terminliste(2099, 12, 31)[1].Farbe, alt);
+}
+
+TEST(TKalender, IndexSuchenNimmtErstenTreffer) {
+    TKalender kal;
+    kal.Terminkategorie = {"Privat", "", "Beruf", "Privat"};
+    kal.Linkliste = {"a", "b"};
+    EXPECT_EQ(kal.KategorieIndex("Privat"), 0);
+    EXPECT_EQ(kal.KategorieIndex(""), 1);
+    EXPECT_EQ(kal.KategorieIndex("privat"), -1);
+    EXPECT_EQ(kal.LinkIndex("b"), 1);
+    EXPECT_EQ(kal.FarbSlot(kal.Farbwerte[13]), 13);
+    EXPECT_EQ(kal.FarbSlot(KeineFarbe), 0);
+}
+
+}  // namespace
+}  // namespace kalvora

@@ -1,0 +1,78 @@
+// Calendar file commands: pruefen, konvertieren, csv-export.
+#include <iostream>
+
+#include "app/cli/Befehle.h"
+#include "kalender/CsvDatei.h"
+#include "kalender/Kalenderdatei.h"
+#include "kalender/TKalender.h"
+#include "platform/posix/AtomareDatei.h"
+
+namespace kalvora::cli {
+namespace {
+
+// Reads any form the program opens, as the program does after opening a file; the binary
+// reader's warnings go to stderr.
+Dateiform Laden(TKalender& kal, const std::string& pfad) {
+    LadeOptionen optionen;
+    optionen.warnung = [](const std::string& text) {
+        std::string zeile;
+        for (char c : text)
+            if (c != '\r') zeile.push_back(c);
+        std::cerr << "Warnung: " << zeile << "\n";
+    };
+    const Dateiform form = KalenderdateiLesen(kal, pfad, optionen);
+    TFarbwerte legende = kal.Standardfarben;
+    kal.FarbtabelleAbgleichen(legende);
+    kal.geaendert = false;
+    return form;
+}
+
+const char* Formname(Dateiform form) {
+    switch (form) {
+        case Dateiform::Ver33: return "Ver 3.3";
+        case Dateiform::Ver32: return "Ver 3.2";
+        case Dateiform::Binaer: return "binär";
+        case Dateiform::Csv: return "CSV";
+    }
+    return "";
+}
+
+const BefehlRegistrieren pruefen{
+    {"pruefen", "pruefen DATEI", "liest eine Kalenderdatei und zählt ihren Inhalt",
+     [](const std::vector<std::string>& a) {
+         if (a.size() != 1) return FalscherAufruf("pruefen");
+         TKalender kal;
+         const Dateiform form = Laden(kal, a[0]);
+         std::cout << "Form: " << Formname(form) << "\n"
+                   << "Tage mit Farben: " << kal.TageMitFarben() << "\n"
+                   << "Tage mit Einträgen: " << kal.TageMitEintraegen() << "\n"
+                   << "Termine: " << kal.AnzahlTermine() << "\n"
+                   << "Geburtstage: " << kal.Geburtstagsliste.size() << "\n"
+                   << "Kategorien: " << kal.Terminkategorie.size() << "\n"
+                   << "Links: " << kal.Linkliste.size() << "\n";
+         return kErfolg;
+     }}};
+
+const BefehlRegistrieren konvertieren{
+    {"konvertieren", "konvertieren EIN AUS",
+     "liest eine Kalenderdatei jeder Form und schreibt sie als \"Ver 3.3\"",
+     [](const std::vector<std::string>& a) {
+         if (a.size() != 2) return FalscherAufruf("konvertieren");
+         TKalender kal;
+         Laden(kal, a[0]);
+         DateiAtomarSchreiben(a[1], KalenderAlsVer33(kal));
+         return kErfolg;
+     }}};
+
+const BefehlRegistrieren csvExport{
+    {"csv-export", "csv-export EIN AUS", "exportiert die Termine einer Kalenderdatei als CSV",
+     [](const std::vector<std::string>& a) {
+         if (a.size() != 2) return FalscherAufruf("csv-export");
+         TKalender kal;
+         Laden(kal, a[0]);
+         DateiAtomarSchreiben(a[1], KalenderAlsCsv(kal));
+         return kErfolg;
+     }}};
+
+}  // namespace
+}  // namespace kalvora::cli

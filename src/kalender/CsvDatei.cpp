@@ -1,0 +1,228 @@
+#include "kalender/CsvDatei.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstdio>
+
+#include "kalender/Farbnamen.h"
+#include "kalender/Zeilenleser.h"
+#include "methoden/Fehler.h"
+#include "methoden/Methoden.h"
+
+namespace kalvora {
+
+const char* const kCsvKopfzeile =
+    "\"Datum\",\"Startzeit\",\"Dauer\",\"Terminbeschreibung\",\"Ortsangabe\",\"Farbwert\","
+    "\"Farbname\",\"Alarm\"";
+const char* const kCsvKopfzeileSemikolon =
+    "\"Datum\";\"Startzeit\";\"Dauer\";\"Terminbeschreibung\";\"Ortsangabe\";\"Farbwert\";"
+    "\"Farbname\";\"Alarm\"";
+const char* const kMeldungCsvFormat = "die Datei hat kein korrektes Format!";
+
+namespace {
+
+constexpr std::size_t kSpalten = 8;
+
+// ----------------------------------------------------------------------------------------
+// Export
+
+void FeldAnhaengen(std::string& aus, std::string_view text, int tag, int monat, int jahr) {
+    const auto fehler = [&](const char* grund) {
+        return KalvoraFehler("Eintrag am " + DatumText(tag, monat, jahr) + ": der Text \"" +
+                             std::string(text) + "\" " + grund);
+    };
+    if (text.find_first_of("\r\n") != std::string_view::npos)
+        throw fehler("enthält einen Zeilenumbruch und kann so nicht exportiert werden.");
+    if (IstAscii(text)) {
+        aus.append(text);
+    } else if (!Utf8NachCp1252Anhaengen(text, aus)) {
+        throw fehler("enthält Zeichen, die in Windows-1252 nicht darstellbar sind.");
+    }
+}
+
+void ZeileAnhaengen(std::string& aus, const TKalender& kal, const TTermin& t, bool info,
+                    int tag, int monat, int jahr) {
+    char puffer[16];
+    aus.push_back('"');
+    aus.append(DatumText(tag, monat, jahr));
+    aus.append("\",\"");
+    if (!info) FeldAnhaengen(aus, t.Uhrzeit, tag, monat, jahr);
+    aus.append("\",\"");
+    if (!info) {
+        auto [ende, ec] = std::to_chars(puffer, puffer + sizeof puffer, t.Dauer);
+        aus.append(puffer, ende);
+    }
+    aus.append("\",\"");
+    FeldAnhaengen(aus, t.Beschreibung, tag, monat, jahr);
+    aus.append("\",\"");
+    FeldAnhaengen(aus, t.Ort, tag, monat, jahr);
+    aus.append("\",\"");
+    if (t.Farbe != KeineFarbe) {
+        std::snprintf(puffer, sizeof puffer, "%02X%02X%02X", t.Farbe & 0xFF,
+                      (t.Farbe >> 8) & 0xFF, (t.Farbe >> 16) & 0xFF);
+        aus.append(puffer);
+    }
+    aus.append("\",\"");
+    FeldAnhaengen(aus, farbname(kal, t.Farbe), tag, monat, jahr);
+    aus.append("\",\"");
+    if (t.Alarm) aus.push_back('x');
+    aus.append("\"\r\n");
+}
+
+// ----------------------------------------------------------------------------------------
+// Import
+
+// The field ends at the later of the first quote-semicolon-quote and quote-comma-quote.
+std::string_view FeldAbtrennen(std::string_view& rest) {
+    const std::size_t semikolon = rest.find("\";\"");
+    const std::size_t komma = rest.find("\",\"");
+    std::size_t pos;
+    if (semikolon == std::string_view::npos)
+        pos = komma;
+    else if (komma == std::string_view::npos)
+        pos = semikolon;
+    else
+        pos = std::max(semikolon, komma);
+    if (pos == std::string_view::npos) {
+        // No separator left: the field is empty and three characters go with it.
+        rest = rest.size() > 3 ? rest.substr(3) : std::string_view();
+        return {};
+    }
+    const std::string_view feld = rest.substr(0, pos);
+    rest = rest.substr(pos + 3);
+    return feld;
+}
+
+bool IstUhrzeit(std::string_view u) {
+    const auto ziffer = [&](int i) { return u[i] >= '0' && u[i] <= '9'; };
+    if (u.size() != 5 || u[2] != ':' || !ziffer(0) || !ziffer(1) || !ziffer(3) || !ziffer(4))
+        return false;
+    return (u[0] - '0') * 10 + (u[1] - '0') <= 23 && (u[3] - '0') * 10 + (u[4] - '0') <= 59;
+}
+
+bool KleinGleich(std::string_view text, std::string_view klein) {
+    if (text.size() != klein.size()) return false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char c = text[i];
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+        if (c != klein[i]) return false;
+    }
+    return true;
+}
+
+// A named colour for an imported colour: the slot that has it takes the name, else the first
+// free slot takes colour and name. Never a second slot with the same value.
+void FarbeBenennen(TKalender& kal, uint32_t farbe, const std::string& name) {
+    if (farbe == KeineFarbe) return;
+    int slot = kal.FarbSlot(farbe);
+    if (slot == 0) {
+        for (int k = 1; k <= AnzahlFarben && slot == 0; ++k)
+            if (kal.Farbnamen[k] == FreiName) slot = k;
+        if (slot == 0) return;
+        kal.Farbwerte[slot] = farbe;
+    }
+    if (!name.empty()) kal.Farbnamen[slot] = name;
+}
+
+}  // namespace
+
+std::string KalenderAlsCsv(const TKalender& kal, const std::function<void(int)>& fortschritt) {
+    std::size_t eintraege = 0;
+    for (const auto& l : kal.Terminraster) eintraege += l.size();
+    std::string aus;
+    aus.reserve(256 + eintraege * 96);
+    aus.append(kCsvKopfzeile);
+    aus.append("\r\n\r\n");
+    for (int j = ErstesJahr; j <= LetztesJahr; ++j) {
+        for (int m = 1; m <= 12; ++m) {
+            const int tage = TageImMonat(m, j);
+            for (int t = 1; t <= tage; ++t) {
+                const TTerminliste& liste = kal.Terminliste(j, m, t);
+                if (liste.empty()) continue;
+                if (!liste[0].Beschreibung.empty())
+                    ZeileAnhaengen(aus, kal, liste[0], true, t, m, j);
+                for (std::size_t n = 1; n < liste.size(); ++n)
+                    ZeileAnhaengen(aus, kal, liste[n], false, t, m, j);
+            }
+        }
+        if (fortschritt) fortschritt((j - ErstesJahr + 1) * 100 / TKalender::kJahre);
+    }
+    return aus;
+}
+
+void CsvImportieren(TKalender& kal, std::string_view bytes,
+                    const std::function<void(int)>& fortschritt) {
+    Zeilenleser zeilen(bytes);
+    Fortschrittsmelder melder(fortschritt, bytes.size());
+    std::string_view z;
+    zeilen.Naechste(z);  // the identification line
+    if (!zeilen.Naechste(z) || (z != kCsvKopfzeile && z != kCsvKopfzeileSemikolon))
+        throw KalvoraFehler(kMeldungCsvFormat);
+
+    while (zeilen.Naechste(z)) {
+        melder.Melden(zeilen.Position());
+        if (z.empty()) continue;
+        const auto fehler = [&](const std::string& meldung) {
+            return KalvoraFehler(meldung, zeilen.Nummer());
+        };
+        std::string_view rest = z.substr(1);
+        if (!rest.empty() && rest.back() == '"') rest.remove_suffix(1);
+        std::string_view s[kSpalten];
+        for (std::size_t i = 0; i + 1 < kSpalten; ++i) s[i] = FeldAbtrennen(rest);
+        s[kSpalten - 1] = rest;
+
+        // Everything is checked before the document changes.
+        Datum d{};
+        try {
+            d = DatumAusWert(TextAlsDatum(s[0]));
+        } catch (const KalvoraFehler&) {
+            throw fehler("ungültiges Datum " + Zitat(s[0]));
+        }
+        if (d.jahr < ErstesJahr || d.jahr > LetztesJahr)
+            throw fehler("das Datum " + Zitat(s[0]) + " liegt nicht zwischen 1901 und 2099");
+        int32_t dauer = 0;
+        if (!s[2].empty()) {
+            auto [p, ec] = std::from_chars(s[2].data(), s[2].data() + s[2].size(), dauer);
+            if (ec != std::errc() || p != s[2].data() + s[2].size())
+                throw fehler("ungültige Dauer " + Zitat(s[2]));
+        }
+        uint32_t rgb = 0;
+        if (s[5].size() > 6 || !HexLesen(s[5], rgb))
+            throw fehler("ungültiger Farbwert " + Zitat(s[5]));
+        const uint32_t farbe =
+            rgb == 0 ? KeineFarbe
+                     : ((rgb >> 16) & 0xFF) | (rgb & 0xFF00) | ((rgb & 0xFF) << 16);
+        const bool termin = !s[1].empty();
+        if (termin) {
+            // The calendar file separates appointment fields with '#' and needs hh:mm.
+            if (!IstUhrzeit(s[1])) throw fehler("ungültige Startzeit " + Zitat(s[1]));
+            for (int i : {3, 4})
+                if (s[i].find('#') != std::string_view::npos)
+                    throw fehler("das Zeichen '#' ist in Terminen nicht erlaubt: " +
+                                 Zitat(s[i]));
+        }
+
+        FarbeBenennen(kal, farbe, Text(s[6]));
+        TTerminliste& liste = kal.Terminliste(d.jahr, d.monat, d.tag);
+        if (liste.empty()) liste.emplace_back();
+        if (termin) {
+            TTermin& t = liste.emplace_back();
+            TextSetzen(t.Uhrzeit, s[1]);
+            t.Dauer = dauer;
+            TextSetzen(t.Beschreibung, s[3]);
+            TextSetzen(t.Ort, s[4]);
+            t.Farbe = farbe;
+            t.Alarm = KleinGleich(s[7], "ja") || KleinGleich(s[7], "x");
+        } else {
+            std::string& info = liste[0].Beschreibung;
+            for (int i : {3, 4}) {
+                if (s[i].empty()) continue;
+                info.push_back(' ');
+                info.append(Text(s[i]));
+            }
+        }
+    }
+    if (fortschritt) fortschritt(100);
+}
+
+}  // namespace kalvora

@@ -1,0 +1,766 @@
+#include "kalender/Kalenderdatei.h"
+
+#include <array>
+#include <cerrno>
+#include <charconv>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <memory>
+#include <unordered_map>
+
+#include "kalender/CsvDatei.h"
+#include "kalender/Zeilenleser.h"
+#include "methoden/Fehler.h"
+#include "methoden/Methoden.h"
+
+namespace kalvora {
+
+const char* const kMeldungAlteDateiversion =
+    "Diese Datei ist möglicherweise eine ältere Dateiversion\r\n"
+    "              oder keine Kalvora-Datei!";
+const char* const kMeldungKeineKalvoraDatei = "Dies ist keine Kalvora-Datei";
+
+namespace {
+
+constexpr int kErsteTagesnummer = 367;    // 1.1.1901
+constexpr int kLetzteTagesnummer = 73050;  // 31.12.2099
+constexpr std::string_view kCrLf = "\r\n";
+
+// ----------------------------------------------------------------------------------------
+// Writer
+
+void HexAnhaengen(std::string& aus, uint32_t wert) {
+    static constexpr char kZiffern[] = "0123456789ABCDEF";
+    char puffer[8];
+    int n = 0;
+    do {
+        puffer[n++] = kZiffern[wert & 15];
+        wert >>= 4;
+    } while (wert);
+    while (n) aus.push_back(puffer[--n]);
+}
+
+void ZahlAnhaengen(std::string& aus, int32_t wert) {
+    char puffer[16];
+    auto [ende, ec] = std::to_chars(puffer, puffer + sizeof puffer, wert);
+    aus.append(puffer, ende);
+}
+
+// Per byte: 1 = needs conversion, 2 = '#', 4 = line break.
+constexpr std::array<uint8_t, 256> kZeichenart = [] {
+    std::array<uint8_t, 256> a{};
+    for (int i = 0x80; i < 0x100; ++i) a[i] = 1;
+    a['#'] = 2;
+    a['\r'] = 4;
+    a['\n'] = 4;
+    return a;
+}();
+
+// Appends text in Windows-1252. wo() names the place for the error message; raute says
+// whether '#' may stand in the text (it separates the fields of appointments and birthdays).
+template <class Wo>
+void TextAnhaengen(std::string& aus, std::string_view text, bool rauteErlaubt, Wo wo) {
+    uint8_t art = 0;
+    for (unsigned char c : text) art |= kZeichenart[c];
+    if (art == 0) {
+        aus.append(text);
+        return;
+    }
+    const std::string zitat = "\"" + std::string(text) + "\"";
+    if (art & 4)
+        throw KalvoraFehler(wo() + ": der Text " + zitat +
+                            " enthält einen Zeilenumbruch und kann so nicht gespeichert werden.");
+    if ((art & 2) && !rauteErlaubt)
+        throw KalvoraFehler(wo() + ": der Text " + zitat +
+                            " enthält das Zeichen '#', das in der Kalenderdatei Felder trennt.");
+    if ((art & 1) && !Utf8NachCp1252Anhaengen(text, aus))
+        throw KalvoraFehler(wo() + ": der Text " + zitat +
+                            " enthält Zeichen, die in der Kalenderdatei (Windows-1252) nicht "
+                            "gespeichert werden können.");
+    if (!(art & 1)) aus.append(text);
+}
+
+// The time piece must read back as it was: five characters with a ':' and nothing that
+// would end the first field early.
+bool UhrzeitSchreibbar(std::string_view u) {
+    if (u.size() != 5 || u.find(':') == std::string_view::npos) return false;
+    for (unsigned char c : u)
+        if (c == ' ' || kZeichenart[c]) return false;
+    return true;
+}
+
+bool DatumSchreibbar(TDatum d) {
+    return d == KeinDatum || (d >= DatumWert(1, 1, 1) && d <= DatumWert(31, 12, 9999));
+}
+
+// First index of every text, built once instead of a search per appointment.
+std::unordered_map<std::string_view, int> IndexTabelle(const TTerminKategorie& liste) {
+    std::unordered_map<std::string_view, int> tabelle;
+    tabelle.reserve(liste.size());
+    for (std::size_t i = 0; i < liste.size(); ++i)
+        tabelle.emplace(liste[i], static_cast<int>(i));
+    return tabelle;
+}
+
+void ListeSchreiben(std::string& aus, const TTerminKategorie& liste, std::string_view kopf,
+                    std::string_view ende, const char* was) {
+    aus.append(kopf);
+    aus.append(kCrLf);
+    for (std::size_t i = 0; i < liste.size(); ++i) {
+        const auto wo = [&] { return std::string(was) + " " + std::to_string(i + 1); };
+        if (liste[i] == ende)
+            throw KalvoraFehler(wo() + ": der Text \"" + liste[i] +
+                                "\" kann nicht gespeichert werden, er beendet in der "
+                                "Kalenderdatei die Liste.");
+        TextAnhaengen(aus, liste[i], true, wo);
+        aus.append(kCrLf);
+    }
+}
+
+void TerminSchreiben(std::string& aus, const TKalender& kal, const TTermin& t,
+                     const std::unordered_map<std::string_view, int>& kategorien,
+                     const std::unordered_map<std::string_view, int>& links, int tag, int monat,
+                     int jahr) {
+    const auto wo = [&] { return "Termin am " + DatumText(tag, monat, jahr); };
+    const std::string_view uhrzeit = std::string_view(t.Uhrzeit).substr(0, 5);
+    if (!UhrzeitSchreibbar(t.Uhrzeit))
+        throw KalvoraFehler(wo() + ": \"" + t.Uhrzeit + "\" ist keine gültige Uhrzeit (hh:mm).");
+    aus.append(uhrzeit);
+    if (t.Alarm) aus.push_back('X');
+    // The space is written even for an empty description: without it the first '#' would
+    // join the time field and the line would not read back.
+    aus.push_back(' ');
+    TextAnhaengen(aus, t.Beschreibung, false, wo);
+    aus.push_back('#');
+    TextAnhaengen(aus, t.Ort, false, wo);
+    aus.push_back('#');
+    if (t.Dauer >= 1) ZahlAnhaengen(aus, t.Dauer);
+    aus.push_back('#');
+    const int slot = t.Farbe == KeineFarbe ? 0 : kal.FarbSlot(t.Farbe);
+    if (slot > 0)
+        aus.push_back(static_cast<char>('a' + slot - 1));
+    else if (!t.Kategorie.empty() || !t.Link.empty())
+        aus.push_back(' ');
+    if (!t.Kategorie.empty()) {
+        auto it = kategorien.find(t.Kategorie);
+        if (it != kategorien.end()) ZahlAnhaengen(aus, it->second);
+    }
+    if (!t.Link.empty()) {
+        auto it = links.find(t.Link);
+        if (it != links.end()) {
+            aus.push_back('#');
+            ZahlAnhaengen(aus, it->second);
+        }
+    }
+    aus.append(kCrLf);
+}
+
+}  // namespace
+
+std::string KalenderAlsVer33(const TKalender& kal, const Fortschritt& fortschritt) {
+    std::size_t farbtage = 0, eintraege = 0;
+    for (const auto& f : kal.Farbraster) farbtage += !f.empty();
+    for (const auto& l : kal.Terminraster) eintraege += l.size();
+    std::string aus;
+    aus.reserve(4096 + farbtage * 16 + eintraege * 80 + kal.Geburtstagsliste.size() * 48);
+
+    aus.append("Ver 3.3\r\n[Farbnamen]\r\n");
+    for (int k = 1; k <= AnzahlFarben; ++k) {
+        HexAnhaengen(aus, kal.Farbwerte[k]);
+        aus.push_back(' ');
+        if (kal.Farbnamen[k] != FreiName)
+            TextAnhaengen(aus, kal.Farbnamen[k], true,
+                          [k] { return "Farbname " + std::to_string(k); });
+        aus.append(kCrLf);
+    }
+    ListeSchreiben(aus, kal.Terminkategorie, "[Terminkategorie]", "[Linkliste]", "Kategorie");
+    ListeSchreiben(aus, kal.Linkliste, "[Linkliste]", "[Tagesfarben]", "Link");
+
+    aus.append("[Tagesfarben]\r\n");
+    for (int i = 0; i < TKalender::kSlots; ++i) {
+        const TTagesfarben& farben = kal.Farbraster[i];
+        if (farben.empty()) continue;
+        int j, m, t;
+        TKalender::SlotDatum(i, j, m, t);
+        if (!IstGueltigesDatum(t, m, j)) continue;  // such slots are never filled
+        HexAnhaengen(aus, static_cast<uint32_t>(Tagesnummer(t, m, j)));
+        aus.append(kCrLf);
+        for (uint32_t f : farben) {
+            const int slot = kal.FarbSlot(f);
+            if (slot > 0) aus.push_back(static_cast<char>('a' + slot - 1));
+        }
+        aus.append(kCrLf);
+    }
+    if (fortschritt) fortschritt(50);
+
+    const auto kategorien = IndexTabelle(kal.Terminkategorie);
+    const auto links = IndexTabelle(kal.Linkliste);
+    aus.append("[Termine]\r\n");
+    for (int j = ErstesJahr; j <= LetztesJahr; ++j) {
+        for (int m = 1; m <= 12; ++m) {
+            const int tage = TageImMonat(m, j);
+            for (int t = 1; t <= tage; ++t) {
+                const TTerminliste& liste = kal.Terminliste(j, m, t);
+                if (liste.empty()) continue;
+                HexAnhaengen(aus, static_cast<uint32_t>(Tagesnummer(t, m, j)));
+                // Entry 0 carries only the info text; a time there would turn the key line
+                // into an appointment line.
+                if (!liste[0].Beschreibung.empty()) {
+                    aus.push_back(' ');
+                    TextAnhaengen(aus, liste[0].Beschreibung, true, [&] {
+                        return "Tagesinfo am " + DatumText(t, m, j);
+                    });
+                }
+                aus.append(kCrLf);
+                for (std::size_t n = 1; n < liste.size(); ++n)
+                    TerminSchreiben(aus, kal, liste[n], kategorien, links, t, m, j);
+            }
+        }
+        if (fortschritt) fortschritt(50 + (j - ErstesJahr + 1) * 50 / TKalender::kJahre);
+    }
+    aus.append(kCrLf);
+
+    for (std::size_t i = 0; i < kal.Geburtstagsliste.size(); ++i) {
+        const TGeburtstag& g = kal.Geburtstagsliste[i];
+        // An entry without any content would read as the end of the list and drop every
+        // entry after it.
+        if (g.Name.empty() && g.Vorname.empty() && g.Geburtsdatum == KeinDatum &&
+            g.Namenstag == KeinDatum)
+            continue;
+        const auto wo = [i] { return "Geburtstagsliste, Eintrag " + std::to_string(i + 1); };
+        if (!DatumSchreibbar(g.Geburtsdatum) || !DatumSchreibbar(g.Namenstag))
+            throw KalvoraFehler(wo() + ": ungültiges Datum.");
+        TextAnhaengen(aus, g.Name, false, wo);
+        aus.push_back('#');
+        TextAnhaengen(aus, g.Vorname, false, wo);
+        aus.push_back('#');
+        if (g.Geburtsdatum != KeinDatum) aus.append(DatumText(g.Geburtsdatum));
+        aus.push_back('#');
+        if (g.Namenstag != KeinDatum) aus.append(DatumText(g.Namenstag));
+        aus.append(kCrLf);
+    }
+    return aus;
+}
+
+// ----------------------------------------------------------------------------------------
+// Readers
+
+namespace {
+
+using npos_t = decltype(std::string_view::npos);
+constexpr npos_t npos = std::string_view::npos;
+
+class Leser {
+public:
+    Leser(TKalender& kal, std::string_view daten, const Fortschritt& fortschritt,
+          const char* quelle = nullptr)
+        : kal_(kal), zeilen_(daten), melder_(fortschritt, daten.size()), quelle_(quelle) {}
+
+    // Skips the version line the dispatcher already looked at.
+    void ErsteZeileUeberspringen() {
+        std::string_view z;
+        zeilen_.Naechste(z);
+    }
+
+    bool Zeile(std::string_view& z) { return zeilen_.Naechste(z); }
+    void Melden() { melder_.Melden(zeilen_.Position()); }
+
+    [[noreturn]] void Fehler(const std::string& meldung) const {
+        throw KalvoraFehler(quelle_ ? meldung + " (" + quelle_ + ")" : meldung,
+                            zeilen_.Nummer());
+    }
+    [[noreturn]] void Dateiende(const char* abschnitt) const {
+        throw KalvoraFehler(std::string("unerwartetes Dateiende im Abschnitt ") + abschnitt,
+                            zeilen_.Nummer() + 1);
+    }
+
+    // ---- parts shared by both text forms
+
+    void Farbteil() {
+        int zaehler = 0;
+        std::string_view z;
+        while (Zeile(z)) {
+            const std::size_t leer = z.find(' ');
+            const std::string_view feld1 = z.substr(0, leer);
+            if (feld1.find('[') != npos) {
+                if (z == "[Farbnamen]") continue;
+                Melden();
+                return;
+            }
+            if (++zaehler > AnzahlFarben) Fehler("mehr als 20 Farbzeilen");
+            uint32_t wert;
+            if (!HexLesen(feld1, wert)) Fehler("ungültiger Farbwert " + Zitat(feld1));
+            kal_.Farbwerte[zaehler] = wert;
+            TextSetzen(kal_.Farbnamen[zaehler],
+                       leer == npos ? std::string_view() : z.substr(leer + 1));
+        }
+        Dateiende("[Farbnamen]");
+    }
+
+    void Liste(TTerminKategorie& liste, std::string_view ende, const char* abschnitt) {
+        liste.clear();
+        std::string_view z;
+        while (Zeile(z)) {
+            if (z == ende) {
+                Melden();
+                return;
+            }
+            liste.push_back(Text(z));
+        }
+        Dateiende(abschnitt);
+    }
+
+    void Tagesfarben() {
+        bool schluesselzeile = true;
+        std::string_view z;
+        while (Zeile(z)) {
+            if (z == "[Termine]") {
+                Melden();
+                return;
+            }
+            if (schluesselzeile) {
+                TagSetzen(z);
+            } else {
+                for (char c : z)
+                    if (c < 'a' || c > 't')
+                        Fehler("ungültiger Farbbuchstabe " + Zitat(std::string_view(&c, 1)));
+                TTagesfarben& farben = kal_.Tagesfarben(jahr_, monat_, tag_);
+                farben.resize(z.size());
+                for (std::size_t i = 0; i < z.size(); ++i)
+                    farben[i] = kal_.Farbwerte[z[i] - 'a' + 1];
+            }
+            schluesselzeile = !schluesselzeile;
+        }
+        Dateiende("[Tagesfarben]");
+    }
+
+    // The appointment part; ver33 selects the tail with list indices instead of texts.
+    // Returns false when the file ended inside it.
+    bool Termine(bool ver33) {
+        std::string_view z;
+        while (Zeile(z)) {
+            Melden();
+            const std::size_t leer = z.find(' ');
+            std::string_view f1 = z.substr(0, leer), f2, f3, f4, f5;
+            const bool doppelpunkt = f1.find(':') != npos;
+            if (leer != npos) {
+                std::string_view rest = z.substr(leer + 1);
+                if (doppelpunkt) {
+                    std::string_view* felder[] = {&f2, &f3, &f4, &f5};
+                    int i = 0;
+                    for (; i < 3; ++i) {
+                        const std::size_t r = rest.find('#');
+                        if (r == npos) break;
+                        *felder[i] = rest.substr(0, r);
+                        rest = rest.substr(r + 1);
+                    }
+                    *felder[i] = rest;  // the tail keeps any further '#'
+                } else {
+                    f2 = rest;
+                }
+            }
+            if (f1.empty() && f2.empty() && f3.empty() && f4.empty()) return true;
+            if (!doppelpunkt) {
+                TagSetzen(f1);
+                TTerminliste& liste = kal_.Terminliste(jahr_, monat_, tag_);
+                liste.resize(1);
+                liste[0] = TTermin{};
+                TextSetzen(liste[0].Beschreibung, f2);
+                continue;
+            }
+            TerminAnhaengen(f1, f2, f3, f4, f5, ver33);
+        }
+        return false;
+    }
+
+    void Geburtstag(std::string_view (&f)[6]) {
+        TGeburtstag g;
+        g.Geburtsdatum = DatumLesen(f[2]);
+        g.Namenstag = DatumLesen(f[3]);
+        TextSetzen(g.Name, f[0]);
+        TextSetzen(g.Vorname, f[1]);
+        kal_.Geburtstagsliste.push_back(std::move(g));
+    }
+
+    // Splits at '#' into at most maxFelder fields; more is an error.
+    void Aufteilen(std::string_view z, std::string_view (&f)[6], int maxFelder,
+                   int& anzahl) {
+        for (auto& feld : f) feld = {};
+        anzahl = 0;
+        while (true) {
+            if (anzahl == maxFelder) Fehler("zu viele durch '#' getrennte Felder");
+            const std::size_t r = z.find('#');
+            f[anzahl++] = z.substr(0, r);
+            if (r == npos) return;
+            z = z.substr(r + 1);
+        }
+    }
+
+    void GeburtstageVer33() {
+        kal_.Geburtstagsliste.clear();
+        std::string_view z, f[6];
+        int anzahl;
+        while (Zeile(z)) {
+            Melden();
+            Aufteilen(z, f, 6, anzahl);
+            if (f[0].empty() && f[1].empty() && f[2].empty() && f[3].empty()) return;
+            Geburtstag(f);
+        }
+    }
+
+    void GemischtVer32() {
+        kal_.Terminkategorie.clear();
+        kal_.Geburtstagsliste.clear();
+        std::string_view z, f[6];
+        int anzahl;
+        while (Zeile(z)) {
+            Melden();
+            Aufteilen(z, f, 5, anzahl);
+            if (f[0].empty() && f[1].empty() && f[2].empty() && f[3].empty()) return;
+            if (anzahl == 1)
+                kal_.Terminkategorie.push_back(Text(z));
+            else
+                Geburtstag(f);
+        }
+    }
+
+    void LinksVer32() {
+        kal_.Linkliste.clear();
+        std::string_view z;
+        while (Zeile(z) && !z.empty()) kal_.Linkliste.push_back(Text(z));
+        Melden();
+    }
+
+    // ---- the companion text of the binary form
+
+    void Begleittext() {
+        std::string_view z;
+        bool termine = true;
+        std::string_view f[6];
+        int anzahl;
+        while (Zeile(z)) {
+            Melden();
+            if (!termine) {
+                Aufteilen(z, f, 4, anzahl);
+                Geburtstag(f);
+                continue;
+            }
+            const std::size_t leer = z.find(' ');
+            std::string_view f1 = z.substr(0, leer), f2, f3, f4;
+            const bool doppelpunkt = f1.find(':') != npos;
+            if (leer != npos) {
+                std::string_view rest = z.substr(leer + 1);
+                if (doppelpunkt) {
+                    const std::size_t r = rest.find('#');
+                    f2 = rest.substr(0, r);
+                    if (r != npos) f3 = rest.substr(r + 1);
+                } else {
+                    std::size_t r = rest.find(' ');
+                    f2 = rest.substr(0, r);
+                    if (r != npos) {
+                        rest = rest.substr(r + 1);
+                        r = rest.find(' ');
+                        f3 = rest.substr(0, r);
+                        if (r != npos) f4 = rest.substr(r + 1);
+                    }
+                }
+            }
+            if (f1.empty() && f2.empty() && f3.empty() && f4.empty()) {
+                termine = false;
+                continue;
+            }
+            if (doppelpunkt) {
+                TerminAnhaengen(f1, f2, f3, {}, {}, true);
+                continue;
+            }
+            int32_t j = 0, m = 0, t = 0;
+            if (!DezimalLesen(f1, j) || !DezimalLesen(f2, m) || !DezimalLesen(f3, t) ||
+                !TKalender::ImBereich(j, m, t) || !IstGueltigesDatum(t, m, j))
+                Fehler("ungültiges Datum " + Zitat(z.substr(0, z.size() - f4.size())));
+            jahr_ = j;
+            monat_ = m;
+            tag_ = t;
+            TTerminliste& liste = kal_.Terminliste(j, m, t);
+            liste.assign(1, TTermin{});
+            TextSetzen(liste[0].Beschreibung, f4);
+        }
+    }
+
+private:
+    void TagSetzen(std::string_view schluessel) {
+        uint32_t nummer;
+        if (!HexLesen(schluessel, nummer) || nummer < kErsteTagesnummer ||
+            nummer > kLetzteTagesnummer)
+            Fehler("ungültiger Tagesschlüssel " + Zitat(schluessel));
+        const kalvora::Datum d = DatumAusTagesnummer(static_cast<int32_t>(nummer));
+        jahr_ = d.jahr;
+        monat_ = d.monat;
+        tag_ = d.tag;
+    }
+
+    TDatum DatumLesen(std::string_view text) {
+        if (text.empty()) return KeinDatum;
+        try {
+            return TextAlsDatum(text);
+        } catch (const KalvoraFehler&) {
+            Fehler("ungültiges Datum " + Zitat(text));
+        }
+    }
+
+    int Index(std::string_view ziffern, const TTerminKategorie& liste, const char* was) {
+        int32_t i;
+        if (!DezimalLesen(ziffern, i) || static_cast<std::size_t>(i) >= liste.size())
+            Fehler(std::string("ungültiger ") + was + "-Index " + Zitat(ziffern));
+        return i;
+    }
+
+    void TerminAnhaengen(std::string_view f1, std::string_view f2, std::string_view f3,
+                         std::string_view f4, std::string_view f5, bool ver33) {
+        // Everything that can fail is checked before the entry is added.
+        int32_t dauer = 0;
+        if (!f4.empty() && !DezimalLesen(f4, dauer)) Fehler("ungültige Dauer " + Zitat(f4));
+        uint32_t farbe = KeineFarbe;
+        std::string_view kategorie, link;
+        int kategorieIndex = -1, linkIndex = -1;
+        if (!f5.empty()) {
+            const char c = f5[0];
+            if (c >= 'a' && c <= 't')
+                farbe = kal_.Farbwerte[c - 'a' + 1];
+            else if (c != ' ')
+                Fehler("ungültiger Farbbuchstabe " + Zitat(f5.substr(0, 1)));
+            const std::size_t r = f5.find('#');
+            kategorie = f5.substr(1, r == npos ? npos : r - 1);
+            if (r != npos) link = f5.substr(r + 1);
+            if (ver33) {
+                if (!kategorie.empty())
+                    kategorieIndex = Index(kategorie, kal_.Terminkategorie, "Kategorie");
+                if (!link.empty()) linkIndex = Index(link, kal_.Linkliste, "Link");
+            }
+        }
+        TTerminliste& liste = kal_.Terminliste(jahr_, monat_, tag_);
+        if (liste.empty()) liste.emplace_back();  // entry 0 is the info text
+        TTermin& t = liste.emplace_back();
+        if (f1.size() == 6) {
+            f1 = f1.substr(0, 5);
+            t.Alarm = true;
+        }
+        TextSetzen(t.Uhrzeit, f1);
+        TextSetzen(t.Beschreibung, f2);
+        TextSetzen(t.Ort, f3);
+        t.Dauer = dauer;
+        t.Farbe = farbe;
+        if (ver33) {
+            if (kategorieIndex >= 0) t.Kategorie = kal_.Terminkategorie[kategorieIndex];
+            if (linkIndex >= 0) t.Link = kal_.Linkliste[linkIndex];
+        } else {
+            TextSetzen(t.Kategorie, kategorie);
+            TextSetzen(t.Link, link);
+        }
+    }
+
+    TKalender& kal_;
+    Zeilenleser zeilen_;
+    Fortschrittsmelder melder_;
+    const char* quelle_;
+    int jahr_ = 2002, monat_ = 1, tag_ = 1;
+};
+
+void Ver33Lesen(TKalender& kal, std::string_view daten, const Fortschritt& fortschritt) {
+    Leser l(kal, daten, fortschritt);
+    l.ErsteZeileUeberspringen();
+    l.Farbteil();
+    l.Liste(kal.Terminkategorie, "[Linkliste]", "[Terminkategorie]");
+    l.Liste(kal.Linkliste, "[Tagesfarben]", "[Linkliste]");
+    l.Tagesfarben();
+    if (!l.Termine(true)) l.Dateiende("[Termine]");
+    l.GeburtstageVer33();
+    if (fortschritt) fortschritt(100);
+}
+
+void Ver32Lesen(TKalender& kal, std::string_view daten, const Fortschritt& fortschritt) {
+    Leser l(kal, daten, fortschritt);
+    l.ErsteZeileUeberspringen();
+    l.Farbteil();
+    l.Tagesfarben();
+    // Older files may simply end after their appointments.
+    if (l.Termine(false)) {
+        l.GemischtVer32();
+        l.LinksVer32();
+    }
+    if (fortschritt) fortschritt(100);
+}
+
+uint32_t Wort(std::string_view b, std::size_t pos) {
+    const auto* p = reinterpret_cast<const unsigned char*>(b.data() + pos);
+    return static_cast<uint32_t>(p[0]) | static_cast<uint32_t>(p[1]) << 8 |
+           static_cast<uint32_t>(p[2]) << 16 | static_cast<uint32_t>(p[3]) << 24;
+}
+
+void BinaerLesen(TKalender& kal, std::string_view b, const LadeOptionen& optionen) {
+    const auto warnen = [&](const char* text) {
+        if (optionen.warnung) optionen.warnung(text);
+    };
+    if (b.size() < kBinaersatzGroesse) {
+        warnen(kMeldungAlteDateiversion);
+        return;
+    }
+    constexpr std::size_t kNamen1 = 296112, kWerte = 299184, kNamen2 = 299264;
+    // Colour values of this form never use the high byte; a file that does is something
+    // else, and nothing of it is taken over.
+    for (std::size_t pos = 0; pos < kNamen1; pos += 4) {
+        const uint32_t w = Wort(b, pos);
+        if (w != KeineFarbe && (w >> 24)) {
+            warnen(kMeldungKeineKalvoraDatei);
+            return;
+        }
+    }
+    for (int k = 0; k < AnzahlFarben; ++k)
+        if (Wort(b, kWerte + 4 * k) >> 24) {
+            warnen(kMeldungKeineKalvoraDatei);
+            return;
+        }
+    for (int i = 0; i < TKalender::kSlots; ++i) {
+        const uint32_t w = Wort(b, static_cast<std::size_t>(i) * 4);
+        if (w == KeineFarbe) continue;
+        int j, m, t;
+        TKalender::SlotDatum(i, j, m, t);
+        if (IstGueltigesDatum(t, m, j)) kal.Farbraster[i].assign(1, w);
+    }
+    for (int k = 1; k <= AnzahlFarben; ++k) {
+        const std::size_t pos = k <= 12 ? kNamen1 + (k - 1) * 256 : kNamen2 + (k - 13) * 256;
+        const auto laenge = static_cast<unsigned char>(b[pos]);
+        TextSetzen(kal.Farbnamen[k], b.substr(pos + 1, laenge));
+        kal.Farbwerte[k] = Wort(b, kWerte + 4 * (k - 1));
+    }
+}
+
+void BegleittextLesen(TKalender& kal, std::string_view text, const Fortschritt& fortschritt) {
+    Leser l(kal, text, fortschritt, "Begleitdatei");
+    l.Begleittext();
+}
+
+std::string_view ErsteZeile(std::string_view daten) {
+    Zeilenleser z(daten);
+    std::string_view zeile;
+    return z.Naechste(zeile) ? zeile : std::string_view();
+}
+
+bool IstCsvKennung(std::string_view zeile) {
+    constexpr std::string_view kKennung = "kalvora-csv version 1.0";
+    if (zeile.size() != kKennung.size()) return false;
+    for (std::size_t i = 0; i < zeile.size(); ++i) {
+        char c = zeile[i];
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+        if (c != kKennung[i]) return false;
+    }
+    return true;
+}
+
+Dateiform FormDerZeile(std::string_view zeile) {
+    if (zeile == "Ver 3.2") return Dateiform::Ver32;
+    if (zeile == "Ver 3.3") return Dateiform::Ver33;
+    if (IstCsvKennung(zeile)) return Dateiform::Csv;
+    return Dateiform::Binaer;
+}
+
+constexpr std::string_view kBom = "\xEF\xBB\xBF";
+
+Dateiform FormErkennen(std::string_view bytes) {
+    if (bytes.starts_with(kBom)) {
+        const Dateiform f = FormDerZeile(ErsteZeile(bytes.substr(kBom.size())));
+        if (f != Dateiform::Binaer) return f;
+    }
+    return FormDerZeile(ErsteZeile(bytes));
+}
+
+}  // namespace
+
+Dateiform KalenderAusBytesLesen(TKalender& kal, std::string_view bytes,
+                                std::optional<std::string_view> begleittext,
+                                const LadeOptionen& optionen) {
+    kal.FarbenLeeren();
+    kal.TermineLeeren();
+    // Every form replaces these lists; the old binary form and the CSV import have none, and
+    // they must not carry over from the document that was open before.
+    kal.Terminkategorie.clear();
+    kal.Linkliste.clear();
+    kal.Geburtstagsliste.clear();
+
+    const Dateiform form = FormErkennen(bytes);
+    std::string umgewandelt;
+    std::string_view daten = bytes;
+    if (form != Dateiform::Binaer && bytes.starts_with(kBom)) {
+        auto text = Utf8NachCp1252(bytes.substr(kBom.size()));
+        if (!text)
+            throw KalvoraFehler(
+                "Die Datei ist als UTF-8 gekennzeichnet, enthält aber ungültige Zeichen oder "
+                "Zeichen, die Kalvora nicht speichern kann.");
+        umgewandelt = std::move(*text);
+        daten = umgewandelt;
+    }
+    switch (form) {
+        case Dateiform::Ver33: Ver33Lesen(kal, daten, optionen.fortschritt); break;
+        case Dateiform::Ver32: Ver32Lesen(kal, daten, optionen.fortschritt); break;
+        case Dateiform::Csv: CsvImportieren(kal, daten, optionen.fortschritt); break;
+        case Dateiform::Binaer:
+            BinaerLesen(kal, bytes, optionen);
+            if (begleittext) BegleittextLesen(kal, *begleittext, optionen.fortschritt);
+            if (optionen.fortschritt) optionen.fortschritt(100);
+            break;
+    }
+    return form;
+}
+
+std::string DateiEinlesen(const std::string& pfad) {
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> datei(std::fopen(pfad.c_str(), "rb"),
+                                                          &std::fclose);
+    const auto fehler = [&pfad] {
+        return KalvoraFehler("Die Datei \"" + pfad + "\" kann nicht gelesen werden: " +
+                             std::strerror(errno));
+    };
+    if (!datei) throw fehler();
+    std::error_code ec;
+    if (std::filesystem::is_directory(pfad, ec))
+        throw KalvoraFehler("\"" + pfad + "\" ist ein Ordner und keine Datei.");
+    std::string inhalt;
+    constexpr std::size_t kBlock = 1 << 20;
+    std::size_t block = kBlock;
+    if (std::fseek(datei.get(), 0, SEEK_END) == 0) {
+        const long groesse = std::ftell(datei.get());
+        if (groesse > 0 && groesse < (1L << 31)) block = static_cast<std::size_t>(groesse) + 1;
+        std::rewind(datei.get());
+    }
+    // One read for a file of known size; the extra byte notices a file that grew.
+    while (true) {
+        const std::size_t alt = inhalt.size();
+        inhalt.resize(alt + block);
+        const std::size_t n = std::fread(inhalt.data() + alt, 1, block, datei.get());
+        inhalt.resize(alt + n);
+        if (n < block) break;
+        block = kBlock;
+    }
+    if (std::ferror(datei.get())) throw fehler();
+    return inhalt;
+}
+
+Dateiform KalenderdateiLesen(TKalender& kal, const std::string& pfad,
+                             const LadeOptionen& optionen) {
+    const std::string bytes = DateiEinlesen(pfad);
+    std::optional<std::string> begleitdatei;
+    if (FormErkennen(bytes) == Dateiform::Binaer) {
+        // Written on Windows, where the case of the extension does not matter.
+        for (const char* endung : {".TxT", ".txt", ".TXT"}) {
+            try {
+                begleitdatei = DateiEinlesen(pfad + endung);
+                break;
+            } catch (const KalvoraFehler&) {
+            }
+        }
+    }
+    std::optional<std::string_view> begleittext;
+    if (begleitdatei) begleittext = *begleitdatei;
+    return KalenderAusBytesLesen(kal, bytes, begleittext, optionen);
+}
+
+}  // namespace kalvora

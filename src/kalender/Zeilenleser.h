@@ -1,0 +1,136 @@
+#pragma once
+// Line-by-line access to a text file held in memory, and the small conversions its readers
+// share. Lines end at LF; a CR directly before the LF belongs to the line end, so files with
+// CR LF and with bare LF read alike.
+#include <cstdint>
+#include <cstring>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "methoden/Zeichensatz.h"
+
+namespace kalvora {
+
+class Zeilenleser {
+public:
+    explicit Zeilenleser(std::string_view daten, std::size_t start = 0, int nummer = 0)
+        : daten_(daten), pos_(start), nummer_(nummer) {}
+
+    // The next line without its line end; false at the end of the data.
+    bool Naechste(std::string_view& zeile) {
+        if (pos_ >= daten_.size()) return false;
+        const char* anfang = daten_.data() + pos_;
+        const std::size_t rest = daten_.size() - pos_;
+        const void* lf = std::memchr(anfang, '\n', rest);
+        std::size_t laenge = lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - anfang)
+                                : rest;
+        pos_ += lf ? laenge + 1 : laenge;
+        if (lf && laenge > 0 && anfang[laenge - 1] == '\r') --laenge;
+        zeile = std::string_view(anfang, laenge);
+        ++nummer_;
+        return true;
+    }
+
+    // Number (from 1) of the line last returned.
+    int Nummer() const { return nummer_; }
+    std::size_t Position() const { return pos_; }
+    std::size_t Groesse() const { return daten_.size(); }
+
+private:
+    std::string_view daten_;
+    std::size_t pos_;
+    int nummer_;
+};
+
+// Reports position x 100 / size, but only when the percentage changed: the readers call it
+// once per line.
+class Fortschrittsmelder {
+public:
+    Fortschrittsmelder(const std::function<void(int)>& ziel, std::size_t groesse)
+        : ziel_(ziel), groesse_(groesse ? groesse : 1) {}
+    void Melden(std::size_t position) {
+        if (!ziel_) return;
+        const int wert = static_cast<int>(static_cast<uint64_t>(position) * 100 / groesse_);
+        if (wert != letzter_) {
+            letzter_ = wert;
+            ziel_(wert);
+        }
+    }
+
+private:
+    const std::function<void(int)>& ziel_;
+    std::size_t groesse_;
+    int letzter_ = -1;
+};
+
+// True when no byte has the high bit set; checks eight bytes at a time.
+inline bool IstAscii(std::string_view s) {
+    const char* p = s.data();
+    std::size_t n = s.size();
+    while (n >= 8) {
+        uint64_t w;
+        std::memcpy(&w, p, 8);
+        if (w & 0x8080808080808080ull) return false;
+        p += 8;
+        n -= 8;
+    }
+    while (n--)
+        if (static_cast<unsigned char>(*p++) & 0x80) return false;
+    return true;
+}
+
+// Windows-1252 bytes of the file into a UTF-8 string; plain ASCII is copied as it is.
+inline void TextSetzen(std::string& ziel, std::string_view bytes) {
+    if (IstAscii(bytes)) {
+        ziel.assign(bytes.data(), bytes.size());
+    } else {
+        ziel.clear();
+        Cp1252NachUtf8Anhaengen(bytes, ziel);
+    }
+}
+
+inline std::string Text(std::string_view bytes) {
+    std::string s;
+    TextSetzen(s, bytes);
+    return s;
+}
+
+// Hexadecimal as the files write it: at most 8 digits (a reader pads to 8), empty is 0.
+inline bool HexLesen(std::string_view s, uint32_t& wert) {
+    if (s.size() > 8) return false;
+    uint32_t w = 0;
+    for (char c : s) {
+        int z;
+        if (c >= '0' && c <= '9') z = c - '0';
+        else if (c >= 'A' && c <= 'F') z = c - 'A' + 10;
+        else if (c >= 'a' && c <= 'f') z = c - 'a' + 10;
+        else return false;
+        w = (w << 4) | static_cast<uint32_t>(z);
+    }
+    wert = w;
+    return true;
+}
+
+// Non-negative decimal without sign, at most 2^31 - 1; empty is not a number.
+inline bool DezimalLesen(std::string_view s, int32_t& wert) {
+    if (s.empty() || s.size() > 10) return false;
+    int64_t w = 0;
+    for (char c : s) {
+        if (c < '0' || c > '9') return false;
+        w = w * 10 + (c - '0');
+    }
+    if (w > INT32_MAX) return false;
+    wert = static_cast<int32_t>(w);
+    return true;
+}
+
+// A file text for an error message: UTF-8, cut to a readable length.
+inline std::string Zitat(std::string_view bytes) {
+    constexpr std::size_t kMax = 60;
+    std::string s = Text(bytes.substr(0, kMax));
+    if (bytes.size() > kMax) s += "…";
+    return "\"" + s + "\"";
+}
+
+}  // namespace kalvora

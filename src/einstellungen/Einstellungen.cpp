@@ -9,6 +9,8 @@ namespace {
 using E = Einstellungen;
 using namespace tabelle;
 
+constexpr const char* ToolbarPfad = "Software\\Kalvora\\Toolbar";
+
 std::string ZweiStellen(int k) { return (k < 10 ? "0" : "") + std::to_string(k); }
 
 int32_t Fensteroben(const Einstellungsumgebung& u) { return u.bildschirmHoehe / 2 - 200; }
@@ -182,7 +184,7 @@ Werttabelle<E> ToolbartabelleBauen() {
     // Buttons hidden on a fresh installation.
     constexpr std::array<int, 13> verborgen = {4, 6, 10, 11, 12, 13, 20, 23, 31, 33, 36, 37, 38};
     Werttabelle<E> t;
-    for (int k = 1; k <= AnzahlToolbuttons; ++k) {
+    for (int k = 1; k <= AnzahlToolbarwerte; ++k) {
         const bool sichtbar = std::find(verborgen.begin(), verborgen.end(), k) == verborgen.end();
         t.push_back(Zeile<E>("Toolbutton" + ZweiStellen(k), Werttyp::Wahrheitswert, sichtbar,
                              [k](E& e) -> Feldzeiger { return &e.Toolbutton[k]; }));
@@ -201,71 +203,63 @@ Werttabelle<E> LetzteDateientabelleBauen() {
 
 }  // namespace
 
-const Werttabelle<Einstellungen>& Haupttabelle() {
+const Werttabelle<Einstellungen>& HauptschluesselWerte() {
     static const Werttabelle<E> t = HaupttabelleBauen();
     return t;
 }
 
-const Werttabelle<Einstellungen>& Feiertagstabelle() {
+const Werttabelle<Einstellungen>& FeiertagsWerte() {
     static const Werttabelle<E> t = FeiertagstabelleBauen();
     return t;
 }
 
-const Werttabelle<Einstellungen>& Toolbartabelle() {
+const Werttabelle<Einstellungen>& ToolbarWerte() {
     static const Werttabelle<E> t = ToolbartabelleBauen();
     return t;
 }
 
-const Werttabelle<Einstellungen>& LetzteDateientabelle() {
+const Werttabelle<Einstellungen>& LetzteDateienWerte() {
     static const Werttabelle<E> t = LetzteDateientabelleBauen();
     return t;
 }
 
 Einstellungen::Einstellungen() {
     const Einstellungsumgebung u;
-    VorgabenSetzen(Haupttabelle(), *this, u);
-    VorgabenSetzen(Feiertagstabelle(), *this, u);
-    VorgabenSetzen(Toolbartabelle(), *this, u);
-    VorgabenSetzen(LetzteDateientabelle(), *this, u);
+    VorgabenSetzen(HauptschluesselWerte(), *this, u);
+    VorgabenSetzen(FeiertagsWerte(), *this, u);
+    VorgabenSetzen(ToolbarWerte(), *this, u);
+    VorgabenSetzen(LetzteDateienWerte(), *this, u);
 }
 
 Einstellungen EinstellungenStandard(const Einstellungsumgebung& umgebung) {
     Einstellungen e;
     // Only the main key has defaults that depend on screen and year.
-    VorgabenSetzen(Haupttabelle(), e, umgebung);
+    VorgabenSetzen(HauptschluesselWerte(), e, umgebung);
     return e;
 }
 
 void EinstellungenLaden(Registry& registry, const Einstellungsumgebung& umgebung,
                         Einstellungen& ziel) {
     ziel = EinstellungenStandard(umgebung);
-    TabelleLaden(registry, HauptSchluessel, Haupttabelle(), ziel);
-    TabelleLaden(registry, FeiertageSchluessel, Feiertagstabelle(), ziel);
-    TabelleLaden(registry, ToolbarSchluessel, Toolbartabelle(), ziel);
-    TabelleLaden(registry, LetzteDateienSchluessel, LetzteDateientabelle(), ziel);
+    TabelleLaden(registry, HauptSchluessel, HauptschluesselWerte(), ziel);
+    TabelleLaden(registry, FeiertageSchluessel, FeiertagsWerte(), ziel);
+    TabelleLaden(registry, ToolbarPfad, ToolbarWerte(), ziel);
+    TabelleLaden(registry, LetzteDateienSchluessel, LetzteDateienWerte(), ziel);
 }
 
 void EinstellungenSpeichern(Registry& registry, const Einstellungen& e) {
-    TabelleSpeichern(registry, HauptSchluessel, Haupttabelle(), e, Zeilenauswahl::OhneBeenden);
-    TabelleSpeichern(registry, FeiertageSchluessel, Feiertagstabelle(), e);
+    TabelleSpeichern(registry, HauptSchluessel, HauptschluesselWerte(), e, Zeilenauswahl::OhneBeenden);
+    TabelleSpeichern(registry, FeiertageSchluessel, FeiertagsWerte(), e);
 }
 
 void EinstellungenBeimBeendenSpeichern(Registry& registry, const Einstellungen& e) {
-    TabelleSpeichern(registry, HauptSchluessel, Haupttabelle(), e, Zeilenauswahl::NurBeenden);
-}
-
-void ToolbarSpeichern(Registry& registry, const Einstellungen& e) {
-    TabelleSpeichern(registry, ToolbarSchluessel, Toolbartabelle(), e);
-}
-
-void LetzteDateienSpeichern(Registry& registry, const Einstellungen& e) {
-    TabelleSpeichern(registry, LetzteDateienSchluessel, LetzteDateientabelle(), e);
+    TabelleSpeichern(registry, HauptSchluessel, HauptschluesselWerte(), e, Zeilenauswahl::NurBeenden);
 }
 
 std::vector<std::pair<std::string, std::string>> HauptwerteAlsText(const Einstellungen& e) {
     std::vector<std::pair<std::string, std::string>> liste;
     auto& r = const_cast<Einstellungen&>(e);  // read only
-    for (const auto& z : Haupttabelle()) liste.emplace_back(z.name, FeldText(z, z.feld(r)));
+    for (const auto& z : HauptschluesselWerte()) liste.emplace_back(z.name, FeldText(z, z.feld(r)));
     return liste;
 }
 

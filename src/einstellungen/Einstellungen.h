@@ -17,9 +17,9 @@
 namespace kalvora {
 
 constexpr const char* FeiertageSchluessel = "Software\\Kalvora\\feiertage";
-constexpr const char* ToolbarSchluessel = "Software\\Kalvora\\Toolbar";
 constexpr const char* LetzteDateienSchluessel = "Software\\Kalvora\\letzte_Dateien";
-constexpr int AnzahlToolbuttons = 39;
+// The toolbar's own table lives with its dialog; these are the values loaded at start.
+constexpr int AnzahlToolbarwerte = 39;
 constexpr int AnzahlLetzteDateien = 10;
 
 struct Einstellungen {
@@ -150,17 +150,17 @@ struct Einstellungen {
 
     // Subkeys; index 0 of each array is unused.
     TFeiertagsEinstellungen Feiertage{};                          // feiertage
-    std::array<bool, AnzahlToolbuttons + 1> Toolbutton{};         // Toolbar
+    std::array<bool, AnzahlToolbarwerte + 1> Toolbutton{};        // Toolbar
     std::array<std::string, AnzahlLetzteDateien + 1> LetzteDateien;  // letzte_Dateien
 
     bool operator==(const Einstellungen&) const = default;
 };
 
 // The tables, in the order the values are read.
-const Werttabelle<Einstellungen>& Haupttabelle();
-const Werttabelle<Einstellungen>& Feiertagstabelle();
-const Werttabelle<Einstellungen>& Toolbartabelle();
-const Werttabelle<Einstellungen>& LetzteDateientabelle();
+const Werttabelle<Einstellungen>& HauptschluesselWerte();
+const Werttabelle<Einstellungen>& FeiertagsWerte();
+const Werttabelle<Einstellungen>& ToolbarWerte();
+const Werttabelle<Einstellungen>& LetzteDateienWerte();
 
 Einstellungen EinstellungenStandard(const Einstellungsumgebung& umgebung);
 
@@ -178,8 +178,6 @@ void EinstellungenSpeichern(Registry& registry, const Einstellungen& e);
 // The view window geometry and the appointment editor's last hour and minute, written when
 // the main window closes.
 void EinstellungenBeimBeendenSpeichern(Registry& registry, const Einstellungen& e);
-void ToolbarSpeichern(Registry& registry, const Einstellungen& e);
-void LetzteDateienSpeichern(Registry& registry, const Einstellungen& e);
 
 // Every value of the main key as (name, text) in table order, for listings.
 std::vector<std::pair<std::string, std::string>> HauptwerteAlsText(const Einstellungen& e);

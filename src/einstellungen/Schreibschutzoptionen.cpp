@@ -6,7 +6,7 @@ namespace {
 using S = Schreibschutzoptionen;
 }  // namespace
 
-const Werttabelle<Schreibschutzoptionen>& Schreibschutztabelle() {
+const Werttabelle<Schreibschutzoptionen>& SchreibschutzWerte() {
     using namespace tabelle;
     static const Werttabelle<S> t = {
         Ganzzahl("Intervall", &S::Intervall, 1).Bereich(1, 99),
@@ -22,11 +22,11 @@ const Werttabelle<Schreibschutzoptionen>& Schreibschutztabelle() {
 
 void SchreibschutzoptionenLaden(Registry& registry, Schreibschutzoptionen& ziel) {
     ziel = Schreibschutzoptionen{};
-    TabelleLaden(registry, SchreibschutzSchluessel, Schreibschutztabelle(), ziel);
+    TabelleLaden(registry, SchreibschutzSchluessel, SchreibschutzWerte(), ziel);
 }
 
 void SchreibschutzoptionenSpeichern(Registry& registry, const Schreibschutzoptionen& o) {
-    TabelleSpeichern(registry, SchreibschutzSchluessel, Schreibschutztabelle(), o);
+    TabelleSpeichern(registry, SchreibschutzSchluessel, SchreibschutzWerte(), o);
 }
 
 }  // namespace kalvora

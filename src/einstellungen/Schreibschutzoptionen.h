@@ -22,7 +22,7 @@ struct Schreibschutzoptionen {
 };
 
 // The seven values in the order the dialog writes them.
-const Werttabelle<Schreibschutzoptionen>& Schreibschutztabelle();
+const Werttabelle<Schreibschutzoptionen>& SchreibschutzWerte();
 
 // Starts from the defaults and takes every value the key holds. A value of another type
 // stops with KalvoraFehler; ziel keeps what was read before it.

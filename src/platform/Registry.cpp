@@ -9,14 +9,14 @@
 
 namespace kalvora {
 
-Bytes GleitkommaBytes(double wert) {
+Binaerwert GleitkommaBytes(double wert) {
     const auto bits = std::bit_cast<uint64_t>(wert);
-    Bytes b(8);
+    Binaerwert b(8);
     for (int i = 0; i < 8; ++i) b[i] = static_cast<uint8_t>(bits >> (8 * i));
     return b;
 }
 
-std::optional<double> GleitkommaAusBytes(const Bytes& bytes) {
+std::optional<double> GleitkommaAusBytes(const Binaerwert& bytes) {
     if (bytes.size() != 8) return std::nullopt;
     uint64_t bits = 0;
     for (int i = 7; i >= 0; --i) bits = (bits << 8) | bytes[i];
@@ -75,14 +75,14 @@ std::string RegistrySchluessel::TextLesen(const std::string& name) const {
 
 double RegistrySchluessel::GleitkommaLesen(const std::string& name) const {
     const Registrywert w = Holen(name);
-    if (const auto* b = std::get_if<Bytes>(&w))
+    if (const auto* b = std::get_if<Binaerwert>(&w))
         if (auto d = GleitkommaAusBytes(*b); d && std::isfinite(*d)) return *d;
     FalscherTyp(name, "Gleitkommawert");
 }
 
-Bytes RegistrySchluessel::BinaerLesen(const std::string& name) const {
+Binaerwert RegistrySchluessel::BinaerLesen(const std::string& name) const {
     Registrywert w = Holen(name);
-    if (auto* b = std::get_if<Bytes>(&w)) return std::move(*b);
+    if (auto* b = std::get_if<Binaerwert>(&w)) return std::move(*b);
     FalscherTyp(name, "Binärwert");
 }
 
@@ -102,7 +102,7 @@ void RegistrySchluessel::GleitkommaSchreiben(const std::string& name, double wer
     registry_.Schreiben(pfad_, name, GleitkommaBytes(wert));
 }
 
-void RegistrySchluessel::BinaerSchreiben(const std::string& name, const Bytes& wert) {
+void RegistrySchluessel::BinaerSchreiben(const std::string& name, const Binaerwert& wert) {
     registry_.Schreiben(pfad_, name, wert);
 }
 

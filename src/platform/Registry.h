@@ -11,7 +11,7 @@ namespace kalvora {
 
 constexpr const char* HauptSchluessel = "Software\\Kalvora";
 
-using Bytes = std::vector<uint8_t>;
+using Binaerwert = std::vector<uint8_t>;
 
 // A value of a kind this program never writes (a string list, a 64-bit number, …). It exists,
 // but reading it as any type fails.
@@ -21,7 +21,7 @@ struct Fremdwert {
 
 // What the store holds: a 32-bit number, a text (UTF-8) or binary data. Booleans are stored
 // as the numbers 1 and 0, floating-point values as the 8 bytes of an IEEE 754 double.
-using Registrywert = std::variant<int32_t, std::string, Bytes, Fremdwert>;
+using Registrywert = std::variant<int32_t, std::string, Binaerwert, Fremdwert>;
 
 class Registry {
 public:
@@ -61,13 +61,13 @@ public:
     std::string TextLesen(const std::string& name) const;
     // Refuses anything but 8 bytes holding a finite number.
     double GleitkommaLesen(const std::string& name) const;
-    Bytes BinaerLesen(const std::string& name) const;
+    Binaerwert BinaerLesen(const std::string& name) const;
 
     void GanzzahlSchreiben(const std::string& name, int32_t wert);
     void WahrheitswertSchreiben(const std::string& name, bool wert);
     void TextSchreiben(const std::string& name, const std::string& wert);
     void GleitkommaSchreiben(const std::string& name, double wert);
-    void BinaerSchreiben(const std::string& name, const Bytes& wert);
+    void BinaerSchreiben(const std::string& name, const Binaerwert& wert);
 
 private:
     Registrywert Holen(const std::string& name) const;
@@ -78,7 +78,7 @@ private:
 };
 
 // The 8 bytes (little endian) of a double, and back.
-Bytes GleitkommaBytes(double wert);
-std::optional<double> GleitkommaAusBytes(const Bytes& bytes);
+Binaerwert GleitkommaBytes(double wert);
+std::optional<double> GleitkommaAusBytes(const Binaerwert& bytes);
 
 }  // namespace kalvora

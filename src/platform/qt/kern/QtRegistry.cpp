@@ -72,7 +72,7 @@ Registrywert AusVariant(const QVariant& v) {
         return v.toStringList().join(QStringLiteral(", ")).toStdString();
     case QMetaType::QByteArray: {
         const QByteArray a = v.toByteArray();
-        return Bytes(a.begin(), a.end());
+        return Binaerwert(a.begin(), a.end());
     }
     case QMetaType::Bool:
         return int32_t{v.toBool() ? 1 : 0};
@@ -135,7 +135,7 @@ void QtRegistry::Schreiben(const std::string& schluessel, const std::string& nam
         settings_->setValue(n, int{*z});
     } else if (const auto* t = std::get_if<std::string>(&wert)) {
         settings_->setValue(n, QString::fromStdString(*t));
-    } else if (const auto* b = std::get_if<Bytes>(&wert)) {
+    } else if (const auto* b = std::get_if<Binaerwert>(&wert)) {
         settings_->setValue(n, QByteArray(reinterpret_cast<const char*>(b->data()),
                                           static_cast<qsizetype>(b->size())));
     }

@@ -18,7 +18,7 @@ T Naechste(std::deque<T>& schlange, const std::string& was) {
 Antwort SkriptDialoge::Meldung(const std::string& text, Meldungsart art, Knoepfe knoepfe,
                                const std::string& titel) {
     meldungen.push_back({text, art, knoepfe, titel});
-    if (antworten.empty() && knoepfe == Knoepfe::Ok) return Antwort::Ok;
+    if (knoepfe == Knoepfe::Ok) return Antwort::Ok;
     return Naechste(antworten, "Meldung \"" + text + "\"");
 }
 

@@ -16,8 +16,9 @@ struct GezeigteMeldung {
     std::string titel;
 };
 
-// A box without a queued answer: a plain OK box is answered Ok; any other question throws
-// std::logic_error naming the text, so an unexpected question fails the test loudly.
+// A box with only OK is answered Ok without using a queued answer; any other question
+// without a queued answer throws std::logic_error naming the text, so an unexpected question
+// fails the test loudly.
 // The same holds for the other dialogs: an empty queue throws.
 class SkriptDialoge : public Dialoge {
 public:

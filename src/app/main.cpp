@@ -1,12 +1,89 @@
+// kalvora: the windowed program.
+//   kalvora [KALENDERDATEI [STARTCODE]] [--bildschirmfoto DATEI.png]
+// KALVORA_BEENDEN_NACH_ERSTEM_ZEICHNEN=1 ends the program silently right after the main
+// window has been painted once (for measuring the cold start).
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QPixmap>
+#include <QPointer>
+#include <QTimer>
+#include <QTranslator>
 
+#include <cstdio>
+
+#include "app/fenster/Splash.h"
 #include "main/fenster/Main.h"
+
+namespace {
+
+void SpracheEinstellen(QApplication& app) {
+    // German texts and number formats everywhere; the program writes its own dates as
+    // dd.mm.yyyy and date fields take the format "dd.MM.yyyy".
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    auto* qt = new QTranslator(&app);
+    if (qt->load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(qt);
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName("Kalvora");
-    QApplication::setOrganizationName("Kalvora");
+    QApplication::setOrganizationName(QStringLiteral("Kalvora"));
+    QApplication::setApplicationName(QStringLiteral("Kalvora"));
+    SpracheEinstellen(app);
+
+    QStringList argumente;
+    QString bildschirmfoto;
+    const QStringList alle = QApplication::arguments().mid(1);
+    for (int i = 0; i < alle.size(); ++i) {
+        if (alle[i] == QLatin1String("--bildschirmfoto")) {
+            if (i + 1 >= alle.size()) {
+                std::fprintf(stderr, "Aufruf: kalvora [DATEI [STARTCODE]] "
+                                     "[--bildschirmfoto BILD.png]\n");
+                return 2;
+            }
+            bildschirmfoto = alle[++i];
+        } else {
+            argumente << alle[i];
+        }
+    }
+    QString datei = argumente.value(0);
+    if (!datei.isEmpty()) datei = QFileInfo(datei).absoluteFilePath();
+    const QString code = argumente.value(1);
+    const bool sofortBeenden = qEnvironmentVariable("KALVORA_BEENDEN_NACH_ERSTEM_ZEICHNEN") ==
+                               QLatin1String("1");
+
+    // The splash first, painted at once; the main window is built while it shows.
+    QPointer<kalvora::TSplash> splash = new kalvora::TSplash;
+    splash->show();
+    splash->repaint();
+    QApplication::processEvents();
+
     kalvora::TForm1 form1;
+    form1.Startargumente(datei, code);
+    QObject::connect(splash.data(), &kalvora::TSplash::Fertig, &form1,
+                     &kalvora::TForm1::StartNachSplash);
+
+    int ergebnis = 0;
+    if (sofortBeenden || !bildschirmfoto.isEmpty()) {
+        QObject::connect(&form1, &kalvora::TForm1::ErstesMalGezeichnet, &app, [&] {
+            if (!bildschirmfoto.isEmpty() && !form1.grab().save(bildschirmfoto)) {
+                std::fprintf(stderr, "Bildschirmfoto konnte nicht gespeichert werden: %s\n",
+                             qPrintable(bildschirmfoto));
+                ergebnis = 1;
+            }
+            QApplication::exit(ergebnis);
+        });
+    }
+
     form1.show();
-    return QApplication::exec();
+    splash->Starten(1000);
+    const int rc = QApplication::exec();
+    delete splash;  // still there when the program ended within its second
+    return ergebnis ? ergebnis : rc;
 }

@@ -1,11 +1,469 @@
 #include "main/fenster/Main.h"
 
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "platform/qt/QtDaten.h"
+#include "platform/qt/QtDialoge.h"
+
 namespace kalvora {
+namespace {
+
+const QString kUnbenannt = QStringLiteral("Kalvora - [unbenannt]");
+
+// Tool button -> the command it shares, its own icon file and a fitting theme icon.
+struct Knopfbelegung {
+    const char* aktion;
+    const char* symbol;
+    const char* thema;
+};
+const Knopfbelegung kKnoepfe[AnzahlToolbuttons] = {
+    {"Neu1", "neu", "document-new"},
+    {"ffnen1", "oeffnen", "document-open"},
+    {"speichern1", "speichern", "document-save"},
+    {"speichernunter1", "speichern-unter", "document-save-as"},
+    {"Drucken1", "drucken", "document-print"},
+    {"Druckereinstellung1", "druckereinstellung", ""},
+    {"Rckgngig1", "rueckgaengig", "edit-undo"},
+    {"Wiederherstellen1", "wiederherstellen", "edit-redo"},
+    {"Suchen1", "suchen", "edit-find"},
+    {"Weitersuchen1", "weitersuchen", ""},
+    {"Schreibschutz1", "schreibschutz", ""},
+    {"Aktualisieren1", "aktualisieren", "view-refresh"},
+    {"EinstellungenbeiSchreibschutz1", "schreibschutz-einstellungen", ""},
+    {"keinedirektenFarbnderungen1", "farben-gesperrt", ""},
+    {"Farbenhinzufgen1", "farben-hinzufuegen", ""},
+    {"Farbenlschen1", "farben-loeschen", ""},
+    {"neueFarbe1", "neue-farbe", ""},
+    {"alleFarbenlschen1", "alle-farben-loeschen", ""},
+    // The button opens the day dialog for the selected day; the menu entry first goes to
+    // today, so they are two commands.
+    {"TagestermineKnopf", "tagestermine", ""},
+    {"Terminlistedrucken1", "terminliste-drucken", ""},
+    {"TerminberwachungimHintergrund1", "terminueberwachung", ""},
+    {"Geburtstagsliste1", "geburtstagsliste", ""},
+    {"JahresbersichtNamenstage1", "namenstage", ""},
+    {"Wochenansicht1", "wochenansicht", ""},
+    {"Wochenansicht2Wochen1", "zwei-wochen", ""},
+    {"Monatsansicht1", "monatsansicht", ""},
+    {"MonatsansichtmitWocheneinteilung1", "monat-wochen", ""},
+    {"Stundenplan1", "stundenplan", ""},
+    {"DesktopStundenplan1", "desktop-stundenplan", ""},
+    {"Statistik1", "statistik", ""},
+    {"GehezuJahr1", "gehe-zu-jahr", "go-jump"},
+    {"Adressbuch1", "adressbuch", "x-office-address-book"},
+    {"Toolbaranpassen1", "toolbar-anpassen", ""},
+    {"Optionen1", "optionen", "preferences-system"},
+    {"Hilfe2", "hilfe", "help-contents"},
+    {"Direkthilfe1", "direkthilfe", ""},
+    {"KalvoraOnline1", "online", "internet-web-browser"},
+    {"Updateprfen1", "update", "system-software-update"},
+    {"Info1", "info", "help-about"},
+};
+
+// Status bar panels: three fixed widths, the fourth takes the rest.
+constexpr int kFeldbreiten[] = {180, 250, 55};
+
+}  // namespace
+
+const QStringList& TForm1::NochNichtGebaut() {
+    // Keep this list true: an entry leaves it when its command really works.
+    static const QStringList liste = {
+        // Datei
+        QStringLiteral("Neu1"), QStringLiteral("ffnen1"), QStringLiteral("Schlieen1"),
+        QStringLiteral("speichern1"), QStringLiteral("speichernunter1"),
+        QStringLiteral("XMLDatei1"), QStringLiteral("CSVDatei1"), QStringLiteral("Drucken1"),
+        QStringLiteral("Druckereinstellung1"),
+        // Bearbeiten
+        QStringLiteral("Rckgngig1"), QStringLiteral("Wiederherstellen1"),
+        QStringLiteral("Suchen1"), QStringLiteral("Weitersuchen1"),
+        QStringLiteral("Schreibschutz1"), QStringLiteral("Aktualisieren1"),
+        QStringLiteral("EinstellungenbeiSchreibschutz1"),
+        // Werkzeuge
+        QStringLiteral("keinedirektenFarbnderungen1"), QStringLiteral("Farbenhinzufgen1"),
+        QStringLiteral("Farbenlschen1"), QStringLiteral("neueFarbe1"),
+        QStringLiteral("alleFarbenlschen1"),
+        // Termine
+        QStringLiteral("Tagestermine1"), QStringLiteral("TagestermineKnopf"),
+        QStringLiteral("Terminlistedrucken1"), QStringLiteral("Farbendefinieren1"),
+        QStringLiteral("Terminkategoriendefinieren1"), QStringLiteral("Linkliste1"),
+        QStringLiteral("Wochenfortschreibung1"),
+        QStringLiteral("TerminberwachungimHintergrund1"), QStringLiteral("Geburtstagsliste1"),
+        QStringLiteral("Ereignisseprfen1"), QStringLiteral("JahresbersichtNamenstage1"),
+        // Ansicht
+        QStringLiteral("Wochenansicht1"), QStringLiteral("Wochenansicht2Wochen1"),
+        QStringLiteral("Monatsansicht1"), QStringLiteral("MonatsansichtmitWocheneinteilung1"),
+        QStringLiteral("Stundenplan1"), QStringLiteral("DesktopStundenplan1"),
+        QStringLiteral("VollbildJahresansicht1"), QStringLiteral("Statistik1"),
+        QStringLiteral("GehezuJahr1"),
+        // Extras
+        QStringLiteral("Adressbuch1"), QStringLiteral("Toolbaranpassen1"),
+        QStringLiteral("Optionen1"),
+        // Hilfe
+        QStringLiteral("Hilfe2"), QStringLiteral("Direkthilfe1"),
+        QStringLiteral("KalvoraHandbuch1"), QStringLiteral("KalvoraOnline1"),
+        QStringLiteral("Updateprfen1"), QStringLiteral("Info1"),
+    };
+    return liste;
+}
 
 TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
-    setObjectName("Form1");
-    setWindowTitle(QStringLiteral("Kalvora - [unbenannt]"));
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(kUnbenannt);
+    setWindowIcon(Symbol(QStringLiteral("kalvora")));
+    setMinimumSize(760, 540);
     resize(1024, 768);
+
+    eigeneDialoge_ = std::make_unique<QtDialoge>(this);
+    dialoge_ = eigeneDialoge_.get();
+
+    MenueAufbauen();
+    ToolbarAufbauen();
+    StatusleisteAufbauen();
+
+    // The year view takes this place.
+    auto* mitte = new QWidget(this);
+    mitte->setObjectName(QStringLiteral("Jahresansicht"));
+    mitte->setAutoFillBackground(true);
+    QPalette p = mitte->palette();
+    p.setColor(QPalette::Window, Qt::white);
+    mitte->setPalette(p);
+    setCentralWidget(mitte);
+
+    for (const QString& name : NochNichtGebaut())
+        if (QAction* a = Aktion(name)) a->setEnabled(false);
+
+    // The settings store supplies the stored choice once it is wired; until then the
+    // defaults stand.
+    ToolbarAnwenden(ToolbarStandard());
+    LetzteDateienZeigen({});
+}
+
+TForm1::~TForm1() = default;
+
+QString TForm1::Objektname(const QString& titel, const QString& vorgabe) {
+    if (!vorgabe.isEmpty()) return vorgabe;
+    // Letters and digits of the caption plus a running number, as the designer names them.
+    QString basis;
+    for (QChar c : titel)
+        if (c.unicode() < 128 && (c.isLetterOrNumber() || c == QLatin1Char('_'))) basis += c;
+    const int n = ++namenszaehler_[basis];
+    return basis + QString::number(n);
+}
+
+QMenu* TForm1::Menue(QWidget* eltern, const QString& titel) {
+    auto* m = new QMenu(titel, eltern);
+    m->setObjectName(Objektname(titel, {}));
+    m->menuAction()->setObjectName(m->objectName());
+    m->setToolTipsVisible(false);
+    aktionen_[m->objectName()] = m->menuAction();
+    if (auto* leiste = qobject_cast<QMenuBar*>(eltern))
+        leiste->addMenu(m);
+    else if (auto* ober = qobject_cast<QMenu*>(eltern))
+        ober->addMenu(m);
+    return m;
+}
+
+QAction* TForm1::Eintrag(QMenu* menue, const QString& titel, const QKeySequence& tasten,
+                         const QString& name) {
+    auto* a = new QAction(titel, this);
+    a->setObjectName(Objektname(titel, name));
+    if (!tasten.isEmpty()) {
+        a->setShortcut(tasten);
+        a->setShortcutContext(Qt::WindowShortcut);
+    }
+    if (menue) menue->addAction(a);
+    aktionen_[a->objectName()] = a;
+    return a;
+}
+
+void TForm1::MenueAufbauen() {
+    QMenuBar* leiste = menuBar();
+    leiste->setObjectName(QStringLiteral("MainMenu1"));
+    const auto strg = [](int taste) { return QKeySequence(Qt::CTRL | taste); };
+
+    QMenu* datei = Menue(leiste, QStringLiteral("&Datei"));
+    Eintrag(datei, QStringLiteral("&Neu"), strg(Qt::Key_N));
+    Eintrag(datei, QStringLiteral("Ö&ffnen"), strg(Qt::Key_O));
+    Eintrag(datei, QStringLiteral("S&chließen"));
+    Eintrag(datei, QStringLiteral("&Speichern"), strg(Qt::Key_S), QStringLiteral("speichern1"));
+    Eintrag(datei, QStringLiteral("Speichern &unter"), strg(Qt::Key_U),
+            QStringLiteral("speichernunter1"));
+    datei->addSeparator();
+    QMenu* exportieren = Menue(datei, QStringLiteral("E&xportieren"));
+    Eintrag(exportieren, QStringLiteral("&XML-Datei"));
+    Eintrag(exportieren, QStringLiteral("&CSV-Datei"));
+    datei->addSeparator();
+    Eintrag(datei, QStringLiteral("&Drucken"), strg(Qt::Key_P));
+    Eintrag(datei, QStringLiteral("Drucker&einstellung"), strg(Qt::Key_D));
+    datei->addSeparator();
+    QAction* beenden = Eintrag(datei, QStringLiteral("&Beenden"),
+                               QKeySequence(Qt::ALT | Qt::Key_X));
+    connect(beenden, &QAction::triggered, this, &TForm1::Beenden1Click);
+
+    QMenu* bearbeiten = Menue(leiste, QStringLiteral("&Bearbeiten"));
+    Eintrag(bearbeiten, QStringLiteral("&Rückgängig"), strg(Qt::Key_Z));
+    Eintrag(bearbeiten, QStringLiteral("&Wiederherstellen"), strg(Qt::Key_R));
+    bearbeiten->addSeparator();
+    Eintrag(bearbeiten, QStringLiteral("&Suchen"), strg(Qt::Key_F));
+    Eintrag(bearbeiten, QStringLiteral("Weiters&uchen"), QKeySequence(Qt::Key_F3));
+    bearbeiten->addSeparator();
+    Eintrag(bearbeiten, QStringLiteral("Schrei&bschutz"))->setCheckable(true);
+    Eintrag(bearbeiten, QStringLiteral("&Aktualisieren"), QKeySequence(Qt::Key_F5));
+    Eintrag(bearbeiten, QStringLiteral("&Einstellungen bei Schreibschutz"));
+
+    QMenu* werkzeuge = Menue(leiste, QStringLiteral("&Werkzeuge"));
+    werkzeuge_ = new QActionGroup(this);
+    werkzeuge_->setExclusive(true);
+    for (const char* titel : {"&keine direkten Farbänderungen", "Farben &hinzufügen",
+                              "Farben &löschen", "&neue Farbe", "&alle Farben löschen"}) {
+        QAction* a = Eintrag(werkzeuge, QString::fromUtf8(titel));
+        a->setCheckable(true);
+        werkzeuge_->addAction(a);
+    }
+    // Direct colour editing starts locked unless the settings unlock it.
+    werkzeuge_->actions().front()->setChecked(true);
+
+    QMenu* termine = Menue(leiste, QStringLiteral("&Termine"));
+    Eintrag(termine, QStringLiteral("&Tagestermine"), strg(Qt::Key_T));
+    Eintrag(termine, QStringLiteral("Terminliste &drucken"));
+    termine->addSeparator();
+    Eintrag(termine, QStringLiteral("&Farben definieren"));
+    Eintrag(termine, QStringLiteral("Termin&kategorien definieren"));
+    Eintrag(termine, QStringLiteral("&Linkliste"));
+    termine->addSeparator();
+    Eintrag(termine, QStringLiteral("&Wochenfortschreibung"));
+    Eintrag(termine, QStringLiteral("Terminüberwachung im &Hintergrund"));
+    termine->addSeparator();
+    Eintrag(termine, QStringLiteral("&Geburtstagsliste"));
+    QMenu* ereignisse = Menue(termine, QStringLiteral("Ereignisse &prüfen"));
+    Eintrag(ereignisse, QStringLiteral("alles prüfen"));
+    Eintrag(ereignisse, QStringLiteral("Geburtstage"));
+    Eintrag(ereignisse, QStringLiteral("Namenstage"));
+    Eintrag(termine, QStringLiteral("Jahresübersicht &Namenstage"));
+
+    QMenu* ansicht = Menue(leiste, QStringLiteral("&Ansicht"));
+    Eintrag(ansicht, QStringLiteral("&Wochenansicht"), strg(Qt::Key_W));
+    Eintrag(ansicht, QStringLiteral("Wochenansicht (2 Wochen)"));
+    Eintrag(ansicht, QStringLiteral("&Monatsansicht"), strg(Qt::Key_M));
+    Eintrag(ansicht, QStringLiteral("Mo&natsansicht (mit Wocheneinteilung)"));
+    Eintrag(ansicht, QStringLiteral("Stunden&plan"));
+    Eintrag(ansicht, QStringLiteral("&Desktop Stundenplan"));
+    ansicht->addSeparator();
+    Eintrag(ansicht, QStringLiteral("&Vollbild Jahresansicht"), QKeySequence(Qt::Key_F9));
+    QMenu* statistik = Menue(ansicht, QStringLiteral("&Statistik"));
+    Eintrag(statistik, QStringLiteral("&Farbhäufigkeiten"));
+    Eintrag(statistik, QStringLiteral("&Termindauer"));
+    Eintrag(statistik, QStringLiteral("&Terminhäufigkeiten"));
+    ansicht->addSeparator();
+    Eintrag(ansicht, QStringLiteral("&Gehe zu Jahr"), strg(Qt::Key_G));
+
+    QMenu* extras = Menue(leiste, QStringLiteral("&Extras"));
+    Eintrag(extras, QStringLiteral("&Adressbuch"));
+    extras->addSeparator();
+    Eintrag(extras, QStringLiteral("&Toolbar anpassen"));
+    Eintrag(extras, QStringLiteral("&Optionen"));
+
+    QMenu* hilfe = Menue(leiste, QStringLiteral("&Hilfe"));
+    Eintrag(hilfe, QStringLiteral("&Hilfe"), QKeySequence(Qt::Key_F1));
+    Eintrag(hilfe, QStringLiteral("&Direkthilfe"), QKeySequence(Qt::CTRL | Qt::Key_F1));
+    Eintrag(hilfe, QStringLiteral("Kalvora H&andbuch"));
+    hilfe->addSeparator();
+    Eintrag(hilfe, QStringLiteral("&Kalvora Online"));
+    Eintrag(hilfe, QStringLiteral("&Update prüfen"));
+    Eintrag(hilfe, QStringLiteral("&Info"), strg(Qt::Key_I));
+
+    // The tool button's own command (see kKnoepfe).
+    Eintrag(nullptr, QStringLiteral("Tagestermine"), {}, QStringLiteral("TagestermineKnopf"));
+}
+
+void TForm1::ToolbarAufbauen() {
+    QToolBar* leiste = addToolBar(QStringLiteral("Toolbar"));
+    leiste->setObjectName(QStringLiteral("ToolBar1"));
+    leiste->setMovable(false);
+    leiste->setFloatable(false);
+    leiste->setIconSize(QSize(16, 16));
+    leiste->toggleViewAction()->setVisible(false);
+    setContextMenuPolicy(Qt::NoContextMenu);  // no menu to hide the bar
+
+    letzteDateien_ = new QMenu(this);
+    letzteDateien_->setObjectName(QStringLiteral("LetzteDateien"));
+
+    int gruppe = 0;
+    for (int i = 1; i <= AnzahlToolbuttons; ++i) {
+        const Knopfbelegung& k = kKnoepfe[i - 1];
+        QAction* a = Aktion(QString::fromLatin1(k.aktion));
+        Q_ASSERT(a);
+        a->setToolTip(QString::fromUtf8(Toolbuttons()[i - 1].hinweis));
+        a->setIcon(Symbol(QString::fromLatin1(k.symbol), QString::fromLatin1(k.thema)));
+        auto* knopf = new QToolButton(leiste);
+        knopf->setObjectName(QStringLiteral("ToolButton%1").arg(i));
+        knopf->setDefaultAction(a);
+        knopf->setAutoRaise(true);
+        knopf->setToolButtonStyle(Qt::ToolButtonIconOnly);
+        if (i == 30) knopf->setPopupMode(QToolButton::InstantPopup);  // the three charts
+        knoepfe_.push_back(knopf);
+        knopfplaetze_.push_back(leiste->addWidget(knopf));
+        if (i == ToolbarGruppenenden()[gruppe]) {
+            trenner_.push_back(leiste->addSeparator());
+            ++gruppe;
+        }
+    }
+    sonne_ = new QLabel(leiste);
+    sonne_->setObjectName(QStringLiteral("Sonne"));
+    leiste->addWidget(sonne_)->setVisible(false);
+}
+
+void TForm1::StatusleisteAufbauen() {
+    QStatusBar* leiste = statusBar();
+    leiste->setObjectName(QStringLiteral("StatusBar1"));
+    leiste->setSizeGripEnabled(true);
+    for (int i = 0; i < 4; ++i) {
+        auto* feld = new QLabel(leiste);
+        feld->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
+        feld->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        if (i < 3) {
+            feld->setFixedWidth(kFeldbreiten[i]);
+            leiste->addWidget(feld);
+        } else {
+            leiste->addWidget(feld, 1);
+        }
+        felder_.push_back(feld);
+    }
+    fortschritt_ = new QProgressBar(leiste);
+    fortschritt_->setObjectName(QStringLiteral("ProgressBar1"));
+    fortschritt_->setRange(0, 100);
+    fortschritt_->setTextVisible(false);
+    fortschritt_->hide();
+}
+
+void TForm1::FortschrittPlatzieren() {
+    // Over the fourth panel, 5 pixels below the top of the status bar.
+    QStatusBar* leiste = statusBar();
+    const int x = felder_[3]->geometry().x();
+    const int hoehe = std::max(6, leiste->height() - 8);
+    fortschritt_->setGeometry(x, 5, std::max(40, leiste->width() - x - 24), hoehe);
+}
+
+QAction* TForm1::Aktion(const QString& name) const {
+    auto it = aktionen_.find(name);
+    return it == aktionen_.end() ? nullptr : it->second;
+}
+
+QToolButton* TForm1::Toolbutton(int index) const {
+    if (index < 1 || index > int(knoepfe_.size())) return nullptr;
+    return knoepfe_[index - 1];
+}
+
+QLabel* TForm1::Statusfeld(int nummer) const {
+    if (nummer < 0 || nummer >= int(felder_.size())) return nullptr;
+    return felder_[nummer];
+}
+
+void TForm1::Freigeben(const QString& name, bool an) {
+    if (QAction* a = Aktion(name)) a->setEnabled(an && !NochNichtGebaut().contains(name));
+}
+
+void TForm1::ToolbarAnwenden(const ToolbarSichtbarkeit& sichtbar) {
+    for (int i = 0; i < AnzahlToolbuttons; ++i) knopfplaetze_[i]->setVisible(sichtbar[i]);
+    const auto trenner = kalvora::ToolbarTrennerSichtbar(sichtbar);
+    for (int g = 0; g < AnzahlToolbarTrenner; ++g) trenner_[g]->setVisible(trenner[g]);
+}
+
+bool TForm1::ToolbuttonSichtbar(int index) const {
+    return index >= 1 && index <= AnzahlToolbuttons && knopfplaetze_[index - 1]->isVisible();
+}
+
+bool TForm1::ToolbarTrennerSichtbar(int gruppe) const {
+    return gruppe >= 0 && gruppe < AnzahlToolbarTrenner && trenner_[gruppe]->isVisible();
+}
+
+void TForm1::LetzteDateienZeigen(const std::vector<std::string>& pfade) {
+    letzteDateien_->clear();
+    int nummer = 0;
+    for (const std::string& pfad : pfade) {
+        const int n = nummer++;
+        if (pfad.empty()) continue;
+        QAction* a = letzteDateien_->addAction(QString::fromStdString(pfad));
+        connect(a, &QAction::triggered, this, [this, n] { emit LetzteDateiGewaehlt(n); });
+    }
+    QToolButton* oeffnen = Toolbutton(2);
+    if (letzteDateien_->isEmpty()) {
+        oeffnen->setMenu(nullptr);
+        oeffnen->setPopupMode(QToolButton::DelayedPopup);
+    } else {
+        oeffnen->setMenu(letzteDateien_);
+        oeffnen->setPopupMode(QToolButton::MenuButtonPopup);
+    }
+}
+
+void TForm1::ArbeitBeginnen() {
+    if (!arbeitet_) QApplication::setOverrideCursor(Qt::WaitCursor);
+    arbeitet_ = true;
+    FortschrittPlatzieren();
+    fortschritt_->setValue(0);
+    fortschritt_->show();
+    fortschritt_->repaint();
+}
+
+void TForm1::FortschrittSetzen(int prozent) {
+    const int wert = std::clamp(prozent, 0, 100);
+    if (fortschritt_->value() == wert) return;
+    fortschritt_->setValue(wert);
+    // Long work runs on this thread; paint the bar now instead of after the work.
+    if (fortschritt_->isVisible()) fortschritt_->repaint();
+}
+
+void TForm1::ArbeitBeenden() {
+    if (arbeitet_) QApplication::restoreOverrideCursor();
+    arbeitet_ = false;
+    fortschritt_->hide();
+    fortschritt_->setValue(0);
+}
+
+std::function<void(int)> TForm1::Fortschrittsmelder() {
+    return [this](int prozent) { FortschrittSetzen(prozent); };
+}
+
+void TForm1::DialogeSetzen(Dialoge* dialoge) {
+    dialoge_ = dialoge ? dialoge : eigeneDialoge_.get();
+}
+
+void TForm1::Startargumente(const QString& datei, const QString& code) {
+    startdatei_ = datei;
+    startcode_ = code;
+}
+
+void TForm1::StartNachSplash() {
+    // Opening the start file and the start views come with the file session and the views;
+    // until then an argument is accepted and changes nothing.
+}
+
+void TForm1::Beenden1Click() { close(); }
+
+bool TForm1::event(QEvent* e) {
+    const bool ergebnis = QMainWindow::event(e);
+    if (e->type() == QEvent::Paint && !gezeichnet_) {
+        gezeichnet_ = true;
+        // After the paint has reached the screen.
+        QTimer::singleShot(0, this, [this] { emit ErstesMalGezeichnet(); });
+    }
+    return ergebnis;
+}
+
+void TForm1::resizeEvent(QResizeEvent* e) {
+    QMainWindow::resizeEvent(e);
+    if (fortschritt_->isVisible()) FortschrittPlatzieren();
 }
 
 }  // namespace kalvora

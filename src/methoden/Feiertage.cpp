@@ -134,53 +134,42 @@ TagMonat LetzterSonntag(int monat, int jahr) {
 
 const std::string kLeer;
 
+// One line per step; the join flag of each kind decides between setting and joining.
 constexpr std::array<Feiertagsart, AnzahlFeiertagsarten> kBerechnungsfolge = {
-    A::Ostersonntag,     A::Ostermontag,        A::Gruendonnerstag,
-    A::Palmsonntag,      A::Weiberfastnacht,    A::Rosenmontag,
-    A::Aschermittwoch,   A::ChristiHimmelfahrt, A::Pfingstsonntag,
-    A::Pfingstmontag,    A::Fronleichnam,       A::Karfreitag,
-    A::Neujahr,          A::Maifeiertag,        A::HeiligeDreiKoenige,
-    A::TagDerDeutschenEinheit, A::Allerheiligen, A::Allerseelen,
-    A::Weihnachtstag1,   A::Weihnachtstag2,     A::Sylvester,
-    A::MariaeHimmelfahrt, A::Reformationstag,   A::Fruehlingsanfang,
-    A::Sommeranfang,     A::Herbstanfang,       A::Valentinstag,
-    A::Muttertag,        A::Advent4,            A::Advent3,
-    A::Advent2,          A::Advent1,            A::BussUndBettag,
-    A::Totensonntag,     A::Winteranfang,       A::BeginnSommerzeit,
-    A::BeginnWinterzeit, A::HeiligAbend,
-};
+    A::Ostersonntag, A::Ostermontag, A::Gruendonnerstag, A::Palmsonntag, A::Weiberfastnacht,
+    A::Rosenmontag, A::Aschermittwoch, A::ChristiHimmelfahrt, A::Pfingstsonntag,
+    A::Pfingstmontag, A::Fronleichnam, A::Karfreitag,
+    A::Neujahr,
+    A::Maifeiertag,
+    A::HeiligeDreiKoenige, A::TagDerDeutschenEinheit, A::Allerheiligen, A::Allerseelen,
+    A::Weihnachtstag1, A::Weihnachtstag2, A::Sylvester, A::MariaeHimmelfahrt,
+    A::Reformationstag,
+    A::Fruehlingsanfang, A::Sommeranfang,
+    A::Herbstanfang,
+    A::Valentinstag, A::Muttertag,
+    A::Advent4, A::Advent3, A::Advent2, A::Advent1, A::BussUndBettag, A::Totensonntag,
+    A::Winteranfang, A::BeginnSommerzeit, A::BeginnWinterzeit, A::HeiligAbend};
 
 constexpr std::array<Feiertagsart, AnzahlFeiertagsarten> kMalfolge = {
-    A::BeginnSommerzeit,  A::Muttertag,          A::Ostersonntag,
-    A::Fruehlingsanfang,  A::Sommeranfang,       A::Herbstanfang,
-    A::Winteranfang,      A::Ostermontag,        A::Gruendonnerstag,
-    A::Palmsonntag,       A::HeiligeDreiKoenige, A::Sylvester,
-    A::Valentinstag,      A::Rosenmontag,        A::Aschermittwoch,
-    A::Weiberfastnacht,   A::MariaeHimmelfahrt,  A::Reformationstag,
-    A::ChristiHimmelfahrt, A::Pfingstsonntag,    A::Pfingstmontag,
-    A::Fronleichnam,      A::Karfreitag,         A::Advent4,
-    A::Advent3,           A::Advent2,            A::Advent1,
-    A::BussUndBettag,     A::Totensonntag,       A::Neujahr,
-    A::Maifeiertag,       A::TagDerDeutschenEinheit, A::Allerheiligen,
-    A::Allerseelen,       A::Weihnachtstag1,     A::Weihnachtstag2,
-    A::HeiligAbend,       A::BeginnWinterzeit,
-};
+    A::BeginnSommerzeit, A::Muttertag, A::Ostersonntag, A::Fruehlingsanfang, A::Sommeranfang,
+    A::Herbstanfang, A::Winteranfang, A::Ostermontag, A::Gruendonnerstag, A::Palmsonntag,
+    A::HeiligeDreiKoenige, A::Sylvester, A::Valentinstag, A::Rosenmontag, A::Aschermittwoch,
+    A::Weiberfastnacht, A::MariaeHimmelfahrt, A::Reformationstag, A::ChristiHimmelfahrt,
+    A::Pfingstsonntag, A::Pfingstmontag, A::Fronleichnam, A::Karfreitag, A::Advent4,
+    A::Advent3, A::Advent2, A::Advent1, A::BussUndBettag, A::Totensonntag, A::Neujahr,
+    A::Maifeiertag, A::TagDerDeutschenEinheit, A::Allerheiligen, A::Allerseelen,
+    A::Weihnachtstag1, A::Weihnachtstag2, A::HeiligAbend, A::BeginnWinterzeit};
 
 constexpr std::array<Feiertagsart, AnzahlFeiertagsarten> kTooltipfolge = {
-    A::Rosenmontag,       A::Neujahr,            A::HeiligeDreiKoenige,
-    A::Aschermittwoch,    A::Ostersonntag,       A::Ostermontag,
-    A::Pfingstsonntag,    A::Pfingstmontag,      A::ChristiHimmelfahrt,
-    A::Fronleichnam,      A::Maifeiertag,        A::Allerheiligen,
-    A::Weihnachtstag1,    A::Weihnachtstag2,     A::Sylvester,
-    A::Karfreitag,        A::TagDerDeutschenEinheit, A::MariaeHimmelfahrt,
-    A::Reformationstag,   A::HeiligAbend,        A::Gruendonnerstag,
-    A::Palmsonntag,       A::Weiberfastnacht,    A::Fruehlingsanfang,
-    A::Sommeranfang,      A::Herbstanfang,       A::Winteranfang,
-    A::Advent4,           A::Advent3,            A::Advent2,
-    A::Advent1,           A::BussUndBettag,      A::Totensonntag,
-    A::Allerseelen,       A::Muttertag,          A::BeginnSommerzeit,
-    A::BeginnWinterzeit,  A::Valentinstag,
-};
+    A::Rosenmontag, A::Neujahr, A::HeiligeDreiKoenige, A::Aschermittwoch, A::Ostersonntag,
+    A::Ostermontag, A::Pfingstsonntag, A::Pfingstmontag, A::ChristiHimmelfahrt,
+    A::Fronleichnam, A::Maifeiertag, A::Allerheiligen, A::Weihnachtstag1, A::Weihnachtstag2,
+    A::Sylvester, A::Karfreitag, A::TagDerDeutschenEinheit, A::MariaeHimmelfahrt,
+    A::Reformationstag, A::HeiligAbend, A::Gruendonnerstag, A::Palmsonntag,
+    A::Weiberfastnacht, A::Fruehlingsanfang, A::Sommeranfang, A::Herbstanfang,
+    A::Winteranfang, A::Advent4, A::Advent3, A::Advent2, A::Advent1, A::BussUndBettag,
+    A::Totensonntag, A::Allerseelen, A::Muttertag, A::BeginnSommerzeit, A::BeginnWinterzeit,
+    A::Valentinstag};
 
 static_assert(IstVollstaendig(kBerechnungsfolge) && IstVollstaendig(kMalfolge) &&
                   IstVollstaendig(kTooltipfolge),
@@ -260,8 +249,8 @@ void TFeiertagstabelle::FeiertageBerechnen(int jahr) {
     jahr_ = jahr;
     for (auto& zeile : texte_)
         for (auto& text : zeile) text.clear();
-    for (const auto& info : kArten) tage_[static_cast<std::size_t>(info.art)] =
-        FeiertagsDatum(info.art, jahr);
+    for (const auto& info : kArten)
+        tage_[static_cast<std::size_t>(info.art)] = FeiertagsDatum(info.art, jahr);
     for (Feiertagsart art : FeiertagsBerechnungsfolge) {
         const FeiertagsartDaten& info = FeiertagsartInfo(art);
         const TagMonat tm = tage_[static_cast<std::size_t>(art)];

@@ -30,8 +30,9 @@ TEST(Sonne, StandardortBekannteZeiten) {
         const TDatum d = DatumWert(f.tag, f.monat, f.jahr);
         const Sonnenzeiten z = Standardort(f.tag, f.monat, f.jahr);
         EXPECT_EQ(SonnenText(z.aufgang, d).substr(0, 5), f.aufgang) << DatumText(d);
-        if (f.untergang)
+        if (f.untergang) {
             EXPECT_EQ(SonnenText(z.untergang, d).substr(0, 5), f.untergang) << DatumText(d);
+        }
     }
 }
 

@@ -1,0 +1,578 @@
+#include "kalender/Kalenderdatei.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <random>
+
+#include "methoden/Fehler.h"
+#include "methoden/Zeichensatz.h"
+
+namespace kalvora {
+namespace {
+
+std::string Lesen(const std::string& pfad) { return DateiEinlesen(pfad); }
+
+// Lines in UTF-8 to file bytes: Windows-1252 with CR LF.
+std::string Datei(std::initializer_list<std::string_view> zeilen) {
+    std::string s;
+    for (auto z : zeilen) {
+        s += *Utf8NachCp1252(z);
+        s += "\r\n";
+    }
+    return s;
+}
+
+TKalender BeispielKalender() {
+    TKalender kal;
+    kal.Farbnamen[1] = "Urlaub";
+    kal.Farbnamen[2] = "Arzt";
+    kal.Terminkategorie = {"Privat", "Beruf"};
+    kal.Linkliste = {"C:\\Dokumente\\Plan.doc"};
+    kal.Tagesfarben(2004, 3, 15) = {kal.Farbwerte[1], kal.Farbwerte[2]};
+    TTerminliste& liste = kal.Terminliste(2004, 3, 15);
+    liste.resize(3);
+    liste[0].Beschreibung = "Frühlingsbeginn#Jacke mitnehmen";
+    liste[1] = {"09:30", "Zahnarzt", "Praxis Dr. Meier", "Privat", "", 45, kal.Farbwerte[2],
+                true};
+    liste[2] = {"14:00", "Besprechung", "Büro", "Beruf", "C:\\Dokumente\\Plan.doc", 0,
+                KeineFarbe, false};
+    kal.Geburtstagsliste.push_back({"Meyer", "Anna", DatumWert(15, 3, 1970), KeinDatum});
+    return kal;
+}
+
+// Reads bytes and finishes as the file session does.
+Dateiform Laden(TKalender& kal, std::string_view bytes,
+                std::optional<std::string_view> begleittext = std::nullopt,
+                const LadeOptionen& optionen = {}) {
+    const Dateiform form = KalenderAusBytesLesen(kal, bytes, begleittext, optionen);
+    TFarbwerte legende = kal.Standardfarben;
+    kal.FarbtabelleAbgleichen(legende);
+    return form;
+}
+
+TEST(Kalenderdatei, BeispielWirdBytegenauGeschrieben) {
+    const std::string golden = Lesen(KALVORA_TESTDATEN "/beispiel_ver33.kvr");
+    EXPECT_EQ(KalenderAlsVer33(BeispielKalender()), golden);
+}
+
+TEST(Kalenderdatei, BeispielLesenUndWiederSchreiben) {
+    const std::string golden = Lesen(KALVORA_TESTDATEN "/beispiel_ver33.kvr");
+    TKalender kal;
+    EXPECT_EQ(Laden(kal, golden), Dateiform::Ver33);
+    const TKalender erwartet = BeispielKalender();
+    EXPECT_EQ(kal.Terminliste(2004, 3, 15), erwartet.Terminliste(2004, 3, 15));
+    EXPECT_EQ(kal.Tagesfarben(2004, 3, 15), erwartet.Tagesfarben(2004, 3, 15));
+    EXPECT_EQ(kal.Geburtstagsliste, erwartet.Geburtstagsliste);
+    EXPECT_EQ(kal.Farbnamen, erwartet.Farbnamen);
+    EXPECT_EQ(kal.Farbwerte, erwartet.Farbwerte);
+    EXPECT_EQ(KalenderAlsVer33(kal), golden);
+}
+
+TEST(Kalenderdatei, LeeresDokument) {
+    std::string erwartet = "Ver 3.3\r\n[Farbnamen]\r\n";
+    const TFarbwerte werte = EingebauteStandardfarben();
+    for (int k = 1; k <= AnzahlFarben; ++k) {
+        char zeile[16];
+        std::snprintf(zeile, sizeof zeile, "%X \r\n", werte[k]);
+        erwartet += zeile;
+    }
+    erwartet += "[Terminkategorie]\r\n[Linkliste]\r\n[Tagesfarben]\r\n[Termine]\r\n\r\n";
+    EXPECT_EQ(KalenderAlsVer33(TKalender()), erwartet);
+}
+
+TEST(Kalenderdatei, FortschrittSteigtBisHundert) {
+    std::vector<int> werte;
+    KalenderAlsVer33(BeispielKalender(), [&](int w) { werte.push_back(w); });
+    ASSERT_FALSE(werte.empty());
+    EXPECT_EQ(werte.front(), 50);
+    EXPECT_EQ(werte.back(), 100);
+    EXPECT_TRUE(std::is_sorted(werte.begin(), werte.end()));
+
+    werte.clear();
+    TKalender kal;
+    LadeOptionen o;
+    o.fortschritt = [&](int w) { werte.push_back(w); };
+    KalenderAusBytesLesen(kal, Lesen(KALVORA_TESTDATEN "/beispiel_ver33.kvr"), {}, o);
+    EXPECT_EQ(werte.back(), 100);
+    EXPECT_TRUE(std::is_sorted(werte.begin(), werte.end()));
+}
+
+// Documents that must come back unchanged, or changed only as the file format intends.
+TEST(Kalenderdatei, Rundreisen) {
+    struct Fall {
+        const char* name;
+        std::function<void(TKalender&)> fuellen;
+        std::function<void(TKalender&)> erwartet;  // changes the format makes
+    };
+    const auto nichts = [](TKalender&) {};
+    const std::vector<Fall> faelle = {
+        {"Farbnamen mit Leerzeichen und Klammer",
+         [](TKalender& k) {
+             k.Farbnamen[1] = "Rot [hell] ";
+             k.Farbnamen[2] = " [frei]x";
+             k.Farbnamen[20] = "[";
+             k.Farbwerte[5] = 0x123456;
+         },
+         nichts},
+        {"Farben ohne Platz fallen weg",
+         [](TKalender& k) { k.Tagesfarben(2004, 2, 29) = {0x123457, 0x654321}; },
+         [](TKalender& k) { k.Tagesfarben(2004, 2, 29).clear(); }},
+        {"Leere Tagesinfo bleibt ein Eintrag",
+         [](TKalender& k) { k.Terminliste(1901, 1, 1).resize(1); }, nichts},
+        {"Tagesinfo mit Doppelpunkt und Leerzeichen, Ort mit Leerzeichen",
+         [](TKalender& k) {
+             auto& l = k.Terminliste(2099, 12, 31);
+             l.resize(2);
+             l[0].Beschreibung = " 10:00 Uhr:  Treffen # zweite Zeile ";
+             l[1] = {"23:59", " Beschreibung  mit ", "  Ort mit Leerzeichen ", "", "", 1439,
+                     KeineFarbe, false};
+         },
+         nichts},
+        {"Kategorie nicht in der Liste geht verloren",
+         [](TKalender& k) {
+             auto& l = k.Terminliste(2004, 3, 1);
+             l.resize(2);
+             l[1] = {"08:00", "A", "", "Unbekannt", "", 0, k.Farbwerte[3], false};
+         },
+         [](TKalender& k) { k.Terminliste(2004, 3, 1)[1].Kategorie.clear(); }},
+        {"Leere Kategorie und doppelte Kategorie",
+         [](TKalender& k) {
+             k.Terminkategorie = {"", "Beruf", "Beruf", "[Tagesfarben]"};
+             k.Linkliste = {"http://x/#a", "[Linkliste]"};
+             auto& l = k.Terminliste(2004, 3, 1);
+             l.resize(3);
+             l[1] = {"08:00", "A", "", "", "[Linkliste]", 0, KeineFarbe, true};
+             l[2] = {"08:00", "B", "", "Beruf", "http://x/#a", 5, k.Farbwerte[20], false};
+         },
+         nichts},
+        {"Termin ohne Beschreibung",
+         [](TKalender& k) {
+             auto& l = k.Terminliste(2004, 3, 2);
+             l.resize(2);
+             l[1] = {"08:00", "", "Ort", "", "", 0, KeineFarbe, true};
+         },
+         nichts},
+        {"Geburtstag ohne Inhalt wird ausgelassen, die folgenden bleiben",
+         [](TKalender& k) {
+             k.Geburtstagsliste = {{"A", "", KeinDatum, KeinDatum},
+                                   {"", "", KeinDatum, KeinDatum},
+                                   {"", "", KeinDatum, DatumWert(29, 2, 2096)}};
+         },
+         [](TKalender& k) { k.Geburtstagsliste.erase(k.Geburtstagsliste.begin() + 1); }},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.name);
+        TKalender kal;
+        f.fuellen(kal);
+        TKalender gelesen;
+        Laden(gelesen, KalenderAlsVer33(kal));
+        f.erwartet(kal);
+        EXPECT_EQ(gelesen.Farbnamen, kal.Farbnamen);
+        EXPECT_EQ(gelesen.Farbwerte, kal.Farbwerte);
+        EXPECT_EQ(gelesen.Farbraster, kal.Farbraster);
+        EXPECT_EQ(gelesen.Terminraster, kal.Terminraster);
+        EXPECT_EQ(gelesen.Terminkategorie, kal.Terminkategorie);
+        EXPECT_EQ(gelesen.Linkliste, kal.Linkliste);
+        EXPECT_EQ(gelesen.Geburtstagsliste, kal.Geburtstagsliste);
+    }
+}
+
+TEST(Kalenderdatei, SchwanzFelder) {
+    struct Fall {
+        const char* zeile;
+        uint32_t farbe;
+        const char* kategorie;
+        const char* link;
+    };
+    const TFarbwerte w = EingebauteStandardfarben();
+    const Fall faelle[] = {
+        {"10:00 A###", KeineFarbe, "", ""},
+        {"10:00 A### #0", KeineFarbe, "", "L0"},
+        {"10:00 A###a", w[1], "", ""},
+        {"10:00 A###t1", w[20], "K1", ""},
+        {"10:00 A###c1#", w[3], "K1", ""},
+        {"10:00 A### 0#1", KeineFarbe, "K0", "L1"},
+        {"10:00 A###b#1", w[2], "", "L1"},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.zeile);
+        TKalender kal;
+        Laden(kal, Datei({"Ver 3.3", "[Farbnamen]", "[Terminkategorie]", "K0", "K1",
+                          "[Linkliste]", "L0", "L1", "[Tagesfarben]", "[Termine]", "94AD",
+                          f.zeile, ""}));
+        const auto& t = kal.Terminliste(2004, 3, 15).at(1);
+        EXPECT_EQ(t.Farbe, f.farbe);
+        EXPECT_EQ(t.Kategorie, f.kategorie);
+        EXPECT_EQ(t.Link, f.link);
+    }
+}
+
+TEST(Kalenderdatei, SchreibenVerweigertWasNichtZurueckgelesenWuerde) {
+    struct Fall {
+        const char* name;
+        std::function<void(TKalender&)> fuellen;
+        const char* teil;  // must appear in the message
+    };
+    const auto termin = [](TKalender& k, TTermin t) {
+        auto& l = k.Terminliste(2004, 3, 15);
+        l.resize(1);
+        l.push_back(std::move(t));
+    };
+    const std::vector<Fall> faelle = {
+        {"Raute in der Beschreibung",
+         [&](TKalender& k) { termin(k, {"10:00", "a#b", "", "", "", 0, KeineFarbe, false}); },
+         "15.03.2004"},
+        {"Raute im Ort",
+         [&](TKalender& k) { termin(k, {"10:00", "a", "Ort#2", "", "", 0, KeineFarbe, false}); },
+         "\"Ort#2\""},
+        {"Uhrzeit ohne Doppelpunkt",
+         [&](TKalender& k) { termin(k, {"10 Uh", "a", "", "", "", 0, KeineFarbe, false}); },
+         "\"10 Uh\""},
+        {"Uhrzeit zu kurz",
+         [&](TKalender& k) { termin(k, {"9:30", "a", "", "", "", 0, KeineFarbe, true}); },
+         "Uhrzeit"},
+        {"Termin ohne Uhrzeit",
+         [&](TKalender& k) { termin(k, {"", "a", "", "", "", 0, KeineFarbe, false}); },
+         "Uhrzeit"},
+        {"Zeilenumbruch in der Tagesinfo",
+         [](TKalender& k) { k.Terminliste(2004, 3, 15).assign(1, {"", "a\r\nb"}); },
+         "Tagesinfo am 15.03.2004"},
+        {"Zeichen außerhalb von Windows-1252",
+         [](TKalender& k) { k.Terminliste(2004, 3, 15).assign(1, {"", "Ω-Filter"}); },
+         "\"Ω-Filter\""},
+        {"Zeilenumbruch im Farbnamen", [](TKalender& k) { k.Farbnamen[4] = "a\nb"; },
+         "Farbname 4"},
+        {"Kategorie, die die Liste beendet",
+         [](TKalender& k) { k.Terminkategorie = {"x", "[Linkliste]"}; }, "Kategorie 2"},
+        {"Link, der die Liste beendet", [](TKalender& k) { k.Linkliste = {"[Tagesfarben]"}; },
+         "Link 1"},
+        {"Raute im Namen eines Geburtstags",
+         [](TKalender& k) { k.Geburtstagsliste = {{"A#B", "", KeinDatum, KeinDatum}}; },
+         "Geburtstagsliste, Eintrag 1"},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.name);
+        TKalender kal;
+        f.fuellen(kal);
+        try {
+            KalenderAlsVer33(kal);
+            ADD_FAILURE() << "kein Fehler";
+        } catch (const KalvoraFehler& e) {
+            EXPECT_NE(std::string(e.what()).find(f.teil), std::string::npos) << e.what();
+        }
+    }
+}
+
+// Lines 1..8 of every faulty file below; line 9 is the first line of the cases.
+const char* const kKopf =
+    "Ver 3.3\r\n[Farbnamen]\r\nFFFF Urlaub\r\n[Terminkategorie]\r\nPrivat\r\n"
+    "[Linkliste]\r\nL\r\n[Tagesfarben]\r\n";
+
+TEST(Kalenderdatei, FehlerhafteDateienNennenZeileUndFehler) {
+    struct Fall {
+        std::string rest;
+        int zeile;
+        const char* teil;
+    };
+    const std::string ok = "[Termine]\r\n94AD\r\n10:00 A#B#1#a0#0\r\n";  // lines 9..11
+    const std::vector<Fall> faelle = {
+        {"XYZ\r\nab\r\n", 9, "ungültiger Tagesschlüssel \"XYZ\""},
+        {"16E\r\na\r\n", 9, "Tagesschlüssel \"16E\""},       // 31.12.1900
+        {"11D5B\r\na\r\n", 9, "Tagesschlüssel \"11D5B\""},   // 1.1.2100
+        {"123456789\r\n", 9, "Tagesschlüssel"},
+        {"\r\na\r\n", 9, "Tagesschlüssel \"\""},
+        {"94AD\r\nau\r\n", 10, "Farbbuchstabe \"u\""},
+        {"94AD\r\nA\r\n", 10, "Farbbuchstabe \"A\""},
+        {ok + "10:00 A#B#4x5#\r\n", 12, "ungültige Dauer \"4x5\""},
+        {ok + "10:00 A#B#99999999999#\r\n", 12, "Dauer"},
+        {ok + "10:00 A#B#1#a1\r\n", 12, "Kategorie-Index \"1\""},
+        {ok + "10:00 A#B#1#a#1\r\n", 12, "Link-Index \"1\""},
+        {ok + "10:00 A#B#1#a0#0#0\r\n", 12, "Link-Index \"0#0\""},
+        {ok + "10:00 A#B#1#z\r\n", 12, "Farbbuchstabe \"z\""},
+        {ok + "10:00 A#B#1#a-1\r\n", 12, "Kategorie-Index"},
+        {ok + "\r\nA#B#31.02.1970#\r\n", 13, "ungültiges Datum \"31.02.1970\""},
+        {ok + "\r\nA#B#1.1.1970#1.1\r\n", 13, "ungültiges Datum \"1.1\""},
+        {ok + "\r\nA#B###x#y#z\r\n", 13, "zu viele"},
+        {ok, 12, "Dateiende"},
+        {"94AD\r\nab\r\n", 11, "Dateiende im Abschnitt [Tagesfarben]"},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.rest);
+        TKalender kal;
+        try {
+            Laden(kal, kKopf + f.rest);
+            ADD_FAILURE() << "kein Fehler";
+        } catch (const KalvoraFehler& e) {
+            EXPECT_EQ(e.zeile(), f.zeile) << e.what();
+            const std::string text = e.what();
+            EXPECT_EQ(text.rfind("Zeile " + std::to_string(f.zeile) + ": ", 0), 0u) << text;
+            EXPECT_NE(text.find(f.teil), std::string::npos) << text;
+        }
+        if (f.rest.starts_with(ok)) {
+            // What came before the fault stays in the document.
+            EXPECT_EQ(kal.Terminliste(2004, 3, 15).size(), 2u);
+            EXPECT_EQ(kal.Farbnamen[1], "Urlaub");
+        }
+    }
+}
+
+TEST(Kalenderdatei, FarbteilFehler) {
+    std::string zuViele = "Ver 3.3\r\n[Farbnamen]\r\n";
+    for (int i = 0; i < 21; ++i) zuViele += "1 x\r\n";
+    const std::pair<std::string, const char*> faelle[] = {
+        {zuViele, "Zeile 23: mehr als 20 Farbzeilen"},
+        {"Ver 3.3\r\n[Farbnamen]\r\nGG Rot\r\n", "Zeile 3: ungültiger Farbwert \"GG\""},
+        {"Ver 3.3\r\n[Farbnamen]\r\n100000000 Rot\r\n", "Zeile 3: ungültiger Farbwert"},
+        {"Ver 3.3\r\n[Farbnamen]\r\nFF Rot\r\n", "Zeile 4: unerwartetes Dateiende"},
+        {"Ver 3.3", "Zeile 2: unerwartetes Dateiende"},
+    };
+    for (const auto& [text, meldung] : faelle) {
+        TKalender kal;
+        try {
+            Laden(kal, text);
+            ADD_FAILURE() << meldung;
+        } catch (const KalvoraFehler& e) {
+            EXPECT_EQ(std::string(e.what()).rfind(meldung, 0), 0u) << e.what();
+        }
+    }
+}
+
+TEST(Kalenderdatei, ZeilenendenUndBom) {
+    const std::string golden = Lesen(KALVORA_TESTDATEN "/beispiel_ver33.kvr");
+    std::string nurLf;
+    for (char c : golden)
+        if (c != '\r') nurLf += c;
+    std::string ohneLetztesEnde = golden.substr(0, golden.size() - 2);
+    std::string mitBom = "\xEF\xBB\xBF" + Cp1252NachUtf8(golden);
+    for (const std::string* text : {&nurLf, &ohneLetztesEnde, &mitBom}) {
+        TKalender kal;
+        EXPECT_EQ(Laden(kal, *text), Dateiform::Ver33);
+        EXPECT_EQ(KalenderAlsVer33(kal), golden);
+    }
+    TKalender kal;
+    EXPECT_THROW(Laden(kal, "\xEF\xBB\xBFVer 3.3\r\n\xFF\r\n"), KalvoraFehler);
+}
+
+TEST(Kalenderdatei, Leerzeilen) {
+    // An empty colour line is value 0 with no name; the legend colour takes its place.
+    TKalender kal;
+    Laden(kal, Datei({"Ver 3.3", "[Farbnamen]", "", "[Terminkategorie]", "", "[Linkliste]",
+                      "[Tagesfarben]", "[Termine]", "", ""}));
+    EXPECT_EQ(kal.Farbwerte[1], kal.Standardfarben[1]);
+    EXPECT_EQ(kal.Terminkategorie, TTerminKategorie{""});
+    EXPECT_TRUE(kal.Geburtstagsliste.empty());
+}
+
+TEST(Kalenderdatei, TerminVorDemErstenTagBekommtEinenInfoEintrag) {
+    TKalender kal;
+    Laden(kal, Datei({"Ver 3.3", "[Farbnamen]", "[Terminkategorie]", "[Linkliste]",
+                      "[Tagesfarben]", "[Termine]", "10:00X A#B#5#", ""}));
+    const auto& l = kal.Terminliste(2002, 1, 1);
+    ASSERT_EQ(l.size(), 2u);
+    EXPECT_EQ(l[0], TTermin{});
+    EXPECT_EQ(l[1].Beschreibung, "A");
+    EXPECT_TRUE(l[1].Alarm);
+}
+
+TEST(Kalenderdatei, Ver32) {
+    const std::string text = Datei({
+        "Ver 3.2", "[Farbnamen]", "FFFF Urlaub", "FF Arzt", "[Tagesfarben]", "94AD", "ba",
+        "[Termine]", "94AD Info", "09:30X Zahnarzt#Praxis#45#bPrivat",
+        "14:00 Besprechung#Büro## Beruf#C:\\Plan.doc", "15:00 C###", "",
+        "Privat", "Beruf", "Meyer#Anna#15.03.1970#", "", "C:\\Plan.doc", "http://x", "",
+        "ignoriert"});
+    TKalender kal;
+    EXPECT_EQ(Laden(kal, text), Dateiform::Ver32);
+    EXPECT_EQ(kal.Farbnamen[2], "Arzt");
+    EXPECT_EQ(kal.Tagesfarben(2004, 3, 15), (TTagesfarben{0x0000FF, 0x00FFFF}));
+    const auto& l = kal.Terminliste(2004, 3, 15);
+    ASSERT_EQ(l.size(), 4u);
+    EXPECT_EQ(l[0].Beschreibung, "Info");
+    EXPECT_EQ(l[1], (TTermin{"09:30", "Zahnarzt", "Praxis", "Privat", "", 45, 0x0000FF, true}));
+    EXPECT_EQ(l[2], (TTermin{"14:00", "Besprechung", "Büro", "Beruf", "C:\\Plan.doc", 0,
+                             KeineFarbe, false}));
+    EXPECT_EQ(l[3].Kategorie, "");
+    EXPECT_EQ(kal.Terminkategorie, (TTerminKategorie{"Privat", "Beruf"}));
+    EXPECT_EQ(kal.Linkliste, (TTerminKategorie{"C:\\Plan.doc", "http://x"}));
+    ASSERT_EQ(kal.Geburtstagsliste.size(), 1u);
+    EXPECT_EQ(kal.Geburtstagsliste[0].Vorname, "Anna");
+    // Written back in the current form, category and link become indices.
+    EXPECT_NE(KalenderAlsVer33(kal).find("14:00 Besprechung#B\xFCro## 1#0\r\n"),
+              std::string::npos);
+
+    // An old file that ends after its appointments is complete.
+    TKalender kurz;
+    Laden(kurz, Datei({"Ver 3.2", "[Farbnamen]", "[Tagesfarben]", "[Termine]", "94AD x"}));
+    EXPECT_EQ(kurz.Terminliste(2004, 3, 15).size(), 1u);
+}
+
+// The old binary record, built here: colours per day slot, names, slot values.
+struct Binaersatz {
+    std::string bytes = std::string(kBinaersatzGroesse, '\0');
+    Binaersatz() {
+        for (int i = 0; i < TKalender::kSlots; ++i) Wort(i * 4, KeineFarbe);
+    }
+    void Wort(std::size_t pos, uint32_t w) {
+        for (int b = 0; b < 4; ++b) bytes[pos + b] = static_cast<char>((w >> (8 * b)) & 0xFF);
+    }
+    void Tag(int j, int m, int t, uint32_t w) { Wort(TKalender::SlotIndex(j, m, t) * 4, w); }
+    void Slot(int k, const std::string& name, uint32_t wert) {
+        const std::size_t pos = k <= 12 ? 296112 + (k - 1) * 256 : 299264 + (k - 13) * 256;
+        bytes[pos] = static_cast<char>(name.size());
+        bytes.replace(pos + 1, name.size(), name);
+        Wort(299184 + 4 * (k - 1), wert);
+    }
+};
+
+TEST(Kalenderdatei, BinaerformMitBegleittext) {
+    Binaersatz satz;
+    satz.Tag(1901, 1, 1, 0x0000FF);
+    satz.Tag(2099, 12, 31, 0x00FF00);
+    satz.Tag(2004, 2, 30, 0x0000FF);  // no such day: ignored
+    for (int k = 1; k <= AnzahlFarben; ++k) satz.Slot(k, "", 0x10 * k);
+    satz.Slot(1, "Gr\xFCn", 0x00FF00);
+    satz.Slot(13, "Dreizehn", 0x0000FF);
+    const std::string begleit = Datei({
+        "2004 3 15 Info mit  Leerzeichen", "09:30X Zahnarzt#Praxis Dr. Meier",
+        "10:00 Ohne Ort", "", "Meyer#Anna#15.03.1970#", "", "#Otto##24.12.2000"});
+    std::vector<std::string> warnungen;
+    LadeOptionen o;
+    o.warnung = [&](const std::string& w) { warnungen.push_back(w); };
+    TKalender kal;
+    EXPECT_EQ(Laden(kal, satz.bytes, begleit, o), Dateiform::Binaer);
+    EXPECT_TRUE(warnungen.empty());
+    EXPECT_EQ(kal.TageMitFarben(), 2);
+    EXPECT_EQ(kal.Tagesfarben(2099, 12, 31), TTagesfarben{0x00FF00});
+    EXPECT_EQ(kal.Farbnamen[1], "Grün");
+    EXPECT_EQ(kal.Farbnamen[13], "Dreizehn");
+    EXPECT_EQ(kal.Farbnamen[2], FreiName);
+    EXPECT_EQ(kal.Farbwerte[13], 0x0000FFu);
+    const auto& l = kal.Terminliste(2004, 3, 15);
+    ASSERT_EQ(l.size(), 3u);
+    EXPECT_EQ(l[0].Beschreibung, "Info mit  Leerzeichen");
+    EXPECT_EQ(l[1], (TTermin{"09:30", "Zahnarzt", "Praxis Dr. Meier", "", "", 0, KeineFarbe,
+                             true}));
+    EXPECT_EQ(l[2].Beschreibung, "Ohne Ort");
+    ASSERT_EQ(kal.Geburtstagsliste.size(), 3u);
+    EXPECT_EQ(kal.Geburtstagsliste[1], TGeburtstag{});
+    EXPECT_EQ(kal.Geburtstagsliste[2].Namenstag, DatumWert(24, 12, 2000));
+}
+
+TEST(Kalenderdatei, BinaerformWarnungen) {
+    struct Fall {
+        std::string bytes;
+        const char* warnung;
+    };
+    Binaersatz fremd;
+    fremd.Tag(2000, 1, 1, 0x12345678);
+    const Fall faelle[] = {{"kurz", kMeldungAlteDateiversion},
+                           {fremd.bytes, kMeldungKeineKalvoraDatei}};
+    for (const auto& f : faelle) {
+        std::vector<std::string> warnungen;
+        LadeOptionen o;
+        o.warnung = [&](const std::string& w) { warnungen.push_back(w); };
+        TKalender kal;
+        Laden(kal, f.bytes, Datei({"2004 3 15 Info"}), o);
+        EXPECT_EQ(warnungen, std::vector<std::string>{f.warnung});
+        EXPECT_EQ(kal.TageMitFarben(), 0);
+        // The companion text is read all the same.
+        EXPECT_EQ(kal.Terminliste(2004, 3, 15).size(), 1u);
+    }
+    EXPECT_EQ(std::string(kMeldungAlteDateiversion),
+              "Diese Datei ist möglicherweise eine ältere Dateiversion\r\n"
+              "              oder keine Kalvora-Datei!");
+}
+
+TEST(Kalenderdatei, BegleittextFehler) {
+    const std::pair<std::string, const char*> faelle[] = {
+        {Datei({"2004 2 30 x"}), "Zeile 1: ungültiges Datum \"2004 2 30 \""},
+        {Datei({"1900 1 1"}), "Zeile 1: ungültiges Datum"},
+        {Datei({"a b c d"}), "Zeile 1: ungültiges Datum"},
+        {Datei({"2004 1 1", "", "a#b#c#d#e"}), "Zeile 3: zu viele"},
+        {Datei({"", "a#b#1.13.2000#"}), "Zeile 2: ungültiges Datum"},
+    };
+    for (const auto& [text, meldung] : faelle) {
+        TKalender kal;
+        try {
+            Laden(kal, "", text);
+            ADD_FAILURE() << meldung;
+        } catch (const KalvoraFehler& e) {
+            EXPECT_EQ(std::string(e.what()).rfind(meldung, 0), 0u) << e.what();
+            EXPECT_NE(std::string(e.what()).find("Begleitdatei"), std::string::npos);
+        }
+    }
+}
+
+TEST(Kalenderdatei, FormNachErsterZeile) {
+    const std::pair<std::string, Dateiform> faelle[] = {
+        {"Ver 3.3\r\n", Dateiform::Ver33},
+        {"Ver 3.2\r\n", Dateiform::Ver32},
+        {"KALVORA-CSV Version 1.0\r\n", Dateiform::Csv},
+        {"Ver 3.3 \r\n", Dateiform::Binaer},
+        {"ver 3.3\r\n", Dateiform::Binaer},
+        {"\"Datum\",\"Startzeit\"\r\n", Dateiform::Binaer},  // an export is no import file
+        {"", Dateiform::Binaer},
+    };
+    for (const auto& [text, form] : faelle) {
+        TKalender kal;
+        try {
+            EXPECT_EQ(KalenderAusBytesLesen(kal, text, std::nullopt), form) << text;
+        } catch (const KalvoraFehler&) {
+            EXPECT_NE(form, Dateiform::Binaer);  // the short text forms end early
+        }
+    }
+}
+
+TEST(Kalenderdatei, LadenErsetztDasVorigeDokument) {
+    TKalender kal = BeispielKalender();
+    Laden(kal, Datei({"Ver 3.2", "[Farbnamen]", "[Tagesfarben]", "[Termine]", ""}));
+    EXPECT_EQ(kal.TageMitEintraegen(), 0);
+    EXPECT_EQ(kal.TageMitFarben(), 0);
+    EXPECT_TRUE(kal.Terminkategorie.empty());
+    EXPECT_TRUE(kal.Linkliste.empty());
+    EXPECT_TRUE(kal.Geburtstagsliste.empty());
+    EXPECT_EQ(kal.Farbnamen[1], FreiName);
+}
+
+TEST(Kalenderdatei, DateiMitBegleitdateiLesen) {
+    const auto ordner = std::filesystem::temp_directory_path() /
+                        ("kalvora-test-" + std::to_string(::testing::UnitTest::GetInstance()
+                                                              ->random_seed()));
+    std::filesystem::create_directories(ordner);
+    const std::string pfad = (ordner / "alt.kvr").string();
+    {
+        std::ofstream(pfad, std::ios::binary) << "zu kurz";
+        std::ofstream(pfad + ".TxT", std::ios::binary) << Datei({"2004 3 15 Alt"});
+    }
+    TKalender kal;
+    EXPECT_EQ(KalenderdateiLesen(kal, pfad), Dateiform::Binaer);
+    EXPECT_EQ(kal.Terminliste(2004, 3, 15).at(0).Beschreibung, "Alt");
+    EXPECT_THROW(KalenderdateiLesen(kal, (ordner / "fehlt.kvr").string()), KalvoraFehler);
+    EXPECT_THROW(KalenderdateiLesen(kal, ordner.string()), KalvoraFehler);
+    std::filesystem::remove_all(ordner);
+}
+
+// Random bytes behind each version line: the readers must fail cleanly or succeed.
+TEST(Kalenderdatei, ZufallsdatenStuerzenNichtAb) {
+    std::mt19937 zufall(7);
+    TKalender kal;
+    const std::string alphabet = "Ver3.2[]#: abt0189AF\r\n\xFC";
+    for (const char* kopf : {"Ver 3.3\r\n", "Ver 3.2\r\n", "kalvora-csv version 1.0\r\n", ""}) {
+        for (int n = 0; n < 100; ++n) {
+            std::string text = kopf;
+            const int laenge = static_cast<int>(zufall() % 200);
+            for (int i = 0; i < laenge; ++i) text += alphabet[zufall() % alphabet.size()];
+            try {
+                Laden(kal, text, std::string_view(text));
+            } catch (const KalvoraFehler&) {
+            }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace kalvora

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "kalender/Kalenderspeicher.h"
+#include "einstellungen/Schreibschutzoptionen.h"
 #include "kalender/TKalender.h"
 #include "platform/Dateisperre.h"
 #include "platform/Dialoge.h"
@@ -39,16 +40,6 @@ std::string InBenutzung(const std::string& pfad);
 
 // Below this many free bytes "Speichern unter" refuses the drive.
 constexpr uint64_t kMindestSpeicherplatz = 592388;
-
-// The values of the write-protection options the session uses.
-struct Schreibschutzwerte {
-    int Intervall = 1;   // minutes between automatic refreshes
-    int Art = 0;         // 0 manual refresh only, 1 also every Intervall minutes
-    bool autosave = false;
-    int sIntervall = 1;  // minutes between automatic saves
-    bool alleSchreibgeschuetzt = false;
-    bool keineSchutzmeldung = false;
-};
 
 // What the main window shows of the session; it applies this after every change.
 struct Fensterzustand {
@@ -153,7 +144,9 @@ public:
     std::string Anwendungstitel(int jahr) const;
     Fensterzustand Zustand() const;
 
-    Schreibschutzwerte optionen;
+    // The write-protection options; the window sets them after the options dialog closes
+    // and calls SchreibschutzAnwenden.
+    Schreibschutzoptionen optionen;
 
     const std::string& Dateiname() const { return dateiname_; }
     bool schreibgeschuetzt() const { return schreibgeschuetzt_; }

@@ -29,7 +29,14 @@ struct Rechteck {
     bool operator==(const Rechteck&) const = default;
 };
 
-enum class Stiftstil { Durchgezogen, Gestrichelt, Gepunktet, StrichPunkt, StrichPunktPunkt, Keiner };
+enum class Stiftstil {
+    Durchgezogen,
+    Gestrichelt,
+    Gepunktet,
+    StrichPunkt,
+    StrichPunktPunkt,
+    Keiner
+};
 enum class Pinselstil { Voll, Keiner, Horizontal, Vertikal, Kreuz, Diagonal };
 // Kopieren paints the pen colour; Xor inverts what is underneath, so drawing twice restores it.
 enum class Zeichenmodus { Kopieren, Xor };

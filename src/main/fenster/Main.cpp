@@ -4,6 +4,10 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDate>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -13,8 +17,12 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "kalender/CsvDatei.h"
+#include "methoden/Fehler.h"
+#include "platform/posix/AtomareDatei.h"
 #include "platform/qt/QtDaten.h"
 #include "platform/qt/QtDialoge.h"
+#include "platform/qt/kern/QtRegistry.h"
 
 namespace kalvora {
 namespace {
@@ -82,7 +90,7 @@ const QStringList& TForm1::NochNichtGebaut() {
         // Datei
         QStringLiteral("Neu1"), QStringLiteral("ffnen1"), QStringLiteral("Schlieen1"),
         QStringLiteral("speichern1"), QStringLiteral("speichernunter1"),
-        QStringLiteral("XMLDatei1"), QStringLiteral("CSVDatei1"), QStringLiteral("Drucken1"),
+        QStringLiteral("XMLDatei1"), QStringLiteral("Drucken1"),
         QStringLiteral("Druckereinstellung1"),
         // Bearbeiten
         QStringLiteral("Rckgngig1"), QStringLiteral("Wiederherstellen1"),
@@ -117,7 +125,7 @@ const QStringList& TForm1::NochNichtGebaut() {
     return liste;
 }
 
-TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
+TForm1::TForm1(QWidget* parent, Registry* registry) : QMainWindow(parent) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(kUnbenannt);
     setWindowIcon(Symbol(QStringLiteral("kalvora")));
@@ -126,6 +134,11 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
 
     eigeneDialoge_ = std::make_unique<QtDialoge>(this);
     dialoge_ = eigeneDialoge_.get();
+    if (!registry) {
+        eigeneRegistry_ = std::make_unique<QtRegistry>();
+        registry = eigeneRegistry_.get();
+    }
+    registry_ = registry;
 
     MenueAufbauen();
     ToolbarAufbauen();
@@ -142,10 +155,30 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
 
     for (const QString& name : NochNichtGebaut())
         if (QAction* a = Aktion(name)) a->setEnabled(false);
+    connect(Aktion(QStringLiteral("CSVDatei1")), &QAction::triggered, this,
+            &TForm1::CsvExportieren);
 
-    // The settings store supplies the stored choice once it is wired; until then the
-    // defaults stand.
-    ToolbarAnwenden(ToolbarStandard());
+    FormCreate();
+}
+
+void TForm1::FormCreate() {
+    Einstellungsumgebung umgebung;
+    if (QScreen* s = QGuiApplication::primaryScreen()) {
+        umgebung.bildschirmBreite = s->geometry().width();
+        umgebung.bildschirmHoehe = s->geometry().height();
+    }
+    umgebung.aktuellesJahr = QDate::currentDate().year();
+    try {
+        EinstellungenLaden(*registry_, umgebung, einstellungen_);
+    } catch (const KalvoraFehler& f) {
+        // The values read so far and the defaults for the rest stand.
+        dialoge_->Meldung(f.what(), Meldungsart::Fehler);
+    }
+
+    ToolbarSichtbarkeit sichtbar{};
+    for (int i = 1; i <= AnzahlToolbuttons; ++i) sichtbar[i - 1] = einstellungen_.Toolbutton[i];
+    ToolbarAnwenden(sichtbar);
+    // The recent files come with the file session that can open them.
     LetzteDateienZeigen({});
 }
 
@@ -450,6 +483,33 @@ void TForm1::StartNachSplash() {
 }
 
 void TForm1::Beenden1Click() { close(); }
+
+std::string TForm1::AktuellerDateiname() const {
+    // The file session keeps the name once it is wired to this window.
+    return {};
+}
+
+void TForm1::CsvExportieren() {
+    Dateidialog d;
+    d.filter = "Kalvora (*.csv)|*.csv";
+    d.standardendung = "csv";
+    const std::string datei = AktuellerDateiname();
+    d.vorschlag = datei.empty()
+                      ? std::string("kalvo001.csv")
+                      : QFileInfo(QString::fromStdString(datei)).completeBaseName().toStdString() +
+                            ".csv";
+    const auto pfad = dialoge_->DateiSpeichern(d);
+    if (!pfad) return;
+    ArbeitBeginnen();
+    try {
+        DateiAtomarSchreiben(*pfad, KalenderAlsCsv(kal_, Fortschrittsmelder()));
+        ArbeitBeenden();
+    } catch (const KalvoraFehler& f) {
+        // A file that could not be written is reported, not passed over in silence.
+        ArbeitBeenden();
+        dialoge_->Meldung(f.what(), Meldungsart::Fehler);
+    }
+}
 
 bool TForm1::event(QEvent* e) {
     const bool ergebnis = QMainWindow::event(e);

@@ -9,7 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "einstellungen/Einstellungen.h"
 #include "extras/Toolbartabelle.h"
+#include "kalender/TKalender.h"
 
 class QAction;
 class QActionGroup;
@@ -21,11 +23,13 @@ class QToolButton;
 namespace kalvora {
 
 class Dialoge;
+class Registry;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
 public:
-    explicit TForm1(QWidget* parent = nullptr);
+    // Without a registry the window uses the current user's settings store.
+    explicit TForm1(QWidget* parent = nullptr, Registry* registry = nullptr);
     ~TForm1() override;
 
     // Object names of the commands whose feature is not built yet; they stay disabled.
@@ -60,6 +64,11 @@ public:
     Dialoge& Dialogdienst() { return *dialoge_; }
     void DialogeSetzen(Dialoge* dialoge);
 
+    TKalender& Kalender() { return kal_; }
+    const Einstellungen& Optionen() const { return einstellungen_; }
+    // Full path of the open calendar file; empty while untitled.
+    std::string AktuellerDateiname() const;
+
     // Command line: calendar file and start code.
     void Startargumente(const QString& datei, const QString& code);
     // Runs once the splash window has gone.
@@ -77,8 +86,10 @@ protected:
 
 private slots:
     void Beenden1Click();
+    void CsvExportieren();
 
 private:
+    void FormCreate();
     void MenueAufbauen();
     void ToolbarAufbauen();
     void StatusleisteAufbauen();
@@ -88,6 +99,10 @@ private:
                      const QString& name = {});
     QString Objektname(const QString& titel, const QString& vorgabe);
 
+    std::unique_ptr<Registry> eigeneRegistry_;
+    Registry* registry_ = nullptr;
+    Einstellungen einstellungen_;
+    TKalender kal_;
     std::map<QString, int> namenszaehler_;
     std::map<QString, QAction*> aktionen_;
     QActionGroup* werkzeuge_ = nullptr;

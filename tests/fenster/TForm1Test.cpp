@@ -1,0 +1,357 @@
+// The main window offscreen: menus, tool bar, status bar, CSV export, first paint.
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QSignalSpy>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QtTest>
+
+#include <memory>
+#include <set>
+
+#include "app/fenster/Splash.h"
+#include "doubles/SkriptDialoge.h"
+#include "doubles/SpeicherRegistry.h"
+#include "main/fenster/Main.h"
+
+using namespace kalvora;
+
+class TForm1Test : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<SpeicherRegistry> registry_;
+    std::unique_ptr<TForm1> form_;
+
+    TForm1& Fenster() {
+        if (!form_) form_ = std::make_unique<TForm1>(nullptr, registry_.get());
+        return *form_;
+    }
+
+private slots:
+    void init() { registry_ = std::make_unique<SpeicherRegistry>(); }
+    void cleanup() {
+        form_.reset();
+        while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
+    }
+
+    void TitelUndGroesse() {
+        TForm1& f = Fenster();
+        QCOMPARE(f.windowTitle(), QStringLiteral("Kalvora - [unbenannt]"));
+        QCOMPARE(f.minimumSize(), QSize(760, 540));
+        QCOMPARE(f.size(), QSize(1024, 768));
+        f.resize(500, 300);
+        QCOMPARE(f.size(), QSize(760, 540));
+    }
+
+    void HauptmenueInReihenfolge() {
+        QStringList titel;
+        for (QAction* a : Fenster().menuBar()->actions()) titel << a->text();
+        QCOMPARE(titel, (QStringList{"&Datei", "&Bearbeiten", "&Werkzeuge", "&Termine",
+                                     "&Ansicht", "&Extras", "&Hilfe"}));
+    }
+
+    void Eintraege_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("menue");
+        QTest::addColumn<QString>("titel");
+        QTest::addColumn<QKeySequence>("tasten");
+        QTest::newRow("Neu") << "Neu1" << "Datei1" << "&Neu" << QKeySequence("Ctrl+N");
+        QTest::newRow("Öffnen") << "ffnen1" << "Datei1" << "Ö&ffnen" << QKeySequence("Ctrl+O");
+        QTest::newRow("Schließen") << "Schlieen1" << "Datei1" << "S&chließen" << QKeySequence();
+        QTest::newRow("Speichern") << "speichern1" << "Datei1" << "&Speichern"
+                                   << QKeySequence("Ctrl+S");
+        QTest::newRow("Speichern unter") << "speichernunter1" << "Datei1" << "Speichern &unter"
+                                         << QKeySequence("Ctrl+U");
+        QTest::newRow("CSV") << "CSVDatei1" << "Exportieren1" << "&CSV-Datei" << QKeySequence();
+        QTest::newRow("Beenden") << "Beenden1" << "Datei1" << "&Beenden"
+                                 << QKeySequence("Alt+X");
+        QTest::newRow("Rückgängig") << "Rckgngig1" << "Bearbeiten1" << "&Rückgängig"
+                                    << QKeySequence("Ctrl+Z");
+        QTest::newRow("Wiederherstellen") << "Wiederherstellen1" << "Bearbeiten1"
+                                          << "&Wiederherstellen" << QKeySequence("Ctrl+R");
+        QTest::newRow("Weitersuchen") << "Weitersuchen1" << "Bearbeiten1" << "Weiters&uchen"
+                                      << QKeySequence("F3");
+        QTest::newRow("Aktualisieren") << "Aktualisieren1" << "Bearbeiten1" << "&Aktualisieren"
+                                       << QKeySequence("F5");
+        QTest::newRow("Tagestermine") << "Tagestermine1" << "Termine1" << "&Tagestermine"
+                                      << QKeySequence("Ctrl+T");
+        QTest::newRow("alles prüfen") << "allesprfen1" << "Ereignisseprfen1" << "alles prüfen"
+                                      << QKeySequence();
+        QTest::newRow("Wochenansicht") << "Wochenansicht1" << "Ansicht1" << "&Wochenansicht"
+                                       << QKeySequence("Ctrl+W");
+        QTest::newRow("2 Wochen") << "Wochenansicht2Wochen1" << "Ansicht1"
+                                  << "Wochenansicht (2 Wochen)" << QKeySequence();
+        QTest::newRow("Vollbild") << "VollbildJahresansicht1" << "Ansicht1"
+                                  << "&Vollbild Jahresansicht" << QKeySequence("F9");
+        QTest::newRow("Terminhäufigkeiten") << "Terminhufigkeiten1" << "Statistik1"
+                                            << "&Terminhäufigkeiten" << QKeySequence();
+        QTest::newRow("Gehe zu Jahr") << "GehezuJahr1" << "Ansicht1" << "&Gehe zu Jahr"
+                                      << QKeySequence("Ctrl+G");
+        QTest::newRow("Hilfe") << "Hilfe2" << "Hilfe1" << "&Hilfe" << QKeySequence("F1");
+        QTest::newRow("Direkthilfe") << "Direkthilfe1" << "Hilfe1" << "&Direkthilfe"
+                                     << QKeySequence("Ctrl+F1");
+        QTest::newRow("Handbuch") << "KalvoraHandbuch1" << "Hilfe1" << "Kalvora H&andbuch"
+                                  << QKeySequence();
+        QTest::newRow("Info") << "Info1" << "Hilfe1" << "&Info" << QKeySequence("Ctrl+I");
+    }
+    void Eintraege() {
+        QFETCH(QString, name);
+        QFETCH(QString, menue);
+        QFETCH(QString, titel);
+        QFETCH(QKeySequence, tasten);
+        QAction* a = Fenster().Aktion(name);
+        QVERIFY2(a, qPrintable(name));
+        QCOMPARE(a->text(), titel);
+        QCOMPARE(a->shortcut(), tasten);
+        auto* m = Fenster().findChild<QMenu*>(menue);
+        QVERIFY2(m, qPrintable(menue));
+        QVERIFY(m->actions().contains(a));
+    }
+
+    void TastenSindEindeutig() {
+        std::set<QString> gesehen;
+        for (QAction* a : Fenster().findChildren<QAction*>()) {
+            if (a->shortcut().isEmpty()) continue;
+            const QString t = a->shortcut().toString();
+            QVERIFY2(gesehen.insert(t).second, qPrintable(t));
+        }
+        QCOMPARE(int(gesehen.size()), 20);
+    }
+
+    void WerkzeugeSindEineAuswahl() {
+        auto* m = Fenster().findChild<QMenu*>("Werkzeuge1");
+        QVERIFY(m);
+        const QList<QAction*> eintraege = m->actions();
+        QCOMPARE(eintraege.size(), 5);
+        QActionGroup* gruppe = eintraege.front()->actionGroup();
+        QVERIFY(gruppe && gruppe->isExclusive());
+        for (QAction* a : eintraege) {
+            QCOMPARE(a->actionGroup(), gruppe);
+            QVERIFY(a->isCheckable());
+        }
+        QVERIFY(eintraege[0]->isChecked());
+        QCOMPARE(eintraege[0]->text(), QStringLiteral("&keine direkten Farbänderungen"));
+        QCOMPARE(eintraege[4]->text(), QStringLiteral("&alle Farben löschen"));
+    }
+
+    void UngebautesIstGesperrt() {
+        TForm1& f = Fenster();
+        for (const QString& name : TForm1::NochNichtGebaut()) {
+            QAction* a = f.Aktion(name);
+            QVERIFY2(a, qPrintable(name));  // a misspelt name would stay enabled
+            QVERIFY2(!a->isEnabled(), qPrintable(name));
+            f.Freigeben(name, true);
+            QVERIFY2(!a->isEnabled(), qPrintable(name));
+        }
+        for (const char* gebaut : {"Beenden1", "CSVDatei1"})
+            QVERIFY2(f.Aktion(gebaut)->isEnabled(), gebaut);
+    }
+
+    void ToolbarReihenfolgeUndHinweise() {
+        TForm1& f = Fenster();
+        for (int i = 1; i <= AnzahlToolbuttons; ++i) {
+            QToolButton* k = f.Toolbutton(i);
+            QVERIFY(k);
+            QCOMPARE(k->toolTip(), QString::fromUtf8(Toolbuttons()[i - 1].hinweis));
+            QVERIFY2(!k->icon().isNull(), qPrintable(k->toolTip()));
+        }
+        QVERIFY(!f.Toolbutton(0) && !f.Toolbutton(40));
+        // Buttons and menu share their command, so enabled states stay in step.
+        QCOMPARE(f.Toolbutton(1)->defaultAction(), f.Aktion("Neu1"));
+        QCOMPARE(f.Toolbutton(14)->defaultAction(), f.Aktion("keinedirektenFarbnderungen1"));
+        QCOMPARE(f.Toolbutton(35)->defaultAction(), f.Aktion("Hilfe2"));
+        QCOMPARE(f.Toolbutton(39)->defaultAction(), f.Aktion("Info1"));
+        // The tool button opens the day dialog for the selected day, the menu entry for today.
+        QVERIFY(f.Toolbutton(19)->defaultAction() != f.Aktion("Tagestermine1"));
+    }
+
+    void ToolbarFrischZeigtSechsundzwanzig() {
+        TForm1& f = Fenster();
+        int sichtbar = 0;
+        for (int i = 1; i <= AnzahlToolbuttons; ++i) sichtbar += f.ToolbuttonSichtbar(i);
+        QCOMPARE(sichtbar, 26);
+        QVERIFY(!f.ToolbuttonSichtbar(4));
+        QVERIFY(!f.ToolbarTrennerSichtbar(4));  // group 11-13
+        QVERIFY(f.ToolbarTrennerSichtbar(14));  // group 35-36
+    }
+
+    void ToolbarFolgtDerAblage() {
+        RegistrySchluessel s(*registry_, ToolbarSchluessel);
+        s.WahrheitswertSchreiben("Toolbutton04", true);
+        s.WahrheitswertSchreiben("Toolbutton35", false);
+        s.WahrheitswertSchreiben("Toolbutton36", true);
+        TForm1& f = Fenster();
+        QVERIFY(f.ToolbuttonSichtbar(4));
+        QVERIFY(!f.ToolbuttonSichtbar(35));
+        QVERIFY(f.ToolbarTrennerSichtbar(14));  // "Hilfe" is hidden, "Direkthilfe" is not
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        QVERIFY(f.Toolbutton(4)->isVisible());
+        QVERIFY(!f.Toolbutton(35)->isVisible());
+        QVERIFY(f.Toolbutton(36)->isVisible());
+        // Shown buttons keep the order of the table from left to right.
+        QVERIFY(f.Toolbutton(3)->x() < f.Toolbutton(4)->x());
+        QVERIFY(f.Toolbutton(4)->x() < f.Toolbutton(5)->x());
+        ToolbarSichtbarkeit ohneHilfe = ToolbarStandard();
+        ohneHilfe[34] = ohneHilfe[35] = false;
+        f.ToolbarAnwenden(ohneHilfe);
+        QVERIFY(!f.ToolbarTrennerSichtbar(14));
+        QVERIFY(!f.ToolbuttonSichtbar(4));
+    }
+
+    void OeffnenMitLetztenDateien() {
+        TForm1& f = Fenster();
+        QToolButton* k = f.Toolbutton(2);
+        QVERIFY(!k->menu());
+        f.LetzteDateienZeigen({"/tmp/a.kvr", "", "/tmp/b.kvr"});
+        QVERIFY(k->menu());
+        QCOMPARE(k->popupMode(), QToolButton::MenuButtonPopup);
+        QCOMPARE(k->menu()->actions().size(), 2);
+        QSignalSpy gewaehlt(&f, &TForm1::LetzteDateiGewaehlt);
+        k->menu()->actions()[1]->trigger();
+        QCOMPARE(gewaehlt.size(), 1);
+        QCOMPARE(gewaehlt[0][0].toInt(), 2);  // the entry's place in the list
+        f.LetzteDateienZeigen({});
+        QVERIFY(!k->menu());
+    }
+
+    void StatusleisteUndFortschritt() {
+        TForm1& f = Fenster();
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        QCOMPARE(f.Statusfeld(0)->width(), 180);
+        QCOMPARE(f.Statusfeld(1)->width(), 250);
+        QCOMPARE(f.Statusfeld(2)->width(), 55);
+        QVERIFY(f.Statusfeld(3)->width() > 300);  // takes the rest
+        QVERIFY(!f.Statusfeld(4));
+        QVERIFY(!f.Fortschrittsbalken()->isVisible());
+
+        f.ArbeitBeginnen();
+        QVERIFY(f.Fortschrittsbalken()->isVisible());
+        QCOMPARE(f.Fortschrittsbalken()->value(), 0);
+        QVERIFY(QApplication::overrideCursor());
+        QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+        QCOMPARE(f.Fortschrittsbalken()->geometry().top(), 5);
+        f.Fortschrittsmelder()(40);
+        QCOMPARE(f.Fortschrittsbalken()->value(), 40);
+        f.FortschrittSetzen(250);
+        QCOMPARE(f.Fortschrittsbalken()->value(), 100);
+        f.ArbeitBeginnen();  // nested start: one cursor only
+        f.ArbeitBeenden();
+        QVERIFY(!f.Fortschrittsbalken()->isVisible());
+        QVERIFY(!QApplication::overrideCursor());
+    }
+
+    void CsvExportSchreibtDieDatei() {
+        QTemporaryDir ordner;
+        test::SkriptDialoge dialoge;
+        TForm1& f = Fenster();
+        f.DialogeSetzen(&dialoge);
+        f.Kalender().Terminliste(2004, 5, 1) = {TTermin{}, TTermin{"10:00", "Zahnarzt"}};
+        const QString pfad = ordner.filePath("export.csv");
+        dialoge.speichern.push_back(pfad.toStdString());
+        f.Aktion("CSVDatei1")->trigger();
+        QCOMPARE(int(dialoge.dateidialoge.size()), 1);
+        QCOMPARE(dialoge.dateidialoge[0].filter, std::string("Kalvora (*.csv)|*.csv"));
+        QCOMPARE(dialoge.dateidialoge[0].standardendung, std::string("csv"));
+        QCOMPARE(dialoge.dateidialoge[0].vorschlag, std::string("kalvo001.csv"));
+        QFile datei(pfad);
+        QVERIFY(datei.open(QIODevice::ReadOnly));
+        const QByteArray inhalt = datei.readAll();
+        QVERIFY(inhalt.startsWith("\"Datum\""));
+        QVERIFY(inhalt.contains("\"01.05.2004\",\"10:00\""));
+        QVERIFY(dialoge.meldungen.empty());
+        QVERIFY(!QApplication::overrideCursor());
+
+        // Cancelling writes nothing.
+        dialoge.speichern.push_back(std::nullopt);
+        f.Aktion("CSVDatei1")->trigger();
+        QVERIFY(dialoge.meldungen.empty());
+    }
+
+    void CsvExportMeldetEinenFehler() {
+        QTemporaryDir ordner;
+        test::SkriptDialoge dialoge;
+        TForm1& f = Fenster();
+        f.DialogeSetzen(&dialoge);
+        dialoge.speichern.push_back(ordner.filePath("fehlt/export.csv").toStdString());
+        f.Aktion("CSVDatei1")->trigger();
+        QCOMPARE(int(dialoge.meldungen.size()), 1);
+        QCOMPARE(dialoge.meldungen[0].art, Meldungsart::Fehler);
+        QVERIFY(!QApplication::overrideCursor());
+        QVERIFY(!f.Fortschrittsbalken()->isVisible());
+    }
+
+    void BeendenSchliesst() {
+        TForm1& f = Fenster();
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        f.Aktion("Beenden1")->trigger();
+        QVERIFY(!f.isVisible());
+    }
+
+    void ErstesZeichnenUndBild() {
+        TForm1& f = Fenster();
+        QSignalSpy gezeichnet(&f, &TForm1::ErstesMalGezeichnet);
+        f.show();
+        QVERIFY(gezeichnet.wait(5000) || gezeichnet.size() == 1);
+        QCOMPARE(gezeichnet.size(), 1);
+        const QImage bild = f.grab().toImage();
+        QCOMPARE(bild.size(), QSize(1024, 768));
+        // The client area is empty and white; the menu bar carries text (dark pixels).
+        QCOMPARE(QColor(bild.pixel(512, 384)), QColor(Qt::white));
+        const int menuehoehe = f.menuBar()->height();
+        int dunkel = 0;
+        for (int y = 0; y < menuehoehe; ++y)
+            for (int x = 0; x < 400; ++x) dunkel += qGray(bild.pixel(x, y)) < 100;
+        QVERIFY(dunkel > 50);
+        // Painting again does not announce a first paint again.
+        f.repaint();
+        QCoreApplication::processEvents();
+        QCOMPARE(gezeichnet.size(), 1);
+    }
+
+    void SplashUndVersion() {
+        QCOMPARE(KurzeVersion("3.3.0.12"), std::string("3.3"));
+        QCOMPARE(KurzeVersion("10.2"), std::string("10.2"));
+        QCOMPARE(KurzeVersion("7"), std::string("7"));
+        QCOMPARE(KurzeVersion(""), std::string(""));
+        auto* splash = new TSplash;
+        QCOMPARE(splash->size(), QSize(400, 247));
+        QSignalSpy fertig(splash, &TSplash::Fertig);
+        QPointer<TSplash> zeiger = splash;
+        splash->show();
+        splash->Starten(10);
+        QVERIFY(fertig.wait(2000));
+        QTRY_VERIFY(zeiger.isNull());  // it frees itself
+    }
+};
+
+int main(int argc, char** argv) {
+    // Settings, caches and the runtime folder of this run stay in a folder of its own.
+    QTemporaryDir heim;
+    qputenv("HOME", heim.path().toUtf8());
+    for (const char* v : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME",
+                          "XDG_RUNTIME_DIR"}) {
+        const QString ordner = heim.filePath(QString::fromLatin1(v));
+        QDir().mkpath(ordner);
+        QFile::setPermissions(ordner, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        qputenv(v, ordner.toUtf8());
+    }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName("Kalvora");
+    QApplication::setApplicationName("Kalvora");
+    TForm1Test t;
+    return QTest::qExec(&t, argc, argv);
+}
+
+#include "TForm1Test.moc"

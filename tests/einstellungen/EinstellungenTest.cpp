@@ -5,6 +5,7 @@
 #include <random>
 #include <set>
 
+#include "doubles/EinstellungenMuster.h"
 #include "doubles/SpeicherRegistry.h"
 #include "einstellungen/Einstellungen.h"
 #include "methoden/Fehler.h"
@@ -22,32 +23,6 @@ std::vector<const Werttabelle<Einstellungen>*> AlleTabellen() {
 
 const void* Adresse(Feldzeiger f) {
     return std::visit([](auto* p) -> const void* { return p; }, f);
-}
-
-template <class... F>
-struct Ueberladen : F... {
-    using F::operator()...;
-};
-
-// Gives the field a value other than its default that still lies in the row's range.
-void Verstellen(const Wertzeile& z, Feldzeiger f) {
-    auto zahl = [&](int32_t alt) { return alt < z.max ? alt + 1 : alt - 1; };
-    std::visit(Ueberladen{
-                   [](bool* p) { *p = !*p; },
-                   [&](int32_t* p) { *p = zahl(*p); },
-                   [](uint32_t* p) { *p ^= 0x123456; },
-                   [&](std::string* p) { *p += "/" + z.name + " ä"; },
-                   [](double* p) { *p = -*p - 0.25; },
-                   [&](std::optional<int32_t>* p) { *p = z.max; },
-               },
-               f);
-}
-
-Einstellungen AllesVerstellt() {
-    Einstellungen e = EinstellungenStandard(kUmgebung);
-    for (const auto* t : AlleTabellen())
-        for (const auto& z : *t) Verstellen(z, z.feld(e));
-    return e;
 }
 
 TEST(Einstellungen, TabellenDeckenJedenWertGenauEinmalAb) {
@@ -75,7 +50,7 @@ TEST(Einstellungen, TabellenDeckenJedenWertGenauEinmalAb) {
 
 TEST(Einstellungen, LeereRegistryGibtStandardUndSchreibtNurDieVorgesehenenWerte) {
     SpeicherRegistry r;
-    Einstellungen e = AllesVerstellt();
+    Einstellungen e = EinstellungenVerstellt(kUmgebung);
     EinstellungenLaden(r, kUmgebung, e);
     EXPECT_EQ(e, EinstellungenStandard(kUmgebung));
 
@@ -155,7 +130,7 @@ TEST(Einstellungen, FensterStandardHaengtVomBildschirmAb) {
 }
 
 TEST(Einstellungen, JederWertUeberlebtSpeichernUndLaden) {
-    const Einstellungen verstellt = AllesVerstellt();
+    const Einstellungen verstellt = EinstellungenVerstellt(kUmgebung);
     ASSERT_NE(verstellt, EinstellungenStandard(kUmgebung));
     SpeicherRegistry r;
     EinstellungenSpeichern(r, verstellt);

@@ -1,0 +1,28 @@
+#pragma once
+// Registration of the file types ".kvr" and ".kvradr" the freedesktop way: one
+// shared-mime-info package per type and a desktop entry that opens them with the program.
+#include <string>
+#include <vector>
+
+namespace kalvora {
+
+struct Dateityp {
+    const char* endung;    // ".kvr"
+    const char* mimetyp;   // "application/x-kalvora"
+    const char* klasse;    // the type's name: "Kalvora Datei"
+    const char* paket;     // file name of its package under mime/packages
+};
+const std::vector<Dateityp>& Dateitypen();
+
+// True when one of the data folders already knows a type for the extension (in its mime
+// database or its packages).
+bool DateitypBekannt(const std::vector<std::string>& datenordner, const std::string& endung);
+
+// Writes, below zielordner (a data folder), the package of every type no data folder knows
+// yet and the desktop entry "applications/kalvora.desktop" if it is missing. Returns true
+// when anything was written (the mime database then needs updating).
+bool DateitypenRegistrieren(const std::string& zielordner,
+                            const std::vector<std::string>& alleDatenordner,
+                            const std::string& programm);
+
+}  // namespace kalvora

@@ -1,0 +1,149 @@
+#include "einstellungen/Programmstart.h"
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "einstellungen/Autostart.h"
+#include "einstellungen/Dateitypen.h"
+#include "einstellungen/Desktopdatei.h"
+#include "platform/posix/XdgOrdner.h"
+
+namespace kalvora {
+namespace {
+
+namespace fs = std::filesystem;
+
+class Tempordner {
+public:
+    Tempordner() {
+        char muster[] = "/tmp/kalvora-start-XXXXXX";
+        pfad = mkdtemp(muster);
+    }
+    ~Tempordner() { fs::remove_all(pfad); }
+    std::string pfad;
+};
+
+TEST(Befehlszeile, DateiWirdAbsolutUndCodeBleibtWieGegeben) {
+    struct Fall {
+        std::vector<std::string> argumente;
+        std::string datei, code;
+    };
+    for (const auto& f : std::vector<Fall>{
+             {{}, "", ""},
+             {{"x.kvr"}, "/home/u/x.kvr", ""},
+             {{"../t/x.kvr", "mini"}, "/home/t/x.kvr", "mini"},
+             {{"/a/b.kvr", "MONA", "mehr"}, "/a/b.kvr", "MONA"},
+         }) {
+        const Befehlszeile z = BefehlszeileLesen(f.argumente, "/home/u");
+        EXPECT_EQ(z.datei, f.datei);
+        EXPECT_EQ(z.startcode, f.code);
+    }
+    EXPECT_EQ(Startdatei(BefehlszeileLesen({}, "/"), "/s.kvr"), "/s.kvr");
+    EXPECT_EQ(Startdatei(BefehlszeileLesen({"/x.kvr"}, "/"), "/s.kvr"), "/x.kvr");
+}
+
+TEST(Startcode, TabelleUndStartansicht) {
+    struct Fall {
+        const char* code;
+        std::optional<Ansicht> ansicht;
+        bool vollbild, startansicht;
+    };
+    for (const Fall& f : {
+             Fall{"mini", Ansicht::Tray, false, false},
+             Fall{"jahr", Ansicht::Jahresansicht, false, false},
+             Fall{"mona", Ansicht::Monatsansicht, false, false},
+             Fall{"mowo", Ansicht::MonatMitWochen, false, false},
+             Fall{"woch", Ansicht::Wochenansicht, false, false},
+             Fall{"zwow", Ansicht::Zweiwochenansicht, false, false},
+             Fall{"desk", Ansicht::DesktopStundenplan, false, false},
+             Fall{"stud", Ansicht::Stundenplan, false, false},
+             Fall{"voll", std::nullopt, true, true},
+             Fall{"", std::nullopt, false, true},
+             Fall{"Mona", std::nullopt, false, true},
+         }) {
+        const Startaktion a = StartcodeAktion(f.code, 7);
+        EXPECT_EQ(a.ansicht, f.ansicht) << f.code;
+        EXPECT_EQ(a.vollbild, f.vollbild) << f.code;
+        EXPECT_EQ(StartansichtOeffnen(f.code), f.startansicht) << f.code;
+    }
+    EXPECT_EQ(StartcodeAktion("mini", 3).ansicht, Ansicht::Wochenansicht);
+    EXPECT_EQ(AnsichtAusNummer(8), Ansicht::Jahresansicht);
+}
+
+TEST(Autostart, EintragenAuflistenUndMarkierteLoeschen) {
+    Tempordner t;
+    Autostart a(t.pfad + "/autostart", "/opt/kalvora/kalvora");
+    EXPECT_EQ(Autostart::Eintragsname(1), "Kalvora001");
+    EXPECT_EQ(Autostart::Eintragsname(1000), "Kalvora1000");
+    EXPECT_EQ(a.Befehlszeile("/home/u/plan.kvr"),
+              "\"/opt/kalvora/kalvora\" \"/home/u/plan.kvr\" \"mini\"");
+    EXPECT_TRUE(a.Dateien().empty());
+    EXPECT_FALSE(a.EintragenMoeglich(""));
+
+    const std::vector<std::string> dateien{"/a.kvr", "/mit Leer zeichen.kvr",
+                                           "/x\"y$z\\`100%.kvr", "/d.kvr"};
+    for (const auto& d : dateien) {
+        ASSERT_TRUE(a.EintragenMoeglich(d));
+        a.Eintragen(d);
+    }
+    EXPECT_EQ(a.Dateien(), dateien);
+    EXPECT_FALSE(a.EintragenMoeglich("/d.kvr"));
+    EXPECT_EQ(DesktopWert(t.pfad + "/autostart/Kalvora001.desktop", "Exec"),
+              "\"/opt/kalvora/kalvora\" \"/a.kvr\" \"mini\"");
+
+    a.MarkierteLoeschen({true, false, true, false});
+    EXPECT_EQ(a.Dateien(), (std::vector<std::string>{dateien[1], dateien[3]}));
+    EXPECT_FALSE(fs::exists(t.pfad + "/autostart/Kalvora003.desktop"));
+
+    // A gap ends the list, as the numbers run without gaps.
+    fs::remove(t.pfad + "/autostart/Kalvora001.desktop");
+    EXPECT_TRUE(a.Dateien().empty());
+}
+
+TEST(Desktopdatei, ExecArgumenteWieVonAnderenGeschrieben) {
+    EXPECT_EQ(ExecArgumente("kalvora %f"), (std::vector<std::string>{"kalvora", "%f"}));
+    EXPECT_EQ(ExecArgumente("\"/a b/k\" \"x\\\\\\\\y\""),
+              (std::vector<std::string>{"/a b/k", "x\\y"}));
+}
+
+TEST(Dateitypen, NurWoNochKeineRegistrierungBesteht) {
+    Tempordner t;
+    const std::string ziel = t.pfad + "/nutzer", system = t.pfad + "/system";
+    fs::create_directories(system + "/mime");
+    std::ofstream(system + "/mime/globs2") << "50:text/x-anders:*.kvr\n";
+
+    ASSERT_TRUE(DateitypenRegistrieren(ziel, {ziel, system}, "/opt/k b/kalvora"));
+    EXPECT_FALSE(fs::exists(ziel + "/mime/packages/kalvora-kvr.xml"));
+    EXPECT_TRUE(fs::exists(ziel + "/mime/packages/kalvora-kvradr.xml"));
+    EXPECT_TRUE(DateitypBekannt({ziel}, ".kvradr"));
+    EXPECT_EQ(DesktopWert(ziel + "/applications/kalvora.desktop", "Exec"),
+              "\"/opt/k b/kalvora\" %f");
+    EXPECT_EQ(DesktopWert(ziel + "/applications/kalvora.desktop", "MimeType"),
+              "application/x-kalvora;application/x-kalvora-adressen;");
+
+    // Nothing is overwritten a second time.
+    std::ofstream(ziel + "/applications/kalvora.desktop") << "[Desktop Entry]\nExec=eigen\n";
+    EXPECT_FALSE(DateitypenRegistrieren(ziel, {ziel, system}, "/opt/k b/kalvora"));
+    EXPECT_EQ(DesktopWert(ziel + "/applications/kalvora.desktop", "Exec"), "eigen");
+}
+
+TEST(XdgOrdner, FolgenDenUmgebungsvariablen) {
+    Tempordner t;
+    setenv("XDG_DATA_HOME", (t.pfad + "/daten").c_str(), 1);
+    setenv("XDG_CONFIG_HOME", (t.pfad + "/konfig").c_str(), 1);
+    setenv("XDG_DATA_DIRS", "/s1:relativ:/s2", 1);
+    EXPECT_EQ(Autostartordner(), t.pfad + "/konfig/autostart");
+    EXPECT_EQ(AlleDatenordner(), (std::vector<std::string>{t.pfad + "/daten", "/s1", "/s2"}));
+    EXPECT_EQ(RegistrierungsDatenordner(),
+              geteuid() == 0 ? std::string("/usr/local/share") : t.pfad + "/daten");
+    unsetenv("XDG_DATA_HOME");
+    unsetenv("XDG_CONFIG_HOME");
+    unsetenv("XDG_DATA_DIRS");
+}
+
+}  // namespace
+}  // namespace kalvora

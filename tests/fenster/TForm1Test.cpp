@@ -210,7 +210,7 @@ private slots:
         TForm1& f = Fenster();
         QToolButton* k = f.Toolbutton(2);
         QVERIFY(!k->menu());
-        f.LetzteDateienZeigen({"/tmp/a.kvr", "", "/tmp/b.kvr"});
+        f.LetzteDateienMenue({"/tmp/a.kvr", "", "/tmp/b.kvr"});
         QVERIFY(k->menu());
         QCOMPARE(k->popupMode(), QToolButton::MenuButtonPopup);
         QCOMPARE(k->menu()->actions().size(), 2);
@@ -218,7 +218,7 @@ private slots:
         k->menu()->actions()[1]->trigger();
         QCOMPARE(gewaehlt.size(), 1);
         QCOMPARE(gewaehlt[0][0].toInt(), 2);  // the entry's place in the list
-        f.LetzteDateienZeigen({});
+        f.LetzteDateienMenue({});
         QVERIFY(!k->menu());
     }
 
@@ -287,6 +287,62 @@ private slots:
         QCOMPARE(dialoge.meldungen[0].art, Meldungsart::Fehler);
         QVERIFY(!QApplication::overrideCursor());
         QVERIFY(!f.Fortschrittsbalken()->isVisible());
+    }
+
+    void DateibefehleLaufenUeberDieSitzung() {
+        QTemporaryDir ordner;
+        test::SkriptDialoge dialoge;
+        TForm1& f = Fenster();
+        f.DialogeSetzen(&dialoge);
+        QVERIFY(f.Aktion("speichern1")->isEnabled());
+        QVERIFY(!f.Aktion("Schlieen1")->isEnabled());
+        f.Kalender().Terminliste(2004, 5, 1) = {TTermin{}, TTermin{"10:00", "Zahnarzt"}};
+        f.Kalender().geaendert = true;
+
+        // Untitled: "Speichern" asks for a name first.
+        const QString pfad = ordner.filePath("plan.kvr");
+        dialoge.speichern.push_back(pfad.toStdString());
+        f.Aktion("speichern1")->trigger();
+        QVERIFY(QFile::exists(pfad));
+        QVERIFY(QFile::exists(pfad + ".tmp"));  // this copy holds the lock
+        QCOMPARE(f.windowTitle(), "Kalvora - " + pfad);
+        QVERIFY(!f.Kalender().geaendert);
+        QVERIFY(f.Aktion("Schlieen1")->isEnabled());
+        QVERIFY(f.Toolbutton(2)->menu());  // now a recent file
+        QCOMPARE(f.Toolbutton(2)->menu()->actions().front()->text(), pfad);
+
+        f.Aktion("Neu1")->trigger();
+        QCOMPARE(f.windowTitle(), QStringLiteral("Kalvora - [unbenannt]"));
+        QVERIFY(!QFile::exists(pfad + ".tmp"));
+        QVERIFY(!f.Aktion("Schlieen1")->isEnabled());
+
+        // The start file of the command line is opened without a dialog.
+        f.Startargumente(pfad, "jahr");
+        f.StartNachSplash();
+        QCOMPARE(f.windowTitle(), "Kalvora - " + pfad);
+        QCOMPARE(f.Kalender().Terminliste(2004, 5, 1).size(), size_t(2));
+        QVERIFY(dialoge.meldungen.empty());
+    }
+
+    void BeendenFragtBeiAenderungen() {
+        test::SkriptDialoge dialoge;
+        TForm1& f = Fenster();
+        f.DialogeSetzen(&dialoge);
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        f.Kalender().geaendert = true;
+        dialoge.antworten.push_back(Antwort::Abbrechen);
+        f.Aktion("Beenden1")->trigger();
+        QVERIFY(f.isVisible());
+        QCOMPARE(dialoge.Texte(), std::vector<std::string>{"Änderungen speichern ?"});
+        // The close box asks its own question.
+        dialoge.antworten.push_back(Antwort::Abbrechen);
+        f.close();
+        QVERIFY(f.isVisible());
+        QCOMPARE(dialoge.meldungen.back().text, std::string("Änderungen speichern?"));
+        dialoge.antworten.push_back(Antwort::Nein);
+        f.Aktion("Beenden1")->trigger();
+        QVERIFY(!f.isVisible());
     }
 
     void BeendenSchliesst() {

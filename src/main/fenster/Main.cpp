@@ -17,6 +17,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "einstellungen/Schreibschutzoptionen.h"
 #include "kalender/CsvDatei.h"
 #include "methoden/Fehler.h"
 #include "platform/posix/AtomareDatei.h"
@@ -88,14 +89,11 @@ const QStringList& TForm1::NochNichtGebaut() {
     // Keep this list true: an entry leaves it when its command really works.
     static const QStringList liste = {
         // Datei
-        QStringLiteral("Neu1"), QStringLiteral("ffnen1"), QStringLiteral("Schlieen1"),
-        QStringLiteral("speichern1"), QStringLiteral("speichernunter1"),
         QStringLiteral("XMLDatei1"), QStringLiteral("Drucken1"),
         QStringLiteral("Druckereinstellung1"),
         // Bearbeiten
         QStringLiteral("Rckgngig1"), QStringLiteral("Wiederherstellen1"),
         QStringLiteral("Suchen1"), QStringLiteral("Weitersuchen1"),
-        QStringLiteral("Schreibschutz1"), QStringLiteral("Aktualisieren1"),
         QStringLiteral("EinstellungenbeiSchreibschutz1"),
         // Werkzeuge
         QStringLiteral("keinedirektenFarbnderungen1"), QStringLiteral("Farbenhinzufgen1"),
@@ -139,6 +137,21 @@ TForm1::TForm1(QWidget* parent, Registry* registry) : QMainWindow(parent) {
         registry = eigeneRegistry_.get();
     }
     registry_ = registry;
+    speicher_ = std::make_unique<DateiKalenderspeicher>(
+        [](const std::string& pfad, std::string_view inhalt) {
+            DateiAtomarSchreiben(pfad, inhalt);
+        },
+        [this](const std::string& text) { dialoge_->Meldung(text, Meldungsart::Warnung); });
+    letzteAblage_ = std::make_unique<RegistryLetzteDateien>(*registry_);
+    sitzung_ = std::make_unique<Dateisitzung>(kal_, weiche_, sperrdienst_, *speicher_, platz_,
+                                              *letzteAblage_);
+    sitzung_->FensterSetzen(this);
+    aktualisierenTimer_ = new QTimer(this);
+    speichernTimer_ = new QTimer(this);
+    connect(aktualisierenTimer_, &QTimer::timeout, this,
+            [this] { sitzung_->schreibschutztimerTimer(); });
+    connect(speichernTimer_, &QTimer::timeout, this,
+            [this] { sitzung_->autosavetimerTimer(); });
 
     MenueAufbauen();
     ToolbarAufbauen();
@@ -157,11 +170,33 @@ TForm1::TForm1(QWidget* parent, Registry* registry) : QMainWindow(parent) {
         if (QAction* a = Aktion(name)) a->setEnabled(false);
     connect(Aktion(QStringLiteral("CSVDatei1")), &QAction::triggered, this,
             &TForm1::CsvExportieren);
+    const std::pair<const char*, bool (Dateisitzung::*)()> dateibefehle[] = {
+        {"Neu1", &Dateisitzung::Neu1Click},
+        {"ffnen1", &Dateisitzung::ffnen1Click},
+        {"Schlieen1", &Dateisitzung::Schlieen1Click},
+        {"speichern1", &Dateisitzung::speichern1Click},
+        {"speichernunter1", &Dateisitzung::speichernunter1Click},
+        {"Schreibschutz1", &Dateisitzung::Schreibschutz1Click},
+        {"Aktualisieren1", &Dateisitzung::Aktualisieren1Click},
+    };
+    for (const auto& [name, befehl] : dateibefehle)
+        connect(Aktion(QString::fromLatin1(name)), &QAction::triggered, this,
+                [this, befehl = befehl] { (sitzung_.get()->*befehl)(); });
+    connect(this, &TForm1::LetzteDateiGewaehlt, this,
+            [this](int nummer) { sitzung_->LetzteDateiOeffnen(nummer + 1); });
+    connect(letzteDateien_, &QMenu::aboutToShow, this,
+            [this] { sitzung_->LetzteDateienAktualisieren({}); });
+    connect(findChild<QMenu*>(QStringLiteral("Bearbeiten1")), &QMenu::aboutToShow, this,
+            [this] {
+                Freigeben(QStringLiteral("Schreibschutz1"),
+                          sitzung_->Zustand().schreibschutzAktiv &&
+                              sitzung_->SchreibschutzUmschaltbar());
+            });
 
     FormCreate();
 }
 
-void TForm1::FormCreate() {
+void TForm1::EinstellungenLesen() {
     Einstellungsumgebung umgebung;
     if (QScreen* s = QGuiApplication::primaryScreen()) {
         umgebung.bildschirmBreite = s->geometry().width();
@@ -174,12 +209,68 @@ void TForm1::FormCreate() {
         // The values read so far and the defaults for the rest stand.
         dialoge_->Meldung(f.what(), Meldungsart::Fehler);
     }
+    try {
+        SchreibschutzoptionenLaden(*registry_, sitzung_->optionen);
+    } catch (const KalvoraFehler& f) {
+        dialoge_->Meldung(f.what(), Meldungsart::Fehler);
+    }
+}
 
-    ToolbarSichtbarkeit sichtbar{};
-    for (int i = 1; i <= AnzahlToolbuttons; ++i) sichtbar[i - 1] = einstellungen_.Toolbutton[i];
-    ToolbarAnwenden(sichtbar);
-    // The recent files come with the file session that can open them.
-    LetzteDateienZeigen({});
+ToolbarSichtbarkeit TForm1::ToolbarAusEinstellungen() const {
+    ToolbarSichtbarkeit s{};
+    for (int i = 1; i <= AnzahlToolbuttons; ++i) s[i - 1] = einstellungen_.Toolbutton[i];
+    return s;
+}
+
+void TForm1::FormCreate() {
+    EinstellungenLesen();
+    ToolbarAnwenden(ToolbarAusEinstellungen());
+    sitzung_->LetzteDateienAktualisieren({});
+    sitzung_->SchreibschutzAnwenden();
+}
+
+void TForm1::ZustandAnwenden(const Fensterzustand& z) {
+    setWindowTitle(QString::fromStdString(z.fenstertitel));
+    Aktion(QStringLiteral("Schreibschutz1"))->setChecked(z.schreibschutzHaken);
+    Freigeben(QStringLiteral("Schreibschutz1"), z.schreibschutzAktiv);
+    Freigeben(QStringLiteral("Aktualisieren1"), z.aktualisierenAktiv);
+    Freigeben(QStringLiteral("Schlieen1"), z.schliessenAktiv);
+    const auto stellen = [](QTimer* t, int ms) {
+        if (ms <= 0) {
+            t->stop();
+        } else if (!t->isActive() || t->interval() != ms) {
+            t->start(ms);
+        }
+    };
+    stellen(aktualisierenTimer_, z.aktualisierenIntervallMs);
+    stellen(speichernTimer_, z.speichernIntervallMs);
+}
+
+void TForm1::ZeitgeberStoppen() {
+    aktualisierenTimer_->stop();
+    speichernTimer_->stop();
+}
+
+void TForm1::NeuInitialisieren() {
+    EinstellungenLesen();
+    ToolbarAnwenden(ToolbarAusEinstellungen());
+}
+
+void TForm1::JahresansichtNeuZeichnen() {
+    if (centralWidget()) centralWidget()->update();
+}
+
+void TForm1::Beschaeftigt(bool ja) {
+    if (ja)
+        ArbeitBeginnen();
+    else
+        ArbeitBeenden();
+}
+
+void TForm1::StatusTextLeeren() { felder_[2]->clear(); }
+
+void TForm1::LetzteDateienZeigen(const Dateiliste& liste) {
+    LetzteDateienMenue(std::vector<std::string>(liste.begin(), liste.end()));
 }
 
 TForm1::~TForm1() = default;
@@ -421,7 +512,7 @@ bool TForm1::ToolbarTrennerSichtbar(int gruppe) const {
     return gruppe >= 0 && gruppe < AnzahlToolbarTrenner && trenner_[gruppe]->isVisible();
 }
 
-void TForm1::LetzteDateienZeigen(const std::vector<std::string>& pfade) {
+void TForm1::LetzteDateienMenue(const std::vector<std::string>& pfade) {
     letzteDateien_->clear();
     int nummer = 0;
     for (const std::string& pfad : pfade) {
@@ -478,16 +569,36 @@ void TForm1::Startargumente(const QString& datei, const QString& code) {
 }
 
 void TForm1::StartNachSplash() {
-    // Opening the start file and the start views come with the file session and the views;
-    // until then an argument is accepted and changes nothing.
+    const auto farbmodus = [this] {
+        const int modus = einstellungen_.JahresansichtBearbeiten ? 1 : 0;
+        werkzeuge_->actions()[modus]->setChecked(true);
+    };
+    farbmodus();
+    // The start views come with the views; until then a start code is taken and ignored.
+    sitzung_->StartcodeSetzen(startcode_.toStdString());
+    const std::string datei = !startdatei_.isEmpty() ? startdatei_.toStdString()
+                                                     : einstellungen_.Startdatei;
+    if (!datei.empty()) {
+        sitzung_->DirektOeffnen(datei);
+        farbmodus();
+    }
+    ToolbarAnwenden(ToolbarAusEinstellungen());
 }
 
-void TForm1::Beenden1Click() { close(); }
-
-std::string TForm1::AktuellerDateiname() const {
-    // The file session keeps the name once it is wired to this window.
-    return {};
+void TForm1::Beenden1Click() {
+    if (sitzung_->BeendenClick()) close();
 }
+
+void TForm1::closeEvent(QCloseEvent* e) {
+    if (!sitzung_->FormCloseQuery()) {
+        e->ignore();
+        return;
+    }
+    sitzung_->FormClose();
+    e->accept();
+}
+
+std::string TForm1::AktuellerDateiname() const { return sitzung_->Dateiname(); }
 
 void TForm1::CsvExportieren() {
     Dateidialog d;

@@ -11,21 +11,60 @@
 
 #include "einstellungen/Einstellungen.h"
 #include "extras/Toolbartabelle.h"
+#include "kalender/DateiKalenderspeicher.h"
+#include "kalender/Dateisitzung.h"
 #include "kalender/TKalender.h"
+#include "platform/Dialoge.h"
+#include "platform/posix/PosixDateisperre.h"
+#include "platform/posix/PosixSpeicherplatz.h"
 
 class QAction;
 class QActionGroup;
 class QLabel;
 class QMenu;
 class QProgressBar;
+class QTimer;
 class QToolButton;
 
 namespace kalvora {
 
-class Dialoge;
 class Registry;
 
-class TForm1 : public QMainWindow {
+// Hands every question to the window's current dialogs, so that tests can swap them while
+// the file session keeps its reference.
+class Dialogweiche : public Dialoge {
+public:
+    explicit Dialogweiche(Dialoge** ziel) : ziel_(ziel) {}
+    Antwort Meldung(const std::string& text, Meldungsart art, Knoepfe knoepfe,
+                    const std::string& titel) override {
+        return (*ziel_)->Meldung(text, art, knoepfe, titel);
+    }
+    std::optional<std::string> Eingabe(const std::string& titel, const std::string& a,
+                                       const std::string& vorgabe) override {
+        return (*ziel_)->Eingabe(titel, a, vorgabe);
+    }
+    std::optional<Dateiwahl> DateiOeffnen(const Dateidialog& d) override {
+        return (*ziel_)->DateiOeffnen(d);
+    }
+    std::optional<std::string> DateiSpeichern(const Dateidialog& d) override {
+        return (*ziel_)->DateiSpeichern(d);
+    }
+    std::optional<std::string> OrdnerWaehlen(const std::string& titel,
+                                             const std::string& vorgabe) override {
+        return (*ziel_)->OrdnerWaehlen(titel, vorgabe);
+    }
+    std::optional<uint32_t> Farbe(uint32_t vorgabe, const std::vector<uint32_t>& e) override {
+        return (*ziel_)->Farbe(vorgabe, e);
+    }
+    std::optional<Schrift> Schriftart(const Schrift& vorgabe) override {
+        return (*ziel_)->Schriftart(vorgabe);
+    }
+
+private:
+    Dialoge** ziel_;
+};
+
+class TForm1 : public QMainWindow, private Sitzungsfenster {
     Q_OBJECT
 public:
     // Without a registry the window uses the current user's settings store.
@@ -49,7 +88,7 @@ public:
     bool ToolbarTrennerSichtbar(int gruppe) const;
 
     // The recent files as the drop-down of "Öffnen"; with none it is a plain button.
-    void LetzteDateienZeigen(const std::vector<std::string>& pfade);
+    void LetzteDateienMenue(const std::vector<std::string>& pfade);
 
     // Long work: the progress bar (0..100) in the status bar and the wait cursor.
     void ArbeitBeginnen();
@@ -65,6 +104,7 @@ public:
     void DialogeSetzen(Dialoge* dialoge);
 
     TKalender& Kalender() { return kal_; }
+    Dateisitzung& Sitzung() { return *sitzung_; }
     const Einstellungen& Optionen() const { return einstellungen_; }
     // Full path of the open calendar file; empty while untitled.
     std::string AktuellerDateiname() const;
@@ -82,6 +122,7 @@ signals:
 
 protected:
     bool event(QEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
 
 private slots:
@@ -89,6 +130,18 @@ private slots:
     void CsvExportieren();
 
 private:
+    // What the file session asks of the window.
+    void ZustandAnwenden(const Fensterzustand& z) override;
+    void ZeitgeberStoppen() override;
+    void NeuInitialisieren() override;
+    void JahresansichtNeuZeichnen() override;
+    void Fortschritt(int prozent) override { FortschrittSetzen(prozent); }
+    void Beschaeftigt(bool ja) override;
+    void StatusTextLeeren() override;
+    void LetzteDateienZeigen(const Dateiliste& liste) override;
+
+    void EinstellungenLesen();
+    ToolbarSichtbarkeit ToolbarAusEinstellungen() const;
     void FormCreate();
     void MenueAufbauen();
     void ToolbarAufbauen();
@@ -103,6 +156,14 @@ private:
     Registry* registry_ = nullptr;
     Einstellungen einstellungen_;
     TKalender kal_;
+    Dialogweiche weiche_{&dialoge_};
+    PosixDateisperre sperrdienst_;
+    PosixSpeicherplatz platz_;
+    std::unique_ptr<DateiKalenderspeicher> speicher_;
+    std::unique_ptr<RegistryLetzteDateien> letzteAblage_;
+    std::unique_ptr<Dateisitzung> sitzung_;
+    QTimer* aktualisierenTimer_ = nullptr;
+    QTimer* speichernTimer_ = nullptr;
     std::map<QString, int> namenszaehler_;
     std::map<QString, QAction*> aktionen_;
     QActionGroup* werkzeuge_ = nullptr;

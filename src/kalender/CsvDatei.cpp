@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <charconv>
-#include <cstdio>
 
 #include "kalender/Farbnamen.h"
 #include "kalender/Zeilenleser.h"
@@ -31,20 +30,42 @@ void FeldAnhaengen(std::string& aus, std::string_view text, int tag, int monat, 
         return KalvoraFehler("Eintrag am " + DatumText(tag, monat, jahr) + ": der Text \"" +
                              std::string(text) + "\" " + grund);
     };
-    if (text.find_first_of("\r\n") != std::string_view::npos)
+    unsigned hoch = 0;
+    bool umbruch = false;
+    for (char c : text) {
+        hoch |= static_cast<unsigned char>(c);
+        umbruch |= c == '\r' || c == '\n';
+    }
+    if (umbruch)
         throw fehler("enthält einen Zeilenumbruch und kann so nicht exportiert werden.");
-    if (IstAscii(text)) {
+    if (hoch < 0x80) {
         aus.append(text);
-    } else if (!Utf8NachCp1252Anhaengen(text, aus)) {
+    } else if (!Cp1252Anhaengen(aus, text)) {
         throw fehler("enthält Zeichen, die in Windows-1252 nicht darstellbar sind.");
     }
+}
+
+void ZweiZiffern(std::string& aus, int n) {
+    aus.push_back(static_cast<char>('0' + n / 10));
+    aus.push_back(static_cast<char>('0' + n % 10));
+}
+
+void HexByte(std::string& aus, uint32_t b) {
+    static constexpr char kZiffern[] = "0123456789ABCDEF";
+    aus.push_back(kZiffern[(b >> 4) & 15]);
+    aus.push_back(kZiffern[b & 15]);
 }
 
 void ZeileAnhaengen(std::string& aus, const TKalender& kal, const TTermin& t, bool info,
                     int tag, int monat, int jahr) {
     char puffer[16];
     aus.push_back('"');
-    aus.append(DatumText(tag, monat, jahr));
+    ZweiZiffern(aus, tag);
+    aus.push_back('.');
+    ZweiZiffern(aus, monat);
+    aus.push_back('.');
+    ZweiZiffern(aus, jahr / 100);
+    ZweiZiffern(aus, jahr % 100);
     aus.append("\",\"");
     if (!info) FeldAnhaengen(aus, t.Uhrzeit, tag, monat, jahr);
     aus.append("\",\"");
@@ -58,9 +79,9 @@ void ZeileAnhaengen(std::string& aus, const TKalender& kal, const TTermin& t, bo
     FeldAnhaengen(aus, t.Ort, tag, monat, jahr);
     aus.append("\",\"");
     if (t.Farbe != KeineFarbe) {
-        std::snprintf(puffer, sizeof puffer, "%02X%02X%02X", t.Farbe & 0xFF,
-                      (t.Farbe >> 8) & 0xFF, (t.Farbe >> 16) & 0xFF);
-        aus.append(puffer);
+        HexByte(aus, t.Farbe);
+        HexByte(aus, t.Farbe >> 8);
+        HexByte(aus, t.Farbe >> 16);
     }
     aus.append("\",\"");
     FeldAnhaengen(aus, farbname(kal, t.Farbe), tag, monat, jahr);

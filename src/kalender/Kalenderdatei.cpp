@@ -74,7 +74,7 @@ void TextAnhaengen(std::string& aus, std::string_view text, bool rauteErlaubt, W
     if ((art & 2) && !rauteErlaubt)
         throw KalvoraFehler(wo() + ": der Text " + zitat +
                             " enthält das Zeichen '#', das in der Kalenderdatei Felder trennt.");
-    if ((art & 1) && !Utf8NachCp1252Anhaengen(text, aus))
+    if ((art & 1) && !Cp1252Anhaengen(aus, text))
         throw KalvoraFehler(wo() + ": der Text " + zitat +
                             " enthält Zeichen, die in der Kalenderdatei (Windows-1252) nicht "
                             "gespeichert werden können.");
@@ -364,9 +364,9 @@ public:
             if (!doppelpunkt) {
                 TagSetzen(f1);
                 TTerminliste& liste = kal_.Terminliste(jahr_, monat_, tag_);
-                liste.resize(1);
-                liste[0] = TTermin{};
-                TextSetzen(liste[0].Beschreibung, f2);
+                liste.clear();
+                liste.reserve(1 + TerminzeilenVoraus());
+                TextSetzen(liste.emplace_back().Beschreibung, f2);
                 continue;
             }
             TerminAnhaengen(f1, f2, f3, f4, f5, ver33);
@@ -488,6 +488,21 @@ public:
     }
 
 private:
+    // Appointment lines that follow the current line: their first field holds a ':'. Knowing
+    // the count spares the day list its growth steps.
+    std::size_t TerminzeilenVoraus() const {
+        Zeilenleser vorschau = zeilen_;
+        std::string_view z;
+        std::size_t n = 0;
+        while (vorschau.Naechste(z)) {
+            std::size_t i = 0;
+            while (i < z.size() && z[i] != ' ' && z[i] != ':') ++i;
+            if (i == z.size() || z[i] != ':') break;
+            ++n;
+        }
+        return n;
+    }
+
     void TagSetzen(std::string_view schluessel) {
         uint32_t nummer;
         if (!HexLesen(schluessel, nummer) || nummer < kErsteTagesnummer ||

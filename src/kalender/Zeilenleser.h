@@ -80,14 +80,57 @@ inline bool IstAscii(std::string_view s) {
     return true;
 }
 
-// Windows-1252 bytes of the file into a UTF-8 string; plain ASCII is copied as it is.
+// Windows-1252 bytes of the file into a UTF-8 string. ASCII and the Latin-1 letters are
+// converted here in one pass; the rare bytes 0x80..0x9F go through the general conversion.
 inline void TextSetzen(std::string& ziel, std::string_view bytes) {
     if (IstAscii(bytes)) {
         ziel.assign(bytes.data(), bytes.size());
-    } else {
-        ziel.clear();
-        Cp1252NachUtf8Anhaengen(bytes, ziel);
+        return;
     }
+    ziel.resize(bytes.size() * 2);
+    char* o = ziel.data();
+    for (char ch : bytes) {
+        const auto b = static_cast<unsigned char>(ch);
+        if (b < 0x80) {
+            *o++ = ch;
+        } else if (b >= 0xA0) {
+            *o++ = static_cast<char>(0xC0 | (b >> 6));
+            *o++ = static_cast<char>(0x80 | (b & 0x3F));
+        } else {
+            ziel.clear();
+            Cp1252NachUtf8Anhaengen(bytes, ziel);
+            return;
+        }
+    }
+    ziel.resize(static_cast<std::size_t>(o - ziel.data()));
+}
+
+// UTF-8 text appended as Windows-1252 bytes; false (ziel unchanged) when a character has no
+// byte there. Same fast path as above, the general conversion for the rest.
+inline bool Cp1252Anhaengen(std::string& ziel, std::string_view text) {
+    const std::size_t start = ziel.size();
+    ziel.resize(start + text.size());
+    char* o = ziel.data() + start;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto b = static_cast<unsigned char>(text[i]);
+        if (b < 0x80) {
+            *o++ = static_cast<char>(b);
+            continue;
+        }
+        if ((b == 0xC2 || b == 0xC3) && i + 1 < text.size()) {
+            const auto f = static_cast<unsigned char>(text[i + 1]);
+            const unsigned cp = ((b & 0x1Fu) << 6) | (f & 0x3Fu);
+            if ((f & 0xC0) == 0x80 && cp >= 0xA0) {
+                *o++ = static_cast<char>(cp);
+                ++i;
+                continue;
+            }
+        }
+        ziel.resize(start);
+        return Utf8NachCp1252Anhaengen(text, ziel);
+    }
+    ziel.resize(static_cast<std::size_t>(o - ziel.data()));
+    return true;
 }
 
 inline std::string Text(std::string_view bytes) {

@@ -38,22 +38,23 @@ private slots:
         QTest::addColumn<QStringList>("texte");
         QTest::addColumn<QString>("klick");
         QTest::addColumn<int>("antwort");
-        const auto K = [](kalvora::Knoepfe k) { return int(k); };
+        using kalvora::Knoepfe;
+        const auto K = [](Knoepfe k) { return int(k); };
         const auto A = [](Antwort a) { return int(a); };
         const QStringList jnA{"&Ja", "&Nein", "Abbrechen"};
-        QTest::newRow("Ok Esc") << K(kalvora::Knoepfe::Ok) << QStringList{"OK"} << "" << A(Antwort::Ok);
-        QTest::newRow("JaNein Esc") << K(kalvora::Knoepfe::JaNein) << QStringList{"&Ja", "&Nein"} << ""
+        QTest::newRow("Ok Esc") << K(Knoepfe::Ok) << QStringList{"OK"} << "" << A(Antwort::Ok);
+        QTest::newRow("JaNein Esc") << K(Knoepfe::JaNein) << QStringList{"&Ja", "&Nein"} << ""
                                     << A(Antwort::Nein);
-        QTest::newRow("JaNein Ja") << K(kalvora::Knoepfe::JaNein) << QStringList{"&Ja", "&Nein"}
+        QTest::newRow("JaNein Ja") << K(Knoepfe::JaNein) << QStringList{"&Ja", "&Nein"}
                                    << "&Ja" << A(Antwort::Ja);
-        QTest::newRow("JNA Esc") << K(kalvora::Knoepfe::JaNeinAbbrechen) << jnA << ""
+        QTest::newRow("JNA Esc") << K(Knoepfe::JaNeinAbbrechen) << jnA << ""
                                  << A(Antwort::Abbrechen);
-        QTest::newRow("JNA Nein") << K(kalvora::Knoepfe::JaNeinAbbrechen) << jnA << "&Nein"
+        QTest::newRow("JNA Nein") << K(Knoepfe::JaNeinAbbrechen) << jnA << "&Nein"
                                   << A(Antwort::Nein);
-        QTest::newRow("OkAbbrechen Esc") << K(kalvora::Knoepfe::OkAbbrechen)
+        QTest::newRow("OkAbbrechen Esc") << K(Knoepfe::OkAbbrechen)
                                          << QStringList{"OK", "Abbrechen"} << ""
                                          << A(Antwort::Abbrechen);
-        QTest::newRow("Wiederholen") << K(kalvora::Knoepfe::WiederholenAbbrechen)
+        QTest::newRow("Wiederholen") << K(Knoepfe::WiederholenAbbrechen)
                                      << QStringList{"&Wiederholen", "Abbrechen"}
                                      << "&Wiederholen" << A(Antwort::Wiederholen);
     }
@@ -79,7 +80,8 @@ private slots:
         QTest::newRow("kvr") << "Kalvora (*.kvr)|*.kvr" << QStringList{"Kalvora (*.kvr)"};
         QTest::newRow("zwei") << "Kalvora (*.csv)|*.csv|Alle Dateien (*.*)|*.*"
                               << QStringList{"Kalvora (*.csv)", "Alle Dateien (*)"};
-        QTest::newRow("ohne Klammer") << "Bilder|*.png;*.bmp" << QStringList{"Bilder (*.png *.bmp)"};
+        QTest::newRow("ohne Klammer") << "Bilder|*.png;*.bmp"
+                                      << QStringList{"Bilder (*.png *.bmp)"};
         QTest::newRow("leer") << "" << QStringList{};
         QTest::newRow("halbes Paar") << "Kalvora (*.kvr)" << QStringList{};
     }

@@ -1,6 +1,8 @@
 // End-to-end tests of "kalvora-cli feiertage" and "kalvora-cli sonne".
 #include <gtest/gtest.h>
 
+#include "cli/CliAufruf.h"
+
 #include <sys/wait.h>
 
 #include <algorithm>
@@ -11,30 +13,9 @@
 
 namespace {
 
-struct Ergebnis {
-    int code;
-    std::string ausgabe;
-};
-
-// Runs kalvora-cli with the arguments; ausgabe is stdout, or stderr when fehlerausgabe is set.
-Ergebnis Ausfuehren(const std::string& argumente, bool fehlerausgabe = false) {
-    const std::string befehl = std::string("'") + KALVORA_CLI + "' " + argumente +
-                               (fehlerausgabe ? " 2>&1 >/dev/null" : " 2>/dev/null");
-    FILE* rohr = popen(befehl.c_str(), "r");
-    if (!rohr) return {-1, {}};
-    std::string text;
-    char puffer[4096];
-    for (std::size_t n; (n = fread(puffer, 1, sizeof puffer, rohr)) > 0;) text.append(puffer, n);
-    const int status = pclose(rohr);
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, text};
-}
-
-std::vector<std::string> Zeilen(const std::string& text) {
-    std::vector<std::string> zeilen;
-    std::istringstream ein(text);
-    for (std::string z; std::getline(ein, z);) zeilen.push_back(z);
-    return zeilen;
-}
+using kalvora::testcli::Ausfuehren;
+using kalvora::testcli::Ergebnis;
+using kalvora::testcli::Zeilen;
 
 TEST(FeiertageBefehl, JahrInDatumsfolgeMitVerbundenenTexten) {
     const Ergebnis e = Ausfuehren("feiertage 2008");

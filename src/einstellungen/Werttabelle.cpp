@@ -11,6 +11,8 @@ template <class... F>
 struct Ueberladen : F... {
     using F::operator()...;
 };
+template <class... F>
+Ueberladen(F...) -> Ueberladen<F...>;
 
 int32_t Begrenzt(const Wertzeile& z, int32_t wert) { return std::clamp(wert, z.min, z.max); }
 

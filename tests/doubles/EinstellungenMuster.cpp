@@ -8,6 +8,8 @@ template <class... F>
 struct Ueberladen : F... {
     using F::operator()...;
 };
+template <class... F>
+Ueberladen(F...) -> Ueberladen<F...>;
 
 void Verstellen(const Wertzeile& z, Feldzeiger f) {
     std::visit(Ueberladen{

@@ -248,18 +248,21 @@ void EinstellungenLaden(Registry& registry, const Einstellungsumgebung& umgebung
 }
 
 void EinstellungenSpeichern(Registry& registry, const Einstellungen& e) {
-    TabelleSpeichern(registry, HauptSchluessel, HauptschluesselWerte(), e, Zeilenauswahl::OhneBeenden);
+    TabelleSpeichern(registry, HauptSchluessel, HauptschluesselWerte(), e,
+                     Zeilenauswahl::OhneBeenden);
     TabelleSpeichern(registry, FeiertageSchluessel, FeiertagsWerte(), e);
 }
 
 void EinstellungenBeimBeendenSpeichern(Registry& registry, const Einstellungen& e) {
-    TabelleSpeichern(registry, HauptSchluessel, HauptschluesselWerte(), e, Zeilenauswahl::NurBeenden);
+    TabelleSpeichern(registry, HauptSchluessel, HauptschluesselWerte(), e,
+                     Zeilenauswahl::NurBeenden);
 }
 
 std::vector<std::pair<std::string, std::string>> HauptwerteAlsText(const Einstellungen& e) {
     std::vector<std::pair<std::string, std::string>> liste;
     auto& r = const_cast<Einstellungen&>(e);  // read only
-    for (const auto& z : HauptschluesselWerte()) liste.emplace_back(z.name, FeldText(z, z.feld(r)));
+    for (const auto& z : HauptschluesselWerte())
+        liste.emplace_back(z.name, FeldText(z, z.feld(r)));
     return liste;
 }
 

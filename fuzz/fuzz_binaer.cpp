@@ -1,0 +1,31 @@
+// The old binary record and its companion text. The input is
+//   flags byte, record bytes, then optionally "|TXT|" and the companion text.
+// Flag bit 0 pads the record bytes to the full record size with "no colour" words, so short
+// inputs reach the companion reader; bit 1 places them at the end of the record, where the
+// colour names and values lie.
+#include <cstddef>
+#include <cstdint>
+
+#include "FuzzKalender.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
+    if (groesse == 0) return 0;
+    const uint8_t flags = daten[0];
+    std::string_view rest(reinterpret_cast<const char*>(daten) + 1, groesse - 1);
+    std::optional<std::string_view> begleittext;
+    const std::size_t marke = rest.find("|TXT|");
+    if (marke != std::string_view::npos) {
+        begleittext = rest.substr(marke + 5);
+        rest = rest.substr(0, marke);
+    }
+    std::string satz(rest);
+    constexpr std::size_t n = kalvora::kBinaersatzGroesse;
+    if ((flags & 1) && satz.size() < n) {
+        std::string voll(n, '\xFF');
+        for (std::size_t i = 3; i < n; i += 4) voll[i] = '\0';
+        voll.replace((flags & 2) ? n - satz.size() : 0, satz.size(), satz);
+        satz = std::move(voll);
+    }
+    kalvora::fuzz::LesenUndSchreiben(satz, begleittext);
+    return 0;
+}

@@ -97,6 +97,7 @@ void QtLeinwand::SchriftSetzen(const Schrift& schrift, int pixelhoehe) {
 const QFontMetrics& QtLeinwand::Masse() { return aktuell_->masse; }
 
 void QtLeinwand::ModusSetzen(Zeichenmodus modus) {
+    modus_ = modus;
     p_.setCompositionMode(modus == Zeichenmodus::Xor ? QPainter::RasterOp_SourceXorDestination
                                                      : QPainter::CompositionMode_SourceOver);
 }
@@ -176,19 +177,93 @@ void QtLeinwand::Ellipse(const kalvora::Rechteck& r) {
     p_.drawEllipse(Umriss(r));
 }
 
+const QtLeinwand::Schablone* QtLeinwand::SchabloneFuer(const std::string& schluessel) {
+    auto it = schablonen_.find(schluessel);
+    return it == schablonen_.end() ? nullptr : &it->second;
+}
+
+void QtLeinwand::SchabloneAblegen(const std::string& schluessel, Schablone s) {
+    if (schablonen_.size() > 4000) schablonen_.clear();  // printouts draw many one-offs
+    schablonen_.emplace(schluessel, std::move(s));
+}
+
+std::string QtLeinwand::FormSchluessel(char art, const std::vector<Punkt>& punkte,
+                                       Punkt ursprung) const {
+    std::string k;
+    k.reserve(24 + punkte.size() * 8);
+    auto zahl = [&k](int v) {
+        k.append(reinterpret_cast<const char*>(&v), sizeof v);
+    };
+    k.push_back(art);
+    zahl(static_cast<int>(stift_.farbe));
+    zahl(stift_.breite);
+    zahl(static_cast<int>(stift_.stil));
+    zahl(static_cast<int>(pinsel_.farbe));
+    zahl(static_cast<int>(pinsel_.stil));
+    for (const Punkt& q : punkte) {
+        zahl(q.x - ursprung.x);
+        zahl(q.y - ursprung.y);
+    }
+    return k;
+}
+
+void QtLeinwand::FormZeichnen(char art, const std::vector<Punkt>& punkte) {
+    StiftHerstellen();
+    auto direkt = [&](QPainter& q, const QPolygon& poly) {
+        if (art == 'l')
+            q.drawPolyline(poly);
+        else if (punkte.size() == 3)
+            q.drawConvexPolygon(poly);
+        else
+            q.drawPolygon(poly);
+    };
+    int x0 = punkte[0].x, y0 = punkte[0].y, x1 = x0, y1 = y0;
+    for (const Punkt& q : punkte) {
+        x0 = std::min(x0, q.x);
+        y0 = std::min(y0, q.y);
+        x1 = std::max(x1, q.x);
+        y1 = std::max(y1, q.y);
+    }
+    const int rand = std::max(stift_.breite, 1) + 1;
+    const bool gross = (x1 - x0) > 256 || (y1 - y0) > 256;
+    if (modus_ != Zeichenmodus::Kopieren || gross || p_.transform().type() > QTransform::TxTranslate) {
+        direkt(p_, AlsQPolygon(punkte));
+        return;
+    }
+    const Punkt ursprung{x0, y0};
+    const std::string k = FormSchluessel(art, punkte, ursprung);
+    const Schablone* s = SchabloneFuer(k);
+    if (!s) {
+        Schablone neu;
+        neu.bild = QImage(x1 - x0 + 1 + 2 * rand, y1 - y0 + 1 + 2 * rand,
+                          QImage::Format_ARGB32_Premultiplied);
+        neu.bild.fill(Qt::transparent);
+        neu.versatz = QPoint(-rand, -rand);
+        QPainter q(&neu.bild);
+        q.setRenderHint(QPainter::Antialiasing, false);
+        q.setPen(p_.pen());
+        q.setBrush(p_.brush());
+        std::vector<Punkt> verschoben = punkte;
+        for (Punkt& v : verschoben) {
+            v.x += rand - x0;
+            v.y += rand - y0;
+        }
+        direkt(q, AlsQPolygon(verschoben));
+        q.end();
+        SchabloneAblegen(k, std::move(neu));
+        s = SchabloneFuer(k);
+    }
+    p_.drawImage(x0 + s->versatz.x(), y0 + s->versatz.y(), s->bild);
+}
+
 void QtLeinwand::Polygon(const std::vector<Punkt>& punkte) {
     if (punkte.empty()) return;
-    StiftHerstellen();
-    if (punkte.size() == 3)  // a triangle is convex, which the raster engine fills faster
-        p_.drawConvexPolygon(AlsQPolygon(punkte));
-    else
-        p_.drawPolygon(AlsQPolygon(punkte));
+    FormZeichnen('p', punkte);
 }
 
 void QtLeinwand::Polylinie(const std::vector<Punkt>& punkte) {
     if (punkte.size() < 2) return;
-    StiftHerstellen();
-    p_.drawPolyline(AlsQPolygon(punkte));
+    FormZeichnen('l', punkte);
 }
 
 void QtLeinwand::Pixel(int x, int y, uint32_t farbe) {
@@ -207,11 +282,11 @@ void QtLeinwand::Text(int x, int y, const std::string& text) {
         it = texte.emplace(text, std::move(st)).first;
     }
     const QFontMetrics& m = Masse();
-    if (hintergrund_ == Hintergrundmodus::Deckend && pinsel_.stil != Pinselstil::Keiner) {
-        const QSizeF g = it->second.size();
-        p_.fillRect(QRect(x, y, static_cast<int>(g.width() + 0.5), m.height()),
-                    AlsQColor(pinsel_.farbe));
-    }
+    const bool deckend =
+        hintergrund_ == Hintergrundmodus::Deckend && pinsel_.stil != Pinselstil::Keiner;
+    const int breite = static_cast<int>(it->second.size().width() + 0.5);
+
+    if (deckend) p_.fillRect(QRect(x, y, breite, m.height()), AlsQColor(pinsel_.farbe));
     // The painter keeps the text colour as its pen until the next line or outline needs the
     // real pen again.
     if (!textstift_ || textfarbe_ != schrift_.farbe) {

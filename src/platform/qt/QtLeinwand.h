@@ -4,6 +4,7 @@
 #include <QColor>
 #include <QFont>
 #include <QFontMetrics>
+#include <QImage>
 #include <QPainter>
 #include <QStaticText>
 #include <map>
@@ -51,7 +52,21 @@ private:
     void StiftHerstellen();
     void StiftAnwenden();
 
+    // Small shapes and texts recur hundreds of times per paint (marks, glyphs, day numbers).
+    // The raster engine sets up a polygon or a text run far more slowly than it blits a small
+    // image, so each distinct shape is drawn once into a transparent stencil and then copied.
+    struct Schablone {
+        QImage bild;
+        QPoint versatz;  // of the stencil's top-left from the shape's reference point
+    };
+    const Schablone* SchabloneFuer(const std::string& schluessel);
+    void SchabloneAblegen(const std::string& schluessel, Schablone s);
+    std::string FormSchluessel(char art, const std::vector<Punkt>& punkte, Punkt ursprung) const;
+    void FormZeichnen(char art, const std::vector<Punkt>& punkte);
+
     QPainter& p_;
+    Zeichenmodus modus_ = Zeichenmodus::Kopieren;
+    std::unordered_map<std::string, Schablone> schablonen_;
     Stift stift_;
     Pinsel pinsel_;
     Schrift schrift_;

@@ -226,7 +226,8 @@ void QtLeinwand::FormZeichnen(char art, const std::vector<Punkt>& punkte) {
     }
     const int rand = std::max(stift_.breite, 1) + 1;
     const bool gross = (x1 - x0) > 256 || (y1 - y0) > 256;
-    if (modus_ != Zeichenmodus::Kopieren || gross || p_.transform().type() > QTransform::TxTranslate) {
+    const bool verzerrt = p_.transform().type() > QTransform::TxTranslate;
+    if (modus_ != Zeichenmodus::Kopieren || gross || verzerrt) {
         direkt(p_, AlsQPolygon(punkte));
         return;
     }

@@ -58,3 +58,12 @@ struct JahresansichtOptionen {
 };
 
 }  // namespace kalvora
+
+namespace kalvora {
+
+struct Einstellungen;
+// The year view's share of the settings record; a stored mark style outside 0..5 falls back
+// to the default style.
+JahresansichtOptionen JahresansichtOptionenAus(const Einstellungen& e);
+
+}  // namespace kalvora

@@ -1,0 +1,105 @@
+// Loading the settings from a store with any values of any type under the known names.
+#include <cstddef>
+#include <cstdint>
+#include <algorithm>
+#include <map>
+#include <string>
+
+#include "einstellungen/Einstellungen.h"
+#include "einstellungen/Schreibschutzoptionen.h"
+#include "methoden/Fehler.h"
+
+namespace {
+
+using namespace kalvora;
+
+class MapRegistry : public Registry {
+public:
+    void SchluesselOeffnen(const std::string&) override {}
+    std::optional<Registrywert> Lesen(const std::string& s, const std::string& n) const override {
+        auto w = werte_.find({s, n});
+        if (w == werte_.end()) return std::nullopt;
+        return w->second;
+    }
+    void Schreiben(const std::string& s, const std::string& n, const Registrywert& w) override {
+        werte_[{s, n}] = w;
+    }
+    void Loeschen(const std::string& s, const std::string& n) override { werte_.erase({s, n}); }
+    std::vector<std::string> Wertnamen(const std::string&) const override { return {}; }
+    std::string Ablage() const override { return {}; }
+
+private:
+    std::map<std::pair<std::string, std::string>, Registrywert> werte_;
+};
+
+// Reads bytes from the input, zeros once it is used up.
+struct Leser {
+    const uint8_t* p;
+    size_t rest;
+    uint8_t Byte() { return rest ? (--rest, *p++) : 0; }
+    std::string Text(size_t n) {
+        n = std::min(n, rest);
+        std::string t(reinterpret_cast<const char*>(p), n);
+        p += n;
+        rest -= n;
+        return t;
+    }
+};
+
+}  // namespace
+
+// Records: key, row, type, payload (4 bytes for a number, length and bytes otherwise).
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
+    const std::pair<const char*, std::vector<std::string>> schluessel[] = {
+        {HauptSchluessel, {}}, {FeiertageSchluessel, {}}, {"Software\\Kalvora\\Toolbar", {}},
+        {LetzteDateienSchluessel, {}}, {SchreibschutzSchluessel, {}}};
+    auto namen = [](const auto& tabelle) {
+        std::vector<std::string> n;
+        for (const auto& z : tabelle) n.push_back(z.name);
+        return n;
+    };
+    static const std::vector<std::string> alleNamen[] = {
+        namen(HauptschluesselWerte()), namen(FeiertagsWerte()), namen(ToolbarWerte()),
+        namen(LetzteDateienWerte()), namen(SchreibschutzWerte())};
+
+    MapRegistry r;
+    Leser l{daten, groesse};
+    while (l.rest > 0) {
+        const int k = l.Byte() % 5;
+        const std::string& name = alleNamen[k][l.Byte() % alleNamen[k].size()];
+        switch (l.Byte() % 4) {
+        case 0: {
+            uint32_t z = 0;
+            for (int i = 0; i < 4; ++i) z = (z << 8) | l.Byte();
+            r.Schreiben(schluessel[k].first, name, static_cast<int32_t>(z));
+            break;
+        }
+        case 1: r.Schreiben(schluessel[k].first, name, l.Text(l.Byte())); break;
+        case 2: {
+            const std::string t = l.Text(l.Byte());
+            r.Schreiben(schluessel[k].first, name, Binaerwert(t.begin(), t.end()));
+            break;
+        }
+        default: r.Schreiben(schluessel[k].first, name, Fremdwert{}); break;
+        }
+    }
+
+    Einstellungen e;
+    try {
+        EinstellungenLaden(r, {}, e);
+    } catch (const KalvoraFehler&) {
+    }
+    for (const auto& z : HauptschluesselWerte()) {
+        const Feldzeiger f = z.feld(e);
+        if (auto* p = std::get_if<int32_t*>(&f); p && (**p < z.min || **p > z.max))
+            __builtin_trap();
+    }
+    Schreibschutzoptionen o;
+    try {
+        SchreibschutzoptionenLaden(r, o);
+    } catch (const KalvoraFehler&) {
+    }
+    if (o.Intervall < 1 || o.Intervall > 99 || o.sIntervall < 1 || o.sIntervall > 99)
+        __builtin_trap();
+    return 0;
+}

@@ -57,28 +57,61 @@ constexpr std::array<uint8_t, 256> kZeichenart = [] {
     return a;
 }();
 
+// Appends text in Windows-1252 in one pass; returns 0, or the kind of the first fault
+// (1 not representable, 2 '#', 4 line break). ASCII and Latin-1 are converted here, the
+// rest by the general conversion.
+int Cp1252Pruefen(std::string& aus, std::string_view text, bool rauteErlaubt) {
+    const std::size_t start = aus.size();
+    aus.resize(start + text.size());
+    char* o = aus.data() + start;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto b = static_cast<unsigned char>(text[i]);
+        const uint8_t art = kZeichenart[b];
+        if (art == 0 || (art == 2 && rauteErlaubt)) {
+            *o++ = static_cast<char>(b);
+            continue;
+        }
+        if (art != 1) {
+            aus.resize(start);
+            return art;
+        }
+        if ((b == 0xC2 || b == 0xC3) && i + 1 < text.size()) {
+            const auto f = static_cast<unsigned char>(text[i + 1]);
+            const unsigned cp = ((b & 0x1Fu) << 6) | (f & 0x3Fu);
+            if ((f & 0xC0) == 0x80 && cp >= 0xA0) {
+                *o++ = static_cast<char>(cp);
+                ++i;
+                continue;
+            }
+        }
+        // Rare characters: check the rest for faults, then convert the whole text.
+        aus.resize(start);
+        uint8_t rest = 0;
+        for (unsigned char c : text.substr(i)) rest |= kZeichenart[c];
+        if (rest & 4) return 4;
+        if ((rest & 2) && !rauteErlaubt) return 2;
+        return Utf8NachCp1252Anhaengen(text, aus) ? 0 : 1;
+    }
+    aus.resize(static_cast<std::size_t>(o - aus.data()));
+    return 0;
+}
+
 // Appends text in Windows-1252. wo() names the place for the error message; raute says
 // whether '#' may stand in the text (it separates the fields of appointments and birthdays).
 template <class Wo>
 void TextAnhaengen(std::string& aus, std::string_view text, bool rauteErlaubt, Wo wo) {
-    uint8_t art = 0;
-    for (unsigned char c : text) art |= kZeichenart[c];
-    if (art == 0) {
-        aus.append(text);
-        return;
-    }
+    const int fehler = Cp1252Pruefen(aus, text, rauteErlaubt);
+    if (fehler == 0) return;
     const std::string zitat = "\"" + std::string(text) + "\"";
-    if (art & 4)
+    if (fehler == 4)
         throw KalvoraFehler(wo() + ": der Text " + zitat +
                             " enthält einen Zeilenumbruch und kann so nicht gespeichert werden.");
-    if ((art & 2) && !rauteErlaubt)
+    if (fehler == 2)
         throw KalvoraFehler(wo() + ": der Text " + zitat +
                             " enthält das Zeichen '#', das in der Kalenderdatei Felder trennt.");
-    if ((art & 1) && !Cp1252Anhaengen(aus, text))
-        throw KalvoraFehler(wo() + ": der Text " + zitat +
-                            " enthält Zeichen, die in der Kalenderdatei (Windows-1252) nicht "
-                            "gespeichert werden können.");
-    if (!(art & 1)) aus.append(text);
+    throw KalvoraFehler(wo() + ": der Text " + zitat +
+                        " enthält Zeichen, die in der Kalenderdatei (Windows-1252) nicht "
+                        "gespeichert werden können.");
 }
 
 // The time piece must read back as it was: five characters with a ':' and nothing that

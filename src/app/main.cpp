@@ -13,9 +13,14 @@
 #include <QTranslator>
 
 #include <cstdio>
+#include <string>
+#include <vector>
 
 #include "app/fenster/Splash.h"
+#include "app/fenster/Startregistrierung.h"
+#include "einstellungen/Programmstart.h"
 #include "main/fenster/Main.h"
+#include "platform/posix/XdgOrdner.h"
 
 namespace {
 
@@ -52,9 +57,10 @@ int main(int argc, char** argv) {
             argumente << alle[i];
         }
     }
-    QString datei = argumente.value(0);
-    if (!datei.isEmpty()) datei = QFileInfo(datei).absoluteFilePath();
-    const QString code = argumente.value(1);
+    std::vector<std::string> roh;
+    for (const QString& a : argumente) roh.push_back(a.toStdString());
+    const kalvora::Befehlszeile zeile =
+        kalvora::BefehlszeileLesen(roh, QDir::currentPath().toStdString());
     const bool sofortBeenden = qEnvironmentVariable("KALVORA_BEENDEN_NACH_ERSTEM_ZEICHNEN") ==
                                QLatin1String("1");
 
@@ -65,9 +71,20 @@ int main(int argc, char** argv) {
     QApplication::processEvents();
 
     kalvora::TForm1 form1;
-    form1.Startargumente(datei, code);
-    QObject::connect(splash.data(), &kalvora::TSplash::Fertig, &form1,
-                     &kalvora::TForm1::StartNachSplash);
+    kalvora::DateitypenBeimStart(kalvora::RegistrierungsDatenordner(),
+                                 kalvora::AlleDatenordner(),
+                                 QCoreApplication::applicationFilePath().toStdString());
+    form1.Startargumente(QString::fromStdString(zeile.datei),
+                         QString::fromStdString(zeile.startcode));
+    // Measuring and taking a picture should show the loaded file, not wait for the splash.
+    const bool sofort = sofortBeenden || !bildschirmfoto.isEmpty();
+    if (sofort) {
+        splash->close();
+        form1.StartNachSplash();
+    } else {
+        QObject::connect(splash.data(), &kalvora::TSplash::Fertig, &form1,
+                         &kalvora::TForm1::StartNachSplash);
+    }
 
     int ergebnis = 0;
     if (sofortBeenden || !bildschirmfoto.isEmpty()) {
@@ -82,7 +99,7 @@ int main(int argc, char** argv) {
     }
 
     form1.show();
-    splash->Starten(1000);
+    if (!sofort) splash->Starten(1000);
     const int rc = QApplication::exec();
     delete splash;  // still there when the program ended within its second
     return ergebnis ? ergebnis : rc;

@@ -1,4 +1,5 @@
-// The main window offscreen: menus, tool bar, status bar, CSV export, first paint.
+// The main window offscreen: menus, tool bar, status bar, CSV export, first paint, titles,
+// start-up and shutdown, read-only mode against a second process holding the lock.
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
@@ -6,6 +7,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProcess>
 #include <QProgressBar>
 #include <QSignalSpy>
 #include <QStatusBar>
@@ -17,20 +19,46 @@
 #include <set>
 
 #include "app/fenster/Splash.h"
+#include "app/fenster/Startregistrierung.h"
+#include "einstellungen/Einstellungen.h"
 #include "doubles/SkriptDialoge.h"
 #include "doubles/SpeicherRegistry.h"
 #include "main/fenster/Main.h"
 
 using namespace kalvora;
 
+namespace {
+
+class FesteUhr : public Uhr {
+public:
+    Zeitpunkt jetzt{2004, 5, 1, 12, 0, 0};
+    Zeitpunkt Jetzt() const override { return jetzt; }
+};
+
+// A small calendar file written by a window of its own.
+void DateiAnlegen(const QString& pfad) {
+    SpeicherRegistry registry;
+    test::SkriptDialoge dialoge;
+    TForm1 f(nullptr, &registry);
+    f.DialogeSetzen(&dialoge);
+    f.Kalender().Terminliste(2004, 5, 1) = {TTermin{}, TTermin{"10:00", "Zahnarzt"}};
+    f.Kalender().geaendert = true;
+    dialoge.speichern.push_back(pfad.toStdString());
+    f.Aktion("speichernunter1")->trigger();
+    QVERIFY(QFile::exists(pfad));
+}
+
+}  // namespace
+
 class TForm1Test : public QObject {
     Q_OBJECT
 
     std::unique_ptr<SpeicherRegistry> registry_;
+    FesteUhr uhr_;
     std::unique_ptr<TForm1> form_;
 
     TForm1& Fenster() {
-        if (!form_) form_ = std::make_unique<TForm1>(nullptr, registry_.get());
+        if (!form_) form_ = std::make_unique<TForm1>(nullptr, registry_.get(), &uhr_);
         return *form_;
     }
 
@@ -294,10 +322,15 @@ private slots:
         test::SkriptDialoge dialoge;
         TForm1& f = Fenster();
         f.DialogeSetzen(&dialoge);
-        QVERIFY(f.Aktion("speichern1")->isEnabled());
+        // "Speichern" follows the modified flag.
+        QVERIFY(!f.Aktion("speichern1")->isEnabled());
+        QVERIFY(!f.Toolbutton(3)->isEnabled());
         QVERIFY(!f.Aktion("Schlieen1")->isEnabled());
         f.Kalender().Terminliste(2004, 5, 1) = {TTermin{}, TTermin{"10:00", "Zahnarzt"}};
         f.Kalender().geaendert = true;
+        f.BefehleAktualisieren();
+        QVERIFY(f.Aktion("speichern1")->isEnabled());
+        QVERIFY(f.Toolbutton(3)->isEnabled());
 
         // Untitled: "Speichern" asks for a name first.
         const QString pfad = ordner.filePath("plan.kvr");
@@ -307,6 +340,7 @@ private slots:
         QVERIFY(QFile::exists(pfad + ".tmp"));  // this copy holds the lock
         QCOMPARE(f.windowTitle(), "Kalvora - " + pfad);
         QVERIFY(!f.Kalender().geaendert);
+        QVERIFY(!f.Aktion("speichern1")->isEnabled());
         QVERIFY(f.Aktion("Schlieen1")->isEnabled());
         QVERIFY(f.Toolbutton(2)->menu());  // now a recent file
         QCOMPARE(f.Toolbutton(2)->menu()->actions().front()->text(), pfad);
@@ -343,6 +377,231 @@ private slots:
         dialoge.antworten.push_back(Antwort::Nein);
         f.Aktion("Beenden1")->trigger();
         QVERIFY(!f.isVisible());
+        QVERIFY(!f.Kalender().geaendert);
+        QVERIFY(!f.Aktion("speichern1")->isEnabled());
+        QVERIFY(dialoge.AllesVerbraucht());
+    }
+
+    // Every way out: the lock file goes, the day lists go and the values of the views and
+    // the appointment editor reach the settings store.
+    void SchliessenGibtDieSperreFreiUndSpeichertWerte() {
+        QTemporaryDir ordner;
+        const QString pfad = ordner.filePath("plan.kvr");
+        DateiAnlegen(pfad);
+        test::SkriptDialoge dialoge;
+        TForm1& f = Fenster();
+        f.DialogeSetzen(&dialoge);
+        f.Startargumente(pfad, {});
+        f.StartNachSplash();
+        QVERIFY(QFile::exists(pfad + ".tmp"));
+        QVERIFY(!f.Sitzung().schreibgeschuetzt());
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        f.Optionen().TerminStunden = 17;
+        f.Optionen().TerminMinuten = 45;
+        f.Optionen().WindowWidth = 777;
+        f.Kalender().geaendert = true;
+        // The close box: "Ja" saves first.
+        dialoge.antworten.push_back(Antwort::Ja);
+        QVERIFY(f.close());
+        QCOMPARE(dialoge.Texte(), std::vector<std::string>{"Änderungen speichern?"});
+        QVERIFY(!QFile::exists(pfad + ".tmp"));
+        QVERIFY(f.AktuellerDateiname().empty());
+        QVERIFY(f.Kalender().Terminliste(2004, 5, 1).empty());
+        RegistrySchluessel s(*registry_, "Software\\Kalvora");
+        QCOMPARE(s.GanzzahlLesen("TerminStunden"), 17);
+        QCOMPARE(s.GanzzahlLesen("TerminMinuten"), 45);
+        QCOMPARE(s.GanzzahlLesen("WindowWidth"), 777);
+        // The saved file still holds the day: the lists were emptied after the save.
+        SpeicherRegistry andere;
+        TForm1 zweites(nullptr, &andere, &uhr_);
+        zweites.DialogeSetzen(&dialoge);
+        zweites.Startargumente(pfad, {});
+        zweites.StartNachSplash();
+        QCOMPARE(zweites.Kalender().Terminliste(2004, 5, 1).size(), size_t(2));
+    }
+
+    void SitzungsendeSchliesstDieDatei() {
+        QTemporaryDir ordner;
+        const QString pfad = ordner.filePath("plan.kvr");
+        DateiAnlegen(pfad);
+        test::SkriptDialoge dialoge;
+        TForm1& f = Fenster();
+        f.DialogeSetzen(&dialoge);
+        f.Startargumente(pfad, {});
+        f.StartNachSplash();
+        f.Kalender().geaendert = true;
+        // Hidden in the tray: the window comes back for the question of "Schließen".
+        QVERIFY(!f.isVisible());
+        dialoge.antworten.push_back(Antwort::Nein);
+        f.SitzungEnde();
+        QVERIFY(f.isVisible());
+        QCOMPARE(dialoge.Texte(), std::vector<std::string>{"Änderungen speichern ?"});
+        QVERIFY(!f.Kalender().geaendert);
+        QVERIFY(f.AktuellerDateiname().empty());
+        QVERIFY(!QFile::exists(pfad + ".tmp"));
+        // Nothing is asked any more when the session then closes the window.
+        QVERIFY(f.close());
+        QCOMPARE(dialoge.meldungen.size(), size_t(1));
+    }
+
+    void AnwendungstitelMitJahrUndDatei() {
+        QTemporaryDir ordner;
+        test::SkriptDialoge dialoge;
+        TForm1& f = Fenster();  // the clock stands in 2004, a leap year
+        f.DialogeSetzen(&dialoge);
+        QCOMPARE(f.Anwendungstitel(), QStringLiteral("Kalvora - 2004 (Schaltjahr)"));
+        QCOMPARE(f.windowIconText(), f.Anwendungstitel());
+        const QString pfad = ordner.filePath("plan.kvr");
+        f.Kalender().geaendert = true;
+        dialoge.speichern.push_back(pfad.toStdString());
+        f.Aktion("speichernunter1")->trigger();
+        QCOMPARE(f.Anwendungstitel(), "Kalvora - 2004 (Schaltjahr) - " + pfad);
+        f.Aktion("Schreibschutz1")->trigger();
+        QCOMPARE(f.windowTitle(), "Kalvora - " + pfad + "   [schreibgeschützt]");
+        QCOMPARE(f.Anwendungstitel(),
+                 "Kalvora - 2004 (Schaltjahr) - " + pfad + "   [schreibgeschützt]");
+    }
+
+    void StartjahrAusDenEinstellungen() {
+        RegistrySchluessel s(*registry_, "Software\\Kalvora");
+        s.WahrheitswertSchreiben("aktjahr", false);
+        s.GanzzahlSchreiben("startjahr", 2009);
+        TForm1& f = Fenster();
+        QCOMPARE(f.Jahresansicht().Jahr(), 2009);
+        QCOMPARE(f.Anwendungstitel(), QStringLiteral("Kalvora - 2009"));
+    }
+
+    // Start code and "Startansicht": which view opens after the start file is read.
+    void StartansichtenNachDemStartcode_data() {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<bool>("mitDatei");
+        QTest::addColumn<QList<int>>("ansichten");
+        QTest::addColumn<bool>("vollbild");
+        // "Startansicht" 3 (week view), "Autostartansicht" 1 (month view).
+        QTest::newRow("ohne Code") << "" << true << QList<int>{3} << false;
+        QTest::newRow("ohne Datei") << "" << false << QList<int>{3} << false;
+        QTest::newRow("jahr") << "jahr" << true << QList<int>{} << false;
+        QTest::newRow("stud") << "stud" << true << QList<int>{6} << false;
+        QTest::newRow("mini") << "mini" << true << QList<int>{1} << false;
+        QTest::newRow("voll") << "voll" << true << QList<int>{3} << true;
+        QTest::newRow("unbekannt") << "MONA" << true << QList<int>{3} << false;
+        // Without a start file the code is not applied, only the start view rule.
+        QTest::newRow("mona ohne Datei") << "mona" << false << QList<int>{} << false;
+    }
+    void StartansichtenNachDemStartcode() {
+        QFETCH(QString, code);
+        QFETCH(bool, mitDatei);
+        QFETCH(QList<int>, ansichten);
+        QFETCH(bool, vollbild);
+        QTemporaryDir ordner;
+        const QString pfad = ordner.filePath("plan.kvr");
+        DateiAnlegen(pfad);
+        RegistrySchluessel s(*registry_, "Software\\Kalvora");
+        s.GanzzahlSchreiben("Startansicht", 3);
+        s.GanzzahlSchreiben("Autostartansicht", 1);
+        test::SkriptDialoge dialoge;
+        TForm1& f = Fenster();
+        f.DialogeSetzen(&dialoge);
+        QList<int> geoeffnet;
+        f.ansichtOeffnen = [&](int n) { geoeffnet << n; };
+        f.Startargumente(mitDatei ? pfad : QString(), code);
+        f.StartNachSplash();
+        QCOMPARE(geoeffnet, ansichten);
+        QCOMPARE(f.Vollbild(), vollbild);
+        QCOMPARE(f.menuBar()->isHidden(), vollbild);
+        // A later "Öffnen" does not apply the start code again.
+        geoeffnet.clear();
+        dialoge.oeffnen.push_back(Dateiwahl{pfad.toStdString(), false});
+        f.Aktion("ffnen1")->trigger();
+        QVERIFY(geoeffnet.isEmpty());
+    }
+
+    void FremdeDateiAmStart() {
+        QTemporaryDir ordner;
+        test::SkriptDialoge dialoge;
+        TForm1& f = Fenster();
+        f.DialogeSetzen(&dialoge);
+        const QString pfad = ordner.filePath("PLAN.KVR");
+        f.Startargumente(pfad, {});
+        f.StartNachSplash();
+        QCOMPARE(dialoge.Texte(),
+                 std::vector<std::string>{"Die Datei \"" + pfad.toStdString() +
+                                          "\" ist keine Kalvoradatei"});
+        QCOMPARE(f.windowTitle(), QStringLiteral("Kalvora - [unbenannt]"));
+    }
+
+    void DateitypenNurWoKeineSind() {
+        QTemporaryDir ordner;
+        const std::string eigen = ordner.filePath("eigen").toStdString();
+        const std::string system = ordner.filePath("system").toStdString();
+        QDir().mkpath(QString::fromStdString(system) + "/mime/packages");
+        QFile fremd(QString::fromStdString(system) + "/mime/packages/fremd.xml");
+        QVERIFY(fremd.open(QIODevice::WriteOnly));
+        fremd.write("<mime-info><mime-type type=\"x/y\"><glob pattern=\"*.kvr\"/>"
+                    "</mime-type></mime-info>");
+        fremd.close();
+        DateitypenBeimStart(eigen, {eigen, system}, "/opt/kalvora/kalvora");
+        const QDir pakete(QString::fromStdString(eigen) + "/mime/packages");
+        // ".kvr" is known elsewhere and left alone; ".kvradr" gets its package.
+        QCOMPARE(pakete.entryList(QDir::Files).size(), 1);
+        QVERIFY(QFile::exists(QString::fromStdString(eigen) + "/applications/kalvora.desktop"));
+        // A folder that cannot be written does not stop the start.
+        DateitypenBeimStart("/proc/kalvora-gibt-es-nicht", {}, "/opt/kalvora/kalvora");
+    }
+
+    // Two processes: kalvora-cli holds the lock, this window opens the file read-only and
+    // cannot make it writable while the other holds it.
+    void ZweiterProzessHaeltDieSperre() {
+        QTemporaryDir ordner;
+        const QString pfad = ordner.filePath("geteilt.kvr");
+        DateiAnlegen(pfad);
+        QProcess halter;
+        halter.start(QStringLiteral(KALVORA_CLI), {"sperre-halten", pfad, "30"});
+        QVERIFY(halter.waitForStarted(5000));
+        QVERIFY(halter.waitForReadyRead(5000));
+        QCOMPARE(halter.readLine().trimmed(), QByteArray("gesperrt"));
+
+        test::SkriptDialoge dialoge;
+        TForm1& f = Fenster();
+        f.DialogeSetzen(&dialoge);
+        dialoge.antworten.push_back(Antwort::Ja);
+        dialoge.oeffnen.push_back(Dateiwahl{pfad.toStdString(), false});
+        f.Aktion("ffnen1")->trigger();
+        const std::string p = pfad.toStdString();
+        QCOMPARE(dialoge.Texte(), std::vector<std::string>{
+                                      "Die Datei \"" + p + "\" ist schon geöffnet!\r\n"
+                                      "Wollen Sie sie schreibgeschützt öffnen?"});
+        QVERIFY(f.Sitzung().schreibgeschuetzt());
+        QCOMPARE(f.windowTitle(), "Kalvora - " + pfad + "   [schreibgeschützt]");
+        QCOMPARE(f.Kalender().Terminliste(2004, 5, 1).size(), size_t(2));
+        // Read-only: the check mark, "Aktualisieren" on, nothing to save.
+        QVERIFY(f.Aktion("Schreibschutz1")->isChecked());
+        QVERIFY(f.Aktion("Aktualisieren1")->isEnabled());
+        QVERIFY(f.Toolbutton(12)->isEnabled());
+        QVERIFY(!f.Aktion("speichern1")->isEnabled());
+        QVERIFY(f.Aktion("Schlieen1")->isEnabled());
+
+        // Switching to writable is refused with the message and stays read-only.
+        f.Aktion("Schreibschutz1")->trigger();
+        QCOMPARE(dialoge.meldungen.back().text,
+                 "Die Datei \"" + p + "\" kann leider nicht bearbeitet werden");
+        QVERIFY(f.Sitzung().schreibgeschuetzt());
+        QVERIFY(f.Aktion("Schreibschutz1")->isChecked());
+        // Opening "Bearbeiten" shows that the command cannot work now.
+        auto* bearbeiten = f.findChild<QMenu*>("Bearbeiten1");
+        emit bearbeiten->aboutToShow();
+        QVERIFY(!f.Aktion("Schreibschutz1")->isEnabled());
+
+        // Once the other copy has gone, the switch works.
+        halter.kill();
+        QVERIFY(halter.waitForFinished(5000));
+        emit bearbeiten->aboutToShow();
+        QVERIFY(f.Aktion("Schreibschutz1")->isEnabled());
+        f.Aktion("Schreibschutz1")->trigger();
+        QVERIFY(!f.Sitzung().schreibgeschuetzt());
+        QVERIFY(!f.Aktion("Aktualisieren1")->isEnabled());
+        QCOMPARE(f.windowTitle(), "Kalvora - " + pfad);
     }
 
     void BeendenSchliesst() {

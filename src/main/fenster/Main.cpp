@@ -7,8 +7,9 @@
 #include <QDate>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QScreen>
 #include <QLabel>
+#include <QScreen>
+#include <QSessionManager>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
@@ -18,8 +19,11 @@
 #include <QToolButton>
 
 #include "einstellungen/Schreibschutzoptionen.h"
+#include "einstellungen/Einstellungen.h"
 #include "kalender/CsvDatei.h"
 #include "methoden/Fehler.h"
+#include "main/Ansichtswechsel.h"
+#include "main/fenster/Systemuhr.h"
 #include "platform/posix/AtomareDatei.h"
 #include "platform/qt/QtDaten.h"
 #include "platform/qt/QtDialoge.h"
@@ -110,7 +114,7 @@ const QStringList& TForm1::NochNichtGebaut() {
         QStringLiteral("Wochenansicht1"), QStringLiteral("Wochenansicht2Wochen1"),
         QStringLiteral("Monatsansicht1"), QStringLiteral("MonatsansichtmitWocheneinteilung1"),
         QStringLiteral("Stundenplan1"), QStringLiteral("DesktopStundenplan1"),
-        QStringLiteral("VollbildJahresansicht1"), QStringLiteral("Statistik1"),
+        QStringLiteral("Statistik1"),
         QStringLiteral("GehezuJahr1"),
         // Extras
         QStringLiteral("Adressbuch1"), QStringLiteral("Toolbaranpassen1"),
@@ -123,13 +127,19 @@ const QStringList& TForm1::NochNichtGebaut() {
     return liste;
 }
 
-TForm1::TForm1(QWidget* parent, Registry* registry) : QMainWindow(parent) {
+TForm1::TForm1(QWidget* parent, Registry* registry, const Uhr* uhr) : QMainWindow(parent) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(kUnbenannt);
     setWindowIcon(Symbol(QStringLiteral("kalvora")));
     setMinimumSize(760, 540);
     resize(1024, 768);
 
+    if (!uhr) {
+        eigeneUhr_ = std::make_unique<Systemuhr>();
+        uhr = eigeneUhr_.get();
+    }
+    uhr_ = uhr;
+    ansicht_ = std::make_unique<TJahresansicht>(kal_, *uhr_, auswahl_);
     eigeneDialoge_ = std::make_unique<QtDialoge>(this);
     dialoge_ = eigeneDialoge_.get();
     if (!registry) {
@@ -192,6 +202,20 @@ TForm1::TForm1(QWidget* parent, Registry* registry) : QMainWindow(parent) {
                           sitzung_->Zustand().schreibschutzAktiv &&
                               sitzung_->SchreibschutzUmschaltbar());
             });
+    connect(Aktion(QStringLiteral("VollbildJahresansicht1")), &QAction::triggered, this,
+            &TForm1::VollbildUmschalten);
+    connect(findChild<QMenu*>(QStringLiteral("Datei1")), &QMenu::aboutToShow, this,
+            &TForm1::BefehleAktualisieren);
+    // Shortcuts must work while the menu bar is hidden in full-screen mode.
+    for (const auto& [name, aktion] : aktionen_)
+        if (!aktion->menu()) addAction(aktion);
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        connect(qGuiApp, &QGuiApplication::commitDataRequest, this,
+                [this](QSessionManager& sitzung) {
+                    sitzung.allowsInteraction();  // the question of "Schließen" may come up
+                    SitzungEnde();
+                    sitzung.release();
+                });
 
     FormCreate();
 }
@@ -202,7 +226,7 @@ void TForm1::EinstellungenLesen() {
         umgebung.bildschirmBreite = s->geometry().width();
         umgebung.bildschirmHoehe = s->geometry().height();
     }
-    umgebung.aktuellesJahr = QDate::currentDate().year();
+    umgebung.aktuellesJahr = uhr_->Jetzt().jahr;
     try {
         EinstellungenLaden(*registry_, umgebung, einstellungen_);
     } catch (const KalvoraFehler& f) {
@@ -222,11 +246,32 @@ ToolbarSichtbarkeit TForm1::ToolbarAusEinstellungen() const {
     return s;
 }
 
+int TForm1::Startjahr() const {
+    return einstellungen_.aktjahr ? uhr_->Jetzt().jahr : einstellungen_.startjahr;
+}
+
 void TForm1::FormCreate() {
     EinstellungenLesen();
+    ansicht_->optionen = JahresansichtOptionenAus(einstellungen_);
+    ansicht_->JahrSetzen(Startjahr());
     ToolbarAnwenden(ToolbarAusEinstellungen());
     sitzung_->LetzteDateienAktualisieren({});
     sitzung_->SchreibschutzAnwenden();
+}
+
+void TForm1::AnwendungstitelSetzen() {
+    anwendungstitel_ = QString::fromStdString(sitzung_->Anwendungstitel(ansicht_->Jahr()));
+    // The name a desktop shows for the minimised window.
+    setWindowIconText(anwendungstitel_);
+}
+
+void TForm1::BefehleAktualisieren() {
+    ansicht_->fenstertitel = windowTitle().toStdString();
+    const Befehlszustand b = ansicht_->Befehle();
+    Freigeben(QStringLiteral("speichern1"), b.speichern);
+    Freigeben(QStringLiteral("Ereignisseprfen1"), b.ereignissePruefen);
+    for (const char* name : {"Statistik1", "TerminberwachungimHintergrund1"})
+        Freigeben(QString::fromLatin1(name), b.statistikUndUeberwachung);
 }
 
 void TForm1::ZustandAnwenden(const Fensterzustand& z) {
@@ -244,6 +289,8 @@ void TForm1::ZustandAnwenden(const Fensterzustand& z) {
     };
     stellen(aktualisierenTimer_, z.aktualisierenIntervallMs);
     stellen(speichernTimer_, z.speichernIntervallMs);
+    AnwendungstitelSetzen();
+    BefehleAktualisieren();
 }
 
 void TForm1::ZeitgeberStoppen() {
@@ -253,6 +300,8 @@ void TForm1::ZeitgeberStoppen() {
 
 void TForm1::NeuInitialisieren() {
     EinstellungenLesen();
+    ansicht_->optionen = JahresansichtOptionenAus(einstellungen_);
+    ansicht_->JahrSetzen(Startjahr());
     ToolbarAnwenden(ToolbarAusEinstellungen());
 }
 
@@ -568,35 +617,51 @@ void TForm1::Startargumente(const QString& datei, const QString& code) {
     startcode_ = code;
 }
 
-void TForm1::StartNachSplash() {
-    const auto farbmodus = [this] {
-        const int modus = einstellungen_.JahresansichtBearbeiten ? 1 : 0;
-        werkzeuge_->actions()[modus]->setChecked(true);
-    };
-    farbmodus();
-    // The start views come with the views; until then a start code is taken and ignored.
-    sitzung_->StartcodeSetzen(startcode_.toStdString());
-    const std::string datei = !startdatei_.isEmpty() ? startdatei_.toStdString()
-                                                     : einstellungen_.Startdatei;
-    if (!datei.empty()) {
-        sitzung_->DirektOeffnen(datei);
-        farbmodus();
-    }
-    ToolbarAnwenden(ToolbarAusEinstellungen());
-}
-
 void TForm1::Beenden1Click() {
-    if (sitzung_->BeendenClick()) close();
+    const bool weiter = sitzung_->BeendenClick();
+    BefehleAktualisieren();  // "Nein" has cleared the modified flag
+    if (weiter) close();
 }
 
 void TForm1::closeEvent(QCloseEvent* e) {
     if (!sitzung_->FormCloseQuery()) {
         e->ignore();
+        BefehleAktualisieren();
         return;
     }
+    // FormClose: the day lists go, the lock is released and its file deleted, and the values
+    // the windows keep for themselves are stored.
+    kal_.TermineLeeren();
     sitzung_->FormClose();
+    try {
+        EinstellungenBeimBeendenSpeichern(*registry_, einstellungen_);
+    } catch (const KalvoraFehler& f) {
+        dialoge_->Meldung(f.what(), Meldungsart::Fehler);
+    }
     e->accept();
 }
+
+void TForm1::SitzungEnde() {
+    // A window in the tray comes back so that the question can be seen.
+    if (kal_.geaendert && !isVisible()) show();
+    sitzung_->SitzungEnde();
+    BefehleAktualisieren();
+}
+
+void TForm1::VollbildUmschalten() {
+    const Vollbildzustand z = kalvora::VollbildUmschalten(
+        {vollbildPanel_, vollbildMenue_, vollbildToolbar_}, einstellungen_.VollbildOhneLegende,
+        einstellungen_.VollbildOhneMenue, einstellungen_.VollbildOhneToolbar);
+    vollbildPanel_ = z.unteresPanel;
+    vollbildMenue_ = z.menue;
+    vollbildToolbar_ = z.toolbar;
+    if (unteresPanel_) unteresPanel_->setVisible(vollbildPanel_);
+    for (QAction* a : menuBar()->actions()) a->setVisible(vollbildMenue_);
+    menuBar()->setVisible(vollbildMenue_);
+    findChild<QToolBar*>(QStringLiteral("ToolBar1"))->setVisible(vollbildToolbar_);
+}
+
+void TForm1::TerminfeldZeigen(bool) {}
 
 std::string TForm1::AktuellerDateiname() const { return sitzung_->Dateiname(); }
 

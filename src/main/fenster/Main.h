@@ -1,5 +1,5 @@
 #pragma once
-// The main window: menu, tool bar, year view (later) and status bar.
+// The main window: menu, tool bar, year view, bottom panel and status bar.
 #include <QMainWindow>
 #include <QStringList>
 
@@ -14,7 +14,10 @@
 #include "kalender/DateiKalenderspeicher.h"
 #include "kalender/Dateisitzung.h"
 #include "kalender/TKalender.h"
+#include "main/AusgewaehlterTag.h"
+#include "main/Jahresansicht.h"
 #include "platform/Dialoge.h"
+#include "platform/Uhr.h"
 #include "platform/posix/PosixDateisperre.h"
 #include "platform/posix/PosixSpeicherplatz.h"
 
@@ -67,8 +70,10 @@ private:
 class TForm1 : public QMainWindow, private Sitzungsfenster {
     Q_OBJECT
 public:
-    // Without a registry the window uses the current user's settings store.
-    explicit TForm1(QWidget* parent = nullptr, Registry* registry = nullptr);
+    // Without a registry the window uses the current user's settings store, without a clock
+    // the system's.
+    explicit TForm1(QWidget* parent = nullptr, Registry* registry = nullptr,
+                    const Uhr* uhr = nullptr);
     ~TForm1() override;
 
     // Object names of the commands whose feature is not built yet; they stay disabled.
@@ -106,13 +111,33 @@ public:
     TKalender& Kalender() { return kal_; }
     Dateisitzung& Sitzung() { return *sitzung_; }
     const Einstellungen& Optionen() const { return einstellungen_; }
+    // Views and dialogs keep their window values here; they are stored on closing.
+    Einstellungen& Optionen() { return einstellungen_; }
     // Full path of the open calendar file; empty while untitled.
     std::string AktuellerDateiname() const;
 
-    // Command line: calendar file and start code.
+    TJahresansicht& Jahresansicht() { return *ansicht_; }
+    // The day that dialogs and views opened from here start from.
+    AusgewaehlterTag& Auswahl() { return auswahl_; }
+    // The task-bar title: "Kalvora - ", the year, " (Schaltjahr)", the file.
+    QString Anwendungstitel() const { return anwendungstitel_; }
+
+    // Command line: calendar file (absolute) and start code.
     void Startargumente(const QString& datei, const QString& code);
     // Runs once the splash window has gone.
     void StartNachSplash();
+    // "Speichern" and the commands that follow the modified flag.
+    void BefehleAktualisieren();
+    // The desktop session ends: an open file is closed as by "Schließen".
+    void SitzungEnde();
+    // "&Vollbild Jahresansicht": hides or shows the bottom panel, the menu and the tool bar.
+    void VollbildUmschalten();
+    bool Vollbild() const { return !vollbildMenue_ || !vollbildToolbar_ || !vollbildPanel_; }
+    // The appointment field instead of the colour legend.
+    void TerminfeldZeigen(bool zeigen);
+
+    // Opens the view numbered as in "Startansicht" (1 month … 7 tray); set by the views.
+    std::function<void(int ansicht)> ansichtOeffnen;
 
 signals:
     // The window has been painted for the first time.
@@ -139,6 +164,12 @@ private:
     void Beschaeftigt(bool ja) override;
     void StatusTextLeeren() override;
     void LetzteDateienZeigen(const Dateiliste& liste) override;
+    void StartcodeAnwenden(const std::string& code) override;
+
+    void ErsteAktivierung();
+    void AnsichtOeffnen(int nummer);
+    void AnwendungstitelSetzen();
+    int Startjahr() const;
 
     void EinstellungenLesen();
     ToolbarSichtbarkeit ToolbarAusEinstellungen() const;
@@ -152,6 +183,18 @@ private:
                      const QString& name = {});
     QString Objektname(const QString& titel, const QString& vorgabe);
 
+    std::unique_ptr<Uhr> eigeneUhr_;
+    const Uhr* uhr_ = nullptr;
+    AusgewaehlterTag auswahl_;
+    std::unique_ptr<TJahresansicht> ansicht_;
+    QString anwendungstitel_;
+    bool ersteAktivierung_ = true;
+    bool startLaeuft_ = false;
+    // What full-screen mode leaves visible.
+    bool vollbildPanel_ = true;
+    bool vollbildMenue_ = true;
+    bool vollbildToolbar_ = true;
+    QWidget* unteresPanel_ = nullptr;
     std::unique_ptr<Registry> eigeneRegistry_;
     Registry* registry_ = nullptr;
     Einstellungen einstellungen_;

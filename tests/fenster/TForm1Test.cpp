@@ -23,6 +23,7 @@
 #include "einstellungen/Einstellungen.h"
 #include "doubles/SkriptDialoge.h"
 #include "doubles/SpeicherRegistry.h"
+#include "main/fenster/Jahresflaeche.h"
 #include "main/fenster/Main.h"
 
 using namespace kalvora;
@@ -620,8 +621,10 @@ private slots:
         QCOMPARE(gezeichnet.size(), 1);
         const QImage bild = f.grab().toImage();
         QCOMPARE(bild.size(), QSize(1024, 768));
-        // The client area is empty and white; the menu bar carries text (dark pixels).
-        QCOMPARE(QColor(bild.pixel(512, 384)), QColor(Qt::white));
+        // The year view is painted (its grid is silver); the menu bar carries text.
+        const JahresMetrik& m = f.Jahresansicht().Metrik();
+        const QPoint gitter = f.Flaeche()->mapTo(&f, QPoint(m.X0, m.Y0 + 3 * m.RH + 4));
+        QCOMPARE(QColor(bild.pixel(gitter)), QColor(0xC0, 0xC0, 0xC0));
         const int menuehoehe = f.menuBar()->height();
         int dunkel = 0;
         for (int y = 0; y < menuehoehe; ++y)
@@ -660,7 +663,15 @@ int main(int argc, char** argv) {
         QFile::setPermissions(ordner, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         qputenv(v, ordner.toUtf8());
     }
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // One screen of 1024 x 768 without frames: the window fills the screen when activated.
+    const QString bildschirm = heim.filePath("bildschirm.json");
+    QFile f(bildschirm);
+    if (f.open(QIODevice::WriteOnly))
+        f.write(R"({"windowFrameMargins": false, "screens": [{"name": "S1", "x": 0, "y": 0,
+                   "width": 1024, "height": 768, "logicalDpi": 96, "logicalBaseDpi": 96,
+                   "dpr": 1}]})");
+    f.close();
+    qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + bildschirm).toUtf8());
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     QApplication app(argc, argv);
     QApplication::setOrganizationName("Kalvora");

@@ -4,6 +4,10 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
+#include <QSpinBox>
+#include <QTextEdit>
+#include <QVBoxLayout>
 #include <QDate>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -23,10 +27,13 @@
 #include "kalender/CsvDatei.h"
 #include "methoden/Fehler.h"
 #include "main/Ansichtswechsel.h"
+#include "main/fenster/GeheZuJahr.h"
+#include "main/fenster/Jahresflaeche.h"
 #include "main/fenster/Systemuhr.h"
 #include "platform/posix/AtomareDatei.h"
 #include "platform/qt/QtDaten.h"
 #include "platform/qt/QtDialoge.h"
+#include "platform/qt/QtLeinwand.h"
 #include "platform/qt/kern/QtRegistry.h"
 
 namespace kalvora {
@@ -115,7 +122,6 @@ const QStringList& TForm1::NochNichtGebaut() {
         QStringLiteral("Monatsansicht1"), QStringLiteral("MonatsansichtmitWocheneinteilung1"),
         QStringLiteral("Stundenplan1"), QStringLiteral("DesktopStundenplan1"),
         QStringLiteral("Statistik1"),
-        QStringLiteral("GehezuJahr1"),
         // Extras
         QStringLiteral("Adressbuch1"), QStringLiteral("Toolbaranpassen1"),
         QStringLiteral("Optionen1"),
@@ -167,14 +173,29 @@ TForm1::TForm1(QWidget* parent, Registry* registry, const Uhr* uhr) : QMainWindo
     ToolbarAufbauen();
     StatusleisteAufbauen();
 
-    // The year view takes this place.
+    // The year view fills the client area above the bottom panel.
     auto* mitte = new QWidget(this);
-    mitte->setObjectName(QStringLiteral("Jahresansicht"));
-    mitte->setAutoFillBackground(true);
-    QPalette p = mitte->palette();
-    p.setColor(QPalette::Window, Qt::white);
-    mitte->setPalette(p);
+    mitte->setObjectName(QStringLiteral("Mitte"));
+    auto* spalte = new QVBoxLayout(mitte);
+    spalte->setContentsMargins(0, 0, 0, 0);
+    spalte->setSpacing(0);
+    flaeche_ = new TJahresflaeche(*ansicht_, mitte);
+    UnteresPanelAufbauen();
+    spalte->addWidget(flaeche_, 1);
+    spalte->addWidget(unteresPanel_);
     setCentralWidget(mitte);
+    ansicht_->anschluesse.neuZeichnen = [this] { flaeche_->update(); };
+    ansicht_->anschluesse.zeigerposition = [this] { return flaeche_->Zeigerposition(); };
+    connect(flaeche_, &TJahresflaeche::Gezeichnet, this, &TForm1::NachDemMalen);
+    connect(flaeche_, &TJahresflaeche::Ausgewertet, this, &TForm1::AnsichtTexteZeigen);
+    connect(flaeche_, &TJahresflaeche::Blaettern, this, &TForm1::JahrBlaettern);
+    connect(flaeche_, &TJahresflaeche::JahrTitelDoppelklick, this, &TForm1::GeheZuJahr1Click);
+    connect(flaeche_, &TJahresflaeche::Kontextmenue, this, &TForm1::KontextmenueZeigen);
+    connect(flaeche_, &TJahresflaeche::TagDoppelklick, this, [this] {
+        if (TagesdialogOeffnen) TagesdialogOeffnen(auswahl_.tag, auswahl_.monat, auswahl_.jahr);
+        flaeche_->update();
+    });
+    QCoreApplication::instance()->installEventFilter(this);
 
     for (const QString& name : NochNichtGebaut())
         if (QAction* a = Aktion(name)) a->setEnabled(false);
@@ -204,6 +225,19 @@ TForm1::TForm1(QWidget* parent, Registry* registry, const Uhr* uhr) : QMainWindo
             });
     connect(Aktion(QStringLiteral("VollbildJahresansicht1")), &QAction::triggered, this,
             &TForm1::VollbildUmschalten);
+    connect(Aktion(QStringLiteral("GehezuJahr1")), &QAction::triggered, this,
+            &TForm1::GeheZuJahr1Click);
+    // The menu entry goes to today first, the tool button keeps the selected day.
+    connect(Aktion(QStringLiteral("Tagestermine1")), &QAction::triggered, this, [this] {
+        const Zeitpunkt heute = uhr_->Jetzt();
+        auswahl_.Setzen(heute.tag, heute.monat, heute.jahr);
+        if (TagesdialogOeffnen) TagesdialogOeffnen(heute.tag, heute.monat, heute.jahr);
+        flaeche_->update();
+    });
+    connect(Aktion(QStringLiteral("TagestermineKnopf")), &QAction::triggered, this, [this] {
+        if (TagesdialogOeffnen) TagesdialogOeffnen(auswahl_.tag, auswahl_.monat, auswahl_.jahr);
+        flaeche_->update();
+    });
     connect(findChild<QMenu*>(QStringLiteral("Datei1")), &QMenu::aboutToShow, this,
             &TForm1::BefehleAktualisieren);
     // Shortcuts must work while the menu bar is hidden in full-screen mode.
@@ -253,7 +287,12 @@ int TForm1::Startjahr() const {
 void TForm1::FormCreate() {
     EinstellungenLesen();
     ansicht_->optionen = JahresansichtOptionenAus(einstellungen_);
-    ansicht_->JahrSetzen(Startjahr());
+    kal_.Standardfarben = einstellungen_.Standardfarben;
+    kal_.FarbenLeeren();
+    kal_.geaendert = false;
+    TerminfeldZeigen(false);
+    LegendeZeigen();
+    JahrSetzen(Startjahr());
     ToolbarAnwenden(ToolbarAusEinstellungen());
     sitzung_->LetzteDateienAktualisieren({});
     sitzung_->SchreibschutzAnwenden();
@@ -301,12 +340,82 @@ void TForm1::ZeitgeberStoppen() {
 void TForm1::NeuInitialisieren() {
     EinstellungenLesen();
     ansicht_->optionen = JahresansichtOptionenAus(einstellungen_);
-    ansicht_->JahrSetzen(Startjahr());
+    kal_.Standardfarben = einstellungen_.Standardfarben;
+    TerminfeldZeigen(ansicht_->terminfeldSichtbar);
+    LegendeZeigen();
+    JahrSetzen(Startjahr());
     ToolbarAnwenden(ToolbarAusEinstellungen());
 }
 
 void TForm1::JahresansichtNeuZeichnen() {
-    if (centralWidget()) centralWidget()->update();
+    flaeche_->update();
+    // The texts follow the document: the day under the pointer, or today.
+    const std::optional<Punkt> p = flaeche_->Zeigerposition();
+    ansicht_->ZeigerAuswerten(p ? p->x : 0, p ? p->y : 0);
+    AnsichtTexteZeigen();
+}
+
+void TForm1::JahrSetzen(int jahr) {
+    ansicht_->JahrSetzen(jahr);
+    JahrAnzeigen();
+}
+
+void TForm1::JahrBlaettern(int jahre) {
+    ansicht_->JahrBlaettern(jahre);
+    JahrAnzeigen();
+}
+
+void TForm1::JahrAnzeigen() {
+    if (jahresfeld_->value() != ansicht_->Jahr()) {
+        jahrWirdGesetzt_ = true;
+        jahresfeld_->setValue(ansicht_->Jahr());
+        jahrWirdGesetzt_ = false;
+    }
+    AnwendungstitelSetzen();
+    AnsichtTexteZeigen();
+}
+
+void TForm1::GeheZuJahr1Click() {
+    JahrSetzen(GeheZuJahrFragen(this, ansicht_->Jahr(), uhr_->Jetzt().jahr));
+}
+
+void TForm1::Anordnen() {
+    Fenstermasse f;
+    f.aussenBreite = frameGeometry().width();
+    f.clientHoehe = height();
+    f.ansichtOben = flaeche_->mapTo(this, QPoint(0, 0)).y();
+    f.unteresPanelHoehe = unteresPanel_->isHidden() ? 0 : unteresPanel_->height();
+    f.unteresPanelBreite = unteresPanel_->width();
+    f.statusleisteHoehe = statusBar()->isHidden() ? 0 : statusBar()->height();
+    f.statusleisteOben = statusBar()->y();
+    // Text sizes are measured on an image; the view paints with the same fonts.
+    QImage bild(1, 1, QImage::Format_RGB32);
+    QPainter maler(&bild);
+    QtLeinwand masse(maler);
+    ansicht_->JahresansichtAnordnen(f, masse);
+    terminfeld_->setGeometry(224, 4, std::max(0, ansicht_->Anordnung().terminfeldBreite),
+                             unteresPanel_->height() - 8);
+    if (fortschritt_->isVisible()) FortschrittPlatzieren();
+    flaeche_->update();
+}
+
+void TForm1::KontextmenueZeigen(const QPoint& global) {
+    QMenu menue(this);
+    menue.setObjectName(QStringLiteral("PopupMenu1"));
+    QAction* tagestermine = menue.addAction(QStringLiteral("Tagestermine"));
+    tagestermine->setEnabled(bool(TagesdialogOeffnen));
+    connect(tagestermine, &QAction::triggered, this, [this] {
+        TagesdialogOeffnen(auswahl_.tag, auswahl_.monat, auswahl_.jahr);
+        flaeche_->update();
+    });
+    // The calendar views come with their windows.
+    for (const char* titel : {"Wochenansicht", "Monatsansicht", "Desktopstundenplanansicht"})
+        menue.addAction(QString::fromLatin1(titel))->setEnabled(false);
+    menue.addSeparator();
+    const QString vollbild = QString::fromStdString(
+        VollbildMenuetext({vollbildPanel_, vollbildMenue_, vollbildToolbar_}));
+    connect(menue.addAction(vollbild), &QAction::triggered, this, &TForm1::VollbildUmschalten);
+    menue.exec(global);
 }
 
 void TForm1::Beschaeftigt(bool ja) {
@@ -494,7 +603,8 @@ void TForm1::ToolbarAufbauen() {
     }
     sonne_ = new QLabel(leiste);
     sonne_->setObjectName(QStringLiteral("Sonne"));
-    leiste->addWidget(sonne_)->setVisible(false);
+    sonnenplatz_ = leiste->addWidget(sonne_);
+    sonnenplatz_->setVisible(false);
 }
 
 void TForm1::StatusleisteAufbauen() {
@@ -655,13 +765,11 @@ void TForm1::VollbildUmschalten() {
     vollbildPanel_ = z.unteresPanel;
     vollbildMenue_ = z.menue;
     vollbildToolbar_ = z.toolbar;
-    if (unteresPanel_) unteresPanel_->setVisible(vollbildPanel_);
+    unteresPanel_->setVisible(vollbildPanel_);
     for (QAction* a : menuBar()->actions()) a->setVisible(vollbildMenue_);
     menuBar()->setVisible(vollbildMenue_);
     findChild<QToolBar*>(QStringLiteral("ToolBar1"))->setVisible(vollbildToolbar_);
 }
-
-void TForm1::TerminfeldZeigen(bool) {}
 
 std::string TForm1::AktuellerDateiname() const { return sitzung_->Dateiname(); }
 
@@ -699,7 +807,43 @@ bool TForm1::event(QEvent* e) {
 
 void TForm1::resizeEvent(QResizeEvent* e) {
     QMainWindow::resizeEvent(e);
-    if (fortschritt_->isVisible()) FortschrittPlatzieren();
+    Anordnen();
+}
+
+bool TForm1::eventFilter(QObject* objekt, QEvent* e) {
+    if (objekt == flaeche_ && e->type() == QEvent::Resize) {
+        Anordnen();
+        return false;
+    }
+    if (e->type() != QEvent::KeyPress) return false;
+    auto* w = qobject_cast<QWidget*>(objekt);
+    if (!w || w->window() != this) return false;
+    // "+" and "-" change the year anywhere in the window; the key goes no further.
+    auto* k = static_cast<QKeyEvent*>(e);
+    if (k->text() == QLatin1String("+") || k->text() == QLatin1String("-")) {
+        JahrBlaettern(k->text() == QLatin1String("+") ? 1 : -1);
+        return true;
+    }
+    if (k->key() == Qt::Key_Escape && !vollbildPanel_) {
+        VollbildUmschalten();
+        return true;
+    }
+    return false;
+}
+
+void TForm1::changeEvent(QEvent* e) {
+    QMainWindow::changeEvent(e);
+    if (e->type() != QEvent::ActivationChange || !isActiveWindow()) return;
+    // The window takes the whole screen whenever it is activated.
+    if (QScreen* s = screen()) {
+        move(0, 0);
+        resize(s->size());
+    }
+    setWindowState(windowState() | Qt::WindowMaximized);
+    if (!flaeche_->Zeigerposition()) {
+        ansicht_->ZeigerAuswerten(0, 0);  // today's texts and sun times
+        AnsichtTexteZeigen();
+    }
 }
 
 }  // namespace kalvora

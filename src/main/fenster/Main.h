@@ -23,7 +23,11 @@
 
 class QAction;
 class QActionGroup;
+class QCheckBox;
 class QLabel;
+class QPushButton;
+class QSpinBox;
+class QTextEdit;
 class QMenu;
 class QProgressBar;
 class QTimer;
@@ -32,6 +36,7 @@ class QToolButton;
 namespace kalvora {
 
 class Registry;
+class TJahresflaeche;
 
 // Hands every question to the window's current dialogs, so that tests can swap them while
 // the file session keeps its reference.
@@ -138,6 +143,28 @@ public:
 
     // Opens the view numbered as in "Startansicht" (1 month … 7 tray); set by the views.
     std::function<void(int ansicht)> ansichtOeffnen;
+    // Opens the day dialog modally for a day; set by the day dialog.
+    std::function<void(int tag, int monat, int jahr)> TagesdialogOeffnen;
+
+    // The displayed year; every change goes through here.
+    void JahrSetzen(int jahr);
+    void JahrBlaettern(int jahre);
+    // "&Gehe zu Jahr".
+    void GeheZuJahr1Click();
+
+    // The year view and the bottom panel.
+    TJahresflaeche* Flaeche() const { return flaeche_; }
+    QWidget* UnteresPanel() const { return unteresPanel_; }
+    QSpinBox* Jahresfeld() const { return jahresfeld_; }
+    QTextEdit* Terminfeld() const { return terminfeld_; }
+    QCheckBox* AktuelleFarbeBox() const { return aktuelleFarbeBox_; }
+    QLabel* AktuelleFarbe() const { return aktuelleFarbe_; }
+    // Legend slot 1..20: the swatch with the count and the name field.
+    QLabel* Farbfeld(int slot) const;
+    QLabel* Farbname(int slot) const;
+    // The sunrise and sunset caption of the tool bar.
+    QLabel* Sonnenfeld() const { return sonne_; }
+    bool SonnenfeldSichtbar() const;
 
 signals:
     // The window has been painted for the first time.
@@ -147,6 +174,8 @@ signals:
 
 protected:
     bool event(QEvent* e) override;
+    bool eventFilter(QObject* objekt, QEvent* e) override;
+    void changeEvent(QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
 
@@ -165,6 +194,17 @@ private:
     void StatusTextLeeren() override;
     void LetzteDateienZeigen(const Dateiliste& liste) override;
     void StartcodeAnwenden(const std::string& code) override;
+    void FarbtabelleAbgleichen(TKalender& kal) override;
+
+    void UnteresPanelAufbauen();
+    void Anordnen();
+    // Shows what the year view's logic holds: status texts, appointment field, sun caption.
+    void AnsichtTexteZeigen();
+    void NachDemMalen();
+    void LegendeZeigen();
+    void JahrAnzeigen();
+    void KontextmenueZeigen(const QPoint& global);
+    void LinkmenueZeigen(const QPoint& global);
 
     void ErsteAktivierung();
     void AnsichtOeffnen(int nummer);
@@ -195,6 +235,18 @@ private:
     bool vollbildMenue_ = true;
     bool vollbildToolbar_ = true;
     QWidget* unteresPanel_ = nullptr;
+    TJahresflaeche* flaeche_ = nullptr;
+    QSpinBox* jahresfeld_ = nullptr;
+    bool jahrWirdGesetzt_ = false;
+    QTextEdit* terminfeld_ = nullptr;
+    QPushButton* farbenKnopf_ = nullptr;
+    QPushButton* termineKnopf_ = nullptr;
+    QCheckBox* aktuelleFarbeBox_ = nullptr;
+    QLabel* aktuelleFarbe_ = nullptr;
+    std::vector<QLabel*> farbfelder_;  // slot 1..20 at 0..19
+    std::vector<QLabel*> farbnamen_;
+    std::vector<QWidget*> legende_;    // everything the appointment field replaces
+    QAction* sonnenplatz_ = nullptr;
     std::unique_ptr<Registry> eigeneRegistry_;
     Registry* registry_ = nullptr;
     Einstellungen einstellungen_;

@@ -1,0 +1,100 @@
+#include "main/fenster/Jahresflaeche.h"
+
+#include <QContextMenuEvent>
+#include <QHelpEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QToolTip>
+#include <QWheelEvent>
+
+#include "platform/qt/QtLeinwand.h"
+
+namespace kalvora {
+
+Maustasten AlsMaustasten(Qt::MouseButtons knoepfe) {
+    Maustasten t;
+    t.links = knoepfe & Qt::LeftButton;
+    t.rechts = knoepfe & Qt::RightButton;
+    t.mitte = knoepfe & Qt::MiddleButton;
+    return t;
+}
+
+TJahresflaeche::TJahresflaeche(TJahresansicht& ansicht, QWidget* parent)
+    : QWidget(parent), ansicht_(ansicht) {
+    setObjectName(QStringLiteral("Jahresansicht"));
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setContextMenuPolicy(Qt::PreventContextMenu);  // the right press opens it
+}
+
+std::optional<Punkt> TJahresflaeche::Zeigerposition() const {
+    const QPoint p = mapFromGlobal(QCursor::pos());
+    if (!rect().contains(p)) return std::nullopt;
+    return Punkt{p.x(), p.y()};
+}
+
+bool TJahresflaeche::event(QEvent* e) {
+    if (e->type() == QEvent::ToolTip) {
+        // The special day under the pointer, painted or not.
+        auto* h = static_cast<QHelpEvent*>(e);
+        const std::string text = ansicht_.TooltipAn(h->pos().x(), h->pos().y());
+        const auto tm = ansicht_.TagAnPosition(h->pos().x(), h->pos().y());
+        if (text.empty() || !tm) {
+            QToolTip::hideText();
+            e->ignore();
+        } else {
+            const Rechteck z = ansicht_.TagesZelle(tm->tag, tm->monat);
+            QToolTip::showText(h->globalPos(), QString::fromStdString(text), this,
+                               QRect(z.links, z.oben, z.Breite(), z.Hoehe()));
+        }
+        return true;
+    }
+    return QWidget::event(e);
+}
+
+void TJahresflaeche::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), Qt::white);
+    QtLeinwand leinwand(p);
+    ansicht_.JahresansichtMalen(leinwand);
+    p.end();
+    emit Gezeichnet();
+}
+
+void TJahresflaeche::mouseMoveEvent(QMouseEvent* e) {
+    const QPoint p = e->position().toPoint();
+    ansicht_.ZeigerAuswerten(p.x(), p.y(), AlsMaustasten(e->buttons()));
+    emit Ausgewertet();
+}
+
+void TJahresflaeche::mousePressEvent(QMouseEvent* e) {
+    const QPoint p = e->position().toPoint();
+    ansicht_.ZeigerAuswerten(p.x(), p.y(), AlsMaustasten(e->buttons()));
+    emit Ausgewertet();
+    if (e->button() == Qt::RightButton) emit Kontextmenue(e->globalPosition().toPoint());
+}
+
+void TJahresflaeche::mouseDoubleClickEvent(QMouseEvent* e) {
+    if (e->button() != Qt::LeftButton) return;
+    const QPoint p = e->position().toPoint();
+    if (ansicht_.JahrTitelBereich().Enthaelt(p.x(), p.y())) {
+        emit JahrTitelDoppelklick();
+        return;
+    }
+    ansicht_.ZeigerAuswerten(p.x(), p.y());
+    emit Ausgewertet();
+    emit TagDoppelklick();
+}
+
+void TJahresflaeche::wheelEvent(QWheelEvent* e) {
+    // One year per notch; forward (away from the user) is later.
+    radRest_ += e->angleDelta().y();
+    const int schritte = radRest_ / 120;
+    if (schritte != 0) {
+        radRest_ -= schritte * 120;
+        for (int i = 0; i < std::abs(schritte); ++i) emit Blaettern(schritte > 0 ? 1 : -1);
+    }
+    e->accept();
+}
+
+}  // namespace kalvora

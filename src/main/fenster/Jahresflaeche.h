@@ -1,0 +1,42 @@
+#pragma once
+// The widget of the year view: paints through the logic onto a QPainter and hands pointer,
+// wheel and tooltip events to it.
+#include <QWidget>
+
+#include "main/Jahresansicht.h"
+
+namespace kalvora {
+
+Maustasten AlsMaustasten(Qt::MouseButtons knoepfe);
+
+class TJahresflaeche : public QWidget {
+    Q_OBJECT
+public:
+    TJahresflaeche(TJahresansicht& ansicht, QWidget* parent = nullptr);
+
+    // The pointer's position when it is over the view.
+    std::optional<Punkt> Zeigerposition() const;
+
+signals:
+    void Gezeichnet();
+    // The pointer evaluation ran; the window shows its texts.
+    void Ausgewertet();
+    void TagDoppelklick();
+    void JahrTitelDoppelklick();
+    void Kontextmenue(const QPoint& global);
+    void Blaettern(int jahre);
+
+protected:
+    bool event(QEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+    void wheelEvent(QWheelEvent* e) override;
+
+private:
+    TJahresansicht& ansicht_;
+    int radRest_ = 0;  // wheel steps smaller than one notch
+};
+
+}  // namespace kalvora

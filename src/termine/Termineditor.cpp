@@ -285,7 +285,7 @@ Filtermenue Termineditor::FiltermenueOeffnen(const TKalender& kal, const Datum& 
     m.keinerFarbeSichtbar = keinerFarbeSichtbar;
     for (int slot : MenueSlotfolge)
         if (HatFarbe(farben, kal.Farbwerte[static_cast<std::size_t>(slot)]))
-            m.slots.push_back(slot);
+            m.plaetze.push_back(slot);
     return m;
 }
 

@@ -34,7 +34,7 @@ struct Serienwerte {
 
 struct Filtermenue {
     bool keinerFarbeSichtbar = false;
-    std::vector<int> slots;  // visible slot entries, in menu order
+    std::vector<int> plaetze;  // visible slot entries, in menu order
 };
 
 class Termineditor {

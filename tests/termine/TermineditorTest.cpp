@@ -137,7 +137,7 @@ TEST(Termineditor, FiltervorgabeBeimAktivieren) {
     EXPECT_EQ(t.editor.filterText, "alle Farben vorhanden");
     EXPECT_EQ(t.editor.serie.filterFarbe, AlleFarbenVorhandenFarbe);
     EXPECT_FALSE(m.keinerFarbeSichtbar);
-    EXPECT_EQ(m.slots, (std::vector<int>{2, 3}));
+    EXPECT_EQ(m.plaetze, (std::vector<int>{2, 3}));
     // The filter field follows the check box.
     t.editor.SerienartSetzen(Serienart::Taeglich, t.einst, mit);
     t.editor.FilterAnSetzen(false);

@@ -20,7 +20,8 @@ int Zahl(const std::string& text, std::size_t pos) {
 
 Rasterzeile Kopfzeile() {
     Rasterzeile z;
-    for (int i = 0; i < AnzahlSpalten; ++i) z[static_cast<std::size_t>(i)] = termintexte::Spalte[i];
+    for (int i = 0; i < AnzahlSpalten; ++i)
+        z[static_cast<std::size_t>(i)] = termintexte::Spalte[i];
     return z;
 }
 
@@ -60,8 +61,8 @@ void Tagesdialog::TagSetzen(const Datum& d) {
 
 void Tagesdialog::ListenAnpassen() {
     // The lists cover every row so that an empty row reads as "no alarm, no category".
-    const std::size_t n = std::max<std::size_t>(static_cast<std::size_t>(std::max(eintragszahl, 0)),
-                                                raster.size());
+    const auto zahl = static_cast<std::size_t>(std::max(eintragszahl, 0));
+    const std::size_t n = std::max(zahl, raster.size());
     alarme.resize(n, false);
     kategorien.resize(n);
 }

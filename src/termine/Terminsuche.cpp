@@ -137,7 +137,8 @@ std::optional<Suchtreffer> Terminsuche::Suchen(const TKalender& kal, int startSl
                 TKalender::SlotDatum(slot, t.jahr, t.monat, t.tag);
                 t.eintrag = static_cast<int>(i);
                 t.imOrt = imOrt;
-                t.position = static_cast<int>(Utf8Laenge(std::string_view(text).substr(0, neu - 1)));
+                const std::string_view davor = std::string_view(text).substr(0, neu - 1);
+                t.position = static_cast<int>(Utf8Laenge(davor));
                 t.laenge = static_cast<int>(Utf8Laenge(w.text));
                 return t;
             }

@@ -121,7 +121,8 @@ private slots:
     }
 
     void SuchtrefferWirdAusgewaehlt() {
-        kal_.Terminliste(2004, 3, 10) = {TTermin{}, TTermin{"10:00", "Zahnarzt", "Praxis Dr. Arzt"}};
+        kal_.Terminliste(2004, 3, 10) = {TTermin{},
+                                         TTermin{"10:00", "Zahnarzt", "Praxis Dr. Arzt"}};
         TForm3 f(kal_, einst_, registry_, dialoge_);
         int zeile = -1, spalte = -1;
         QString titel;

@@ -267,7 +267,8 @@ TEST(Tagesdialog, VerschiebenUndKopieren) {
             EXPECT_TRUE(t.Liste(10, 10, 2010).empty());
             EXPECT_TRUE(t.Farben(10, 10, 2010).empty());
         } else {
-            EXPECT_EQ(Beschreibungen(t.Liste(10, 10, 2010)), std::vector<std::string>{"10:00 Arzt"});
+            EXPECT_EQ(Beschreibungen(t.Liste(10, 10, 2010)),
+                      std::vector<std::string>{"10:00 Arzt"});
             EXPECT_EQ(t.Farben(10, 10, 2010), TTagesfarben{t.Farbe(2)});
         }
         EXPECT_TRUE(t.kal.geaendert);

@@ -31,7 +31,8 @@ TEST(Terminsuche, EinenTextDurchsuchen) {
 class Suche : public ::testing::Test {
 protected:
     void SetUp() override {
-        kal.Terminliste(2004, 3, 1) = {{"", "Zum Arzt#morgen"}, {"10:00", "Arzt und Arzt", "Praxis"}};
+        kal.Terminliste(2004, 3, 1) = {{"", "Zum Arzt#morgen"},
+                                       {"10:00", "Arzt und Arzt", "Praxis"}};
         TTermin ort{"12:00", "Essen", "Arztpraxis Arzt"};
         kal.Terminliste(2004, 3, 2) = {{"", ""}, ort};
         kal.Terminliste(2005, 1, 1) = {{"", ""}, {"09:00", "Arzt", ""}};

@@ -42,7 +42,8 @@ struct Termintest {
     }
     TTerminliste& Liste(int t, int m, int j) { return kal.Terminliste(j, m, t); }
     TTagesfarben& Farben(int t, int m, int j) { return kal.Tagesfarben(j, m, t); }
-    static TTermin Termin(const std::string& zeit, const std::string& text, uint32_t farbe = KeineFarbe) {
+    static TTermin Termin(const std::string& zeit, const std::string& text,
+                          uint32_t farbe = KeineFarbe) {
         TTermin t;
         t.Uhrzeit = zeit;
         t.Beschreibung = text;

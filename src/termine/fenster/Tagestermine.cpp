@@ -196,7 +196,8 @@ void TForm3::Aufbauen() {
     loeschen_ = Knopf(this, tt::TerminLoeschen, "TerminLoeschen", x += 126, 220, 120);
     verschieben_ = Knopf(this, tt::TerminVerschieben, "TerminVerschieben", x += 126, 220, 130);
     kopieren_ = Knopf(this, tt::TerminKopieren, "TerminKopieren", x += 136, 220, 120);
-    alleLoeschen_ = Knopf(this, tt::AlleTermineLoeschen, "AlleTermineLoeschen", x += 126, 220, 140);
+    alleLoeschen_ =
+        Knopf(this, tt::AlleTermineLoeschen, "AlleTermineLoeschen", x += 126, 220, 140);
     listeLabel_ = new QLabel(Q(tt::Terminliste), this);
     listeLabel_->setGeometry(8, GitterOben - 16, 200, 16);
 
@@ -355,7 +356,8 @@ void TForm3::Anzeigen() {
             }
             item->setText(Q(z[static_cast<std::size_t>(c)]));
             if (c == SpFarbe) {
-                const uint32_t farbe = z[SpFarbe].empty() ? KeineFarbe : farbwert(kal_, z[SpFarbe]);
+                const uint32_t farbe =
+                    z[SpFarbe].empty() ? KeineFarbe : farbwert(kal_, z[SpFarbe]);
                 item->setBackground(QtFarbe(farbe));
                 item->setForeground(QtFarbe(Komplementaerfarbe(farbe)));
                 item->setTextAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -506,7 +508,8 @@ QMenu* TForm3::Tagesfarbmenue() {
             if (!e.sichtbar) continue;
             const Farbbefehl b = inhalt.second;
             const int slot = e.slot;
-            u->addAction(Farbsymbol(e.farbe), Q(e.titel), this, [befehl, b, slot] { befehl(b, slot); });
+            u->addAction(Farbsymbol(e.farbe), Q(e.titel), this,
+                         [befehl, b, slot] { befehl(b, slot); });
         }
     }
     return farbmenue_;

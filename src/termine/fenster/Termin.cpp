@@ -52,7 +52,8 @@ void UntenRechts(QWidget* w) {
     const QScreen* s = w->screen() ? w->screen() : QGuiApplication::primaryScreen();
     if (!s) return;
     const QRect a = s->availableGeometry();
-    w->move(a.right() - w->frameGeometry().width() + 1, a.bottom() - w->frameGeometry().height() + 1);
+    const QRect r = w->frameGeometry();
+    w->move(a.right() - r.width() + 1, a.bottom() - r.height() + 1);
 }
 
 }  // namespace

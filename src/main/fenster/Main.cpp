@@ -431,7 +431,7 @@ void TForm1::LetzteDateienZeigen(const Dateiliste& liste) {
     LetzteDateienMenue(std::vector<std::string>(liste.begin(), liste.end()));
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1() { QCoreApplication::instance()->removeEventFilter(this); }
 
 QString TForm1::Objektname(const QString& titel, const QString& vorgabe) {
     if (!vorgabe.isEmpty()) return vorgabe;

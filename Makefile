@@ -39,7 +39,7 @@ bench: deps
 fuzz: deps
 	CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DKALVORA_FUZZ=ON -DKALVORA_TESTS=OFF -DKALVORA_FENSTER=OFF $(CMAKE_FLAGS)
-	cmake --build build-fuzz -j $(JOBS)
+	cmake --build build-fuzz --target fuzz_alle -j $(JOBS)
 	@bash scripts/fuzz.sh build-fuzz $(FUZZ_SEKUNDEN)
 
 asan: deps

@@ -362,7 +362,8 @@ void Tagesdialog::NeuerTerminVorbereiten() {
     editor_.NeuVorbereiten(u_.einst);
 }
 
-bool Tagesdialog::NeuerTerminAbschliessen() {
+// OK of the editor with a description: continue the series first, then apply to this day.
+bool Tagesdialog::EditorErgebnisUebernehmen(Terminaktion aktion) {
     const bool ok = editor_.ergebnis == Editorergebnis::Ok && !editor_.beschreibung.empty() &&
                     !u_.schreibgeschuetzt;
     editor_.ergebnis = Editorergebnis::Keins;
@@ -370,11 +371,13 @@ bool Tagesdialog::NeuerTerminAbschliessen() {
     if (fortschritt) fortschritt(0);
     u_.kal.geaendert = true;
     knoepfe.alleLoeschen = true;
-    fortschreiben(*this, AktionNeu);
-    terminuebernehmen(AktionNeu);
+    fortschreiben(*this, aktion);
+    terminuebernehmen(aktion);
     if (fortschritt) fortschritt(100);
     return true;
 }
+
+bool Tagesdialog::NeuerTerminAbschliessen() { return EditorErgebnisUebernehmen(AktionNeu); }
 
 bool Tagesdialog::TerminAendernVorbereiten() {
     if (gewaehlteZeile < 1 || gewaehlteZeile >= Zeilenzahl()) return false;
@@ -384,19 +387,7 @@ bool Tagesdialog::TerminAendernVorbereiten() {
     return true;
 }
 
-bool Tagesdialog::TerminAendernAbschliessen() {
-    const bool ok = editor_.ergebnis == Editorergebnis::Ok && !editor_.beschreibung.empty() &&
-                    !u_.schreibgeschuetzt;
-    editor_.ergebnis = Editorergebnis::Keins;
-    if (!ok) return false;
-    if (fortschritt) fortschritt(0);
-    u_.kal.geaendert = true;
-    knoepfe.alleLoeschen = true;
-    fortschreiben(*this, AktionAendern);
-    terminuebernehmen(AktionAendern);
-    if (fortschritt) fortschritt(100);
-    return true;
-}
+bool Tagesdialog::TerminAendernAbschliessen() { return EditorErgebnisUebernehmen(AktionAendern); }
 
 bool Tagesdialog::TerminLoeschenVorbereiten() {
     if (gewaehlteZeile < 1 || gewaehlteZeile >= Zeilenzahl()) return false;

@@ -116,6 +116,7 @@ public:
     bool trefferAusstehend = false;
 
 private:
+    bool EditorErgebnisUebernehmen(Terminaktion aktion);
     void ListenAnpassen();
     void ZeileTauschen(int a, int b);
     int ZeilenMitFarbname(const std::string& name) const;

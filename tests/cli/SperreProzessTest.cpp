@@ -13,6 +13,7 @@
 #include <random>
 #include <thread>
 
+#include "doubles/Testdateien.h"
 #include "doubles/SkriptDialoge.h"
 #include "doubles/TestKalenderspeicher.h"
 #include "kalender/Beispielkalender.h"
@@ -28,10 +29,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string Inhalt(const std::string& pfad) {
-    std::ifstream ein(pfad, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(ein), {});
-}
+using testdateien::Inhalt;
 
 // A running kalvora-cli with its stdout on a pipe.
 class Kind {

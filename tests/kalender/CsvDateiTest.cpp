@@ -1,3 +1,4 @@
+#include "doubles/Testdateien.h"
 #include "kalender/CsvDatei.h"
 
 #include <gtest/gtest.h>
@@ -9,14 +10,7 @@
 namespace kalvora {
 namespace {
 
-std::string Datei(std::initializer_list<std::string_view> zeilen) {
-    std::string s;
-    for (auto z : zeilen) {
-        s += *Utf8NachCp1252(z);
-        s += "\r\n";
-    }
-    return s;
-}
+using testdateien::Datei;
 
 TEST(CsvDatei, Export) {
     TKalender kal;

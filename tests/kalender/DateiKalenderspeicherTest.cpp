@@ -1,3 +1,4 @@
+#include "doubles/Testdateien.h"
 #include "kalender/DateiKalenderspeicher.h"
 
 #include <gtest/gtest.h>
@@ -19,10 +20,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string Inhalt(const std::string& pfad) {
-    std::ifstream ein(pfad, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(ein), {});
-}
+using testdateien::Inhalt;
 
 class DateiKalenderspeicherTest : public ::testing::Test {
 protected:

@@ -1,3 +1,4 @@
+#include "doubles/Testdateien.h"
 #include "kalender/Kalenderdatei.h"
 
 #include <gtest/gtest.h>
@@ -16,15 +17,7 @@ namespace {
 
 std::string Lesen(const std::string& pfad) { return DateiEinlesen(pfad); }
 
-// Lines in UTF-8 to file bytes: Windows-1252 with CR LF.
-std::string Datei(std::initializer_list<std::string_view> zeilen) {
-    std::string s;
-    for (auto z : zeilen) {
-        s += *Utf8NachCp1252(z);
-        s += "\r\n";
-    }
-    return s;
-}
+using testdateien::Datei;
 
 TKalender BeispielKalender() {
     TKalender kal;

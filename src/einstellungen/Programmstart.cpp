@@ -18,19 +18,20 @@ Befehlszeile BefehlszeileLesen(const std::vector<std::string>& argumente,
     return z;
 }
 
-Ansicht AnsichtAusNummer(int nummer) {
-    return nummer >= 0 && nummer <= 7 ? static_cast<Ansicht>(nummer) : Ansicht::Jahresansicht;
+Startansicht AnsichtAusNummer(int nummer) {
+    return nummer >= 0 && nummer <= 7 ? static_cast<Startansicht>(nummer)
+                                      : Startansicht::Jahresansicht;
 }
 
 Startaktion StartcodeAktion(const std::string& code, int autostartansicht) {
-    static const std::array<std::pair<const char*, Ansicht>, 7> tabelle{{
-        {"jahr", Ansicht::Jahresansicht},
-        {"mona", Ansicht::Monatsansicht},
-        {"mowo", Ansicht::MonatMitWochen},
-        {"woch", Ansicht::Wochenansicht},
-        {"zwow", Ansicht::Zweiwochenansicht},
-        {"desk", Ansicht::DesktopStundenplan},
-        {"stud", Ansicht::Stundenplan},
+    static const std::array<std::pair<const char*, Startansicht>, 7> tabelle{{
+        {"jahr", Startansicht::Jahresansicht},
+        {"mona", Startansicht::Monatsansicht},
+        {"mowo", Startansicht::MonatMitWochen},
+        {"woch", Startansicht::Wochenansicht},
+        {"zwow", Startansicht::Zweiwochenansicht},
+        {"desk", Startansicht::DesktopStundenplan},
+        {"stud", Startansicht::Stundenplan},
     }};
     Startaktion a;
     if (code == "mini") {

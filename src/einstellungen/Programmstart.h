@@ -17,7 +17,7 @@ Befehlszeile BefehlszeileLesen(const std::vector<std::string>& argumente,
                                const std::string& arbeitsordner);
 
 // The view numbers of "Startansicht" and "Autostartansicht".
-enum class Ansicht {
+enum class Startansicht {
     Jahresansicht = 0,
     Monatsansicht = 1,
     MonatMitWochen = 2,
@@ -28,12 +28,12 @@ enum class Ansicht {
     Tray = 7,
 };
 // Unknown numbers mean the year view.
-Ansicht AnsichtAusNummer(int nummer);
+Startansicht AnsichtAusNummer(int nummer);
 
 // What the start code does once the start file is loaded.
 struct Startaktion {
-    std::optional<Ansicht> ansicht;  // a view to open (Jahresansicht: none)
-    bool vollbild = false;           // "voll": the year view full screen
+    std::optional<Startansicht> ansicht;  // a view to open (Jahresansicht: none)
+    bool vollbild = false;                // "voll": the year view full screen
 };
 Startaktion StartcodeAktion(const std::string& code, int autostartansicht);
 

@@ -49,18 +49,18 @@ TEST(Befehlszeile, DateiWirdAbsolutUndCodeBleibtWieGegeben) {
 TEST(Startcode, TabelleUndStartansicht) {
     struct Fall {
         const char* code;
-        std::optional<Ansicht> ansicht;
+        std::optional<Startansicht> ansicht;
         bool vollbild, startansicht;
     };
     for (const Fall& f : {
-             Fall{"mini", Ansicht::Tray, false, false},
-             Fall{"jahr", Ansicht::Jahresansicht, false, false},
-             Fall{"mona", Ansicht::Monatsansicht, false, false},
-             Fall{"mowo", Ansicht::MonatMitWochen, false, false},
-             Fall{"woch", Ansicht::Wochenansicht, false, false},
-             Fall{"zwow", Ansicht::Zweiwochenansicht, false, false},
-             Fall{"desk", Ansicht::DesktopStundenplan, false, false},
-             Fall{"stud", Ansicht::Stundenplan, false, false},
+             Fall{"mini", Startansicht::Tray, false, false},
+             Fall{"jahr", Startansicht::Jahresansicht, false, false},
+             Fall{"mona", Startansicht::Monatsansicht, false, false},
+             Fall{"mowo", Startansicht::MonatMitWochen, false, false},
+             Fall{"woch", Startansicht::Wochenansicht, false, false},
+             Fall{"zwow", Startansicht::Zweiwochenansicht, false, false},
+             Fall{"desk", Startansicht::DesktopStundenplan, false, false},
+             Fall{"stud", Startansicht::Stundenplan, false, false},
              Fall{"voll", std::nullopt, true, true},
              Fall{"", std::nullopt, false, true},
              Fall{"Mona", std::nullopt, false, true},
@@ -70,8 +70,8 @@ TEST(Startcode, TabelleUndStartansicht) {
         EXPECT_EQ(a.vollbild, f.vollbild) << f.code;
         EXPECT_EQ(StartansichtOeffnen(f.code), f.startansicht) << f.code;
     }
-    EXPECT_EQ(StartcodeAktion("mini", 3).ansicht, Ansicht::Wochenansicht);
-    EXPECT_EQ(AnsichtAusNummer(8), Ansicht::Jahresansicht);
+    EXPECT_EQ(StartcodeAktion("mini", 3).ansicht, Startansicht::Wochenansicht);
+    EXPECT_EQ(AnsichtAusNummer(8), Startansicht::Jahresansicht);
 }
 
 TEST(Autostart, EintragenAuflistenUndMarkierteLoeschen) {

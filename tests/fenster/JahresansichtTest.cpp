@@ -25,6 +25,8 @@
 #include "main/fenster/GeheZuJahr.h"
 #include "main/fenster/Jahresflaeche.h"
 #include "main/fenster/Main.h"
+#include "termine/fenster/Suchen.h"
+#include "termine/fenster/Tagestermine.h"
 
 using namespace kalvora;
 
@@ -36,7 +38,7 @@ public:
     Zeitpunkt Jetzt() const override { return jetzt; }
 };
 
-constexpr uint32_t Gelb = 0x00FFFF, Rot = 0x0000FF, Blau = 0xFF0000;
+constexpr uint32_t Gelb = 0x00FFFF, Blau = 0xFF0000;  // red is kalvora::Rot
 
 // A pointer move straight to the widget, whatever the cursor did before.
 void Bewegen(QWidget* w, QPoint p) {
@@ -225,19 +227,66 @@ private slots:
 
     void DoppelklickOeffnetDenTag() {
         TForm1& f = Fenster();
-        std::vector<AusgewaehlterTag> geoeffnet;
-        f.TagesdialogOeffnen = [&](int t, int m, int j) {
-            geoeffnet.emplace_back();
-            geoeffnet.back().Setzen(t, m, j);
-        };
-        Bewegen(f.Flaeche(), Mitte(17, 6));
-        QTest::mouseDClick(f.Flaeche(), Qt::LeftButton, {}, Mitte(17, 6));
-        QCOMPARE(geoeffnet.size(), size_t(1));
-        QCOMPARE(geoeffnet[0], (AusgewaehlterTag{17, 6, 2009}));
+        QString titel;
+        // In the dialog: 3 June gets the colour "Urlaub" from the header's colour menu.
+        Gleich([&] {
+            TForm3& d = f.Tagesfenster();
+            titel = d.windowTitle();
+            for (QAction* a : d.Tagesfarbmenue()->actions())
+                if (a->menu() && a->text() == "neue Farbe")
+                    for (QAction* b : a->menu()->actions())
+                        if (b->text() == "Urlaub") b->trigger();
+            d.accept();
+        });
+        Bewegen(f.Flaeche(), Mitte(3, 6));
+        QTest::mouseDClick(f.Flaeche(), Qt::LeftButton, {}, Mitte(3, 6));
+        QCOMPARE(titel, QStringLiteral("Termine für Mittwoch, 03.06.2009"));
+        QCOMPARE(f.Kalender().Tagesfarben(2009, 6, 3), TTagesfarben{Gelb});
+        // The year view shows the new colour and the legend counts it; the change can be
+        // taken back.
+        QImage b = Bild();
+        QCOMPARE(Farbe(b, Mitte(3, 6).x(), Mitte(3, 6).y()), QColor(255, 255, 0));
+        QCOMPARE(f.Farbfeld(1)->text(), QStringLiteral("3"));
+        QVERIFY(f.Aktion("Rckgngig1")->isEnabled());
+        f.Aktion("Rckgngig1")->trigger();
+        b = Bild();
+        QCOMPARE(Farbe(b, Mitte(3, 6).x(), Mitte(3, 6).y()), QColor(Qt::white));
+        QCOMPARE(f.Farbfeld(1)->text(), QStringLiteral("2"));
+        QVERIFY(f.Aktion("Wiederherstellen1")->isEnabled());
+
         // The menu entry goes to today first.
         f.Auswahl().Setzen(1, 1, 2009);
-        emit f.Aktion("Tagestermine1")->triggered();
-        QCOMPARE(geoeffnet.back(), (AusgewaehlterTag{15, 6, 2009}));
+        Gleich([&] {
+            titel = f.Tagesfenster().windowTitle();
+            f.Tagesfenster().accept();
+        });
+        f.Aktion("Tagestermine1")->trigger();
+        QCOMPARE(titel, QStringLiteral("Termine für Montag, 15.06.2009"));
+        QCOMPARE(f.Auswahl(), (AusgewaehlterTag{15, 6, 2009}));
+    }
+
+    void SuchenFuehrtZumTag() {
+        TForm1& f = Fenster();
+        QVERIFY(!f.Aktion("Weitersuchen1")->isEnabled());
+        QString titel;
+        Gleich([&] {
+            TSuchen& s = f.Tagesfenster().Suchfenster();
+            s.findChild<QLineEdit*>("Suchtext")->setText("Besprechung");
+            Gleich([&] {
+                titel = f.Tagesfenster().windowTitle();
+                f.Tagesfenster().accept();
+            });
+            s.findChild<QPushButton*>("OK")->click();
+        });
+        f.Aktion("Suchen1")->trigger();
+        QCOMPARE(titel, QStringLiteral("Termine für Donnerstag, 18.06.2009"));
+        QCOMPARE(f.Auswahl(), (AusgewaehlterTag{18, 6, 2009}));
+        QVERIFY(f.Aktion("Weitersuchen1")->isEnabled());
+        // No further hit: a message, and F3 is off again.
+        f.Aktion("Weitersuchen1")->trigger();
+        QCOMPARE(dialoge_.meldungen.back().text,
+                 std::string("Suchtext \"Besprechung\" nicht gefunden!"));
+        QVERIFY(!f.Aktion("Weitersuchen1")->isEnabled());
     }
 
     void JahrWechseln() {

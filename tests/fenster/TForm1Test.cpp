@@ -25,6 +25,7 @@
 #include "doubles/SpeicherRegistry.h"
 #include "main/fenster/Jahresflaeche.h"
 #include "main/fenster/Main.h"
+#include "termine/fenster/Tagestermine.h"
 
 using namespace kalvora;
 
@@ -398,8 +399,8 @@ private slots:
         QVERIFY(!f.Sitzung().schreibgeschuetzt());
         f.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f));
-        f.Optionen().TerminStunden = 17;
-        f.Optionen().TerminMinuten = 45;
+        // The appointment editor's last start time is kept for the next start.
+        f.Tagesfenster().Modell().Editor().StartSetzen(17, 45);
         f.Optionen().WindowWidth = 777;
         f.Kalender().geaendert = true;
         // The close box: "Ja" saves first.

@@ -35,6 +35,7 @@
 #include "platform/qt/QtDialoge.h"
 #include "platform/qt/QtLeinwand.h"
 #include "platform/qt/kern/QtRegistry.h"
+#include "termine/fenster/Tagestermine.h"
 
 namespace kalvora {
 namespace {
@@ -103,15 +104,12 @@ const QStringList& TForm1::NochNichtGebaut() {
         QStringLiteral("XMLDatei1"), QStringLiteral("Drucken1"),
         QStringLiteral("Druckereinstellung1"),
         // Bearbeiten
-        QStringLiteral("Rckgngig1"), QStringLiteral("Wiederherstellen1"),
-        QStringLiteral("Suchen1"), QStringLiteral("Weitersuchen1"),
         QStringLiteral("EinstellungenbeiSchreibschutz1"),
         // Werkzeuge
         QStringLiteral("keinedirektenFarbnderungen1"), QStringLiteral("Farbenhinzufgen1"),
         QStringLiteral("Farbenlschen1"), QStringLiteral("neueFarbe1"),
         QStringLiteral("alleFarbenlschen1"),
         // Termine
-        QStringLiteral("Tagestermine1"), QStringLiteral("TagestermineKnopf"),
         QStringLiteral("Terminlistedrucken1"), QStringLiteral("Farbendefinieren1"),
         QStringLiteral("Terminkategoriendefinieren1"), QStringLiteral("Linkliste1"),
         QStringLiteral("Wochenfortschreibung1"),
@@ -172,6 +170,7 @@ TForm1::TForm1(QWidget* parent, Registry* registry, const Uhr* uhr) : QMainWindo
     MenueAufbauen();
     ToolbarAufbauen();
     StatusleisteAufbauen();
+    TagesdialogAnlegen();
 
     // The year view fills the client area above the bottom panel.
     auto* mitte = new QWidget(this);
@@ -191,10 +190,8 @@ TForm1::TForm1(QWidget* parent, Registry* registry, const Uhr* uhr) : QMainWindo
     connect(flaeche_, &TJahresflaeche::Blaettern, this, &TForm1::JahrBlaettern);
     connect(flaeche_, &TJahresflaeche::JahrTitelDoppelklick, this, &TForm1::GeheZuJahr1Click);
     connect(flaeche_, &TJahresflaeche::Kontextmenue, this, &TForm1::KontextmenueZeigen);
-    connect(flaeche_, &TJahresflaeche::TagDoppelklick, this, [this] {
-        if (TagesdialogOeffnen) TagesdialogOeffnen(auswahl_.tag, auswahl_.monat, auswahl_.jahr);
-        flaeche_->update();
-    });
+    connect(flaeche_, &TJahresflaeche::TagDoppelklick, this,
+            [this] { TagesdialogOeffnen(auswahl_.tag, auswahl_.monat, auswahl_.jahr); });
     QCoreApplication::instance()->installEventFilter(this);
 
     for (const QString& name : NochNichtGebaut())
@@ -222,6 +219,7 @@ TForm1::TForm1(QWidget* parent, Registry* registry, const Uhr* uhr) : QMainWindo
                 Freigeben(QStringLiteral("Schreibschutz1"),
                           sitzung_->Zustand().schreibschutzAktiv &&
                               sitzung_->SchreibschutzUmschaltbar());
+                Freigeben(QStringLiteral("Weitersuchen1"), tagesdialog_->WeitersuchenAktiv());
             });
     connect(Aktion(QStringLiteral("VollbildJahresansicht1")), &QAction::triggered, this,
             &TForm1::VollbildUmschalten);
@@ -231,13 +229,17 @@ TForm1::TForm1(QWidget* parent, Registry* registry, const Uhr* uhr) : QMainWindo
     connect(Aktion(QStringLiteral("Tagestermine1")), &QAction::triggered, this, [this] {
         const Zeitpunkt heute = uhr_->Jetzt();
         auswahl_.Setzen(heute.tag, heute.monat, heute.jahr);
-        if (TagesdialogOeffnen) TagesdialogOeffnen(heute.tag, heute.monat, heute.jahr);
-        flaeche_->update();
+        TagesdialogOeffnen(heute.tag, heute.monat, heute.jahr);
     });
-    connect(Aktion(QStringLiteral("TagestermineKnopf")), &QAction::triggered, this, [this] {
-        if (TagesdialogOeffnen) TagesdialogOeffnen(auswahl_.tag, auswahl_.monat, auswahl_.jahr);
-        flaeche_->update();
-    });
+    connect(Aktion(QStringLiteral("TagestermineKnopf")), &QAction::triggered, this,
+            [this] { TagesdialogOeffnen(auswahl_.tag, auswahl_.monat, auswahl_.jahr); });
+    connect(Aktion(QStringLiteral("Suchen1")), &QAction::triggered, this, &TForm1::Suchen1Click);
+    connect(Aktion(QStringLiteral("Rckgngig1")), &QAction::triggered, this,
+            &TForm1::Rckgngig1Click);
+    connect(Aktion(QStringLiteral("Wiederherstellen1")), &QAction::triggered, this,
+            &TForm1::Wiederherstellen1Click);
+    connect(Aktion(QStringLiteral("Weitersuchen1")), &QAction::triggered, this,
+            &TForm1::Weitersuchen1Click);
     connect(findChild<QMenu*>(QStringLiteral("Datei1")), &QMenu::aboutToShow, this,
             &TForm1::BefehleAktualisieren);
     // Shortcuts must work while the menu bar is hidden in full-screen mode.
@@ -319,6 +321,8 @@ void TForm1::ZustandAnwenden(const Fensterzustand& z) {
     Freigeben(QStringLiteral("Schreibschutz1"), z.schreibschutzAktiv);
     Freigeben(QStringLiteral("Aktualisieren1"), z.aktualisierenAktiv);
     Freigeben(QStringLiteral("Schlieen1"), z.schliessenAktiv);
+    bearbeitbar_ = z.bearbeitbar;
+    HistorieAnzeigen();
     const auto stellen = [](QTimer* t, int ms) {
         if (ms <= 0) {
             t->stop();
@@ -403,11 +407,8 @@ void TForm1::KontextmenueZeigen(const QPoint& global) {
     QMenu menue(this);
     menue.setObjectName(QStringLiteral("PopupMenu1"));
     QAction* tagestermine = menue.addAction(QStringLiteral("Tagestermine"));
-    tagestermine->setEnabled(bool(TagesdialogOeffnen));
-    connect(tagestermine, &QAction::triggered, this, [this] {
-        TagesdialogOeffnen(auswahl_.tag, auswahl_.monat, auswahl_.jahr);
-        flaeche_->update();
-    });
+    connect(tagestermine, &QAction::triggered, this,
+            [this] { TagesdialogOeffnen(auswahl_.tag, auswahl_.monat, auswahl_.jahr); });
     // The calendar views come with their windows.
     for (const char* titel : {"Wochenansicht", "Monatsansicht", "Desktopstundenplanansicht"})
         menue.addAction(QString::fromLatin1(titel))->setEnabled(false);
@@ -416,6 +417,58 @@ void TForm1::KontextmenueZeigen(const QPoint& global) {
         VollbildMenuetext({vollbildPanel_, vollbildMenue_, vollbildToolbar_}));
     connect(menue.addAction(vollbild), &QAction::triggered, this, &TForm1::VollbildUmschalten);
     menue.exec(global);
+}
+
+void TForm1::TagesdialogAnlegen() {
+    // Lives as long as the main window; the dialogs it asks go through the window's switch.
+    tagesdialog_ = new TForm3(kal_, einstellungen_, *registry_, weiche_, this);
+    tagesdialog_->FarbaenderungMerkenSetzen(
+        [this](int t, int m, int j) { FarbaenderungMerken(t, m, j); });
+    tagesdialog_->aktualisieren = [this] {
+        QAction* a = Aktion(QStringLiteral("Aktualisieren1"));
+        if (!a->isEnabled()) return false;
+        sitzung_->Aktualisieren1Click();
+        return true;
+    };
+    tagesdialog_->jahrDerAnsicht = [this] { return ansicht_->Jahr(); };
+    Freigeben(QStringLiteral("Weitersuchen1"), false);
+}
+
+void TForm1::TagesdialogOeffnen(int tag, int monat, int jahr) {
+    tagesdialog_->SchreibgeschuetztSetzen(sitzung_->schreibgeschuetzt());
+    ansicht_->ansichtOffen = true;
+    tagesdialog_->TagesdialogOeffnen(tag, monat, jahr);
+    ansicht_->ansichtOffen = false;
+    Freigeben(QStringLiteral("Weitersuchen1"), tagesdialog_->WeitersuchenAktiv());
+    JahresansichtNeuZeichnen();
+}
+
+void TForm1::SuchtrefferZeigen(const std::optional<Datum>& tag) {
+    Freigeben(QStringLiteral("Weitersuchen1"), tagesdialog_->WeitersuchenAktiv());
+    JahresansichtNeuZeichnen();
+    // After the repaint, whose pointer evaluation would go back to today.
+    if (tag) auswahl_.Setzen(tag->tag, tag->monat, tag->jahr);
+}
+
+void TForm1::Suchen1Click() {
+    tagesdialog_->SchreibgeschuetztSetzen(sitzung_->schreibgeschuetzt());
+    ansicht_->ansichtOffen = true;
+    const std::optional<Datum> tag = tagesdialog_->HauptfensterSuchen(ansicht_->Jahr());
+    ansicht_->ansichtOffen = false;
+    SuchtrefferZeigen(tag);
+}
+
+void TForm1::Weitersuchen1Click() {
+    tagesdialog_->SchreibgeschuetztSetzen(sitzung_->schreibgeschuetzt());
+    ansicht_->ansichtOffen = true;
+    const std::optional<Datum> tag = tagesdialog_->HauptfensterWeitersuchen();
+    ansicht_->ansichtOffen = false;
+    SuchtrefferZeigen(tag);
+}
+
+void TForm1::TagesdialogUebernehmen() {
+    // A timer of the session may save while the modal dialog shows a day.
+    if (tagesdialog_ && tagesdialog_->isVisible()) tagesdialog_->Modell().tagspeichern();
 }
 
 void TForm1::Beschaeftigt(bool ja) {
@@ -743,6 +796,10 @@ void TForm1::closeEvent(QCloseEvent* e) {
     // the windows keep for themselves are stored.
     kal_.TermineLeeren();
     sitzung_->FormClose();
+    // The appointment editor's last start time is offered again at the next start.
+    const Termineditor& editor = tagesdialog_->Modell().Editor();
+    einstellungen_.TerminStunden = editor.startStunde;
+    einstellungen_.TerminMinuten = editor.startMinute;
     try {
         EinstellungenBeimBeendenSpeichern(*registry_, einstellungen_);
     } catch (const KalvoraFehler& f) {
@@ -815,6 +872,7 @@ bool TForm1::eventFilter(QObject* objekt, QEvent* e) {
         Anordnen();
         return false;
     }
+    if (e->type() == QEvent::Enter) HistorienhinweisSetzen(objekt);
     if (e->type() != QEvent::KeyPress) return false;
     auto* w = qobject_cast<QWidget*>(objekt);
     if (!w || w->window() != this) return false;

@@ -13,6 +13,7 @@
 #include "extras/Toolbartabelle.h"
 #include "kalender/DateiKalenderspeicher.h"
 #include "kalender/Dateisitzung.h"
+#include "kalender/Farbhistorie.h"
 #include "kalender/TKalender.h"
 #include "main/AusgewaehlterTag.h"
 #include "main/Jahresansicht.h"
@@ -36,6 +37,7 @@ class QToolButton;
 namespace kalvora {
 
 class Registry;
+class TForm3;
 class TJahresflaeche;
 
 // Hands every question to the window's current dialogs, so that tests can swap them while
@@ -143,8 +145,23 @@ public:
 
     // Opens the view numbered as in "Startansicht" (1 month … 7 tray); set by the views.
     std::function<void(int ansicht)> ansichtOeffnen;
-    // Opens the day dialog modally for a day; set by the day dialog.
-    std::function<void(int tag, int monat, int jahr)> TagesdialogOeffnen;
+    // Opens the day dialog modally for a day and repaints the year view afterwards.
+    void TagesdialogOeffnen(int tag, int monat, int jahr);
+    TForm3& Tagesfenster() { return *tagesdialog_; }
+    // "&Suchen" and "Weiters&uchen": on a hit the day dialog shows the hit's day, which
+    // becomes the selected day.
+    void Suchen1Click();
+    void Weitersuchen1Click();
+
+    // Undo and redo of day colours. Every command that changes a day's colours calls
+    // FarbaenderungMerken first.
+    void FarbaenderungMerken(int tag, int monat, int jahr);
+    void Rckgngig1Click();
+    void Wiederherstellen1Click();
+    const TFarbhistorie& Historie() const { return historie_; }
+    // A day's colours changed: its cell and the legend counts are redrawn when the year is
+    // the one shown.
+    void TagNeuZeichnen(int tag, int monat, int jahr);
 
     // The displayed year; every change goes through here.
     void JahrSetzen(int jahr);
@@ -195,6 +212,8 @@ private:
     void LetzteDateienZeigen(const Dateiliste& liste) override;
     void StartcodeAnwenden(const std::string& code) override;
     void FarbtabelleAbgleichen(TKalender& kal) override;
+    void TagesdialogUebernehmen() override;
+    void UndoLeeren() override;
 
     void UnteresPanelAufbauen();
     void Anordnen();
@@ -206,6 +225,10 @@ private:
     void KontextmenueZeigen(const QPoint& global);
     void LinkmenueZeigen(const QPoint& global);
 
+    void TagesdialogAnlegen();
+    void HistorieAnzeigen();
+    void HistorienhinweisSetzen(QObject* knopf);
+    void SuchtrefferZeigen(const std::optional<Datum>& tag);
     void ErsteAktivierung();
     void AnsichtOeffnen(int nummer);
     void AnwendungstitelSetzen();
@@ -251,6 +274,8 @@ private:
     Registry* registry_ = nullptr;
     Einstellungen einstellungen_;
     TKalender kal_;
+    TFarbhistorie historie_{kal_};
+    bool bearbeitbar_ = true;  // false while the document is read-only
     Dialogweiche weiche_{&dialoge_};
     PosixDateisperre sperrdienst_;
     PosixSpeicherplatz platz_;
@@ -275,6 +300,7 @@ private:
     QString startcode_;
     std::unique_ptr<Dialoge> eigeneDialoge_;
     Dialoge* dialoge_ = nullptr;
+    TForm3* tagesdialog_ = nullptr;
 };
 
 }  // namespace kalvora

@@ -35,7 +35,7 @@ void TForm1::StartcodeAnwenden(const std::string& code) {
     if (!startLaeuft_) return;
     const Startaktion a = StartcodeAktion(code, einstellungen_.Autostartansicht);
     if (a.vollbild) VollbildUmschalten();
-    if (a.ansicht && *a.ansicht != Ansicht::Jahresansicht)
+    if (a.ansicht && *a.ansicht != Startansicht::Jahresansicht)
         AnsichtOeffnen(static_cast<int>(*a.ansicht));
 }
 
@@ -43,13 +43,13 @@ void TForm1::ErsteAktivierung() {
     if (!ersteAktivierung_) return;
     ersteAktivierung_ = false;
     if (!StartansichtOeffnen(startcode_.toStdString())) return;
-    const Ansicht ansicht = AnsichtAusNummer(einstellungen_.Startansicht);
-    if (ansicht != Ansicht::Jahresansicht) AnsichtOeffnen(static_cast<int>(ansicht));
+    const Startansicht ansicht = AnsichtAusNummer(einstellungen_.Startansicht);
+    if (ansicht != Startansicht::Jahresansicht) AnsichtOeffnen(static_cast<int>(ansicht));
 }
 
 void TForm1::AnsichtOeffnen(int nummer) {
     // Background monitoring only where its command is available.
-    if (nummer == static_cast<int>(Ansicht::Tray) &&
+    if (nummer == static_cast<int>(Startansicht::Tray) &&
         !Aktion(QStringLiteral("TerminberwachungimHintergrund1"))->isEnabled())
         return;
     if (ansichtOeffnen) ansichtOeffnen(nummer);

@@ -1,0 +1,66 @@
+// The main window's undo and redo of day colours.
+#include <QAction>
+#include <QToolButton>
+
+#include "main/fenster/Jahresflaeche.h"
+#include "main/fenster/Main.h"
+
+namespace kalvora {
+
+namespace t = historientexte;
+
+void TForm1::FarbaenderungMerken(int tag, int monat, int jahr) {
+    historie_.FarbaenderungMerken(tag, monat, jahr);
+    HistorieAnzeigen();
+}
+
+void TForm1::HistorieAnzeigen() {
+    if (!Aktion(QStringLiteral("Rckgngig1"))) return;  // the menu is not built yet
+    Freigeben(QStringLiteral("Rckgngig1"), bearbeitbar_ && historie_.RueckgaengigMoeglich());
+    Freigeben(QStringLiteral("Wiederherstellen1"),
+              bearbeitbar_ && historie_.WiederherstellenMoeglich());
+    // An empty list gives its button the plain hint back.
+    if (!historie_.RueckgaengigMoeglich())
+        Aktion(QStringLiteral("Rckgngig1"))->setToolTip(QString::fromUtf8(t::Rueckgaengig));
+    if (!historie_.WiederherstellenMoeglich())
+        Aktion(QStringLiteral("Wiederherstellen1"))
+            ->setToolTip(QString::fromUtf8(t::Wiederherstellen));
+}
+
+void TForm1::HistorienhinweisSetzen(QObject* knopf) {
+    // The hint counts the steps while the pointer is on the button.
+    if (knopf == Toolbutton(7)) {
+        Aktion(QStringLiteral("Rckgngig1"))
+            ->setToolTip(QString::fromStdString(
+                Historienhinweis(t::Rueckgaengig, historie_.Undoliste().size())));
+    } else if (knopf == Toolbutton(8)) {
+        Aktion(QStringLiteral("Wiederherstellen1"))
+            ->setToolTip(QString::fromStdString(
+                Historienhinweis(t::Wiederherstellen, historie_.Redoliste().size())));
+    }
+}
+
+void TForm1::Rckgngig1Click() {
+    if (!bearbeitbar_) return;
+    if (const std::optional<Datum> d = historie_.Rueckgaengig()) {
+        kal_.geaendert = true;
+        TagNeuZeichnen(d->tag, d->monat, d->jahr);
+    }
+    HistorieAnzeigen();
+}
+
+void TForm1::Wiederherstellen1Click() {
+    if (!bearbeitbar_) return;
+    if (const std::optional<Datum> d = historie_.Wiederherstellen()) {
+        kal_.geaendert = true;
+        TagNeuZeichnen(d->tag, d->monat, d->jahr);
+    }
+    HistorieAnzeigen();
+}
+
+void TForm1::UndoLeeren() {
+    historie_.Leeren();
+    HistorieAnzeigen();
+}
+
+}  // namespace kalvora

@@ -1,6 +1,56 @@
 #include "main/Farbbearbeitung.h"
 
+#include <algorithm>
+
+#include "methoden/Zeichensatz.h"
+#include "termine/Tageskopf.h"
+
 namespace kalvora {
+
+namespace farbtexte {
+std::string SchonVerwendet(const std::string& name) {
+    return "Diese Farbe ist schon für \"" + name + "\" verwendet!";
+}
+}  // namespace farbtexte
+
+namespace t = farbtexte;
+
+namespace {
+
+bool Frei(const std::string& name) { return name == FreiName; }
+
+// A name fit for the calendar file: one line, only characters its code page holds, at
+// most 255 characters; empty means a free slot.
+std::string Farbname(const std::string& antwort) {
+    std::string name;
+    std::size_t zeichen = 0;
+    for (std::size_t i = 0; i < antwort.size() && zeichen < MaxFarbnamenLaenge;) {
+        const unsigned char c = static_cast<unsigned char>(antwort[i]);
+        std::size_t n = c < 0x80 ? 1 : c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : 2;
+        n = std::min(n, antwort.size() - i);
+        const std::string_view z(antwort.data() + i, n);
+        i += n;
+        if (z == "\r" || z == "\n" || !IstCp1252Darstellbar(z)) continue;
+        name.append(z);
+        ++zeichen;
+    }
+    return name.empty() ? FreiName : name;
+}
+
+}  // namespace
+
+std::optional<int> FarbeEnthalten(const TTagesfarben& farben, uint32_t farbe) {
+    const auto it = std::find(farben.begin(), farben.end(), farbe);
+    if (it == farben.end()) return std::nullopt;
+    return static_cast<int>(it - farben.begin());
+}
+
+bool FarbeEntfernen(TTagesfarben& farben, uint32_t farbe) {
+    const std::optional<int> i = FarbeEnthalten(farben, farbe);
+    if (!i) return false;
+    farben.erase(farben.begin() + *i);
+    return true;
+}
 
 std::array<int, AnzahlFarben + 1> Farbzaehlung(const TKalender& kal, int jahr) {
     std::array<int, AnzahlFarben + 1> z{};
@@ -17,6 +67,214 @@ std::optional<Rechteck> TagNeuZeichnen(const TJahresansicht& ansicht, int tag, i
         tag > TageImMonat(monat, jahr))
         return std::nullopt;
     return ansicht.TagesZelle(tag, monat);
+}
+
+std::vector<Rechteck> Blinkzellen(const TJahresansicht& ansicht, const TKalender& kal,
+                                  uint32_t farbe) {
+    std::vector<Rechteck> zellen;
+    const int jahr = ansicht.Jahr();
+    for (int monat = 1; monat <= 12; ++monat)
+        for (int tag = 1, n = TageImMonat(monat, jahr); tag <= n; ++tag)
+            if (FarbeEnthalten(kal.Tagesfarben(jahr, monat, tag), farbe)) {
+                const Rechteck z = ansicht.TagesZelle(tag, monat);
+                zellen.push_back({z.links + 1, z.oben + 1, z.rechts, z.unten});
+            }
+    return zellen;
+}
+
+std::optional<std::string> FarbwahlFehler(const TKalender& kal, int slot, uint32_t farbe) {
+    if (farbe == 0x000000) return std::string(t::Schwarz);
+    if (farbe == Weisswert) return std::string(t::Weiss);
+    for (int k = 1; k <= AnzahlFarben; ++k) {
+        if (k == slot || kal.Farbwerte[k] != farbe) continue;
+        const std::string& name = kal.Farbnamen[k];
+        if (name.empty() || Frei(name)) return std::string(t::Unbenannt);
+        return t::SchonVerwendet(name);
+    }
+    return std::nullopt;
+}
+
+Kontextmenue KontextmenueAufbauen(const TKalender& kal, const std::optional<Datum>& tag,
+                                  Farbbearbeitung modus, bool schreibgeschuetzt) {
+    static const TTagesfarben keine;
+    const TTagesfarben& farben =
+        tag && TKalender::ImBereich(tag->jahr, tag->monat, tag->tag)
+            ? kal.Tagesfarben(tag->jahr, tag->monat, tag->tag)
+            : keine;
+    Kontextmenue m;
+    const bool hatFarben = tag && !farben.empty();
+    m.farbeLoeschenTitel = farben.size() >= 2 ? t::FarbenLoeschen : t::FarbeLoeschen;
+    m.farbeLoeschenAktiv = hatFarben && !schreibgeschuetzt;
+    m.farbenAktiv = !schreibgeschuetzt;
+    m.unter[0].titel = t::NeueFarbe;
+    m.unter[1].titel = t::FarbeHinzufuegen;
+    m.unter[2].titel = t::EineFarbeLoeschen;
+    const bool untermenues = tag && modus == Farbbearbeitung::Keine;
+    for (Kontextuntermenue& u : m.unter) u.sichtbar = untermenues;
+
+    for (int slot : MenueSlotfolge) {
+        const std::string& name = kal.Farbnamen[slot];
+        const bool hat = FarbeEnthalten(farben, kal.Farbwerte[slot]).has_value();
+        const bool benannt = !Frei(name);
+        Kontexteintrag e{slot, name, false};
+        e.sichtbar = tag && benannt && modus != Farbbearbeitung::Keine &&
+                     !(modus == Farbbearbeitung::Hinzufuegen && hat) &&
+                     !(modus == Farbbearbeitung::Loeschen && !hat);
+        m.farben.push_back(e);
+        const bool sichtbar[3] = {untermenues && benannt, untermenues && benannt && !hat,
+                                  untermenues && benannt && hat};
+        for (int u = 0; u < 3; ++u) {
+            m.unter[u].eintraege.push_back({slot, name, sichtbar[u]});
+            if (sichtbar[u]) m.unter[u].aktiv = !schreibgeschuetzt;
+        }
+    }
+    return m;
+}
+
+// ---- mode, current colour and changes -------------------------------------------------
+
+TFarbbearbeitung::TFarbbearbeitung(TKalender& kal, Merker farbaenderungMerken)
+    : kal_(kal), merken_(std::move(farbaenderungMerken)) {
+    anmeldung_ = kal_.FarbwertNutzerAnmelden([this](uint32_t alt, uint32_t neu) {
+        if (aktuell_.farbe == alt) aktuell_.farbe = neu;
+    });
+}
+
+TFarbbearbeitung::~TFarbbearbeitung() { kal_.FarbwertNutzerEntfernen(anmeldung_); }
+
+void TFarbbearbeitung::ModusSetzen(Farbbearbeitung modus) {
+    modus_ = modus;
+    direkt_ = modus != Farbbearbeitung::Keine;
+    switch (modus) {
+        case Farbbearbeitung::Hinzufuegen:
+        case Farbbearbeitung::Loeschen:
+        case Farbbearbeitung::Neu:
+            if (aktuell_.farbe == Weisswert) aktuell_ = {kal_.Farbwerte[1], kal_.Farbnamen[1]};
+            break;
+        case Farbbearbeitung::AlleLoeschen: aktuell_ = {}; break;
+        case Farbbearbeitung::Keine: break;
+    }
+}
+
+void TFarbbearbeitung::FarbfeldKlick(int slot) {
+    if (slot < 1 || slot > AnzahlFarben) return;
+    aktuell_ = {kal_.Farbwerte[slot], kal_.Farbnamen[slot]};
+    if (modus_ == Farbbearbeitung::AlleLoeschen) ModusSetzen(Farbbearbeitung::Hinzufuegen);
+}
+
+void TFarbbearbeitung::AktuelleFarbeKlick() {
+    aktuell_ = {};
+    if (modus_ != Farbbearbeitung::Keine) ModusSetzen(Farbbearbeitung::AlleLoeschen);
+}
+
+void TFarbbearbeitung::KontrollkaestchenKlick(bool angehakt) {
+    if (!direkt_ && angehakt)
+        ModusSetzen(aktuell_.farbe == Weisswert ? Farbbearbeitung::AlleLoeschen
+                                                : Farbbearbeitung::Hinzufuegen);
+    else if (direkt_ && !angehakt)
+        ModusSetzen(Farbbearbeitung::Keine);
+    direkt_ = angehakt;
+}
+
+bool TFarbbearbeitung::FarbnameSetzen(int slot, const std::string& antwort) {
+    if (slot < 1 || slot > AnzahlFarben) return false;
+    const std::string name = Farbname(antwort);
+    if (aktuell_.farbe == kal_.Farbwerte[slot]) aktuell_.name = name;
+    if (name == kal_.Farbnamen[slot]) return false;
+    kal_.Farbnamen[slot] = name;
+    kal_.geaendert = true;
+    return true;
+}
+
+std::optional<std::string> TFarbbearbeitung::FarbwertSetzen(int slot, uint32_t farbe) {
+    if (slot < 1 || slot > AnzahlFarben) return std::nullopt;
+    farbe &= 0xFFFFFF;
+    if (auto fehler = FarbwahlFehler(kal_, slot, farbe)) return fehler;
+    const uint32_t alt = kal_.Farbwerte[slot];
+    if (alt != farbe) {
+        kal_.FarbwertErsetzen(alt, farbe);
+        kal_.Farbwerte[slot] = farbe;
+        kal_.geaendert = true;
+    }
+    return std::nullopt;
+}
+
+bool TFarbbearbeitung::AendertTag(const TTagesfarben& farben) const {
+    const uint32_t c = aktuell_.farbe;
+    // A white current colour only ever empties a day.
+    if (c == Weisswert) return !farben.empty();
+    const bool hat = FarbeEnthalten(farben, c).has_value();
+    switch (modus_) {
+        case Farbbearbeitung::Loeschen: return hat;
+        case Farbbearbeitung::Neu: return !hat || farben.size() != 1;
+        case Farbbearbeitung::Hinzufuegen: return !hat;
+        case Farbbearbeitung::AlleLoeschen:
+        case Farbbearbeitung::Keine: return false;
+    }
+    return false;
+}
+
+void TFarbbearbeitung::Merken(int tag, int monat, int jahr) const {
+    if (merken_) merken_(tag, monat, jahr);
+}
+
+void TFarbbearbeitung::Anwenden(int slot, TTagesfarben& farben) const {
+    const uint32_t c = kal_.Farbwerte[slot];
+    switch (modus_) {
+        case Farbbearbeitung::Keine:
+        case Farbbearbeitung::Neu:
+        case Farbbearbeitung::AlleLoeschen: farben.assign(1, c); break;
+        case Farbbearbeitung::Hinzufuegen: farben.push_back(c); break;
+        case Farbbearbeitung::Loeschen: FarbeEntfernen(farben, c); break;
+    }
+}
+
+bool TFarbbearbeitung::DirektMalen(int tag, int monat, int jahr) {
+    if (!direkt_ || modus_ == Farbbearbeitung::Keine || !TKalender::ImBereich(jahr, monat, tag))
+        return false;
+    TTagesfarben& farben = kal_.Tagesfarben(jahr, monat, tag);
+    if (!AendertTag(farben)) return false;
+    const uint32_t c = aktuell_.farbe;
+    // A current colour that no slot has (any more) cannot be painted.
+    const int slot = c == Weisswert ? 0 : kal_.FarbSlot(c);
+    if (c != Weisswert && slot == 0) return false;
+    Merken(tag, monat, jahr);
+    if (c == Weisswert)
+        farben.clear();
+    else
+        Anwenden(slot, farben);
+    kal_.geaendert = true;
+    return true;
+}
+
+void TFarbbearbeitung::FarbeAnwenden(int slot, int tag, int monat, int jahr) {
+    if (slot < 1 || slot > AnzahlFarben || !TKalender::ImBereich(jahr, monat, tag)) return;
+    Merken(tag, monat, jahr);
+    Anwenden(slot, kal_.Tagesfarben(jahr, monat, tag));
+    kal_.geaendert = true;
+}
+
+void TFarbbearbeitung::UntermenueAnwenden(Untermenue was, int slot, int tag, int monat,
+                                          int jahr) {
+    if (slot < 1 || slot > AnzahlFarben || !TKalender::ImBereich(jahr, monat, tag)) return;
+    Merken(tag, monat, jahr);
+    TTagesfarben& farben = kal_.Tagesfarben(jahr, monat, tag);
+    const uint32_t c = kal_.Farbwerte[slot];
+    switch (was) {
+        case Untermenue::NeueFarbe: farben.assign(1, c); break;
+        case Untermenue::Hinzufuegen:
+            if (!FarbeEnthalten(farben, c)) farben.push_back(c);
+            break;
+        case Untermenue::Loeschen: FarbeEntfernen(farben, c); break;
+    }
+    kal_.geaendert = true;
+}
+
+void TFarbbearbeitung::FarbenLoeschen(int tag, int monat, int jahr) {
+    if (!TKalender::ImBereich(jahr, monat, tag)) return;
+    Merken(tag, monat, jahr);
+    kal_.Tagesfarben(jahr, monat, tag).clear();
+    kal_.geaendert = true;
 }
 
 }  // namespace kalvora

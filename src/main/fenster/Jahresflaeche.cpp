@@ -57,6 +57,13 @@ void TJahresflaeche::paintEvent(QPaintEvent*) {
     p.fillRect(rect(), Qt::white);
     QtLeinwand leinwand(p);
     ansicht_.JahresansichtMalen(leinwand);
+    if (!markierung_.empty()) {
+        // A white brush in exclusive-or mode inverts the cells; drawn again they return.
+        leinwand.ModusSetzen(Zeichenmodus::Xor);
+        leinwand.PinselSetzen({0xFFFFFF, Pinselstil::Voll});
+        for (const Rechteck& r : markierung_) leinwand.RechteckFuellen(r);
+        leinwand.ModusSetzen(Zeichenmodus::Kopieren);
+    }
     p.end();
     emit Gezeichnet();
 }

@@ -16,6 +16,9 @@ public:
 
     // The pointer's position when it is over the view.
     std::optional<Punkt> Zeigerposition() const;
+    // Rectangles inverted over the painted year (the legend highlight); empty for none.
+    void MarkierungSetzen(std::vector<Rechteck> zellen) { markierung_ = std::move(zellen); }
+    const std::vector<Rechteck>& Markierung() const { return markierung_; }
 
 signals:
     void Gezeichnet();
@@ -37,6 +40,7 @@ protected:
 private:
     TJahresansicht& ansicht_;
     int radRest_ = 0;  // wheel steps smaller than one notch
+    std::vector<Rechteck> markierung_;
 };
 
 }  // namespace kalvora

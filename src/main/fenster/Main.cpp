@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QSpinBox>
 #include <QTextEdit>
 #include <QVBoxLayout>
@@ -105,10 +106,6 @@ const QStringList& TForm1::NochNichtGebaut() {
         QStringLiteral("Druckereinstellung1"),
         // Bearbeiten
         QStringLiteral("EinstellungenbeiSchreibschutz1"),
-        // Werkzeuge
-        QStringLiteral("keinedirektenFarbnderungen1"), QStringLiteral("Farbenhinzufgen1"),
-        QStringLiteral("Farbenlschen1"), QStringLiteral("neueFarbe1"),
-        QStringLiteral("alleFarbenlschen1"),
         // Termine
         QStringLiteral("Terminlistedrucken1"), QStringLiteral("Farbendefinieren1"),
         QStringLiteral("Terminkategoriendefinieren1"), QStringLiteral("Linkliste1"),
@@ -183,6 +180,7 @@ TForm1::TForm1(QWidget* parent, Registry* registry, const Uhr* uhr) : QMainWindo
     spalte->addWidget(flaeche_, 1);
     spalte->addWidget(unteresPanel_);
     setCentralWidget(mitte);
+    FarbeditorAnlegen();
     ansicht_->anschluesse.neuZeichnen = [this] { flaeche_->update(); };
     ansicht_->anschluesse.zeigerposition = [this] { return flaeche_->Zeigerposition(); };
     connect(flaeche_, &TJahresflaeche::Gezeichnet, this, &TForm1::NachDemMalen);
@@ -323,6 +321,7 @@ void TForm1::ZustandAnwenden(const Fensterzustand& z) {
     Freigeben(QStringLiteral("Schlieen1"), z.schliessenAktiv);
     bearbeitbar_ = z.bearbeitbar;
     HistorieAnzeigen();
+    FarbzustandZeigen();
     const auto stellen = [](QTimer* t, int ms) {
         if (ms <= 0) {
             t->stop();
@@ -401,22 +400,6 @@ void TForm1::Anordnen() {
                              unteresPanel_->height() - 8);
     if (fortschritt_->isVisible()) FortschrittPlatzieren();
     flaeche_->update();
-}
-
-void TForm1::KontextmenueZeigen(const QPoint& global) {
-    QMenu menue(this);
-    menue.setObjectName(QStringLiteral("PopupMenu1"));
-    QAction* tagestermine = menue.addAction(QStringLiteral("Tagestermine"));
-    connect(tagestermine, &QAction::triggered, this,
-            [this] { TagesdialogOeffnen(auswahl_.tag, auswahl_.monat, auswahl_.jahr); });
-    // The calendar views come with their windows.
-    for (const char* titel : {"Wochenansicht", "Monatsansicht", "Desktopstundenplanansicht"})
-        menue.addAction(QString::fromLatin1(titel))->setEnabled(false);
-    menue.addSeparator();
-    const QString vollbild = QString::fromStdString(
-        VollbildMenuetext({vollbildPanel_, vollbildMenue_, vollbildToolbar_}));
-    connect(menue.addAction(vollbild), &QAction::triggered, this, &TForm1::VollbildUmschalten);
-    menue.exec(global);
 }
 
 void TForm1::TagesdialogAnlegen() {
@@ -873,6 +856,18 @@ bool TForm1::eventFilter(QObject* objekt, QEvent* e) {
         return false;
     }
     if (e->type() == QEvent::Enter) HistorienhinweisSetzen(objekt);
+    if (objekt->parent() == unteresPanel_ && unteresPanel_) {
+        for (int k = 1; k <= int(farbfelder_.size()); ++k)
+            if (objekt == farbfelder_[k - 1]) return LegendenEreignis(k, e);
+        if (objekt == aktuelleFarbe_ && e->type() == QEvent::MouseButtonPress &&
+            static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton) {
+            if (bearbeitbar_) {
+                farbe_->AktuelleFarbeKlick();
+                FarbzustandZeigen();
+            }
+            return true;
+        }
+    }
     if (e->type() != QEvent::KeyPress) return false;
     auto* w = qobject_cast<QWidget*>(objekt);
     if (!w || w->window() != this) return false;

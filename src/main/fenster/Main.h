@@ -1,8 +1,11 @@
 #pragma once
 // The main window: menu, tool bar, year view, bottom panel and status bar.
+#include <QCursor>
+#include <QIcon>
 #include <QMainWindow>
 #include <QStringList>
 
+#include <array>
 #include <functional>
 #include <map>
 #include <memory>
@@ -16,6 +19,7 @@
 #include "kalender/Farbhistorie.h"
 #include "kalender/TKalender.h"
 #include "main/AusgewaehlterTag.h"
+#include "main/Farbbearbeitung.h"
 #include "main/Jahresansicht.h"
 #include "platform/Dialoge.h"
 #include "platform/Uhr.h"
@@ -163,6 +167,19 @@ public:
     // the one shown.
     void TagNeuZeichnen(int tag, int monat, int jahr);
 
+    // Direct colour editing: mode, current colour, legend and context menu.
+    TFarbbearbeitung& Farbeditor() { return *farbe_; }
+    void ModusSetzen(Farbbearbeitung modus);
+    // The 16 x 16 icon of slot 1..20 shown beside its menu entries.
+    QIcon Farbsymbol(int slot) const;
+    // The pointer of the year view for a shape (custom images for the editing modes).
+    QCursor Zeiger(Zeigerform form) const;
+    // The legend highlight: the days of a slot's colour blink while the pointer rests on
+    // its swatch.
+    void LegendeBlinken(int slot);
+    void LegendeAnhalten();
+    bool LegendeBlinkt() const;
+
     // The displayed year; every change goes through here.
     void JahrSetzen(int jahr);
     void JahrBlaettern(int jahre);
@@ -214,6 +231,8 @@ private:
     void FarbtabelleAbgleichen(TKalender& kal) override;
     void TagesdialogUebernehmen() override;
     void UndoLeeren() override;
+    void FarbbearbeitungWiederherstellen() override;
+    void FarbmenusAktualisieren() override;
 
     void UnteresPanelAufbauen();
     void Anordnen();
@@ -227,6 +246,16 @@ private:
 
     void TagesdialogAnlegen();
     void HistorieAnzeigen();
+    void FarbeditorAnlegen();
+    void FarbzustandZeigen();
+    void FarbsymboleAufbauen();
+    void ZeigerLaden();
+    void TagGeaendert(int tag, int monat, int jahr);
+    void BlinkTakt();
+    // Mouse events of the legend swatches; true when the event is used up.
+    bool LegendenEreignis(int slot, QEvent* e);
+    void FarbfeldUmbenennen(int slot);
+    void FarbfeldFarbeWaehlen(int slot);
     void HistorienhinweisSetzen(QObject* knopf);
     void SuchtrefferZeigen(const std::optional<Datum>& tag);
     void ErsteAktivierung();
@@ -275,6 +304,14 @@ private:
     Einstellungen einstellungen_;
     TKalender kal_;
     TFarbhistorie historie_{kal_};
+    std::unique_ptr<TFarbbearbeitung> farbe_;
+    TFarbwerte legendenfarben_{};  // what the legend swatches show
+    std::array<QIcon, AnzahlFarben + 1> farbsymbole_;
+    std::map<Zeigerform, QCursor> zeiger_;
+    QTimer* blinkTimer_ = nullptr;
+    uint32_t blinkFarbe_ = 0;
+    bool blinkAn_ = false;    // the highlight is drawn
+    bool blinkTakt_ = false;  // the view repaints for a blink tick
     bool bearbeitbar_ = true;  // false while the document is read-only
     Dialogweiche weiche_{&dialoge_};
     PosixDateisperre sperrdienst_;

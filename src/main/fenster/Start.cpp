@@ -10,8 +10,8 @@ namespace kalvora {
 void TForm1::StartNachSplash() {
     TerminfeldZeigen(einstellungen_.TerminfeldAnzeigen);
     const auto farbmodus = [this] {
-        const int modus = einstellungen_.JahresansichtBearbeiten ? 1 : 0;
-        werkzeuge_->actions()[modus]->setChecked(true);
+        ModusSetzen(einstellungen_.JahresansichtBearbeiten ? Farbbearbeitung::Hinzufuegen
+                                                           : Farbbearbeitung::Keine);
     };
     farbmodus();
     Befehlszeile zeile;

@@ -51,13 +51,6 @@ protected:
     }
 };
 
-void Einfaerben(QLabel* l, uint32_t farbe) {
-    const QColor c = AlsQColor(farbe);
-    l->setStyleSheet(QStringLiteral("QLabel { background-color: %1; color: %2; }")
-                         .arg(c.name(), qGray(c.rgb()) < 128 ? QStringLiteral("white")
-                                                            : QStringLiteral("black")));
-}
-
 }  // namespace
 
 void TForm1::UnteresPanelAufbauen() {
@@ -117,7 +110,6 @@ void TForm1::UnteresPanelAufbauen() {
     aktuelleFarbe_->setGeometry(128, 92, 65, 25);
     aktuelleFarbe_->setAlignment(Qt::AlignCenter);
     aktuelleFarbe_->setCursor(Qt::PointingHandCursor);
-    Einfaerben(aktuelleFarbe_, 0xFFFFFF);
 
     for (const Legendenplatz& p : kLegende) {
         auto* feld = new QLabel(panel);
@@ -167,25 +159,6 @@ void TForm1::TerminfeldZeigen(bool zeigen) {
     }
 }
 
-void TForm1::LegendeZeigen() {
-    const auto& zaehler = ansicht_->Legendenzaehler();
-    for (int k = 1; k <= AnzahlFarben; ++k) {
-        Einfaerben(farbfelder_[k - 1], kal_.Farbwerte[k]);
-        farbfelder_[k - 1]->setText(QString::number(zaehler[k]));
-        const QString name = QString::fromStdString(kal_.Farbnamen[k]);
-        farbnamen_[k - 1]->setText(name);
-        farbnamen_[k - 1]->setToolTip(name);
-    }
-}
-
-void TForm1::FarbtabelleAbgleichen(TKalender& kal) {
-    // A slot value of 0 in the file takes the colour the legend shows now.
-    TFarbwerte legende{};
-    for (int k = 1; k <= AnzahlFarben; ++k) legende[k] = kal_.Farbwerte[k];
-    kal.FarbtabelleAbgleichen(legende);
-    LegendeZeigen();
-}
-
 void TForm1::LinkmenueZeigen(const QPoint& global) {
     const std::vector<std::string> links =
         LinksDesTages(kal_, auswahl_.tag, auswahl_.monat, auswahl_.jahr);
@@ -211,14 +184,7 @@ void TForm1::AnsichtTexteZeigen() {
     }
     sonne_->setText(QString::fromStdString(ansicht_->Sonnenbeschriftung()));
     sonnenplatz_->setVisible(ansicht_->SonneSichtbar());
-    switch (ansicht_->Zeiger()) {
-        case Zeigerform::Hilfe: flaeche_->setCursor(Qt::WhatsThisCursor); break;
-        case Zeigerform::Plus:
-        case Zeigerform::Minus:
-        case Zeigerform::Neu:
-        case Zeigerform::Loeschen: flaeche_->setCursor(Qt::CrossCursor); break;
-        case Zeigerform::Pfeil: flaeche_->setCursor(Qt::ArrowCursor); break;
-    }
+    flaeche_->setCursor(Zeiger(ansicht_->Zeiger()));
     BefehleAktualisieren();
 }
 

@@ -1,7 +1,10 @@
 #include "platform/qt/QtLeinwand.h"
 
+#include <QCoreApplication>
+#include <QPaintEngine>
 #include <QPolygon>
 #include <QString>
+#include <QThread>
 #include <cstdlib>
 
 namespace kalvora {
@@ -42,31 +45,62 @@ QPolygon AlsQPolygon(const std::vector<Punkt>& punkte) {
 
 QColor AlsQColor(uint32_t c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
 
-QtLeinwand::QtLeinwand(QPainter& painter) : p_(painter) {
+QtLeinwand::Speicher& QtLeinwand::GemeinsamerSpeicher() {
+    // Never freed: fonts must not be destroyed after the application object.
+    static Speicher* speicher = new Speicher;
+    return *speicher;
+}
+
+QtLeinwand::QtLeinwand(QPainter& painter)
+    : p_(painter),
+      raster_(painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Raster) {
+    const QCoreApplication* app = QCoreApplication::instance();
+    if (app && QThread::currentThread() == app->thread()) {
+        speicher_ = &GemeinsamerSpeicher();
+    } else {
+        eigenerSpeicher_ = std::make_unique<Speicher>();
+        speicher_ = eigenerSpeicher_.get();
+    }
     p_.setRenderHint(QPainter::Antialiasing, false);
-    StiftAnwenden();
-    p_.setBrush(QBrush(AlsQColor(pinsel_.farbe), AlsQt(pinsel_.stil)));
+    StiftBereit();
+    PinselBereit();
     SchriftSetzen(schrift_);
+    SchriftBereit();
 }
 
-void QtLeinwand::StiftSetzen(const Stift& stift) {
-    if (stift == stift_ && !textstift_) return;
-    stift_ = stift;
-    StiftAnwenden();
-}
-
-void QtLeinwand::StiftAnwenden() {
-    textstift_ = false;
+QPen QtLeinwand::AlsQPen() const {
     QPen pen(AlsQColor(stift_.farbe), std::max(stift_.breite, 1), AlsQt(stift_.stil),
              Qt::FlatCap, Qt::MiterJoin);
     if (stift_.breite <= 0) pen.setStyle(Qt::NoPen);
-    p_.setPen(pen);
+    return pen;
+}
+
+QBrush QtLeinwand::AlsQBrush() const {
+    return QBrush(AlsQColor(pinsel_.farbe), AlsQt(pinsel_.stil));
+}
+
+void QtLeinwand::StiftSetzen(const Stift& stift) {
+    if (stift == stift_) return;
+    stift_ = stift;
+    stiftAktiv_ = false;
+}
+
+void QtLeinwand::StiftBereit() {
+    if (stiftAktiv_) return;
+    p_.setPen(AlsQPen());
+    stiftAktiv_ = true;
 }
 
 void QtLeinwand::PinselSetzen(const Pinsel& pinsel) {
     if (pinsel == pinsel_) return;
     pinsel_ = pinsel;
-    p_.setBrush(QBrush(AlsQColor(pinsel.farbe), AlsQt(pinsel.stil)));
+    pinselAktiv_ = false;
+}
+
+void QtLeinwand::PinselBereit() {
+    if (pinselAktiv_) return;
+    p_.setBrush(AlsQBrush());
+    pinselAktiv_ = true;
 }
 
 void QtLeinwand::SchriftSetzen(const Schrift& schrift, int pixelhoehe) {
@@ -75,9 +109,12 @@ void QtLeinwand::SchriftSetzen(const Schrift& schrift, int pixelhoehe) {
     pixelhoehe_ = pixelhoehe;
     const int stil = (schrift.fett ? 1 : 0) | (schrift.kursiv ? 2 : 0) |
                      (schrift.unterstrichen ? 4 : 0) | (schrift.durchgestrichen ? 8 : 0);
-    const Schriftschluessel schluessel{schrift.name, schrift.groesse, pixelhoehe, stil};
-    auto it = schriften_.find(schluessel);
-    if (it == schriften_.end()) {
+    QPaintDevice* geraet = p_.device();
+    const Schriftschluessel schluessel{schrift.name, schrift.groesse, pixelhoehe, stil,
+                                       geraet ? geraet->logicalDpiY() : 0};
+    auto& schriften = speicher_->schriften;
+    auto it = schriften.find(schluessel);
+    if (it == schriften.end()) {
         QFont f(QString::fromStdString(schrift.name));
         if (pixelhoehe > 0)
             f.setPixelSize(pixelhoehe);
@@ -87,11 +124,22 @@ void QtLeinwand::SchriftSetzen(const Schrift& schrift, int pixelhoehe) {
         f.setItalic(schrift.kursiv);
         f.setUnderline(schrift.unterstrichen);
         f.setStrikeOut(schrift.durchgestrichen);
-        it = schriften_.emplace(schluessel, Schriftdaten{f, QFontMetrics(f, p_.device()), {}})
+        it = schriften.emplace(schluessel, Schriftdaten{f, QFontMetrics(f, geraet), {}, {}, {}})
                  .first;
     }
+    if (aktuell_ != &it->second) schriftAktiv_ = false;
     aktuell_ = &it->second;
+}
+
+void QtLeinwand::SchriftBereit() {
+    if (schriftAktiv_) return;
     p_.setFont(aktuell_->font);
+    schriftAktiv_ = true;
+}
+
+bool QtLeinwand::BilderErlaubt() const {
+    return raster_ && modus_ == Zeichenmodus::Kopieren &&
+           p_.deviceTransform().type() <= QTransform::TxTranslate;
 }
 
 const QFontMetrics& QtLeinwand::Masse() { return aktuell_->masse; }
@@ -100,10 +148,6 @@ void QtLeinwand::ModusSetzen(Zeichenmodus modus) {
     modus_ = modus;
     p_.setCompositionMode(modus == Zeichenmodus::Xor ? QPainter::RasterOp_SourceXorDestination
                                                      : QPainter::CompositionMode_SourceOver);
-}
-
-void QtLeinwand::StiftHerstellen() {
-    if (textstift_) StiftAnwenden();
 }
 
 void QtLeinwand::Linie(int x1, int y1, int x2, int y2) {
@@ -123,7 +167,7 @@ void QtLeinwand::Linie(int x1, int y1, int x2, int y2) {
         }
         return;
     }
-    StiftHerstellen();
+    StiftBereit();
     p_.drawLine(x1, y1, x2, y2);
 }
 
@@ -148,8 +192,7 @@ void QtLeinwand::Rechteck(const kalvora::Rechteck& r) {
             return;
         }
         if (fuellen && r.Breite() > 2 * w && r.Hoehe() > 2 * w)
-            p_.fillRect(QRect(r.links + w, r.oben + w, r.Breite() - 2 * w, r.Hoehe() - 2 * w),
-                        p_.brush());
+            RechteckFuellen({r.links + w, r.oben + w, r.rechts - w, r.unten - w});
         const int bw = std::min(w, r.Breite()), bh = std::min(w, r.Hoehe());
         p_.fillRect(QRect(r.links, r.oben, r.Breite(), bh), farbe);
         p_.fillRect(QRect(r.links, r.unten - bh, r.Breite(), bh), farbe);
@@ -157,34 +200,41 @@ void QtLeinwand::Rechteck(const kalvora::Rechteck& r) {
         p_.fillRect(QRect(r.rechts - bw, r.oben, bw, r.Hoehe()), farbe);
         return;
     }
-    if (fuellen) p_.fillRect(QRect(r.links, r.oben, r.Breite(), r.Hoehe()), p_.brush());
+    if (fuellen) RechteckFuellen(r);
     if (!umriss) return;
-    StiftHerstellen();
-    const QBrush pinsel = p_.brush();
+    StiftBereit();
     p_.setBrush(Qt::NoBrush);
+    pinselAktiv_ = false;
     p_.drawRect(Umriss(r));
-    p_.setBrush(pinsel);
 }
 
 void QtLeinwand::RechteckFuellen(const kalvora::Rechteck& r) {
     if (r.Breite() <= 0 || r.Hoehe() <= 0) return;
-    p_.fillRect(QRect(r.links, r.oben, r.Breite(), r.Hoehe()), p_.brush());
+    const QRect q(r.links, r.oben, r.Breite(), r.Hoehe());
+    if (pinsel_.stil == Pinselstil::Voll) {
+        p_.fillRect(q, AlsQColor(pinsel_.farbe));
+    } else if (pinsel_.stil != Pinselstil::Keiner) {
+        PinselBereit();
+        p_.fillRect(q, p_.brush());
+    }
 }
 
 void QtLeinwand::Ellipse(const kalvora::Rechteck& r) {
     if (r.Breite() <= 0 || r.Hoehe() <= 0) return;
-    StiftHerstellen();
+    StiftBereit();
+    PinselBereit();
     p_.drawEllipse(Umriss(r));
 }
 
 const QtLeinwand::Schablone* QtLeinwand::SchabloneFuer(const std::string& schluessel) {
-    auto it = schablonen_.find(schluessel);
-    return it == schablonen_.end() ? nullptr : &it->second;
+    auto it = speicher_->schablonen.find(schluessel);
+    return it == speicher_->schablonen.end() ? nullptr : &it->second;
 }
 
 void QtLeinwand::SchabloneAblegen(const std::string& schluessel, Schablone s) {
-    if (schablonen_.size() > 4000) schablonen_.clear();  // printouts draw many one-offs
-    schablonen_.emplace(schluessel, std::move(s));
+    auto& schablonen = speicher_->schablonen;
+    if (schablonen.size() > 4000) schablonen.clear();  // charts draw many one-offs
+    schablonen.emplace(schluessel, std::move(s));
 }
 
 std::string QtLeinwand::FormSchluessel(char art, const std::vector<Punkt>& punkte,
@@ -207,8 +257,40 @@ std::string QtLeinwand::FormSchluessel(char art, const std::vector<Punkt>& punkt
     return k;
 }
 
+QtLeinwand::Schablone QtLeinwand::Zuschneiden(const QImage& bild, QPoint versatz) {
+    int x0 = bild.width(), y0 = bild.height(), x1 = -1, y1 = -1;
+    bool deckend = true;
+    for (int y = 0; y < bild.height(); ++y) {
+        const auto* zeile = reinterpret_cast<const QRgb*>(bild.constScanLine(y));
+        for (int x = 0; x < bild.width(); ++x) {
+            if (qAlpha(zeile[x]) == 0) continue;
+            x0 = std::min(x0, x);
+            x1 = std::max(x1, x);
+            y0 = std::min(y0, y);
+            y1 = std::max(y1, y);
+        }
+    }
+    Schablone s;
+    if (x1 < 0) return s;  // nothing visible
+    s.bild = bild.copy(x0, y0, x1 - x0 + 1, y1 - y0 + 1);
+    s.versatz = versatz + QPoint(x0, y0);
+    for (int y = 0; y < s.bild.height() && deckend; ++y) {
+        const auto* zeile = reinterpret_cast<const QRgb*>(s.bild.constScanLine(y));
+        for (int x = 0; x < s.bild.width(); ++x)
+            if (qAlpha(zeile[x]) != 255) {
+                deckend = false;
+                break;
+            }
+    }
+    if (deckend) s.bild = s.bild.convertToFormat(QImage::Format_RGB32);
+    return s;
+}
+
+void QtLeinwand::SchabloneZeichnen(int x, int y, const Schablone& s) {
+    if (!s.bild.isNull()) p_.drawImage(x + s.versatz.x(), y + s.versatz.y(), s.bild);
+}
+
 void QtLeinwand::FormZeichnen(char art, const std::vector<Punkt>& punkte) {
-    StiftHerstellen();
     auto direkt = [&](QPainter& q, const QPolygon& poly) {
         if (art == 'l')
             q.drawPolyline(poly);
@@ -226,8 +308,9 @@ void QtLeinwand::FormZeichnen(char art, const std::vector<Punkt>& punkte) {
     }
     const int rand = std::max(stift_.breite, 1) + 1;
     const bool gross = (x1 - x0) > 256 || (y1 - y0) > 256;
-    const bool verzerrt = p_.transform().type() > QTransform::TxTranslate;
-    if (modus_ != Zeichenmodus::Kopieren || gross || verzerrt) {
+    if (gross || !BilderErlaubt()) {
+        StiftBereit();
+        PinselBereit();
         direkt(p_, AlsQPolygon(punkte));
         return;
     }
@@ -235,15 +318,13 @@ void QtLeinwand::FormZeichnen(char art, const std::vector<Punkt>& punkte) {
     const std::string k = FormSchluessel(art, punkte, ursprung);
     const Schablone* s = SchabloneFuer(k);
     if (!s) {
-        Schablone neu;
-        neu.bild = QImage(x1 - x0 + 1 + 2 * rand, y1 - y0 + 1 + 2 * rand,
-                          QImage::Format_ARGB32_Premultiplied);
-        neu.bild.fill(Qt::transparent);
-        neu.versatz = QPoint(-rand, -rand);
-        QPainter q(&neu.bild);
+        QImage bild(x1 - x0 + 1 + 2 * rand, y1 - y0 + 1 + 2 * rand,
+                    QImage::Format_ARGB32_Premultiplied);
+        bild.fill(Qt::transparent);
+        QPainter q(&bild);
         q.setRenderHint(QPainter::Antialiasing, false);
-        q.setPen(p_.pen());
-        q.setBrush(p_.brush());
+        q.setPen(AlsQPen());
+        q.setBrush(AlsQBrush());
         std::vector<Punkt> verschoben = punkte;
         for (Punkt& v : verschoben) {
             v.x += rand - x0;
@@ -251,10 +332,10 @@ void QtLeinwand::FormZeichnen(char art, const std::vector<Punkt>& punkte) {
         }
         direkt(q, AlsQPolygon(verschoben));
         q.end();
-        SchabloneAblegen(k, std::move(neu));
+        SchabloneAblegen(k, Zuschneiden(bild, QPoint(-rand, -rand)));
         s = SchabloneFuer(k);
     }
-    p_.drawImage(x0 + s->versatz.x(), y0 + s->versatz.y(), s->bild);
+    SchabloneZeichnen(x0, y0, *s);
 }
 
 void QtLeinwand::Polygon(const std::vector<Punkt>& punkte) {
@@ -274,6 +355,22 @@ void QtLeinwand::Pixel(int x, int y, uint32_t farbe) {
 void QtLeinwand::Text(int x, int y, const std::string& text) {
     auto& texte = aktuell_->texte;
     auto it = texte.find(text);
+    const bool deckend =
+        hintergrund_ == Hintergrundmodus::Deckend && pinsel_.stil != Pinselstil::Keiner;
+    const bool alsBild = BilderErlaubt();
+    std::string bildschluessel;
+    if (alsBild) {
+        // Text, text colour and background colour (none: the top byte set).
+        bildschluessel.reserve(text.size() + 8);
+        bildschluessel = text;
+        const uint32_t farben[2] = {schrift_.farbe, deckend ? pinsel_.farbe : 0xFF000000u};
+        bildschluessel.append(reinterpret_cast<const char*>(farben), sizeof farben);
+        auto b = aktuell_->bilder.find(bildschluessel);
+        if (b != aktuell_->bilder.end()) {
+            SchabloneZeichnen(x, y, b->second);
+            return;
+        }
+    }
     if (it == texte.end()) {
         if (texte.size() > 2000) texte.clear();  // printouts write many different texts
         QStaticText st(QString::fromStdString(text));
@@ -283,23 +380,43 @@ void QtLeinwand::Text(int x, int y, const std::string& text) {
         it = texte.emplace(text, std::move(st)).first;
     }
     const QFontMetrics& m = Masse();
-    const bool deckend =
-        hintergrund_ == Hintergrundmodus::Deckend && pinsel_.stil != Pinselstil::Keiner;
     const int breite = static_cast<int>(it->second.size().width() + 0.5);
 
-    if (deckend) p_.fillRect(QRect(x, y, breite, m.height()), AlsQColor(pinsel_.farbe));
-    // The painter keeps the text colour as its pen until the next line or outline needs the
-    // real pen again.
-    if (!textstift_ || textfarbe_ != schrift_.farbe) {
-        p_.setPen(AlsQColor(schrift_.farbe));
-        textstift_ = true;
-        textfarbe_ = schrift_.farbe;
+    if (alsBild) {
+        // Drawn once with the background cell and a margin for overhanging glyphs, then
+        // trimmed; on an opaque background the image is copied, not blended.
+        const int rand = m.height() / 2 + 2;
+        QImage bild(breite + 2 * rand, m.height() + 2 * rand,
+                    QImage::Format_ARGB32_Premultiplied);
+        bild.fill(Qt::transparent);
+        QPainter q(&bild);
+        if (deckend) q.fillRect(QRect(rand, rand, breite, m.height()), AlsQColor(pinsel_.farbe));
+        q.setFont(aktuell_->font);
+        q.setPen(AlsQColor(schrift_.farbe));
+        q.drawStaticText(rand, rand, it->second);
+        q.end();
+        auto& bilder = aktuell_->bilder;
+        if (bilder.size() > 2000) bilder.clear();
+        auto b = bilder.emplace(bildschluessel, Zuschneiden(bild, QPoint(-rand, -rand))).first;
+        SchabloneZeichnen(x, y, b->second);
+        return;
     }
+
+    if (deckend) p_.fillRect(QRect(x, y, breite, m.height()), AlsQColor(pinsel_.farbe));
+    SchriftBereit();
+    p_.setPen(AlsQColor(schrift_.farbe));
+    stiftAktiv_ = false;
     p_.drawStaticText(x, y, it->second);
 }
 
 int QtLeinwand::Textbreite(const std::string& text) {
-    return Masse().horizontalAdvance(QString::fromStdString(text));
+    auto& breiten = aktuell_->breiten;
+    auto it = breiten.find(text);
+    if (it != breiten.end()) return it->second;
+    if (breiten.size() > 2000) breiten.clear();
+    const int b = Masse().horizontalAdvance(QString::fromStdString(text));
+    breiten.emplace(text, b);
+    return b;
 }
 
 int QtLeinwand::Texthoehe(const std::string&) { return Masse().height(); }

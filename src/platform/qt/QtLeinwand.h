@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QStaticText>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <tuple>
@@ -48,9 +49,16 @@ private:
     const QFontMetrics& Masse();
     // Outline rectangle for the current pen so that it stays inside r.
     QRectF Umriss(const kalvora::Rechteck& r) const;
-    // Puts the pen back after text has borrowed the painter's pen for its colour.
-    void StiftHerstellen();
-    void StiftAnwenden();
+    // Pen, brush and font reach the painter only when a Qt call needs them: building a QPen
+    // or QBrush costs an allocation, and most calls here fill with a plain colour instead.
+    void StiftBereit();
+    void PinselBereit();
+    void SchriftBereit();
+    QPen AlsQPen() const;
+    QBrush AlsQBrush() const;
+    // Whether small shapes and texts may be drawn as cached images: only on a raster device
+    // without scaling (a printer gets real text and outlines), and only in copy mode.
+    bool BilderErlaubt() const;
 
     // Small shapes and texts recur hundreds of times per paint (marks, glyphs, day numbers).
     // The raster engine sets up a polygon or a text run far more slowly than it blits a small
@@ -63,26 +71,44 @@ private:
     void SchabloneAblegen(const std::string& schluessel, Schablone s);
     std::string FormSchluessel(char art, const std::vector<Punkt>& punkte, Punkt ursprung) const;
     void FormZeichnen(char art, const std::vector<Punkt>& punkte);
+    // A stencil trimmed to its visible pixels; an opaque one loses its alpha channel, so that
+    // it is copied instead of blended.
+    static Schablone Zuschneiden(const QImage& bild, QPoint versatz);
+    void SchabloneZeichnen(int x, int y, const Schablone& s);
 
-    QPainter& p_;
-    Zeichenmodus modus_ = Zeichenmodus::Kopieren;
-    std::unordered_map<std::string, Schablone> schablonen_;
-    Stift stift_;
-    Pinsel pinsel_;
-    Schrift schrift_;
-    int pixelhoehe_ = 0;
-    Hintergrundmodus hintergrund_ = Hintergrundmodus::Deckend;
-    bool textstift_ = false;
-    uint32_t textfarbe_ = 0;
     // Fonts and laid-out texts are kept, because a paint switches between a few fonts
     // hundreds of times and writes the same short numbers over and over.
     struct Schriftdaten {
         QFont font;
         QFontMetrics masse;
         std::unordered_map<std::string, QStaticText> texte;
+        std::unordered_map<std::string, int> breiten;
+        // Rendered texts by text, text colour and background (see Text).
+        std::unordered_map<std::string, Schablone> bilder;
     };
-    using Schriftschluessel = std::tuple<std::string, int, int, int>;
-    std::map<Schriftschluessel, Schriftdaten> schriften_;
+    // Name, size, pixel height, style, resolution of the device.
+    using Schriftschluessel = std::tuple<std::string, int, int, int, int>;
+    // Every paint makes a new canvas, so what is worth keeping outlives it: canvases on the
+    // GUI thread share one store for the whole run, others have their own.
+    struct Speicher {
+        std::unordered_map<std::string, Schablone> schablonen;
+        std::map<Schriftschluessel, Schriftdaten> schriften;
+    };
+    static Speicher& GemeinsamerSpeicher();
+
+    QPainter& p_;
+    const bool raster_;
+    std::unique_ptr<Speicher> eigenerSpeicher_;
+    Speicher* speicher_;
+    Zeichenmodus modus_ = Zeichenmodus::Kopieren;
+    Stift stift_;
+    Pinsel pinsel_;
+    Schrift schrift_;
+    int pixelhoehe_ = 0;
+    Hintergrundmodus hintergrund_ = Hintergrundmodus::Deckend;
+    bool stiftAktiv_ = false;   // the painter's pen is stift_
+    bool pinselAktiv_ = false;  // the painter's brush is pinsel_
+    bool schriftAktiv_ = false;
     Schriftdaten* aktuell_ = nullptr;
 };
 

@@ -156,6 +156,11 @@ void TFarbbearbeitung::ModusSetzen(Farbbearbeitung modus) {
     }
 }
 
+void TFarbbearbeitung::NameAbgleichen() {
+    if (aktuell_.farbe == Weisswert) return;
+    if (const int slot = kal_.FarbSlot(aktuell_.farbe)) aktuell_.name = kal_.Farbnamen[slot];
+}
+
 void TFarbbearbeitung::FarbfeldKlick(int slot) {
     if (slot < 1 || slot > AnzahlFarben) return;
     aktuell_ = {kal_.Farbwerte[slot], kal_.Farbnamen[slot]};

@@ -103,6 +103,8 @@ public:
     const AktuelleFarbe& Aktuell() const { return aktuell_; }
 
     void ModusSetzen(Farbbearbeitung modus);
+    // After a load or a rename: the current colour shows the name of the slot that has it.
+    void NameAbgleichen();
     // Legend: a swatch, the current-colour swatch, the check box "Aktuelle Farbe:".
     void FarbfeldKlick(int slot);
     void AktuelleFarbeKlick();

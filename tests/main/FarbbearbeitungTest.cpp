@@ -146,6 +146,10 @@ TEST_F(FarbbearbeitungTest, ModiUndLegende) {
     b.FarbfeldKlick(2);
     b.KontrollkaestchenKlick(true);
     EXPECT_EQ(b.Modus(), M::Hinzufuegen);
+    // A loaded document names the slots anew; the current colour takes its slot's name.
+    kal.Farbnamen[2] = "Arbeit";
+    b.NameAbgleichen();
+    EXPECT_EQ(b.Aktuell(), (AktuelleFarbe{Rot, "Arbeit"}));
 }
 
 TEST_F(FarbbearbeitungTest, Umbenennen) {

@@ -120,7 +120,11 @@ void TForm1::FarbzustandZeigen() {
     aktuelleFarbeBox_->setEnabled(bearbeitbar_);
     const kalvora::AktuelleFarbe& c = farbe_->Aktuell();
     Einfaerben(aktuelleFarbe_, c.farbe);
-    aktuelleFarbe_->setText(QString::fromStdString(c.name));
+    // A long name is cut at the end instead of on both sides of the centred text.
+    const QString name = QString::fromStdString(c.name);
+    aktuelleFarbe_->setText(aktuelleFarbe_->fontMetrics().elidedText(
+        name, Qt::ElideRight, aktuelleFarbe_->width() - 4));
+    aktuelleFarbe_->setToolTip(name);
     aktuelleFarbe_->setEnabled(bearbeitbar_);
     for (QLabel* feld : farbfelder_) feld->setEnabled(bearbeitbar_);
     ansicht_->farbbearbeitung = farbe_->Modus();
@@ -133,6 +137,7 @@ void TForm1::FarbzustandZeigen() {
 
 void TForm1::FarbmenusAktualisieren() {
     LegendeZeigen();
+    farbe_->NameAbgleichen();
     FarbzustandZeigen();
 }
 

@@ -54,6 +54,12 @@ std::string InfoZeilen(const std::string& info) {
     return s;
 }
 
+struct Marke {
+    Rechteck zelle;
+    int cy;
+    uint32_t farbe;
+};
+
 void Fuellen(Leinwand& l, uint32_t farbe, const Rechteck& r) {
     l.StiftSetzen({farbe, 1, Stiftstil::Durchgezogen});
     l.PinselSetzen({farbe, Pinselstil::Voll});
@@ -296,7 +302,23 @@ void TJahresansicht::TagMalen(Leinwand& l, int tag, int monat, const Ereignistag
                        (liste.size() == 1 && optionen.termineAuchBeiTagesinfo);
     if (marke && optionen.darstellung != Terminmarke::Keine) {
         const uint32_t farbe = Markenfarbe(liste, tag, monat);
-        if (farbe != Weiss) MarkeMalen(l, z, cy, farbe);
+        if (farbe != Weiss) {
+            // The mark depends on the cell only through its size and the band centre; the
+            // key stays short enough to need no allocation.
+            const auto zahl16 = [](int v) { return static_cast<char16_t>(v); };
+            const char16_t masse[7] = {u'M',
+                                       zahl16(static_cast<int>(optionen.darstellung)),
+                                       zahl16(static_cast<int>(farbe & 0xFFFF)),
+                                       zahl16(static_cast<int>(farbe >> 16)),
+                                       zahl16(R - L),
+                                       zahl16(B - T),
+                                       zahl16(cy - T)};
+            const std::string schluessel(reinterpret_cast<const char*>(masse), sizeof masse);
+            const Marke marke{z, cy, farbe};
+            l.Figur(schluessel, z, [this, &marke](Leinwand& f) {
+                MarkeMalen(f, marke.zelle, marke.cy, marke.farbe);
+            });
+        }
     }
 
     l.PinselSetzen({Weiss, Pinselstil::Voll});

@@ -16,9 +16,7 @@ void Zug(Leinwand& l, uint32_t farbe, std::vector<Punkt> punkte) {
     l.Polylinie(punkte);
 }
 
-}  // namespace
-
-void GeburtstagsSymbol(Leinwand& l, int x, int y) {
+void GeburtstagMalen(Leinwand& l, int x, int y) {
     const Stift alterStift = l.AktuellerStift();
     for (const Punkt p : {Punkt{x + 1, y + 1}, {x + 6, y + 6}, {x + 1, y + 6}, {x + 6, y + 1}})
         l.Pixel(p.x, p.y, Grau);
@@ -63,7 +61,7 @@ void GeburtstagsSymbol(Leinwand& l, int x, int y) {
     l.StiftSetzen(alterStift);
 }
 
-void NamenstagsSymbol(Leinwand& l, int x, int y) {
+void NamenstagMalen(Leinwand& l, int x, int y) {
     const Stift alterStift = l.AktuellerStift();
     const Pinsel alterPinsel = l.AktuellerPinsel();
     l.StiftSetzen({Schwarz, 1, Stiftstil::Durchgezogen});
@@ -89,6 +87,19 @@ void NamenstagsSymbol(Leinwand& l, int x, int y) {
         l.Pixel(p.x, p.y, Gelb);
     l.StiftSetzen(alterStift);
     l.PinselSetzen(alterPinsel);
+}
+
+}  // namespace
+
+// Both glyphs are figures: a canvas that keeps figures draws each one once per run.
+void GeburtstagsSymbol(Leinwand& l, int x, int y) {
+    l.Figur("Geburtstag", {x - 1, y, x + 8, y + 8},
+            [x, y](Leinwand& f) { GeburtstagMalen(f, x, y); });
+}
+
+void NamenstagsSymbol(Leinwand& l, int x, int y) {
+    l.Figur("Namenstag", {x - 9, y, x + 1, y + 9},
+            [x, y](Leinwand& f) { NamenstagMalen(f, x, y); });
 }
 
 }  // namespace kalvora

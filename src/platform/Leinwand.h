@@ -3,6 +3,7 @@
 // through it. Coordinates are device pixels; rectangles are (left, top, right, bottom) with
 // right and bottom exclusive, lines include their start point and exclude their end point.
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -86,6 +87,21 @@ public:
     virtual void Text(int x, int y, const std::string& text) = 0;
     virtual int Textbreite(const std::string& text) = 0;
     virtual int Texthoehe(const std::string& text) = 0;
+
+    // A small figure that recurs unchanged apart from its place: `malen` draws it inside
+    // `bereich`, and `schluessel` names everything it depends on except the position of
+    // `bereich`. A canvas may draw it once and copy it after that. The figure sets its own pen,
+    // brush and font (those in force are restored afterwards) and draws no text.
+    virtual void Figur(const std::string& schluessel, const kalvora::Rechteck& bereich,
+                       const std::function<void(Leinwand&)>& malen) {
+        (void)schluessel;
+        (void)bereich;
+        const Stift stift = AktuellerStift();
+        const Pinsel pinsel = AktuellerPinsel();
+        malen(*this);
+        StiftSetzen(stift);
+        PinselSetzen(pinsel);
+    }
 };
 
 }  // namespace kalvora

@@ -353,8 +353,6 @@ void QtLeinwand::Pixel(int x, int y, uint32_t farbe) {
 }
 
 void QtLeinwand::Text(int x, int y, const std::string& text) {
-    auto& texte = aktuell_->texte;
-    auto it = texte.find(text);
     const bool deckend =
         hintergrund_ == Hintergrundmodus::Deckend && pinsel_.stil != Pinselstil::Keiner;
     const bool alsBild = BilderErlaubt();
@@ -371,6 +369,8 @@ void QtLeinwand::Text(int x, int y, const std::string& text) {
             return;
         }
     }
+    auto& texte = aktuell_->texte;
+    auto it = texte.find(text);
     if (it == texte.end()) {
         if (texte.size() > 2000) texte.clear();  // printouts write many different texts
         QStaticText st(QString::fromStdString(text));
@@ -420,5 +420,37 @@ int QtLeinwand::Textbreite(const std::string& text) {
 }
 
 int QtLeinwand::Texthoehe(const std::string&) { return Masse().height(); }
+
+void QtLeinwand::Figur(const std::string& schluessel, const kalvora::Rechteck& bereich,
+                       const std::function<void(Leinwand&)>& malen) {
+    const bool gross = bereich.Breite() > 256 || bereich.Hoehe() > 256;
+    if (gross || bereich.Breite() <= 0 || bereich.Hoehe() <= 0 || !BilderErlaubt()) {
+        Leinwand::Figur(schluessel, bereich, malen);
+        return;
+    }
+    // The key buffer is kept, so that looking up a figure allocates nothing.
+    std::string& k = figurSchluessel_;
+    k.assign(1, 'f');
+    const int groesse[2] = {bereich.Breite(), bereich.Hoehe()};
+    k.append(reinterpret_cast<const char*>(groesse), sizeof groesse);
+    k.append(schluessel);
+    const Schablone* s = SchabloneFuer(k);
+    if (!s) {
+        // A margin catches what a figure draws just outside its area.
+        constexpr int rand = 4;
+        QImage bild(bereich.Breite() + 2 * rand, bereich.Hoehe() + 2 * rand,
+                    QImage::Format_ARGB32_Premultiplied);
+        bild.fill(Qt::transparent);
+        {
+            QPainter q(&bild);
+            q.translate(rand - bereich.links, rand - bereich.oben);
+            QtLeinwand figur(q);
+            malen(figur);
+        }
+        SchabloneAblegen(k, Zuschneiden(bild, QPoint(-rand, -rand)));
+        s = SchabloneFuer(k);
+    }
+    SchabloneZeichnen(bereich.links, bereich.oben, *s);
+}
 
 }  // namespace kalvora

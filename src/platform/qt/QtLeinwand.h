@@ -44,6 +44,8 @@ public:
     void Text(int x, int y, const std::string& text) override;
     int Textbreite(const std::string& text) override;
     int Texthoehe(const std::string& text) override;
+    void Figur(const std::string& schluessel, const kalvora::Rechteck& bereich,
+               const std::function<void(Leinwand&)>& malen) override;
 
 private:
     const QFontMetrics& Masse();
@@ -110,6 +112,7 @@ private:
     bool pinselAktiv_ = false;  // the painter's brush is pinsel_
     bool schriftAktiv_ = false;
     Schriftdaten* aktuell_ = nullptr;
+    std::string figurSchluessel_;
 };
 
 }  // namespace kalvora

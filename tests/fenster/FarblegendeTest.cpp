@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
+#include <QFile>
 #include <QCheckBox>
 #include <QLabel>
 #include <QMenu>
@@ -291,6 +292,41 @@ private slots:
         QVERIFY(!f.LegendeBlinkt());
         QVERIFY(f.Flaeche()->Markierung().empty());
         QCOMPARE(Pixel(3, 6), QColor(255, 255, 0));
+    }
+
+    void NullwertNimmtDieFarbeDerLegende() {
+        // File A gives slot 2 orange; then the file changes to the value 0 for slot 2 and is
+        // read again ("Aktualisieren"), which resets the slots to the defaults first.
+        const QString a = ordner_.filePath("a.kvr");
+        {
+            SpeicherRegistry registry;
+            TForm1 f(nullptr, &registry, &uhr_);
+            f.DialogeSetzen(&dialoge_);
+            f.Kalender().Farbwerte[2] = Orange;
+            f.Kalender().Farbnamen[2] = "Dienst";
+            f.Kalender().geaendert = true;
+            dialoge_.speichern.push_back(a.toStdString());
+            f.Aktion("speichernunter1")->trigger();
+            f.Sitzung().FormClose();
+        }
+        QFile ein(a);
+        QVERIFY(ein.open(QIODevice::ReadOnly));
+        QByteArray inhalt = ein.readAll();
+        QVERIFY(inhalt.contains("\r\n80FF Dienst\r\n"));
+        inhalt.replace("\r\n80FF Dienst\r\n", "\r\n0 Dienst\r\n");
+        ein.close();
+
+        TForm1& f = Fenster();
+        QVERIFY(f.Sitzung().DirektOeffnen(a.toStdString()));
+        QCOMPARE(f.Kalender().Farbwerte[2], Orange);
+        QFile aus(a);
+        QVERIFY(aus.open(QIODevice::WriteOnly));
+        aus.write(inhalt);
+        aus.close();
+        QVERIFY(f.Sitzung().Aktualisieren1Click());
+        // The legend showed orange, which the slot keeps; the default would be red.
+        QCOMPARE(f.Kalender().Farbwerte[2], Orange);
+        QCOMPARE(f.Farbfeld(2)->grab().toImage().pixelColor(3, 3), QColor(255, 0x80, 0));
     }
 
     void SchreibschutzSperrtDieFarben() {

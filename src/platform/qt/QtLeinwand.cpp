@@ -65,7 +65,6 @@ QtLeinwand::QtLeinwand(QPainter& painter)
     StiftBereit();
     PinselBereit();
     SchriftSetzen(schrift_);
-    SchriftBereit();
 }
 
 QPen QtLeinwand::AlsQPen() const {
@@ -115,7 +114,10 @@ void QtLeinwand::SchriftSetzen(const Schrift& schrift, int pixelhoehe) {
     auto& schriften = speicher_->schriften;
     auto it = schriften.find(schluessel);
     if (it == schriften.end()) {
-        QFont f(QString::fromStdString(schrift.name));
+        // No family name: the default font (a font with an empty family breaks a recorded
+        // picture).
+        QFont f;
+        if (!schrift.name.empty()) f.setFamily(QString::fromStdString(schrift.name));
         if (pixelhoehe > 0)
             f.setPixelSize(pixelhoehe);
         else if (schrift.groesse > 0)

@@ -56,7 +56,8 @@ int Abweichungen(const QImage& a, const QImage& b, QRect bereich = {}) {
     if (bereich.isNull()) bereich = a.rect();
     int n = 0;
     for (int y = bereich.top(); y <= bereich.bottom(); ++y)
-        for (int x = bereich.left(); x <= bereich.right(); ++x) n += a.pixel(x, y) != b.pixel(x, y);
+        for (int x = bereich.left(); x <= bereich.right(); ++x)
+            n += a.pixel(x, y) != b.pixel(x, y);
     return n;
 }
 
@@ -200,7 +201,9 @@ private slots:
             p.setFont(f);
             const QFontMetrics m(f, &direkt);
             p.setPen(AlsQColor(s.farbe));
-            for (auto [x, y, t] : {std::tuple{3, 4, "17"}, {40, 4, "Äpfel 53"}, {120, 20, "17"}}) {
+            const std::tuple<int, int, const char*> texte[] = {
+                {3, 4, "17"}, {40, 4, "Äpfel 53"}, {120, 20, "17"}};
+            for (auto [x, y, t] : texte) {
                 QStaticText st(QString::fromUtf8(t));
                 st.setTextFormat(Qt::PlainText);
                 st.prepare(QTransform(), f);

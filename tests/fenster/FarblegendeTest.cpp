@@ -15,6 +15,7 @@
 
 #include <memory>
 
+#include "Testumgebung.h"
 #include "doubles/SkriptDialoge.h"
 #include "doubles/SpeicherRegistry.h"
 #include "main/fenster/Jahresflaeche.h"
@@ -359,5 +360,8 @@ private slots:
     }
 };
 
-QTEST_MAIN(FarblegendeTest)
+int main(int argc, char** argv) {
+    return kalvora::testumgebung::Ausfuehren<FarblegendeTest>(argc, argv);
+}
+
 #include "FarblegendeTest.moc"

@@ -18,6 +18,7 @@
 #include <memory>
 #include <set>
 
+#include "Testumgebung.h"
 #include "app/fenster/Splash.h"
 #include "app/fenster/Startregistrierung.h"
 #include "einstellungen/Einstellungen.h"
@@ -654,31 +655,7 @@ private slots:
 };
 
 int main(int argc, char** argv) {
-    // Settings, caches and the runtime folder of this run stay in a folder of its own.
-    QTemporaryDir heim;
-    qputenv("HOME", heim.path().toUtf8());
-    for (const char* v : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME",
-                          "XDG_RUNTIME_DIR"}) {
-        const QString ordner = heim.filePath(QString::fromLatin1(v));
-        QDir().mkpath(ordner);
-        QFile::setPermissions(ordner, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        qputenv(v, ordner.toUtf8());
-    }
-    // One screen of 1024 x 768 without frames: the window fills the screen when activated.
-    const QString bildschirm = heim.filePath("bildschirm.json");
-    QFile f(bildschirm);
-    if (f.open(QIODevice::WriteOnly))
-        f.write(R"({"windowFrameMargins": false, "screens": [{"name": "S1", "x": 0, "y": 0,
-                   "width": 1024, "height": 768, "logicalDpi": 96, "logicalBaseDpi": 96,
-                   "dpr": 1}]})");
-    f.close();
-    qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + bildschirm).toUtf8());
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    QApplication app(argc, argv);
-    QApplication::setOrganizationName("Kalvora");
-    QApplication::setApplicationName("Kalvora");
-    TForm1Test t;
-    return QTest::qExec(&t, argc, argv);
+    return kalvora::testumgebung::Ausfuehren<TForm1Test>(argc, argv);
 }
 
 #include "TForm1Test.moc"

@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "Testumgebung.h"
 #include "doubles/SkriptDialoge.h"
 #include "doubles/SpeicherRegistry.h"
 #include "einstellungen/Einstellungen.h"
@@ -146,5 +147,8 @@ private slots:
     }
 };
 
-QTEST_MAIN(TagestermineTest)
+int main(int argc, char** argv) {
+    return kalvora::testumgebung::Ausfuehren<TagestermineTest>(argc, argv);
+}
+
 #include "TagestermineTest.moc"

@@ -1,5 +1,6 @@
 #include "kalender/Kalenderdatei.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <charconv>
@@ -284,11 +285,94 @@ namespace {
 using npos_t = decltype(std::string_view::npos);
 constexpr npos_t npos = std::string_view::npos;
 
+// Refills the day lists of a document in place while a file is read. Emptying a loaded
+// document first would free a million strings only to allocate them again: instead a day that
+// the file gives again keeps the storage of its entries and their strings, and whatever is
+// left over is dropped when the read ends, also when it ends with an error. Then every day
+// holds what the file gave for it (up to the error), and every other day is empty.
+class Listenerneuerung {
+public:
+    explicit Listenerneuerung(TKalender& kal) : kal_(kal), begonnen_(TKalender::kSlots, 0) {}
+    ~Listenerneuerung() { Abschliessen(); }
+    Listenerneuerung(const Listenerneuerung&) = delete;
+    Listenerneuerung& operator=(const Listenerneuerung&) = delete;
+
+    // Starts the day's list afresh; returns it so that its capacity can be checked.
+    TTerminliste& Beginnen(int jahr, int monat, int tag) {
+        Schliessen();
+        const int i = TKalender::SlotIndex(jahr, monat, tag);
+        begonnen_[i] = 1;
+        liste_ = &kal_.Terminraster[i];
+        slot_ = i;
+        benutzt_ = 0;
+        return *liste_;
+    }
+
+    // Goes on with the day's list after what this read has put there (nothing, if the day
+    // was not started yet).
+    void Fortsetzen(int jahr, int monat, int tag) {
+        const int i = TKalender::SlotIndex(jahr, monat, tag);
+        if (liste_ && slot_ == i) return;
+        Schliessen();
+        liste_ = &kal_.Terminraster[i];
+        slot_ = i;
+        benutzt_ = begonnen_[i] ? liste_->size() : 0;
+        begonnen_[i] = 1;
+    }
+
+    std::size_t Anzahl() const { return benutzt_; }
+
+    // The next entry of the current list. A reused entry keeps its old values: the caller
+    // sets every field.
+    TTermin& Eintrag() {
+        if (benutzt_ < liste_->size()) return (*liste_)[benutzt_++];
+        ++benutzt_;
+        return liste_->emplace_back();
+    }
+
+    // Drops what is left of old contents; runs once the read has ended.
+    void Abschliessen() noexcept {
+        Schliessen();
+        for (int i = 0; i < TKalender::kSlots; ++i)
+            if (!begonnen_[i]) kal_.Terminraster[i].clear();
+        std::fill(begonnen_.begin(), begonnen_.end(), 1);
+    }
+
+private:
+    void Schliessen() noexcept {
+        if (!liste_) return;
+        liste_->erase(liste_->begin() + static_cast<std::ptrdiff_t>(benutzt_), liste_->end());
+        liste_ = nullptr;
+    }
+
+    TKalender& kal_;
+    std::vector<uint8_t> begonnen_;
+    TTerminliste* liste_ = nullptr;
+    int slot_ = -1;
+    std::size_t benutzt_ = 0;
+};
+
+// The info entry: its text and nothing else.
+void InfoSetzen(TTermin& t, std::string_view text) {
+    TextSetzen(t.Beschreibung, text);
+    t.Uhrzeit.clear();
+    t.Ort.clear();
+    t.Kategorie.clear();
+    t.Link.clear();
+    t.Dauer = 0;
+    t.Farbe = KeineFarbe;
+    t.Alarm = false;
+}
+
 class Leser {
 public:
-    Leser(TKalender& kal, std::string_view daten, const Fortschritt& fortschritt,
-          const char* quelle = nullptr)
-        : kal_(kal), zeilen_(daten), melder_(fortschritt, daten.size()), quelle_(quelle) {}
+    Leser(TKalender& kal, Listenerneuerung& listen, std::string_view daten,
+          const Fortschritt& fortschritt, const char* quelle = nullptr)
+        : kal_(kal),
+          listen_(listen),
+          zeilen_(daten),
+          melder_(fortschritt, daten.size()),
+          quelle_(quelle) {}
 
     // Skips the version line the dispatcher already looked at.
     void ErsteZeileUeberspringen() {
@@ -396,10 +480,10 @@ public:
             if (f1.empty() && f2.empty() && f3.empty() && f4.empty()) return true;
             if (!doppelpunkt) {
                 TagSetzen(f1);
-                TTerminliste& liste = kal_.Terminliste(jahr_, monat_, tag_);
-                liste.clear();
-                liste.reserve(1 + TerminzeilenVoraus());
-                TextSetzen(liste.emplace_back().Beschreibung, f2);
+                TTerminliste& liste = listen_.Beginnen(jahr_, monat_, tag_);
+                // A new list gets its size at once; a reused one mostly has it already.
+                if (liste.capacity() == 0) liste.reserve(1 + TerminzeilenVoraus());
+                InfoSetzen(listen_.Eintrag(), f2);
                 continue;
             }
             TerminAnhaengen(f1, f2, f3, f4, f5, ver33);
@@ -514,9 +598,8 @@ public:
             jahr_ = j;
             monat_ = m;
             tag_ = t;
-            TTerminliste& liste = kal_.Terminliste(j, m, t);
-            liste.assign(1, TTermin{});
-            TextSetzen(liste[0].Beschreibung, f4);
+            listen_.Beginnen(j, m, t);
+            InfoSetzen(listen_.Eintrag(), f4);
         }
     }
 
@@ -586,21 +669,25 @@ private:
                 if (!link.empty()) linkIndex = Index(link, kal_.Linkliste, "Link");
             }
         }
-        TTerminliste& liste = kal_.Terminliste(jahr_, monat_, tag_);
-        if (liste.empty()) liste.emplace_back();  // entry 0 is the info text
-        TTermin& t = liste.emplace_back();
-        if (f1.size() == 6) {
-            f1 = f1.substr(0, 5);
-            t.Alarm = true;
-        }
+        listen_.Fortsetzen(jahr_, monat_, tag_);
+        if (listen_.Anzahl() == 0) InfoSetzen(listen_.Eintrag(), {});  // entry 0: the info
+        TTermin& t = listen_.Eintrag();
+        t.Alarm = f1.size() == 6;
+        if (t.Alarm) f1 = f1.substr(0, 5);
         TextSetzen(t.Uhrzeit, f1);
         TextSetzen(t.Beschreibung, f2);
         TextSetzen(t.Ort, f3);
         t.Dauer = dauer;
         t.Farbe = farbe;
         if (ver33) {
-            if (kategorieIndex >= 0) t.Kategorie = kal_.Terminkategorie[kategorieIndex];
-            if (linkIndex >= 0) t.Link = kal_.Linkliste[linkIndex];
+            if (kategorieIndex >= 0)
+                t.Kategorie = kal_.Terminkategorie[kategorieIndex];
+            else
+                t.Kategorie.clear();
+            if (linkIndex >= 0)
+                t.Link = kal_.Linkliste[linkIndex];
+            else
+                t.Link.clear();
         } else {
             TextSetzen(t.Kategorie, kategorie);
             TextSetzen(t.Link, link);
@@ -608,14 +695,16 @@ private:
     }
 
     TKalender& kal_;
+    Listenerneuerung& listen_;
     Zeilenleser zeilen_;
     Fortschrittsmelder melder_;
     const char* quelle_;
     int jahr_ = 2002, monat_ = 1, tag_ = 1;
 };
 
-void Ver33Lesen(TKalender& kal, std::string_view daten, const Fortschritt& fortschritt) {
-    Leser l(kal, daten, fortschritt);
+void Ver33Lesen(TKalender& kal, Listenerneuerung& listen, std::string_view daten,
+                const Fortschritt& fortschritt) {
+    Leser l(kal, listen, daten, fortschritt);
     l.ErsteZeileUeberspringen();
     l.Farbteil();
     l.Liste(kal.Terminkategorie, "[Linkliste]", "[Terminkategorie]");
@@ -626,8 +715,9 @@ void Ver33Lesen(TKalender& kal, std::string_view daten, const Fortschritt& forts
     if (fortschritt) fortschritt(100);
 }
 
-void Ver32Lesen(TKalender& kal, std::string_view daten, const Fortschritt& fortschritt) {
-    Leser l(kal, daten, fortschritt);
+void Ver32Lesen(TKalender& kal, Listenerneuerung& listen, std::string_view daten,
+                const Fortschritt& fortschritt) {
+    Leser l(kal, listen, daten, fortschritt);
     l.ErsteZeileUeberspringen();
     l.Farbteil();
     l.Tagesfarben();
@@ -683,8 +773,9 @@ void BinaerLesen(TKalender& kal, std::string_view b, const LadeOptionen& optione
     }
 }
 
-void BegleittextLesen(TKalender& kal, std::string_view text, const Fortschritt& fortschritt) {
-    Leser l(kal, text, fortschritt, "Begleitdatei");
+void BegleittextLesen(TKalender& kal, Listenerneuerung& listen, std::string_view text,
+                      const Fortschritt& fortschritt) {
+    Leser l(kal, listen, text, fortschritt, "Begleitdatei");
     l.Begleittext();
 }
 
@@ -728,7 +819,9 @@ Dateiform KalenderAusBytesLesen(TKalender& kal, std::string_view bytes,
                                 std::optional<std::string_view> begleittext,
                                 const LadeOptionen& optionen) {
     kal.FarbenLeeren();
-    kal.TermineLeeren();
+    // The day lists are emptied as the reader goes (see Listenerneuerung), at the latest
+    // when this function is left.
+    Listenerneuerung listen(kal);
     // Every form replaces these lists; the old binary form and the CSV import have none, and
     // they must not carry over from the document that was open before.
     kal.Terminkategorie.clear();
@@ -748,12 +841,15 @@ Dateiform KalenderAusBytesLesen(TKalender& kal, std::string_view bytes,
         daten = umgewandelt;
     }
     switch (form) {
-        case Dateiform::Ver33: Ver33Lesen(kal, daten, optionen.fortschritt); break;
-        case Dateiform::Ver32: Ver32Lesen(kal, daten, optionen.fortschritt); break;
-        case Dateiform::Csv: CsvImportieren(kal, daten, optionen.fortschritt); break;
+        case Dateiform::Ver33: Ver33Lesen(kal, listen, daten, optionen.fortschritt); break;
+        case Dateiform::Ver32: Ver32Lesen(kal, listen, daten, optionen.fortschritt); break;
+        case Dateiform::Csv:
+            listen.Abschliessen();  // the import works on empty lists
+            CsvImportieren(kal, daten, optionen.fortschritt);
+            break;
         case Dateiform::Binaer:
             BinaerLesen(kal, bytes, optionen);
-            if (begleittext) BegleittextLesen(kal, *begleittext, optionen.fortschritt);
+            if (begleittext) BegleittextLesen(kal, listen, *begleittext, optionen.fortschritt);
             if (optionen.fortschritt) optionen.fortschritt(100);
             break;
     }

@@ -9,6 +9,7 @@
 #include <fstream>
 #include <random>
 
+#include "kalender/CsvDatei.h"
 #include "methoden/Fehler.h"
 #include "methoden/Zeichensatz.h"
 
@@ -547,6 +548,83 @@ TEST(Kalenderdatei, DateiMitBegleitdateiLesen) {
     EXPECT_THROW(KalenderdateiLesen(kal, (ordner / "fehlt.kvr").string()), KalvoraFehler);
     EXPECT_THROW(KalenderdateiLesen(kal, ordner.string()), KalvoraFehler);
     std::filesystem::remove_all(ordner);
+}
+
+// A document that already holds something: every day of 2004 with a full list whose entries
+// have every field set, and a few days at the ends of the range.
+TKalender VollerKalender() {
+    TKalender kal = BeispielKalender();
+    for (int m = 1; m <= 12; ++m)
+        for (int t = 1; t <= TageImMonat(m, 2004); ++t) {
+            kal.Tagesfarben(2004, m, t) = {kal.Farbwerte[3], kal.Farbwerte[4]};
+            kal.Terminliste(2004, m, t) = {
+                {"07:00", "alte Info mit einem langen Text", "Ort", "Kat", "Link", 5, 1, true},
+                {"08:00", "alter Termin mit einem langen Text", "alter Ort", "Privat",
+                 "C:\\Dokumente\\Plan.doc", 30, kal.Farbwerte[1], true},
+                {"09:00", "B", "C", "Beruf", "", 60, kal.Farbwerte[2], true},
+                {"10:00", "D", "", "", "L", 1, KeineFarbe, true}};
+        }
+    kal.Terminliste(1901, 1, 1) = {{}, {"01:00", "früh", "", "", "", 0, KeineFarbe, false}};
+    kal.Terminliste(2099, 12, 31) = {{"", "spät", "", "", "", 0, KeineFarbe, false}};
+    return kal;
+}
+
+// Loading into a document that holds something must give exactly what loading into an empty
+// one gives, also when the file ends with an error; the reader reuses the old lists.
+TEST(Kalenderdatei, LadenInVollesDokumentWieInLeeres) {
+    Binaersatz satz;
+    satz.Tag(2004, 3, 15, 0x0000FF);
+    const std::string fuenf = Datei({"Ver 3.3", "[Farbnamen]", "[Terminkategorie]", "K",
+                                     "[Linkliste]", "L", "[Tagesfarben]", "[Termine]",
+                                     "09:00 vor dem ersten Tag#x#1#", "94AD Info",
+                                     "01:00 A#B#1#a0#0", "02:00X A#B#1#", "03:00 A##1# 0",
+                                     "04:00 A", "05:00 A#B#2#c#0", "94AE", "94AD zweimal",
+                                     "06:00 B#C#3#", ""});
+    const struct {
+        const char* name;
+        std::string bytes;
+        std::optional<std::string> begleittext;
+    } faelle[] = {
+        {"weniger Einträge", KalenderAlsVer33(BeispielKalender()), std::nullopt},
+        {"mehr Einträge, ein Tag zweimal", fuenf, std::nullopt},
+        {"Fehler mitten im Lesen",
+         std::string(kKopf) + "[Termine]\r\n94AD\r\n10:00 A#B#1#a0#0\r\n94AE x\r\n"
+                              "10:00 A#B#x#\r\n",
+         std::nullopt},
+        {"Ver 3.2", Datei({"Ver 3.2", "[Farbnamen]", "[Tagesfarben]", "[Termine]",
+                           "94AD Info", "09:30X Zahnarzt#Praxis#45#b Privat#C:\\Plan.doc",
+                           "", "Privat", ""}),
+         std::nullopt},
+        {"Binärform ohne Begleittext", satz.bytes, std::nullopt},
+        {"Binärform mit Begleittext", satz.bytes,
+         Datei({"2004 3 15 Info", "09:30X Zahnarzt#Praxis", "2004 3 16 x", ""})},
+        {"CSV", Datei({"kalvora-csv version 1.0", kCsvKopfzeileSemikolon,
+                       "\"01.05.2004\";\"10:00\";\"30\";\"T\";\"\";\"FF0000\";\"Rot\";\"ja\""}),
+         std::nullopt},
+        {"ungültiges UTF-8", "\xEF\xBB\xBFVer 3.3\r\n\xFF\r\n", std::nullopt},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.name);
+        std::optional<std::string_view> begleit;
+        if (f.begleittext) begleit = *f.begleittext;
+        auto laden = [&](TKalender& kal) -> std::string {
+            try {
+                KalenderAusBytesLesen(kal, f.bytes, begleit);
+                return {};
+            } catch (const KalvoraFehler& e) {
+                return e.what();
+            }
+        };
+        TKalender leer;
+        TKalender voll = VollerKalender();
+        const std::string fehlerLeer = laden(leer);
+        EXPECT_EQ(laden(voll), fehlerLeer);
+        EXPECT_TRUE(voll.Terminraster == leer.Terminraster);
+        EXPECT_TRUE(voll.Farbraster == leer.Farbraster);
+        EXPECT_EQ(voll.Terminkategorie, leer.Terminkategorie);
+        EXPECT_EQ(voll.Geburtstagsliste, leer.Geburtstagsliste);
+        EXPECT_GT(leer.TageMitEintraegen() + leer.TageMitFarben() + fehlerLeer.size(), 0u);
+    }
 }
 
 // Random bytes behind each version line: the readers must fail cleanly or succeed.

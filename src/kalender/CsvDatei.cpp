@@ -121,15 +121,6 @@ bool IstUhrzeit(std::string_view u) {
     return (u[0] - '0') * 10 + (u[1] - '0') <= 23 && (u[3] - '0') * 10 + (u[4] - '0') <= 59;
 }
 
-bool KleinGleich(std::string_view text, std::string_view klein) {
-    if (text.size() != klein.size()) return false;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        char c = text[i];
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-        if (c != klein[i]) return false;
-    }
-    return true;
-}
 
 // A named colour for an imported colour: the slot that has it takes the name, else the first
 // free slot takes colour and name. Never a second slot with the same value.

@@ -76,15 +76,7 @@ int Cp1252Pruefen(std::string& aus, std::string_view text, bool rauteErlaubt) {
             aus.resize(start);
             return art;
         }
-        if ((b == 0xC2 || b == 0xC3) && i + 1 < text.size()) {
-            const auto f = static_cast<unsigned char>(text[i + 1]);
-            const unsigned cp = ((b & 0x1Fu) << 6) | (f & 0x3Fu);
-            if ((f & 0xC0) == 0x80 && cp >= 0xA0) {
-                *o++ = static_cast<char>(cp);
-                ++i;
-                continue;
-            }
-        }
+        if (Latin1Uebernehmen(text, i, o)) continue;
         // Rare characters: check the rest for faults, then convert the whole text.
         aus.resize(start);
         uint8_t rest = 0;
@@ -785,16 +777,7 @@ std::string_view ErsteZeile(std::string_view daten) {
     return z.Naechste(zeile) ? zeile : std::string_view();
 }
 
-bool IstCsvKennung(std::string_view zeile) {
-    constexpr std::string_view kKennung = "kalvora-csv version 1.0";
-    if (zeile.size() != kKennung.size()) return false;
-    for (std::size_t i = 0; i < zeile.size(); ++i) {
-        char c = zeile[i];
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-        if (c != kKennung[i]) return false;
-    }
-    return true;
-}
+bool IstCsvKennung(std::string_view zeile) { return KleinGleich(zeile, "kalvora-csv version 1.0"); }
 
 Dateiform FormDerZeile(std::string_view zeile) {
     if (zeile == "Ver 3.2") return Dateiform::Ver32;

@@ -105,6 +105,30 @@ inline void TextSetzen(std::string& ziel, std::string_view bytes) {
     ziel.resize(static_cast<std::size_t>(o - ziel.data()));
 }
 
+// A two-byte UTF-8 character of Latin-1 (U+00A0..U+00FF) at text[i] is written as its one
+// Windows-1252 byte; i then stands on its second byte. False for anything else.
+inline bool Latin1Uebernehmen(std::string_view text, std::size_t& i, char*& o) {
+    const auto b = static_cast<unsigned char>(text[i]);
+    if ((b != 0xC2 && b != 0xC3) || i + 1 >= text.size()) return false;
+    const auto f = static_cast<unsigned char>(text[i + 1]);
+    const unsigned cp = ((b & 0x1Fu) << 6) | (f & 0x3Fu);
+    if ((f & 0xC0) != 0x80 || cp < 0xA0) return false;
+    *o++ = static_cast<char>(cp);
+    ++i;
+    return true;
+}
+
+// Equal when text, with A-Z lowered, is klein.
+inline bool KleinGleich(std::string_view text, std::string_view klein) {
+    if (text.size() != klein.size()) return false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char c = text[i];
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+        if (c != klein[i]) return false;
+    }
+    return true;
+}
+
 // UTF-8 text appended as Windows-1252 bytes; false (ziel unchanged) when a character has no
 // byte there. Same fast path as above, the general conversion for the rest.
 inline bool Cp1252Anhaengen(std::string& ziel, std::string_view text) {
@@ -117,15 +141,7 @@ inline bool Cp1252Anhaengen(std::string& ziel, std::string_view text) {
             *o++ = static_cast<char>(b);
             continue;
         }
-        if ((b == 0xC2 || b == 0xC3) && i + 1 < text.size()) {
-            const auto f = static_cast<unsigned char>(text[i + 1]);
-            const unsigned cp = ((b & 0x1Fu) << 6) | (f & 0x3Fu);
-            if ((f & 0xC0) == 0x80 && cp >= 0xA0) {
-                *o++ = static_cast<char>(cp);
-                ++i;
-                continue;
-            }
-        }
+        if (Latin1Uebernehmen(text, i, o)) continue;
         ziel.resize(start);
         return Utf8NachCp1252Anhaengen(text, ziel);
     }

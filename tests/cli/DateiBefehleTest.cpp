@@ -61,6 +61,17 @@ TEST_F(DateiBefehle, AlteBinaerformMitBegleitdatei) {
     EXPECT_EQ(Zeilen(Ausfuehren("pruefen " + Pfad("neu.kvr")).ausgabe).at(0), "Form: Ver 3.3");
 }
 
+TEST_F(DateiBefehle, KeineKalenderdateiOhneBegleitdateiIstFehler) {
+    std::ofstream(ordner / "text.kvr", std::ios::binary) << "Einkaufsliste\r\nBrot\r\n";
+    const auto e = Ausfuehren("konvertieren " + Pfad("text.kvr") + " " + Pfad("neu.kvr"), true);
+    EXPECT_EQ(e.code, 1);
+    EXPECT_NE(e.ausgabe.find("keine lesbare Kalenderdatei"), std::string::npos);
+    EXPECT_FALSE(fs::exists(ordner / "neu.kvr"));
+    const auto p = Ausfuehren("pruefen " + Pfad("text.kvr"));
+    EXPECT_EQ(p.code, 1);
+    EXPECT_EQ(p.ausgabe, "");
+}
+
 TEST_F(DateiBefehle, FehlerhafteDateiSchreibtNichts) {
     std::ofstream(ordner / "kaputt.kvr", std::ios::binary) << "Ver 3.3\r\n[Farbnamen]\r\nXY\r\n";
     const auto e = Ausfuehren("konvertieren " + Pfad("kaputt.kvr") + " " + Pfad("neu.kvr"), true);

@@ -1,26 +1,40 @@
 // Calendar file commands: pruefen, konvertieren, csv-export.
+#include <filesystem>
 #include <iostream>
 
 #include "app/cli/Befehle.h"
 #include "kalender/CsvDatei.h"
 #include "kalender/Kalenderdatei.h"
 #include "kalender/TKalender.h"
+#include "methoden/Fehler.h"
 #include "platform/posix/AtomareDatei.h"
 
 namespace kalvora::cli {
 namespace {
 
+bool BegleitdateiVorhanden(const std::string& pfad) {
+    std::error_code ec;
+    for (const char* endung : {".TxT", ".txt", ".TXT"})
+        if (std::filesystem::is_regular_file(pfad + endung, ec)) return true;
+    return false;
+}
+
 // Reads any form the program opens, as the program does after opening a file; the binary
-// reader's warnings go to stderr.
+// reader's warnings go to stderr. A file the binary reader rejects, with no companion text
+// to read instead, yielded nothing: that is a format error, not an empty calendar.
 Dateiform Laden(TKalender& kal, const std::string& pfad) {
     LadeOptionen optionen;
-    optionen.warnung = [](const std::string& text) {
+    bool gewarnt = false;
+    optionen.warnung = [&gewarnt](const std::string& text) {
+        gewarnt = true;
         std::string zeile;
         for (char c : text)
             if (c != '\r') zeile.push_back(c);
         std::cerr << "Warnung: " << zeile << "\n";
     };
     const Dateiform form = KalenderdateiLesen(kal, pfad, optionen);
+    if (form == Dateiform::Binaer && gewarnt && !BegleitdateiVorhanden(pfad))
+        throw KalvoraFehler("Die Datei \"" + pfad + "\" ist keine lesbare Kalenderdatei.");
     TFarbwerte legende = kal.Standardfarben;
     kal.FarbtabelleAbgleichen(legende);
     kal.geaendert = false;

@@ -291,10 +291,12 @@ TEST(Einstellungen, ZufaelligerInhaltFuehrtNieZuAbsturz) {
         } catch (const KalvoraFehler&) {
             ++fehler;
         }
-        for (const auto& z : HauptschluesselWerte())
-            if (const Feldzeiger f = z.feld(e); std::holds_alternative<int32_t*>(f))
+        for (const auto& z : HauptschluesselWerte()) {
+            if (const Feldzeiger f = z.feld(e); std::holds_alternative<int32_t*>(f)) {
                 EXPECT_TRUE(*std::get<int32_t*>(f) >= z.min && *std::get<int32_t*>(f) <= z.max)
                     << z.name;
+            }
+        }
     }
     EXPECT_GT(fehler, 0);
 }

@@ -16,11 +16,23 @@
 #include "doubles/SkriptDialoge.h"
 #include "doubles/SpeicherRegistry.h"
 #include "einstellungen/Einstellungen.h"
+#include "main/fenster/Jahresflaeche.h"
+#include "main/fenster/Main.h"
 #include "termine/fenster/Suchen.h"
 #include "termine/fenster/Tagestermine.h"
 #include "termine/fenster/Termin.h"
 
 using namespace kalvora;
+
+namespace {
+
+class FesteUhr : public Uhr {
+public:
+    Zeitpunkt jetzt{2009, 6, 15, 10, 0, 0};  // a Monday
+    Zeitpunkt Jetzt() const override { return jetzt; }
+};
+
+}  // namespace
 
 class TagestermineTest : public QObject {
     Q_OBJECT
@@ -88,6 +100,59 @@ private slots:
         QVERIFY(kal_.geaendert);
         // The column widths went to the registry.
         QVERIFY(registry_.Lesen("Software\\Kalvora\\Tagestermine", "1").has_value());
+    }
+
+    // From the main window: "&Tagestermine" on today, a weekly series of 3 through the editor;
+    // after the dialog closes the year view marks exactly the four days.
+    void SerieErscheintInDerJahresansicht() {
+        SpeicherRegistry registry;
+        FesteUhr uhr;
+        TForm1 f(nullptr, &registry, &uhr);
+        f.DialogeSetzen(&dialoge_);
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        QCOMPARE(f.Jahresansicht().Jahr(), 2009);
+        const Datum tage[] = {{15, 6, 2009}, {22, 6, 2009}, {29, 6, 2009}, {6, 7, 2009},
+                              {13, 7, 2009}};
+        // A pixel inside the default mark, the triangle in the cell's upper right corner.
+        const auto markenpunkt = [&](const Datum& d) {
+            const Rechteck z = f.Jahresansicht().TagesZelle(d.tag, d.monat);
+            return QPoint(z.rechts - 3, z.oben + 3);
+        };
+        const auto bild = [&] {
+            QCoreApplication::processEvents();
+            return f.Flaeche()->grab().toImage();
+        };
+        const QColor schwarz(Qt::black);
+        QImage vorher = bild();
+        for (const Datum& d : tage) QVERIFY(QColor(vorher.pixel(markenpunkt(d))) != schwarz);
+
+        QTimer::singleShot(50, qApp, [&] {
+            TForm3& d = f.Tagesfenster();
+            TForm4& ed = d.Editorfenster();
+            QTimer::singleShot(0, &ed, [&] {
+                QTest::keyClicks(Kind<QLineEdit>(&ed, "Beschreibung"), "Sport");
+                auto* art = Kind<QComboBox>(&ed, "Serienart");
+                art->setCurrentIndex(2);
+                emit art->activated(2);
+                Kind<QRadioButton>(&ed, "NachAnzahl")->click();
+                Kind<QSpinBox>(&ed, "Anzahl")->setValue(3);
+                Kind<QSpinBox>(&ed, "StartStunde")->setValue(18);  // still to come today
+                Kind<QPushButton>(&ed, "OK")->click();
+            });
+            Kind<QPushButton>(&d, "NeuerTermin")->click();
+            Kind<QPushButton>(&d, "Fertig")->click();
+        });
+        f.Aktion("Tagestermine1")->trigger();
+
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(f.Kalender().Terminliste(2009, tage[i].monat, tage[i].tag).size(),
+                     std::size_t(2));
+        QVERIFY(f.Kalender().Terminliste(2009, 7, 13).empty());
+        const QImage nachher = bild();
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(QColor(nachher.pixel(markenpunkt(tage[i]))), schwarz);
+        QCOMPARE(nachher.pixel(markenpunkt(tage[4])), vorher.pixel(markenpunkt(tage[4])));
     }
 
     void SpaltenbreitenAusDerRegistry() {

@@ -214,6 +214,8 @@ void TForm3::Aufbauen() {
     QFont gf("MS Sans Serif");
     gf.setPixelSize(13);
     raster_->setFont(gf);
+    // The narrow time and duration columns would otherwise show "00:…" with a wider font.
+    raster_->setTextElideMode(Qt::ElideNone);
     for (int c = 0; c < AnzahlSpalten; ++c) {
         auto* kopf = new QTableWidgetItem(Q(tt::Spalte[c]));
         if (c == SpAlarm) kopf->setIcon(QIcon(Weckersymbol()));

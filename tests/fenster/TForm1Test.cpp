@@ -647,9 +647,14 @@ private slots:
         QCOMPARE(splash->size(), QSize(400, 247));
         QSignalSpy fertig(splash, &TSplash::Fertig);
         QPointer<TSplash> zeiger = splash;
+        // The start work after the splash may ask questions; the splash is hidden by then.
+        bool sichtbarBeimFertig = true;
+        connect(splash, &TSplash::Fertig, this,
+                [&] { sichtbarBeimFertig = zeiger && zeiger->isVisible(); });
         splash->show();
         splash->Starten(10);
         QVERIFY(fertig.wait(2000));
+        QVERIFY(!sichtbarBeimFertig);
         QTRY_VERIFY(zeiger.isNull());  // it frees itself
     }
 };

@@ -28,8 +28,10 @@ TSplash::TSplash(QWidget* parent)
 
 void TSplash::Starten(int millisekunden) {
     QTimer::singleShot(millisekunden, this, [this] {
-        emit Fertig();
+        // Gone before the start goes on: a question of the start (a file that another copy
+        // holds) must not sit under a window that stays on top.
         close();
+        emit Fertig();
     });
 }
 

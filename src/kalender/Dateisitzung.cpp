@@ -511,7 +511,15 @@ void Dateisitzung::FormClose() {
 }
 
 void Dateisitzung::SitzungEnde() {
-    if (!dateiname_.empty()) Schlieen1Click();
+    if (!dateiname_.empty()) {
+        Schlieen1Click();
+    } else if (kal_.geaendert) {
+        // An untitled document would be lost without a word; it gets the question that
+        // "Schließen" asks for a file.
+        if (dialoge_.Meldung(t::AenderungenSpeichern, Meldungsart::Bestaetigung,
+                             Knoepfe::JaNein) == Antwort::Ja)
+            speichern1Click();
+    }
     kal_.geaendert = false;
     // Whatever happened above, the lock must not outlive the session.
     sperre_.reset();

@@ -576,6 +576,25 @@ TEST_F(DateisitzungTest, FormCloseUndSitzungsendeGebenDieSperreFrei) {
     EXPECT_FALSE(fs::exists(p + ".tmp"));
 }
 
+TEST_F(DateisitzungTest, SitzungsendeFragtAuchOhneDatei) {
+    // Untitled and changed: "Ja" saves through the save dialog.
+    a->kal.geaendert = true;
+    const std::string p = Pfad("gerettet.kvr");
+    a->dialoge.antworten = {Antwort::Ja};
+    a->dialoge.speichern.push_back(p);
+    a->sitzung.SitzungEnde();
+    ASSERT_EQ(a->dialoge.meldungen.size(), 1u);
+    EXPECT_EQ(a->dialoge.meldungen[0].text, "Änderungen speichern ?");
+    EXPECT_EQ(a->dialoge.meldungen[0].knoepfe, Knoepfe::JaNein);
+    EXPECT_TRUE(fs::exists(p));
+    EXPECT_FALSE(a->kal.geaendert);
+    EXPECT_FALSE(fs::exists(p + ".tmp"));
+
+    // Untitled and unchanged: no question.
+    b->sitzung.SitzungEnde();
+    EXPECT_TRUE(b->dialoge.meldungen.empty());
+}
+
 TEST_F(DateisitzungTest, StartcodeWirdEinmalNachDemLadenAngewendet) {
     const std::string p = NeueDatei("plan.kvr");
     for (const std::string code : {"mini", "woch"}) {

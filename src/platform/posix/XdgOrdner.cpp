@@ -1,5 +1,6 @@
 #include "platform/posix/XdgOrdner.h"
 
+#include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -26,8 +27,9 @@ void Ausfuehren(std::vector<std::string> argumente) {
     argv.push_back(nullptr);
     posix_spawn_file_actions_t aktionen;
     posix_spawn_file_actions_init(&aktionen);
-    posix_spawn_file_actions_addopen(&aktionen, 1, "/dev/null", 0, 0);
-    posix_spawn_file_actions_addopen(&aktionen, 2, "/dev/null", 0, 0);
+    // Their output goes nowhere; opened for writing so that it does not fail.
+    posix_spawn_file_actions_addopen(&aktionen, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&aktionen, 2, "/dev/null", O_WRONLY, 0);
     pid_t pid;
     if (posix_spawnp(&pid, argv[0], &aktionen, nullptr, argv.data(), environ) == 0) {
         int status;

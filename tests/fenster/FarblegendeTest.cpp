@@ -15,6 +15,7 @@
 
 #include <memory>
 
+#include "doubles/StehendeUhr.h"
 #include "Testumgebung.h"
 #include "doubles/SkriptDialoge.h"
 #include "doubles/SpeicherRegistry.h"
@@ -25,11 +26,7 @@ using namespace kalvora;
 
 namespace {
 
-class FesteUhr : public Uhr {
-public:
-    Zeitpunkt jetzt{2009, 6, 15, 10, 0, 0};
-    Zeitpunkt Jetzt() const override { return jetzt; }
-};
+using FesteUhr = test::StehendeUhr;
 
 constexpr uint32_t Gelb = 0x00FFFF, Rot = 0x0000FF, Blau = 0xFF0000, Orange = 0x0080FF;
 

@@ -20,6 +20,7 @@
 
 #include <memory>
 
+#include "doubles/StehendeUhr.h"
 #include "Testumgebung.h"
 #include "doubles/SkriptDialoge.h"
 #include "doubles/SpeicherRegistry.h"
@@ -33,11 +34,7 @@ using namespace kalvora;
 
 namespace {
 
-class FesteUhr : public Uhr {
-public:
-    Zeitpunkt jetzt{2009, 6, 15, 10, 0, 0};  // a Monday
-    Zeitpunkt Jetzt() const override { return jetzt; }
-};
+using FesteUhr = test::StehendeUhr;
 
 constexpr uint32_t Gelb = 0x00FFFF, Blau = 0xFF0000;  // red is kalvora::Rot
 

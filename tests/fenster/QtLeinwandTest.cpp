@@ -7,6 +7,7 @@
 
 #include <functional>
 
+#include "doubles/StehendeUhr.h"
 #include "kalender/TKalender.h"
 #include "main/Jahresansicht.h"
 #include "main/Symbole.h"
@@ -16,10 +17,7 @@ using namespace kalvora;
 
 namespace {
 
-class FesteUhr : public Uhr {
-public:
-    Zeitpunkt Jetzt() const override { return {2009, 6, 15, 10, 0, 0}; }
-};
+using FesteUhr = test::StehendeUhr;
 
 using Malen = std::function<void(Leinwand&)>;
 

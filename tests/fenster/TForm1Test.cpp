@@ -18,6 +18,7 @@
 #include <memory>
 #include <set>
 
+#include "doubles/StehendeUhr.h"
 #include "Testumgebung.h"
 #include "app/fenster/Splash.h"
 #include "app/fenster/Startregistrierung.h"
@@ -32,10 +33,8 @@ using namespace kalvora;
 
 namespace {
 
-class FesteUhr : public Uhr {
-public:
-    Zeitpunkt jetzt{2004, 5, 1, 12, 0, 0};
-    Zeitpunkt Jetzt() const override { return jetzt; }
+struct FesteUhr : test::StehendeUhr {
+    FesteUhr() : StehendeUhr({2004, 5, 1, 12, 0, 0}) {}
 };
 
 // A small calendar file written by a window of its own.

@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "doubles/StehendeUhr.h"
 #include "Testumgebung.h"
 #include "doubles/SkriptDialoge.h"
 #include "doubles/SpeicherRegistry.h"
@@ -26,11 +27,7 @@ using namespace kalvora;
 
 namespace {
 
-class FesteUhr : public Uhr {
-public:
-    Zeitpunkt jetzt{2009, 6, 15, 10, 0, 0};  // a Monday
-    Zeitpunkt Jetzt() const override { return jetzt; }
-};
+using FesteUhr = test::StehendeUhr;
 
 }  // namespace
 

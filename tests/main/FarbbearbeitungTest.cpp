@@ -4,7 +4,7 @@
 
 #include "doubles/AufzeichnendeLeinwand.h"
 #include "kalender/Farbhistorie.h"
-#include "main/StehendeUhr.h"
+#include "doubles/StehendeUhr.h"
 
 namespace kalvora {
 namespace {

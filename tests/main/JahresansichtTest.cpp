@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "doubles/AufzeichnendeLeinwand.h"
-#include "main/StehendeUhr.h"
+#include "doubles/StehendeUhr.h"
 
 namespace kalvora {
 namespace {

@@ -16,6 +16,7 @@
 #include <memory>
 
 #include "doubles/StehendeUhr.h"
+#include "Jahresfenstertest.h"
 #include "Testumgebung.h"
 #include "doubles/SkriptDialoge.h"
 #include "doubles/SpeicherRegistry.h"
@@ -26,7 +27,6 @@ using namespace kalvora;
 
 namespace {
 
-using FesteUhr = test::StehendeUhr;
 
 constexpr uint32_t Gelb = 0x00FFFF, Rot = 0x0000FF, Blau = 0xFF0000, Orange = 0x0080FF;
 
@@ -48,34 +48,9 @@ void ImMenue(std::function<void(QMenu*)> f) {
 
 }  // namespace
 
-class FarblegendeTest : public QObject {
+class FarblegendeTest : public test::Jahresfenstertest {
     Q_OBJECT
 
-    QTemporaryDir ordner_;
-    QString datei_;
-    FesteUhr uhr_;
-    std::unique_ptr<SpeicherRegistry> registry_;
-    std::unique_ptr<TForm1> form_;
-    test::SkriptDialoge dialoge_;
-
-    TForm1& Fenster() {
-        form_ = std::make_unique<TForm1>(nullptr, registry_.get(), &uhr_);
-        form_->DialogeSetzen(&dialoge_);
-        form_->Startargumente(datei_, {});
-        form_->StartNachSplash();
-        form_->show();
-        if (!QTest::qWaitForWindowExposed(form_.get())) qFatal("not exposed");
-        QCoreApplication::processEvents();
-        return *form_;
-    }
-    QImage Bild() {
-        QCoreApplication::processEvents();
-        return form_->Flaeche()->grab().toImage();
-    }
-    QPoint Mitte(int tag, int monat) {
-        const Rechteck z = form_->Jahresansicht().TagesZelle(tag, monat);
-        return {(z.links + z.rechts) / 2, (z.oben + z.unten) / 2};
-    }
     QColor Pixel(int tag, int monat) {
         const QPoint p = Mitte(tag, monat);
         return QColor(Bild().pixel(p.x(), p.y()));

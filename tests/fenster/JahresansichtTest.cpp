@@ -21,6 +21,7 @@
 #include <memory>
 
 #include "doubles/StehendeUhr.h"
+#include "Jahresfenstertest.h"
 #include "Testumgebung.h"
 #include "doubles/SkriptDialoge.h"
 #include "doubles/SpeicherRegistry.h"
@@ -34,7 +35,6 @@ using namespace kalvora;
 
 namespace {
 
-using FesteUhr = test::StehendeUhr;
 
 constexpr uint32_t Gelb = 0x00FFFF, Blau = 0xFF0000;  // red is kalvora::Rot
 
@@ -61,36 +61,9 @@ public slots:
     void oeffnen(const QUrl& u) { urls << u; }
 };
 
-class JahresansichtTest : public QObject {
+class JahresansichtTest : public test::Jahresfenstertest {
     Q_OBJECT
 
-    QTemporaryDir ordner_;
-    QString datei_;
-    FesteUhr uhr_;
-    std::unique_ptr<SpeicherRegistry> registry_;
-    std::unique_ptr<TForm1> form_;
-    test::SkriptDialoge dialoge_;
-
-    // The window with the fixture calendar loaded, shown and painted.
-    TForm1& Fenster() {
-        form_ = std::make_unique<TForm1>(nullptr, registry_.get(), &uhr_);
-        form_->DialogeSetzen(&dialoge_);
-        form_->Startargumente(datei_, {});
-        form_->StartNachSplash();
-        form_->show();
-        if (!QTest::qWaitForWindowExposed(form_.get())) qFatal("not exposed");
-        QCoreApplication::processEvents();
-        return *form_;
-    }
-    QImage Bild() {
-        QCoreApplication::processEvents();
-        return form_->Flaeche()->grab().toImage();
-    }
-    Rechteck Zelle(int tag, int monat) { return form_->Jahresansicht().TagesZelle(tag, monat); }
-    QPoint Mitte(int tag, int monat) {
-        const Rechteck z = Zelle(tag, monat);
-        return {(z.links + z.rechts) / 2, (z.oben + z.unten) / 2};
-    }
     static QColor Farbe(const QImage& b, int x, int y) { return QColor(b.pixel(x, y)); }
 
 private slots:

@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <charconv>
+#include <optional>
 
 #include "kalender/Farbnamen.h"
 #include "kalender/Zeilenleser.h"
 #include "methoden/Fehler.h"
 #include "methoden/Methoden.h"
+#include "methoden/Uhrzeit.h"
 
 namespace kalvora {
 
@@ -21,6 +23,8 @@ const char* const kMeldungCsvFormat = "die Datei hat kein korrektes Format!";
 namespace {
 
 constexpr std::size_t kSpalten = 8;
+// A duration longer than this would end on a later day; no appointment can hold it.
+constexpr int32_t kLaengsteDauer = 1439;
 
 // ----------------------------------------------------------------------------------------
 // Export
@@ -114,14 +118,6 @@ std::string_view FeldAbtrennen(std::string_view& rest) {
     return feld;
 }
 
-bool IstUhrzeit(std::string_view u) {
-    const auto ziffer = [&](int i) { return u[i] >= '0' && u[i] <= '9'; };
-    if (u.size() != 5 || u[2] != ':' || !ziffer(0) || !ziffer(1) || !ziffer(3) || !ziffer(4))
-        return false;
-    return (u[0] - '0') * 10 + (u[1] - '0') <= 23 && (u[3] - '0') * 10 + (u[4] - '0') <= 59;
-}
-
-
 // A named colour for an imported colour: the slot that has it takes the name, else the first
 // free slot takes colour and name. Never a second slot with the same value.
 void FarbeBenennen(TKalender& kal, uint32_t farbe, const std::string& name) {
@@ -190,6 +186,9 @@ void CsvImportieren(TKalender& kal, std::string_view bytes,
         } catch (const KalvoraFehler&) {
             throw fehler("ungültiges Datum " + Zitat(s[0]));
         }
+        if (d.jahr < 100)
+            throw fehler("das Datum " + Zitat(s[0]) +
+                         " hat eine zweistellige Jahreszahl; erwartet wird TT.MM.JJJJ");
         if (d.jahr < ErstesJahr || d.jahr > LetztesJahr)
             throw fehler("das Datum " + Zitat(s[0]) + " liegt nicht zwischen 1901 und 2099");
         int32_t dauer = 0;
@@ -197,6 +196,9 @@ void CsvImportieren(TKalender& kal, std::string_view bytes,
             auto [p, ec] = std::from_chars(s[2].data(), s[2].data() + s[2].size(), dauer);
             if (ec != std::errc() || p != s[2].data() + s[2].size())
                 throw fehler("ungültige Dauer " + Zitat(s[2]));
+            if (dauer < 0 || dauer > kLaengsteDauer)
+                throw fehler("die Dauer " + Zitat(s[2]) +
+                             " liegt nicht zwischen 0 und 1439 Minuten");
         }
         uint32_t rgb = 0;
         if (s[5].size() > 6 || !HexLesen(s[5], rgb))
@@ -205,9 +207,11 @@ void CsvImportieren(TKalender& kal, std::string_view bytes,
             rgb == 0 ? KeineFarbe
                      : ((rgb >> 16) & 0xFF) | (rgb & 0xFF00) | ((rgb & 0xFF) << 16);
         const bool termin = !s[1].empty();
+        // Spreadsheets drop the leading zero of an hour ("9:00").
+        const std::optional<std::string> uhrzeit = UhrzeitNormalisiert(s[1]);
         if (termin) {
             // The calendar file separates appointment fields with '#' and needs hh:mm.
-            if (!IstUhrzeit(s[1])) throw fehler("ungültige Startzeit " + Zitat(s[1]));
+            if (!uhrzeit) throw fehler("ungültige Startzeit " + Zitat(s[1]));
             for (int i : {3, 4})
                 if (s[i].find('#') != std::string_view::npos)
                     throw fehler("das Zeichen '#' ist in Terminen nicht erlaubt: " +
@@ -219,7 +223,7 @@ void CsvImportieren(TKalender& kal, std::string_view bytes,
         if (liste.empty()) liste.emplace_back();
         if (termin) {
             TTermin& t = liste.emplace_back();
-            TextSetzen(t.Uhrzeit, s[1]);
+            t.Uhrzeit = *uhrzeit;
             t.Dauer = dauer;
             TextSetzen(t.Beschreibung, s[3]);
             TextSetzen(t.Ort, s[4]);

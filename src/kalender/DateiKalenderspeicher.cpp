@@ -1,7 +1,6 @@
 #include "kalender/DateiKalenderspeicher.h"
 
 #include <cstdio>
-#include <fstream>
 
 #include "kalender/Kalenderdatei.h"
 
@@ -23,8 +22,10 @@ DateiKalenderspeicher::DateiKalenderspeicher(Schreiber schreiben, Warner warnung
 
 Ladeergebnis DateiKalenderspeicher::Laden(TKalender& kal, const std::string& pfad,
                                           const Fortschrittsmelder& fortschritt) {
-    // A file that cannot be opened leaves the document empty without a message.
-    if (!std::ifstream(pfad, std::ios::binary)) return Ladeergebnis::NichtLesbar;
+    // A file that is not there leaves the document empty without a message. One that is
+    // there but cannot be read is an error: an empty document under its name would replace
+    // it at the next save.
+    if (DateiFehlt(pfad)) return Ladeergebnis::NichtLesbar;
     LadeOptionen optionen;
     optionen.fortschritt = fortschritt;
     optionen.warnung = warnung_;

@@ -3,8 +3,11 @@
 #include <filesystem>
 #include <system_error>
 
+#include "kalender/Kalenderdatei.h"
+#include "kalender/Speicherhindernisse.h"
 #include "methoden/Fehler.h"
 #include "methoden/Methoden.h"
+#include "methoden/Systemfehler.h"
 
 namespace kalvora {
 
@@ -21,6 +24,20 @@ std::string NichtBearbeitbar(const std::string& pfad) {
 }
 std::string InBenutzung(const std::string& pfad) {
     return "Die Datei " + pfad + " ist bereits in Benutzung, wollen sie es erneut versuchen?";
+}
+std::string NichtSperrbar(const std::string& pfad, const std::string& grund) {
+    return "Die Datei \"" + pfad + "\" kann hier nicht für andere Kopien von Kalvora gesperrt "
+           "werden (" + grund + ").\r\nSie wird deshalb schreibgeschützt geöffnet.";
+}
+std::string OrtNichtSperrbar(const std::string& pfad, const std::string& grund) {
+    return "Am Ort von \"" + pfad + "\" kann Kalvora keine Sperrdatei anlegen (" + grund +
+           ").\r\nBitte wählen Sie einen anderen Ort.";
+}
+std::string TeilweiseImportiert(const std::string& meldung) {
+    return meldung +
+           "\r\n\r\nDie Zeilen vor dieser Zeile wurden übernommen. Die Datei selbst bleibt "
+           "unverändert; der Kalender ist jetzt unbenannt und kann mit \"Speichern unter\" "
+           "gespeichert werden.";
 }
 }  // namespace sitzungstexte
 
@@ -53,6 +70,20 @@ std::string Kleingeschrieben(const std::string& text) {
         }
     }
     return k;
+}
+
+// The lock belongs to the real file: every symbolic link of the path resolved, so that a
+// link and its target share one lock file.
+std::string Sperrdatei(const std::string& pfad) {
+    std::error_code ec;
+    const fs::path echt = fs::weakly_canonical(fs::path(pfad), ec);
+    return Sperrdateiname(ec || echt.empty() ? pfad : echt.string());
+}
+
+// A reader's message ("Zeile 3: …") names the file it is about.
+std::string MitDateiname(const std::string& pfad, const std::string& meldung) {
+    if (meldung.find(pfad) != std::string::npos) return meldung;
+    return "Die Datei \"" + pfad + "\" kann nicht gelesen werden:\r\n" + meldung;
 }
 
 bool Existiert(const std::string& pfad) {
@@ -162,12 +193,15 @@ bool Dateisitzung::Neu1Click() {
     }
     altformat_ = false;
     sperre_.reset();
-    if (!dateiname_.empty()) sperrdienst_.Loeschen(Sperrdateiname(dateiname_));
+    if (!dateiname_.empty()) sperrdienst_.Loeschen(Sperrdatei(dateiname_));
     schreibgeschuetzt_ = false;
     dateiname_.clear();
+    reparaturAbgelehnt_ = false;
+    // Settings first: the empty document takes the default colours just reloaded.
+    fenster_->NeuInitialisieren();
     kal_.Leeren();
     kal_.geaendert = false;
-    fenster_->NeuInitialisieren();
+    fenster_->FarbmenusAktualisieren();
     fenster_->UndoLeeren();
     SchreibschutzAnwenden();
     fenster_->FarbbearbeitungWiederherstellen();
@@ -241,9 +275,15 @@ bool Dateisitzung::OeffnenSchritte(bool ausSchreibschutz) {
     std::unique_ptr<Sperre> neueSperre;
     if (!nurLesen) {
         // Only a lock file nobody holds goes away here; a held one belongs to another copy.
-        if (!dateiname_.empty()) sperrdienst_.Loeschen(Sperrdateiname(dateiname_));
-        neueSperre = sperrdienst_.Anlegen(Sperrdateiname(pfad));
-        if (!neueSperre) {
+        if (!dateiname_.empty()) sperrdienst_.Loeschen(Sperrdatei(dateiname_));
+        Sperrversuch versuch = sperrdienst_.Versuchen(Sperrdatei(pfad));
+        neueSperre = std::move(versuch.sperre);
+        if (!neueSperre && !versuch.belegt) {
+            // Nobody else has the file; it just cannot be locked here (a read-only folder).
+            nurLesen = true;
+            dialoge_.Meldung(t::NichtSperrbar(pfad, versuch.grund), Meldungsart::Warnung,
+                             Knoepfe::Ok);
+        } else if (!neueSperre) {
             nurLesen = true;
             if (ausSchreibschutz) {
                 dialoge_.Meldung(t::NichtBearbeitbar(pfad));
@@ -264,7 +304,7 @@ bool Dateisitzung::OeffnenSchritte(bool ausSchreibschutz) {
 
     if (pfad != dateiname_ && !warSchreibgeschuetzt && !dateiname_.empty()) {
         sperre_.reset();
-        sperrdienst_.Loeschen(Sperrdateiname(dateiname_));
+        sperrdienst_.Loeschen(Sperrdatei(dateiname_));
     }
     if (neueSperre) sperre_ = std::move(neueSperre);
     else if (nurLesen) sperre_.reset();
@@ -283,14 +323,23 @@ bool Dateisitzung::Laden(bool ausOeffnen) {
     kal_.FarbenLeeren();
     kal_.TermineLeeren();
     Ladeergebnis ergebnis;
+    reparaturAbgelehnt_ = false;
     try {
         ergebnis = speicher_.Laden(kal_, dateiname_,
                                    [this](int p) { fenster_->Fortschritt(p); });
+    } catch (const TeilweiseGelesen& e) {
+        TeilweiseGelesenBehalten(MitDateiname(dateiname_, Fehlertext(e)));
+        return false;
     } catch (const std::exception& e) {
         // Keeping a half-read document under the file's name would let the next save
-        // overwrite the rest of the file with it, so the session starts a new document.
+        // overwrite the rest of the file with it, so the session starts a new document
+        // and the file is never written from this one.
         fenster_->Beschaeftigt(false);
-        dialoge_.Meldung(e.what(), Meldungsart::Fehler, Knoepfe::Ok);
+        const std::string meldung = MitDateiname(dateiname_, Fehlertext(e));
+        sperre_.reset();
+        dateiname_.clear();
+        schreibgeschuetzt_ = false;
+        dialoge_.Meldung(meldung, Meldungsart::Fehler, Knoepfe::Ok);
         kal_.geaendert = false;
         Neu1Click();
         return false;
@@ -321,15 +370,10 @@ bool Dateisitzung::speichern1Click() {
         dialoge_.Meldung(t::NichtUeberschreiben);
         return false;
     }
-    fenster_->Beschaeftigt(true);
-    try {
-        speicher_.Speichern(kal_, dateiname_, [this](int p) { fenster_->Fortschritt(p); });
-    } catch (const std::exception& e) {
-        // The old file is untouched; the user must learn that the changes are not on disk.
-        fenster_->Beschaeftigt(false);
-        dialoge_.Meldung(e.what(), Meldungsart::Fehler, Knoepfe::Ok);
-        return false;
-    }
+    // The old file is untouched after a failure; the user learns that the changes are not
+    // on disk.
+    if (!SpeichernNach(dateiname_)) return false;
+    if (sperre_) sperre_->Erneuern();
     if (altformat_) {
         std::error_code ec;
         fs::remove(fs::path(dateiname_ + ".TxT"), ec);
@@ -362,12 +406,18 @@ bool Dateisitzung::speichernunter1Click() {
         }
         const bool warSchreibbar = !schreibgeschuetzt_ && sperre_ != nullptr;
         sperre_.reset();
-        auto neue = sperrdienst_.Anlegen(Sperrdateiname(pfad));
+        Sperrversuch versuch = sperrdienst_.Versuchen(Sperrdatei(pfad));
+        auto neue = std::move(versuch.sperre);
         if (!neue) {
             if (warSchreibbar) {
-                sperre_ = sperrdienst_.Anlegen(Sperrdateiname(dateiname_));
+                sperre_ = sperrdienst_.Anlegen(Sperrdatei(dateiname_));
                 // Another copy took the old file in the meantime: this one may no longer write.
                 if (!sperre_) schreibgeschuetzt_ = true;
+            }
+            if (!versuch.belegt) {
+                dialoge_.Meldung(t::OrtNichtSperrbar(pfad, versuch.grund), Meldungsart::Warnung,
+                                 Knoepfe::Ok);
+                continue;
             }
             if (dialoge_.Meldung(t::InBenutzung(pfad), Meldungsart::Warnung, Knoepfe::JaNein) ==
                 Antwort::Ja)
@@ -382,11 +432,12 @@ bool Dateisitzung::speichernunter1Click() {
             sperre_.reset();
             schreibgeschuetzt_ = warSchreibgeschuetzt;
             if (warSchreibbar) {
-                sperre_ = sperrdienst_.Anlegen(Sperrdateiname(dateiname_));
+                sperre_ = sperrdienst_.Anlegen(Sperrdatei(dateiname_));
                 if (!sperre_) schreibgeschuetzt_ = true;
             }
             return false;
         }
+        sperre_->Erneuern();
         if (altformat_ && pfad == dateiname_) {
             std::error_code ec;
             fs::remove(fs::path(dateiname_ + ".TxT"), ec);
@@ -402,15 +453,59 @@ bool Dateisitzung::speichernunter1Click() {
 
 bool Dateisitzung::SpeichernNach(const std::string& pfad) {
     fenster_->Beschaeftigt(true);
-    try {
+    Schluss schluss([&] { fenster_->Beschaeftigt(false); });
+    const auto schreiben = [&] {
         speicher_.Speichern(kal_, pfad, [this](int p) { fenster_->Fortschritt(p); });
+    };
+    std::vector<std::string> aenderungen;
+    try {
+        schreiben();
+        return true;
     } catch (const std::exception& e) {
-        fenster_->Beschaeftigt(false);
-        dialoge_.Meldung(e.what(), Meldungsart::Fehler, Knoepfe::Ok);
+        // A document read from a file may hold items the file cannot store unchanged; the
+        // user is asked to save them repaired instead of being locked out.
+        aenderungen = SpeicherhindernisseBeheben(kal_, false);
+        if (aenderungen.empty()) {
+            fenster_->Beschaeftigt(false);
+            dialoge_.Meldung(Fehlertext(e), Meldungsart::Fehler, Knoepfe::Ok);
+            return false;
+        }
+    }
+    // Once declined, the automatic save stays quiet instead of asking every few minutes.
+    if (reparaturAbgelehnt_ && automatisch_) return false;
+    fenster_->Beschaeftigt(false);
+    if (dialoge_.Meldung(ReparaturFrage(aenderungen), Meldungsart::Bestaetigung,
+                         Knoepfe::JaNein) != Antwort::Ja) {
+        reparaturAbgelehnt_ = true;
         return false;
     }
+    SpeicherhindernisseBeheben(kal_, true);
+    fenster_->JahresansichtNeuZeichnen();
+    fenster_->Beschaeftigt(true);
+    try {
+        schreiben();
+        return true;
+    } catch (const std::exception& e) {
+        fenster_->Beschaeftigt(false);
+        dialoge_.Meldung(Fehlertext(e), Meldungsart::Fehler, Knoepfe::Ok);
+        return false;
+    }
+}
+
+void Dateisitzung::TeilweiseGelesenBehalten(const std::string& meldung) {
+    // What was read stays, but not under the file's name: saving it there would lose the
+    // lines after the fault.
     fenster_->Beschaeftigt(false);
-    return true;
+    sperre_.reset();
+    if (!dateiname_.empty()) sperrdienst_.Loeschen(Sperrdatei(dateiname_));
+    dateiname_.clear();
+    schreibgeschuetzt_ = false;
+    altformat_ = false;
+    fenster_->FarbtabelleAbgleichen(kal_);
+    kal_.geaendert = true;
+    fenster_->FarbmenusAktualisieren();
+    dialoge_.Meldung(t::TeilweiseImportiert(meldung), Meldungsart::Fehler, Knoepfe::Ok);
+    fenster_->JahresansichtNeuZeichnen();
 }
 
 bool Dateisitzung::Schlieen1Click() {
@@ -441,7 +536,7 @@ bool Dateisitzung::Schreibschutz1Click() {
 
 bool Dateisitzung::SchreibschutzUmschaltbar() {
     if (dateiname_.empty()) return false;
-    return !(schreibgeschuetzt_ && sperrdienst_.Gehalten(Sperrdateiname(dateiname_)));
+    return !(schreibgeschuetzt_ && sperrdienst_.Gehalten(Sperrdatei(dateiname_)));
 }
 
 void Dateisitzung::LetzteDateienAktualisieren(const std::string& pfad) {
@@ -478,7 +573,9 @@ void Dateisitzung::schreibschutztimerTimer() {
 void Dateisitzung::autosavetimerTimer() {
     if (schreibgeschuetzt_ || dateiname_.empty()) return;
     fenster_->ZeitgeberStoppen();
+    automatisch_ = true;
     speichern1Click();
+    automatisch_ = false;
     FensterZustandMelden();
 }
 
@@ -506,7 +603,7 @@ void Dateisitzung::FormClose() {
     fenster_->ZeitgeberStoppen();
     fenster_->UndoLeeren();
     sperre_.reset();
-    if (!dateiname_.empty()) sperrdienst_.Loeschen(Sperrdateiname(dateiname_));
+    if (!dateiname_.empty()) sperrdienst_.Loeschen(Sperrdatei(dateiname_));
     dateiname_.clear();
 }
 

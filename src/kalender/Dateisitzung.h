@@ -36,6 +36,12 @@ std::string SchonGeoeffnet(const std::string& pfad);
 std::string NichtBearbeitbar(const std::string& pfad);
 // "Die Datei <pfad> ist bereits in Benutzung, wollen sie es erneut versuchen?"
 std::string InBenutzung(const std::string& pfad);
+// The lock file cannot be created (a read-only folder): not in use, but read-only here.
+std::string NichtSperrbar(const std::string& pfad, const std::string& grund);
+// "Speichern unter" to a place where no lock file can be created.
+std::string OrtNichtSperrbar(const std::string& pfad, const std::string& grund);
+// A CSV import stopped by a faulty line: what was read stays, untitled.
+std::string TeilweiseImportiert(const std::string& meldung);
 }  // namespace sitzungstexte
 
 // Below this many free bytes "Speichern unter" refuses the drive.
@@ -159,6 +165,7 @@ private:
     bool OeffnenSchritte(bool ausSchreibschutz);
     bool Laden(bool ausOeffnen);
     bool SpeichernNach(const std::string& pfad);
+    void TeilweiseGelesenBehalten(const std::string& meldung);
     bool AenderungenGesichert(Knoepfe knoepfe, const char* frage, bool& abbruch);
     Dateidialog Dialog(const std::string& vorschlag) const;
     void FensterZustandMelden();
@@ -182,6 +189,9 @@ private:
     bool laedt_ = false;
     std::string startcode_;
     bool startcodeOffen_ = false;
+    // The user said No to saving a repaired document; the automatic save does not ask again.
+    bool reparaturAbgelehnt_ = false;
+    bool automatisch_ = false;  // the running save comes from the automatic-save timer
 };
 
 }  // namespace kalvora

@@ -14,6 +14,7 @@
 #include "kalender/Zeilenleser.h"
 #include "methoden/Fehler.h"
 #include "methoden/Methoden.h"
+#include "methoden/Uhrzeit.h"
 
 namespace kalvora {
 
@@ -21,6 +22,10 @@ const char* const kMeldungAlteDateiversion =
     "Diese Datei ist möglicherweise eine ältere Dateiversion\r\n"
     "              oder keine Kalvora-Datei!";
 const char* const kMeldungKeineKalvoraDatei = "Dies ist keine Kalvora-Datei";
+const char* const kMeldungKeineLesbareDatei =
+    "Die Datei ist keine lesbare Kalenderdatei: ihre erste Zeile ist weder \"Ver 3.3\" noch "
+    "\"Ver 3.2\" noch \"kalvora-csv version 1.0\", und sie ist auch keine ältere binäre "
+    "Kalvora-Datei.";
 
 namespace {
 
@@ -107,14 +112,6 @@ void TextAnhaengen(std::string& aus, std::string_view text, bool rauteErlaubt, W
                         "gespeichert werden können.");
 }
 
-// The time piece must read back as it was: five characters with a ':' and nothing that
-// would end the first field early.
-bool UhrzeitSchreibbar(std::string_view u) {
-    if (u.size() != 5 || u.find(':') == std::string_view::npos) return false;
-    for (unsigned char c : u)
-        if (c == ' ' || kZeichenart[c]) return false;
-    return true;
-}
 
 bool DatumSchreibbar(TDatum d) {
     return d == KeinDatum || (d >= DatumWert(1, 1, 1) && d <= DatumWert(31, 12, 9999));
@@ -183,6 +180,13 @@ void TerminSchreiben(std::string& aus, const TKalender& kal, const TTermin& t,
 }
 
 }  // namespace
+
+bool UhrzeitSchreibbar(std::string_view u) {
+    if (u.size() != 5 || u.find(':') == std::string_view::npos) return false;
+    for (unsigned char c : u)
+        if (c == ' ' || kZeichenart[c]) return false;
+    return true;
+}
 
 std::string KalenderAlsVer33(const TKalender& kal, const Fortschritt& fortschritt) {
     std::size_t farbtage = 0, eintraege = 0;
@@ -666,7 +670,17 @@ private:
         TTermin& t = listen_.Eintrag();
         t.Alarm = f1.size() == 6;
         if (t.Alarm) f1 = f1.substr(0, 5);
-        TextSetzen(t.Uhrzeit, f1);
+        // A hand-edited "9:30" (or "9:30X" with alarm) has one obvious form; without it
+        // every later save of the document would be refused.
+        if (!t.Alarm && f1.size() == 5 && f1.back() == 'X' &&
+            UhrzeitNormalisiert(f1.substr(0, 4))) {
+            t.Alarm = true;
+            f1 = f1.substr(0, 4);
+        }
+        if (const auto normal = UhrzeitNormalisiert(f1))
+            t.Uhrzeit = *normal;
+        else
+            TextSetzen(t.Uhrzeit, f1);
         TextSetzen(t.Beschreibung, f2);
         TextSetzen(t.Ort, f3);
         t.Dauer = dauer;
@@ -796,6 +810,21 @@ Dateiform FormErkennen(std::string_view bytes) {
     return FormDerZeile(ErsteZeile(bytes));
 }
 
+// A crash while a file was written can leave a tail of NUL bytes; it holds nothing and is
+// dropped. A NUL anywhere else means the file is damaged.
+std::string_view OhneNullschwanz(std::string_view daten) {
+    std::size_t ende = daten.size();
+    while (ende > 0 && daten[ende - 1] == '\0') --ende;
+    daten = daten.substr(0, ende);
+    const std::size_t nul = daten.find('\0');
+    if (nul != std::string_view::npos) {
+        const auto zeile = 1 + std::count(daten.begin(), daten.begin() + nul, '\n');
+        throw KalvoraFehler("die Datei enthält ein Nullzeichen (sie ist beschädigt).",
+                            static_cast<int>(zeile));
+    }
+    return daten;
+}
+
 }  // namespace
 
 Dateiform KalenderAusBytesLesen(TKalender& kal, std::string_view bytes,
@@ -823,52 +852,39 @@ Dateiform KalenderAusBytesLesen(TKalender& kal, std::string_view bytes,
         umgewandelt = std::move(*text);
         daten = umgewandelt;
     }
+    if (form != Dateiform::Binaer) daten = OhneNullschwanz(daten);
     switch (form) {
         case Dateiform::Ver33: Ver33Lesen(kal, listen, daten, optionen.fortschritt); break;
         case Dateiform::Ver32: Ver32Lesen(kal, listen, daten, optionen.fortschritt); break;
         case Dateiform::Csv:
             listen.Abschliessen();  // the import works on empty lists
-            CsvImportieren(kal, daten, optionen.fortschritt);
+            try {
+                CsvImportieren(kal, daten, optionen.fortschritt);
+            } catch (const TeilweiseGelesen&) {
+                throw;
+            } catch (const KalvoraFehler& f) {
+                throw TeilweiseGelesen(f.what());
+            }
             break;
-        case Dateiform::Binaer:
-            BinaerLesen(kal, bytes, optionen);
-            if (begleittext) BegleittextLesen(kal, listen, *begleittext, optionen.fortschritt);
+        case Dateiform::Binaer: {
+            // Without a companion text, bytes the binary reader rejects are no calendar at
+            // all: an empty document under that name would replace the file at the next save.
+            std::optional<std::string> abgelehnt;
+            LadeOptionen binaer = optionen;
+            if (!begleittext)
+                binaer.warnung = [&abgelehnt](const std::string& t) {
+                    if (!abgelehnt) abgelehnt = t;
+                };
+            BinaerLesen(kal, bytes, binaer);
+            if (abgelehnt) throw KalvoraFehler(kMeldungKeineLesbareDatei);
+            if (begleittext)
+                BegleittextLesen(kal, listen, OhneNullschwanz(*begleittext),
+                                 optionen.fortschritt);
             if (optionen.fortschritt) optionen.fortschritt(100);
             break;
+        }
     }
     return form;
-}
-
-std::string DateiEinlesen(const std::string& pfad) {
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> datei(std::fopen(pfad.c_str(), "rb"),
-                                                          &std::fclose);
-    const auto fehler = [&pfad] {
-        return KalvoraFehler("Die Datei \"" + pfad + "\" kann nicht gelesen werden: " +
-                             std::strerror(errno));
-    };
-    if (!datei) throw fehler();
-    std::error_code ec;
-    if (std::filesystem::is_directory(pfad, ec))
-        throw KalvoraFehler("\"" + pfad + "\" ist ein Ordner und keine Datei.");
-    std::string inhalt;
-    constexpr std::size_t kBlock = 1 << 20;
-    std::size_t block = kBlock;
-    if (std::fseek(datei.get(), 0, SEEK_END) == 0) {
-        const long groesse = std::ftell(datei.get());
-        if (groesse > 0 && groesse < (1L << 31)) block = static_cast<std::size_t>(groesse) + 1;
-        std::rewind(datei.get());
-    }
-    // One read for a file of known size; the extra byte notices a file that grew.
-    while (true) {
-        const std::size_t alt = inhalt.size();
-        inhalt.resize(alt + block);
-        const std::size_t n = std::fread(inhalt.data() + alt, 1, block, datei.get());
-        inhalt.resize(alt + n);
-        if (n < block) break;
-        block = kBlock;
-    }
-    if (std::ferror(datei.get())) throw fehler();
-    return inhalt;
 }
 
 Dateiform KalenderdateiLesen(TKalender& kal, const std::string& pfad,
@@ -876,13 +892,12 @@ Dateiform KalenderdateiLesen(TKalender& kal, const std::string& pfad,
     const std::string bytes = DateiEinlesen(pfad);
     std::optional<std::string> begleitdatei;
     if (FormErkennen(bytes) == Dateiform::Binaer) {
-        // Written on Windows, where the case of the extension does not matter.
+        // Written on Windows, where the case of the extension does not matter. A companion
+        // that exists but cannot be read is an error: the next save would delete it.
         for (const char* endung : {".TxT", ".txt", ".TXT"}) {
-            try {
-                begleitdatei = DateiEinlesen(pfad + endung);
-                break;
-            } catch (const KalvoraFehler&) {
-            }
+            if (DateiFehlt(pfad + endung)) continue;
+            begleitdatei = DateiEinlesen(pfad + endung);
+            break;
         }
     }
     std::optional<std::string_view> begleittext;

@@ -18,10 +18,19 @@
 #include <string_view>
 
 #include "kalender/TKalender.h"
+#include "methoden/Dateilesen.h"
+#include "methoden/Fehler.h"
 
 namespace kalvora {
 
 enum class Dateiform { Ver33, Ver32, Binaer, Csv };
+
+// A fault that stopped the CSV import: unlike the other forms, the lines read before it stay
+// in the document. The file itself was not fully read and must not be overwritten from it.
+class TeilweiseGelesen : public KalvoraFehler {
+public:
+    using KalvoraFehler::KalvoraFehler;
+};
 
 using Fortschritt = std::function<void(int)>;
 
@@ -37,6 +46,8 @@ constexpr std::size_t kBinaersatzGroesse = 301312;
 // The texts of the binary reader's two warnings.
 extern const char* const kMeldungAlteDateiversion;
 extern const char* const kMeldungKeineKalvoraDatei;
+// Why a file that no reader accepts is refused.
+extern const char* const kMeldungKeineLesbareDatei;
 
 // The whole document as "Ver 3.3" bytes (Windows-1252, CR LF). Progress: 50 after the day
 // colours, then rising towards 100 over the years of the appointments. Throws KalvoraFehler
@@ -44,18 +55,29 @@ extern const char* const kMeldungKeineKalvoraDatei;
 // appointment, a line break, an unusable time); nothing is written then.
 std::string KalenderAlsVer33(const TKalender& kal, const Fortschritt& fortschritt = {});
 
+// Whether the writer can store this time of an appointment so that it reads back as it was:
+// five characters with a ':' and nothing that would end the first field early.
+bool UhrzeitSchreibbar(std::string_view uhrzeit);
+
+// The texts that end the category list and the link list in the file: an entry with that
+// text cannot be stored.
+inline constexpr std::string_view kEndeKategorien = "[Linkliste]";
+inline constexpr std::string_view kEndeLinks = "[Tagesfarben]";
+
 // Reads the file (and, for the binary form, "<pfad>.TxT" if it exists). Throws KalvoraFehler
-// when the file cannot be read or its text is malformed.
+// when the file cannot be read (naming it), its text is malformed (with the line), or no
+// reader accepts it (a first line of no text form, no valid binary record and no companion
+// text: kMeldungKeineLesbareDatei).
 Dateiform KalenderdateiLesen(TKalender& kal, const std::string& pfad,
                              const LadeOptionen& optionen = {});
 
 // The same from bytes in memory; begleittext is the companion text of the binary form
-// (std::nullopt: there is none).
+// (std::nullopt: there is none). Without a companion text, bytes that the binary reader
+// rejects throw KalvoraFehler with its warning instead of giving an empty document. A run of
+// NUL bytes at the end of a text form (what a crash can leave) is ignored; a NUL anywhere
+// else is a format fault with its line number.
 Dateiform KalenderAusBytesLesen(TKalender& kal, std::string_view bytes,
                                 std::optional<std::string_view> begleittext,
                                 const LadeOptionen& optionen = {});
-
-// The whole file into memory; KalvoraFehler with the system's reason when it cannot be read.
-std::string DateiEinlesen(const std::string& pfad);
 
 }  // namespace kalvora

@@ -10,7 +10,7 @@
 namespace kalvora {
 
 enum class Ladeergebnis {
-    NichtLesbar,  // the file could not be opened for reading; nothing was read
+    NichtLesbar,  // the file does not exist; nothing was read
     Text,         // one of the text forms
     Binaer,       // the older binary form (with its ".TxT" companion)
 };
@@ -19,7 +19,9 @@ class Kalenderspeicher {
 public:
     using Fortschrittsmelder = std::function<void(int prozent)>;
     virtual ~Kalenderspeicher() = default;
-    // Reads pfad into the (already emptied) document. A malformed file throws KalvoraFehler.
+    // Reads pfad into the (already emptied) document. A file that exists but cannot be read,
+    // or is malformed, throws KalvoraFehler (TeilweiseGelesen when what was read before the
+    // fault stays in the document).
     virtual Ladeergebnis Laden(TKalender& kal, const std::string& pfad,
                                const Fortschrittsmelder& fortschritt) = 0;
     // Writes the whole document. Either the file at pfad is the complete new document

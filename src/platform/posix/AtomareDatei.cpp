@@ -1,16 +1,19 @@
 #include "platform/posix/AtomareDatei.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <climits>
 #include <cstdlib>
-#include <cstring>
 #include <vector>
 
 #include "methoden/Fehler.h"
+#include "methoden/Systemfehler.h"
 
 namespace kalvora {
 
@@ -18,13 +21,18 @@ namespace {
 
 [[noreturn]] void Scheitern(const std::string& pfad, int fehlernummer) {
     throw KalvoraFehler("Die Datei \"" + pfad + "\" kann nicht geschrieben werden: " +
-                        std::strerror(fehlernummer));
+                        Systemfehlertext(fehlernummer));
 }
 
 std::string Ordner(const std::string& pfad) {
     const std::size_t s = pfad.rfind('/');
     if (s == std::string::npos) return ".";
     return s == 0 ? "/" : pfad.substr(0, s);
+}
+
+std::string Name(const std::string& pfad) {
+    const std::size_t s = pfad.rfind('/');
+    return s == std::string::npos ? pfad : pfad.substr(s + 1);
 }
 
 // The file that is really written: the target of a symbolic link, else the path itself.
@@ -43,53 +51,176 @@ mode_t NeueRechte() {
     return 0666 & ~maske;
 }
 
-}  // namespace
+// Temporary files are named ".<name>.kvtmp.<6 characters>" in the target's folder, hidden,
+// and held with flock() while they exist, so that the clean-up of another save never takes
+// a file that is still being written.
+std::string Vorsilbe(const std::string& ziel) { return "." + Name(ziel) + ".kvtmp."; }
 
-void DateiAtomarSchreiben(const std::string& pfad, std::string_view inhalt) {
-    const std::string ziel = Ziel(pfad);
-    struct stat alt;
-    const mode_t rechte = stat(ziel.c_str(), &alt) == 0 ? (alt.st_mode & 07777) : NeueRechte();
+std::string Zufallsendung() {
+    static const char zeichen[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    static unsigned long zaehler = 0;
+    unsigned long x = static_cast<unsigned long>(
+                          std::chrono::steady_clock::now().time_since_epoch().count()) ^
+                      (static_cast<unsigned long>(getpid()) << 20) ^ (++zaehler * 7919);
+    std::string s(6, 'a');
+    for (char& c : s) {
+        c = zeichen[x % 36];
+        x = x / 36 + 0x9E3779B9ul * (x % 36 + 1);
+    }
+    return s;
+}
 
-    std::string muster = ziel + ".XXXXXX";
-    std::vector<char> name(muster.begin(), muster.end());
-    name.push_back('\0');
-    const int fd = mkstemp(name.data());
-    if (fd < 0) Scheitern(pfad, errno);
-    const std::string temp(name.data());
-    const auto abbrechen = [&](int fehlernummer) {
+// Removes what a killed save left behind in the folder: files of our pattern for this
+// target that nobody holds.
+void ResteEntfernen(const std::string& ziel) {
+    DIR* ordner = opendir(Ordner(ziel).c_str());
+    if (!ordner) return;
+    const std::string vorsilbe = Vorsilbe(ziel);
+    std::vector<std::string> reste;
+    while (const dirent* e = readdir(ordner)) {
+        const std::string name = e->d_name;
+        if (name.size() == vorsilbe.size() + 6 && name.compare(0, vorsilbe.size(), vorsilbe) == 0)
+            reste.push_back(Ordner(ziel) + "/" + name);
+    }
+    closedir(ordner);
+    for (const std::string& rest : reste) {
+        const int fd = open(rest.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0) continue;
+        struct stat st {};
+        if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && flock(fd, LOCK_EX | LOCK_NB) == 0)
+            unlink(rest.c_str());
         close(fd);
-        unlink(temp.c_str());
-        Scheitern(pfad, fehlernummer);
-    };
+    }
+}
 
+// An unnamed file in the folder (O_TMPFILE): a save killed before it is linked leaves
+// nothing at all. -1 where the file system does not offer it.
+int UnbenanntOeffnen(const std::string& ordner, mode_t rechte) {
+#ifdef O_TMPFILE
+    return open(ordner.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, rechte);
+#else
+    (void)ordner;
+    (void)rechte;
+    errno = EOPNOTSUPP;
+    return -1;
+#endif
+}
+
+// Gives the unnamed file a temporary name (for the rename over the target).
+bool Verknuepfen(int fd, const std::string& name) {
+    if (linkat(fd, "", AT_FDCWD, name.c_str(), AT_EMPTY_PATH) == 0) return true;
+    if (errno == EEXIST) return false;
+    // Without the privilege for AT_EMPTY_PATH the descriptor's /proc entry serves.
+    const std::string proc = "/proc/self/fd/" + std::to_string(fd);
+    return linkat(AT_FDCWD, proc.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0;
+}
+
+// Why an existing target must not be replaced, or "".
+std::string Hindernis(const std::string& pfad, const std::string& ziel, struct stat& alt,
+                      bool& vorhanden) {
+    vorhanden = stat(ziel.c_str(), &alt) == 0;
+    if (!vorhanden) return {};
+    if (S_ISDIR(alt.st_mode)) return "\"" + pfad + "\" ist ein Ordner.";
+    if (!S_ISREG(alt.st_mode))
+        return "\"" + pfad +
+               "\" ist keine gewöhnliche Datei (sondern z. B. ein Gerät oder eine Pipe) und "
+               "wird nicht überschrieben.";
+    // Root may write anything; a file without any write permission is still meant to stay.
+    if (access(ziel.c_str(), W_OK) != 0 || (alt.st_mode & 0222) == 0)
+        return "Die Datei \"" + pfad + "\" ist schreibgeschützt und wird nicht überschrieben.";
+    return {};
+}
+
+// Writes the whole text into fd, sets owner, group and permissions and flushes it to disk;
+// the error number, or 0.
+int Fuellen(int fd, std::string_view inhalt, bool vorhanden, const struct stat& alt,
+            mode_t rechte) {
     const char* p = inhalt.data();
     std::size_t rest = inhalt.size();
     while (rest > 0) {
         const ssize_t n = write(fd, p, rest);
         if (n < 0) {
             if (errno == EINTR) continue;
-            abbrechen(errno);
+            return errno;
         }
         p += n;
         rest -= static_cast<std::size_t>(n);
     }
-    if (fchmod(fd, rechte) != 0) abbrechen(errno);
-    if (fsync(fd) != 0) abbrechen(errno);
-    if (close(fd) != 0) {
-        const int e = errno;
-        unlink(temp.c_str());
-        Scheitern(pfad, e);
+    // Owner and group stay where the system permits it (a user may not give files away).
+    if (vorhanden && fchown(fd, alt.st_uid, alt.st_gid) != 0 &&
+        fchown(fd, static_cast<uid_t>(-1), alt.st_gid) != 0) {
     }
+    if (fchmod(fd, rechte) != 0) return errno;
+    if (fsync(fd) != 0) return errno;
+    return 0;
+}
+
+// A written temporary file with a name in the folder of ziel, held with flock(); fd and
+// name are set, or the error number is returned.
+int TemporaerSchreiben(const std::string& ziel, std::string_view inhalt, bool vorhanden,
+                       const struct stat& alt, mode_t rechte, int& fd, std::string& name) {
+    const std::string ordner = Ordner(ziel);
+    fd = UnbenanntOeffnen(ordner, rechte);
+    if (fd >= 0) {
+        flock(fd, LOCK_EX | LOCK_NB);
+        if (const int e = Fuellen(fd, inhalt, vorhanden, alt, rechte)) {
+            close(fd);
+            return e;
+        }
+        for (int versuch = 0; versuch < 100; ++versuch) {
+            const std::string kandidat = ordner + "/" + Vorsilbe(ziel) + Zufallsendung();
+            if (Verknuepfen(fd, kandidat)) {
+                name = kandidat;
+                return 0;
+            }
+            if (errno != EEXIST) break;  // then the named way below
+        }
+        close(fd);
+    }
+    for (int versuch = 0; versuch < 100; ++versuch) {
+        name = ordner + "/" + Vorsilbe(ziel) + Zufallsendung();
+        fd = open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        if (fd >= 0) break;
+        if (errno != EEXIST) return errno;
+    }
+    if (fd < 0) return EEXIST;
+    // Held until the rename: the clean-up of another save leaves a held file alone.
+    flock(fd, LOCK_EX | LOCK_NB);
+    if (const int e = Fuellen(fd, inhalt, vorhanden, alt, rechte)) {
+        unlink(name.c_str());
+        close(fd);
+        return e;
+    }
+    return 0;
+}
+
+}  // namespace
+
+void DateiAtomarSchreiben(const std::string& pfad, std::string_view inhalt) {
+    const std::string ziel = Ziel(pfad);
+    struct stat alt {};
+    bool vorhanden = false;
+    const std::string hindernis = Hindernis(pfad, ziel, alt, vorhanden);
+    if (!hindernis.empty()) throw KalvoraFehler(hindernis);
+    const mode_t rechte = vorhanden ? (alt.st_mode & 07777) : NeueRechte();
+    ResteEntfernen(ziel);
+
+    int fd = -1;
+    std::string temp;
+    if (const int e = TemporaerSchreiben(ziel, inhalt, vorhanden, alt, rechte, fd, temp))
+        Scheitern(pfad, e);
     if (rename(temp.c_str(), ziel.c_str()) != 0) {
         const int e = errno;
         unlink(temp.c_str());
+        close(fd);
         Scheitern(pfad, e);
     }
+    close(fd);  // the data reached the disk with fsync; a late close error changes nothing
     // The rename itself reaches the disk only with its folder.
-    const int ordner = open(Ordner(ziel).c_str(), O_RDONLY | O_DIRECTORY);
-    if (ordner >= 0) {
-        fsync(ordner);
-        close(ordner);
+    const int ordnerFd = open(Ordner(ziel).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (ordnerFd >= 0) {
+        fsync(ordnerFd);
+        close(ordnerFd);
     }
 }
 

@@ -1,0 +1,85 @@
+#include "kalender/Speicherhindernisse.h"
+
+#include <algorithm>
+
+#include "kalender/Kalenderdatei.h"
+#include "methoden/Methoden.h"
+
+namespace kalvora {
+
+namespace {
+
+constexpr std::size_t kHoechstensGezeigt = 10;
+
+// The first "<text> (n)" from 2 on that the list does not have yet.
+std::string FreierName(const std::string& text, const TTerminKategorie& liste) {
+    for (int n = 2;; ++n) {
+        std::string name = text + " (" + std::to_string(n) + ")";
+        if (std::find(liste.begin(), liste.end(), name) == liste.end()) return name;
+    }
+}
+
+// Entries of a list that would end it in the file get a suffix; the appointments that
+// refer to them by text follow.
+void ListeReparieren(TKalender& kal, TTerminKategorie& liste, std::string_view ende,
+                     std::string TTermin::*feld, const char* was, bool anwenden,
+                     std::vector<std::string>& aenderungen) {
+    for (std::size_t i = 0; i < liste.size(); ++i) {
+        if (liste[i] != ende) continue;
+        const std::string alt = liste[i];
+        const std::string neu = FreierName(alt, liste);
+        aenderungen.push_back(std::string(was) + " \"" + alt + "\" heißt dann \"" + neu + "\"");
+        if (!anwenden) continue;
+        liste[i] = neu;
+        for (auto& tag : kal.Terminraster)
+            for (std::size_t n = 1; n < tag.size(); ++n)
+                if (tag[n].*feld == alt) tag[n].*feld = neu;
+    }
+}
+
+}  // namespace
+
+std::vector<std::string> SpeicherhindernisseBeheben(TKalender& kal, bool anwenden) {
+    std::vector<std::string> aenderungen;
+    ListeReparieren(kal, kal.Terminkategorie, kEndeKategorien, &TTermin::Kategorie,
+                    "die Kategorie", anwenden, aenderungen);
+    ListeReparieren(kal, kal.Linkliste, kEndeLinks, &TTermin::Link, "der Link", anwenden,
+                    aenderungen);
+    for (int j = ErstesJahr; j <= LetztesJahr; ++j)
+        for (int m = 1; m <= 12; ++m)
+            for (int t = 1, tage = TageImMonat(m, j); t <= tage; ++t) {
+                TTerminliste& liste = kal.Terminliste(j, m, t);
+                for (std::size_t n = 1; n < liste.size(); ++n) {
+                    TTermin& termin = liste[n];
+                    if (UhrzeitSchreibbar(termin.Uhrzeit)) continue;
+                    // Nothing of the text is lost: it goes into the description.
+                    aenderungen.push_back("der Termin \"" + termin.Beschreibung + "\" am " +
+                                          DatumText(t, m, j) + " mit der Uhrzeit \"" +
+                                          termin.Uhrzeit +
+                                          "\" beginnt dann um 00:00 (die alte Angabe steht "
+                                          "in seiner Beschreibung)");
+                    if (!anwenden) continue;
+                    std::string alt = termin.Uhrzeit;
+                    std::replace(alt.begin(), alt.end(), '#', '+');  // '#' separates fields
+                    termin.Beschreibung += " (Uhrzeit: " + alt + ")";
+                    termin.Uhrzeit = "00:00";
+                }
+            }
+    if (anwenden && !aenderungen.empty()) kal.geaendert = true;
+    return aenderungen;
+}
+
+std::string ReparaturFrage(const std::vector<std::string>& aenderungen) {
+    std::string text =
+        "Der Kalender enthält Einträge, die so nicht in der Kalenderdatei gespeichert werden "
+        "können. Kalvora kann sie beim Speichern so ändern:\r\n";
+    for (std::size_t i = 0; i < aenderungen.size() && i < kHoechstensGezeigt; ++i)
+        text += "\r\n- " + aenderungen[i];
+    if (aenderungen.size() > kHoechstensGezeigt)
+        text += "\r\n- und " + std::to_string(aenderungen.size() - kHoechstensGezeigt) +
+                " weitere Einträge";
+    text += "\r\n\r\nMit diesen Änderungen speichern?";
+    return text;
+}
+
+}  // namespace kalvora

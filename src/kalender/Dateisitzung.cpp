@@ -72,14 +72,6 @@ std::string Kleingeschrieben(const std::string& text) {
     return k;
 }
 
-// The lock belongs to the real file: every symbolic link of the path resolved, so that a
-// link and its target share one lock file.
-std::string Sperrdatei(const std::string& pfad) {
-    std::error_code ec;
-    const fs::path echt = fs::weakly_canonical(fs::path(pfad), ec);
-    return Sperrdateiname(ec || echt.empty() ? pfad : echt.string());
-}
-
 // A reader's message ("Zeile 3: …") names the file it is about.
 std::string MitDateiname(const std::string& pfad, const std::string& meldung) {
     if (meldung.find(pfad) != std::string::npos) return meldung;
@@ -109,6 +101,12 @@ private:
 };
 
 }  // namespace
+
+std::string SperrdateiFuer(const std::string& pfad) {
+    std::error_code ec;
+    const fs::path echt = fs::weakly_canonical(fs::path(pfad), ec);
+    return Sperrdateiname(ec || echt.empty() ? pfad : echt.string());
+}
 
 Dateisitzung::Dateisitzung(TKalender& kal, Dialoge& dialoge, Dateisperre& sperre,
                            Kalenderspeicher& speicher, Speicherplatz& platz,
@@ -193,7 +191,7 @@ bool Dateisitzung::Neu1Click() {
     }
     altformat_ = false;
     sperre_.reset();
-    if (!dateiname_.empty()) sperrdienst_.Loeschen(Sperrdatei(dateiname_));
+    if (!dateiname_.empty()) sperrdienst_.Loeschen(SperrdateiFuer(dateiname_));
     schreibgeschuetzt_ = false;
     dateiname_.clear();
     reparaturAbgelehnt_ = false;
@@ -275,8 +273,8 @@ bool Dateisitzung::OeffnenSchritte(bool ausSchreibschutz) {
     std::unique_ptr<Sperre> neueSperre;
     if (!nurLesen) {
         // Only a lock file nobody holds goes away here; a held one belongs to another copy.
-        if (!dateiname_.empty()) sperrdienst_.Loeschen(Sperrdatei(dateiname_));
-        Sperrversuch versuch = sperrdienst_.Versuchen(Sperrdatei(pfad));
+        if (!dateiname_.empty()) sperrdienst_.Loeschen(SperrdateiFuer(dateiname_));
+        Sperrversuch versuch = sperrdienst_.Versuchen(SperrdateiFuer(pfad));
         neueSperre = std::move(versuch.sperre);
         if (!neueSperre && !versuch.belegt) {
             // Nobody else has the file; it just cannot be locked here (a read-only folder).
@@ -304,7 +302,7 @@ bool Dateisitzung::OeffnenSchritte(bool ausSchreibschutz) {
 
     if (pfad != dateiname_ && !warSchreibgeschuetzt && !dateiname_.empty()) {
         sperre_.reset();
-        sperrdienst_.Loeschen(Sperrdatei(dateiname_));
+        sperrdienst_.Loeschen(SperrdateiFuer(dateiname_));
     }
     if (neueSperre) sperre_ = std::move(neueSperre);
     else if (nurLesen) sperre_.reset();
@@ -406,11 +404,11 @@ bool Dateisitzung::speichernunter1Click() {
         }
         const bool warSchreibbar = !schreibgeschuetzt_ && sperre_ != nullptr;
         sperre_.reset();
-        Sperrversuch versuch = sperrdienst_.Versuchen(Sperrdatei(pfad));
+        Sperrversuch versuch = sperrdienst_.Versuchen(SperrdateiFuer(pfad));
         auto neue = std::move(versuch.sperre);
         if (!neue) {
             if (warSchreibbar) {
-                sperre_ = sperrdienst_.Anlegen(Sperrdatei(dateiname_));
+                sperre_ = sperrdienst_.Anlegen(SperrdateiFuer(dateiname_));
                 // Another copy took the old file in the meantime: this one may no longer write.
                 if (!sperre_) schreibgeschuetzt_ = true;
             }
@@ -432,7 +430,7 @@ bool Dateisitzung::speichernunter1Click() {
             sperre_.reset();
             schreibgeschuetzt_ = warSchreibgeschuetzt;
             if (warSchreibbar) {
-                sperre_ = sperrdienst_.Anlegen(Sperrdatei(dateiname_));
+                sperre_ = sperrdienst_.Anlegen(SperrdateiFuer(dateiname_));
                 if (!sperre_) schreibgeschuetzt_ = true;
             }
             return false;
@@ -497,7 +495,7 @@ void Dateisitzung::TeilweiseGelesenBehalten(const std::string& meldung) {
     // lines after the fault.
     fenster_->Beschaeftigt(false);
     sperre_.reset();
-    if (!dateiname_.empty()) sperrdienst_.Loeschen(Sperrdatei(dateiname_));
+    if (!dateiname_.empty()) sperrdienst_.Loeschen(SperrdateiFuer(dateiname_));
     dateiname_.clear();
     schreibgeschuetzt_ = false;
     altformat_ = false;
@@ -536,7 +534,7 @@ bool Dateisitzung::Schreibschutz1Click() {
 
 bool Dateisitzung::SchreibschutzUmschaltbar() {
     if (dateiname_.empty()) return false;
-    return !(schreibgeschuetzt_ && sperrdienst_.Gehalten(Sperrdatei(dateiname_)));
+    return !(schreibgeschuetzt_ && sperrdienst_.Gehalten(SperrdateiFuer(dateiname_)));
 }
 
 void Dateisitzung::LetzteDateienAktualisieren(const std::string& pfad) {
@@ -603,7 +601,7 @@ void Dateisitzung::FormClose() {
     fenster_->ZeitgeberStoppen();
     fenster_->UndoLeeren();
     sperre_.reset();
-    if (!dateiname_.empty()) sperrdienst_.Loeschen(Sperrdatei(dateiname_));
+    if (!dateiname_.empty()) sperrdienst_.Loeschen(SperrdateiFuer(dateiname_));
     dateiname_.clear();
 }
 

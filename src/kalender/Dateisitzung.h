@@ -44,6 +44,10 @@ std::string OrtNichtSperrbar(const std::string& pfad, const std::string& grund);
 std::string TeilweiseImportiert(const std::string& meldung);
 }  // namespace sitzungstexte
 
+// The lock file of a calendar file, keyed to the real file: every symbolic link of the path
+// resolved, so that a link and its target share one lock.
+std::string SperrdateiFuer(const std::string& kalenderdatei);
+
 // Below this many free bytes "Speichern unter" refuses the drive.
 constexpr uint64_t kMindestSpeicherplatz = 592388;
 

@@ -177,6 +177,10 @@ TEST(AbgebrochenesSpeichern, DateiIstImmerAltOderNeu) {
             << "Runde " << runde << ": " << jetzt.size() << " Bytes";
         (jetzt == alt ? alteGesehen : neueGesehen)++;
     }
+    // Nothing of the killed saves is left once the next save has run: the source, the
+    // reference and the target only.
+    DateiAtomarSchreiben(ziel, alt);
+    EXPECT_EQ(std::distance(fs::directory_iterator(ordner), fs::directory_iterator()), 3);
     RecordProperty("alt", alteGesehen);
     RecordProperty("neu", neueGesehen);
     fs::remove_all(ordner);

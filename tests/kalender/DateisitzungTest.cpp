@@ -609,5 +609,60 @@ TEST_F(DateisitzungTest, StartcodeWirdEinmalNachDemLadenAngewendet) {
     }
 }
 
+// Two names of one file share its lock: a symbolic link and a hard link find it held, and a
+// save through the link writes the target and keeps the link.
+TEST_F(DateisitzungTest, VerknuepfungUmgehtDieSperreNicht) {
+    const std::string p = NeueDatei("plan.kvr");
+    const std::string weich = Pfad("link.kvr"), hart = Pfad("hart.kvr");
+    fs::create_symlink(p, weich);
+    fs::create_hard_link(p, hart);
+    ASSERT_TRUE(a->sitzung.DirektOeffnen(weich));
+    EXPECT_FALSE(a->sitzung.schreibgeschuetzt());
+    EXPECT_TRUE(fs::exists(p + ".tmp"));
+    EXPECT_FALSE(fs::exists(weich + ".tmp"));
+    for (const std::string& name : {p, hart}) {
+        Kopie k(sperren);
+        k.dialoge.antworten = {Antwort::Ja};
+        ASSERT_TRUE(k.sitzung.DirektOeffnen(name));
+        EXPECT_EQ(k.dialoge.Texte(), std::vector<std::string>{t::SchonGeoeffnet(name)});
+        EXPECT_TRUE(k.sitzung.schreibgeschuetzt()) << name;
+        EXPECT_FALSE(k.sitzung.SchreibschutzUmschaltbar());
+    }
+    a->kal.geaendert = true;
+    ASSERT_TRUE(a->sitzung.speichern1Click());
+    EXPECT_TRUE(fs::is_symlink(weich));
+    // After the save the lock covers the new file too.
+    Kopie k(sperren);
+    k.dialoge.antworten = {Antwort::Ja};
+    ASSERT_TRUE(k.sitzung.DirektOeffnen(p));
+    EXPECT_TRUE(k.sitzung.schreibgeschuetzt());
+}
+
+// A lock file that cannot be created says so and opens read-only; it does not claim that
+// another copy has the file.
+TEST_F(DateisitzungTest, NichtSperrbarIstNichtBelegt) {
+    const std::string p = NeueDatei("plan.kvr");
+    fs::create_directory(p + ".tmp");  // no lock file can be made there
+    ASSERT_TRUE(a->sitzung.DirektOeffnen(p));
+    ASSERT_EQ(a->dialoge.meldungen.size(), 1u);
+    const std::string& text = a->dialoge.meldungen[0].text;
+    EXPECT_EQ(text.find("schon geöffnet"), std::string::npos) << text;
+    EXPECT_NE(text.find("kann hier nicht für andere Kopien von Kalvora gesperrt werden"),
+              std::string::npos)
+        << text;
+    EXPECT_NE(text.find("schreibgeschützt geöffnet"), std::string::npos) << text;
+    EXPECT_TRUE(a->sitzung.schreibgeschuetzt());
+    EXPECT_FALSE(a->kal.geaendert);
+
+    // "Speichern unter" into such a place asks for another one.
+    const std::string q = Pfad("anders.kvr");
+    fs::create_directory(q + ".tmp");
+    b->dialoge.speichern = {q, Pfad("gut.kvr")};
+    ASSERT_TRUE(b->sitzung.speichernunter1Click());
+    EXPECT_NE(b->dialoge.meldungen.at(0).text.find("keine Sperrdatei anlegen"),
+              std::string::npos);
+    EXPECT_EQ(b->sitzung.Dateiname(), Pfad("gut.kvr"));
+}
+
 }  // namespace
 }  // namespace kalvora

@@ -1,6 +1,8 @@
 #include "platform/posix/AtomareDatei.h"
 
 #include <gtest/gtest.h>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -80,6 +82,61 @@ TEST_F(AtomareDateiTest, FehlerNenntDateiUndGrundUndLaesstDasAlteStehen) {
     EXPECT_THROW(DateiAtomarSchreiben((ordner / "b.kvr").string(), "neu"), KalvoraFehler);
     EXPECT_TRUE(fs::is_directory(ordner / "b.kvr" / "drin"));
     EXPECT_EQ(Dateien(), 1u);  // no temporary file left behind
+}
+
+// A pipe or a device is never replaced by a regular file, nor is a file without write
+// permission overwritten behind the user's back (root included).
+TEST_F(AtomareDateiTest, GeraeteUndSchreibgeschuetztesWerdenNichtErsetzt) {
+    const fs::path pipe = ordner / "pipe.kvr";
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    fs::create_symlink("/dev/null", ordner / "null.kvr");
+    const fs::path fest = ordner / "fest.kvr";
+    std::ofstream(fest) << "alt";
+    chmod(fest.c_str(), 0444);
+    for (const fs::path& p : {pipe, ordner / "null.kvr", fest}) {
+        SCOPED_TRACE(p);
+        try {
+            DateiAtomarSchreiben(p.string(), "neu");
+            ADD_FAILURE();
+        } catch (const KalvoraFehler& f) {
+            EXPECT_NE(std::string(f.what()).find("nicht überschrieben"), std::string::npos)
+                << f.what();
+        }
+    }
+    EXPECT_TRUE(fs::is_fifo(pipe));
+    EXPECT_TRUE(fs::is_character_file("/dev/null"));
+    EXPECT_EQ(Inhalt(fest), "alt");
+}
+
+TEST_F(AtomareDateiTest, BesitzerUndGruppeBleiben) {
+    if (geteuid() != 0) GTEST_SKIP() << "only root may give a file to another user";
+    const fs::path p = ordner / "a.kvr";
+    std::ofstream(p) << "alt";
+    ASSERT_EQ(chown(p.c_str(), 65534, 65534), 0);
+    DateiAtomarSchreiben(p.string(), "neu");
+    struct stat st {};
+    stat(p.c_str(), &st);
+    EXPECT_EQ(st.st_uid, 65534u);
+    EXPECT_EQ(st.st_gid, 65534u);
+}
+
+// What a killed save left behind (a temporary file of ours that nobody holds) goes with the
+// next save; a file of that pattern that a running save holds stays.
+TEST_F(AtomareDateiTest, ResteAbgebrochenerSpeicherungenVerschwinden) {
+    const fs::path p = ordner / "a.kvr";
+    std::ofstream(ordner / ".a.kvr.kvtmp.abc123") << "Rest";
+    std::ofstream(ordner / ".a.kvr.kvtmp.zzz999") << "laeuft";
+    std::ofstream(ordner / ".b.kvr.kvtmp.abc123") << "fremd";
+    std::ofstream(ordner / "a.kvr.backup") << "fremd";
+    const int gehalten = open((ordner / ".a.kvr.kvtmp.zzz999").c_str(), O_RDONLY);
+    ASSERT_EQ(flock(gehalten, LOCK_EX), 0);
+    DateiAtomarSchreiben(p.string(), "neu");
+    close(gehalten);
+    EXPECT_FALSE(fs::exists(ordner / ".a.kvr.kvtmp.abc123"));
+    EXPECT_TRUE(fs::exists(ordner / ".a.kvr.kvtmp.zzz999"));
+    EXPECT_TRUE(fs::exists(ordner / ".b.kvr.kvtmp.abc123"));
+    EXPECT_TRUE(fs::exists(ordner / "a.kvr.backup"));
+    EXPECT_EQ(Inhalt(p), "neu");
 }
 
 }  // namespace

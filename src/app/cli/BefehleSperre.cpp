@@ -6,6 +6,7 @@
 #include <thread>
 
 #include "app/cli/Befehle.h"
+#include "kalender/Dateisitzung.h"
 #include "platform/posix/PosixDateisperre.h"
 
 namespace kalvora::cli {
@@ -23,10 +24,15 @@ const BefehlRegistrieren sperreHalten{
              return FalscherAufruf("sperre-halten");
          const std::string datei = std::filesystem::absolute(a[0]).lexically_normal().string();
          PosixDateisperre dienst;
-         const auto sperre = dienst.Anlegen(Sperrdateiname(datei));
-         if (!sperre) {
+         const Sperrversuch versuch = dienst.Versuchen(SperrdateiFuer(datei));
+         if (versuch.belegt) {
              std::cerr << "Die Datei \"" << datei << "\" wird schon von einem anderen "
                        << "Programm bearbeitet.\n";
+             return kDateifehler;
+         }
+         if (!versuch.sperre) {
+             std::cerr << "Die Datei \"" << datei << "\" kann hier nicht gesperrt werden ("
+                       << versuch.grund << ").\n";
              return kDateifehler;
          }
          std::cout << "gesperrt" << std::endl;

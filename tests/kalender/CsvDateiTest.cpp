@@ -154,6 +154,14 @@ TEST(CsvDatei, ImportFehler) {
         {"\"02.05.2004\";\"08:00\",\"5\";\"A\";\"\";\"\";\"\";\"\"",
          "Zeile 4: ungültiges Datum \"02.05.2004\";\"08:00\""},
         {"\"", "Zeile 4: ungültiges Datum"},
+        {"\"01.01.2004\",\"08:00\",\"1440\",\"A\",\"\",\"\",\"\",\"\"",
+         "Zeile 4: die Dauer \"1440\" liegt nicht zwischen 0 und 1439 Minuten"},
+        {"\"01.01.2004\",\"08:00\",\"-5\",\"A\",\"\",\"\",\"\",\"\"",
+         "Zeile 4: die Dauer \"-5\" liegt nicht"},
+        {"\"01.05.04\",\"08:00\",\"\",\"A\",\"\",\"\",\"\",\"\"",
+         "Zeile 4: das Datum \"01.05.04\" hat eine zweistellige Jahreszahl"},
+        {"\"01.01.2004\",\"9:0\",\"\",\"A\",\"\",\"\",\"\",\"\"",
+         "Zeile 4: ungültige Startzeit \"9:0\""},
     };
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.zeile);
@@ -202,6 +210,20 @@ TEST(CsvDatei, ImportiertesLaesstSichSpeichern) {
     TKalender gelesen;
     KalenderAusBytesLesen(gelesen, KalenderAlsVer33(kal), std::nullopt);
     EXPECT_EQ(gelesen.Terminliste(2004, 5, 1), kal.Terminliste(2004, 5, 1));
+}
+
+// Spreadsheets write an hour without its leading zero.
+TEST(CsvDatei, StundeOhneFuehrendeNull) {
+    TKalender kal;
+    KalenderAusBytesLesen(
+        kal,
+        Datei({"kalvora-csv version 1.0", kCsvKopfzeile,
+                            "\"01.05.2004\",\"9:05\",\"1439\",\"A\",\"\",\"\",\"\",\"\""}),
+        std::nullopt);
+    const auto& l = kal.Terminliste(2004, 5, 1);
+    ASSERT_EQ(l.size(), 2u);
+    EXPECT_EQ(l[1].Uhrzeit, "09:05");
+    EXPECT_EQ(l[1].Dauer, 1439);
 }
 
 }  // namespace

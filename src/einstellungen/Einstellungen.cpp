@@ -22,8 +22,8 @@ Werttabelle<E> HaupttabelleBauen() {
         // Start and general values.
         Wahrheitswert("aktjahr", &E::aktjahr, true),
         Ganzzahl("startjahr", &E::startjahr, &DiesesJahr).Bereich(ErstesJahr, LetztesJahr),
-        Ganzzahl("Startansicht", &E::Startansicht, 0).Bereich(0, 7),
-        Ganzzahl("Autostartansicht", &E::Autostartansicht, 7).Bereich(0, 7),
+        Ganzzahl("Startansicht", &E::Startansicht, 0).Auswahl(0, 7, 0),
+        Ganzzahl("Autostartansicht", &E::Autostartansicht, 7).Auswahl(0, 7, 0),
         Text("Startdatei", &E::Startdatei, ""),
         Wahrheitswert("Jahresansicht bearbeiten", &E::JahresansichtBearbeiten, false),
         Wahrheitswert("bei Close in Tray", &E::beiCloseInTray, false),

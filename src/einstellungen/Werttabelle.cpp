@@ -14,7 +14,10 @@ struct Ueberladen : F... {
 template <class... F>
 Ueberladen(F...) -> Ueberladen<F...>;
 
-int32_t Begrenzt(const Wertzeile& z, int32_t wert) { return std::clamp(wert, z.min, z.max); }
+int32_t Begrenzt(const Wertzeile& z, int32_t wert) {
+    if (z.sonst && (wert < z.min || wert > z.max)) return *z.sonst;
+    return std::clamp(wert, z.min, z.max);
+}
 
 int32_t ZahlVorgabe(const Vorgabe& v, const Einstellungsumgebung& u) {
     if (const auto* f = std::get_if<Vorgabefunktion>(&v)) return (*f)(u);
@@ -28,6 +31,12 @@ Wertzeile Wertzeile::Bereich(int32_t von, int32_t bis) const {
     Wertzeile z = *this;
     z.min = von;
     z.max = bis;
+    return z;
+}
+
+Wertzeile Wertzeile::Auswahl(int32_t von, int32_t bis, int32_t ersatz) const {
+    Wertzeile z = Bereich(von, bis);
+    z.sonst = ersatz;
     return z;
 }
 

@@ -39,8 +39,12 @@ struct Wertzeile {
     bool beimBeenden = false;       // written when the main window closes, not by the options
     int32_t min = INT32_MIN;        // numbers outside are pulled to the nearer bound on loading
     int32_t max = INT32_MAX;
+    // A number that is a choice, not a quantity: outside the range it takes this value
+    // instead of the nearer bound (a damaged view number must not become the tray).
+    std::optional<int32_t> sonst;
 
     Wertzeile Bereich(int32_t von, int32_t bis) const;
+    Wertzeile Auswahl(int32_t von, int32_t bis, int32_t ersatz) const;
     Wertzeile Zurueckschreiben() const;
     Wertzeile BeimBeenden() const;
 };
@@ -52,6 +56,9 @@ struct Feldzeile : Wertzeile {
 
     Feldzeile Bereich(int32_t von, int32_t bis) const {
         return {Wertzeile::Bereich(von, bis), feld};
+    }
+    Feldzeile Auswahl(int32_t von, int32_t bis, int32_t ersatz) const {
+        return {Wertzeile::Auswahl(von, bis, ersatz), feld};
     }
     Feldzeile Zurueckschreiben() const { return {Wertzeile::Zurueckschreiben(), feld}; }
     Feldzeile BeimBeenden() const { return {Wertzeile::BeimBeenden(), feld}; }

@@ -246,6 +246,12 @@ TEST(Einstellungen, ZahlenAusserhalbDesBereichsWerdenBegrenzt) {
         {"Alarmwiederholungsminuten", 0, &Einstellungen::Alarmwiederholungsminuten, 1},
         {"Stunden", 23, &Einstellungen::Stunden, 23},
         {"Windowtop", -3000, &Einstellungen::Windowtop, -3000},  // no range: off-screen is allowed
+        // A damaged view number means the year view, never the tray (7) that hides the
+        // program at start.
+        {"Startansicht", 9, &Einstellungen::Startansicht, 0},
+        {"Startansicht", -1, &Einstellungen::Startansicht, 0},
+        {"Autostartansicht", 9, &Einstellungen::Autostartansicht, 0},
+        {"Autostartansicht", 7, &Einstellungen::Autostartansicht, 7},
     };
     for (const auto& f : faelle) {
         SpeicherRegistry r;

@@ -414,6 +414,13 @@ private slots:
         QCOMPARE(s.GanzzahlLesen("TerminStunden"), 17);
         QCOMPARE(s.GanzzahlLesen("TerminMinuten"), 45);
         QCOMPARE(s.GanzzahlLesen("WindowWidth"), 777);
+        {
+            // The next start offers it in the editor.
+            TForm1 neuerStart(nullptr, registry_.get(), &uhr_);
+            const Termineditor& editor = neuerStart.Tagesfenster().Modell().Editor();
+            QCOMPARE(editor.startStunde, 17);
+            QCOMPARE(editor.startMinute, 45);
+        }
         // The saved file still holds the day: the lists were emptied after the save.
         SpeicherRegistry andere;
         TForm1 zweites(nullptr, &andere, &uhr_);

@@ -164,6 +164,9 @@ TForm1::TForm1(QWidget* parent, Registry* registry, const Uhr* uhr) : QMainWindo
     connect(speichernTimer_, &QTimer::timeout, this,
             [this] { sitzung_->autosavetimerTimer(); });
 
+    // The long-lived windows are built with the settings they show (the appointment
+    // editor's remembered start time).
+    EinstellungenLesen();
     MenueAufbauen();
     ToolbarAufbauen();
     StatusleisteAufbauen();
@@ -285,7 +288,6 @@ int TForm1::Startjahr() const {
 }
 
 void TForm1::FormCreate() {
-    EinstellungenLesen();
     ansicht_->optionen = JahresansichtOptionenAus(einstellungen_);
     kal_.Standardfarben = einstellungen_.Standardfarben;
     kal_.FarbenLeeren();

@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProcess>
@@ -27,6 +29,7 @@
 #include "doubles/SpeicherRegistry.h"
 #include "main/fenster/Jahresflaeche.h"
 #include "main/fenster/Main.h"
+#include "termine/fenster/Suchen.h"
 #include "termine/fenster/Tagestermine.h"
 
 using namespace kalvora;
@@ -611,6 +614,29 @@ private slots:
         QVERIFY(!f.Sitzung().schreibgeschuetzt());
         QVERIFY(!f.Aktion("Aktualisieren1")->isEnabled());
         QCOMPARE(f.windowTitle(), "Kalvora - " + pfad);
+    }
+
+    // A search started inside the day dialog makes the hit's day the selected day.
+    void SucheImTagesdialogWaehltDenTreffertag() {
+        TForm1& f = Fenster();
+        test::SkriptDialoge dialoge;
+        f.DialogeSetzen(&dialoge);
+        const int jahr = f.Jahresansicht().Jahr();
+        f.Kalender().Terminliste(jahr, 10, 22) = {TTermin{}, TTermin{"10:00", "Zahnarzt"}};
+        QTimer::singleShot(0, &f, [&] {
+            TForm3& d = f.Tagesfenster();
+            TSuchen& s = d.Suchfenster();
+            QTimer::singleShot(0, &s, [&] {
+                s.findChild<QLineEdit*>("Suchtext")->setText("Zahnarzt");
+                s.findChild<QPushButton*>("OK")->click();
+            });
+            d.findChild<QPushButton*>("Suchen")->click();
+            d.accept();
+        });
+        f.TagesdialogOeffnen(3, 2, jahr);
+        QCOMPARE(int(f.Auswahl().tag), 22);
+        QCOMPARE(int(f.Auswahl().monat), 10);
+        QCOMPARE(int(f.Auswahl().jahr), jahr);
     }
 
     void BeendenSchliesst() {

@@ -416,16 +416,21 @@ void TForm1::TagesdialogAnlegen() {
         return true;
     };
     tagesdialog_->jahrDerAnsicht = [this] { return ansicht_->Jahr(); };
+    tagesdialog_->suchtrefferGewaehlt = [this](const Datum& d) {
+        dialogSuchtreffer_ = d;
+        auswahl_.Setzen(d.tag, d.monat, d.jahr);
+    };
     Freigeben(QStringLiteral("Weitersuchen1"), false);
 }
 
 void TForm1::TagesdialogOeffnen(int tag, int monat, int jahr) {
     tagesdialog_->SchreibgeschuetztSetzen(sitzung_->schreibgeschuetzt());
     ansicht_->ansichtOffen = true;
+    dialogSuchtreffer_.reset();
     tagesdialog_->TagesdialogOeffnen(tag, monat, jahr);
     ansicht_->ansichtOffen = false;
-    Freigeben(QStringLiteral("Weitersuchen1"), tagesdialog_->WeitersuchenAktiv());
-    JahresansichtNeuZeichnen();
+    // A search inside the dialog moved the selected day to its last hit.
+    SuchtrefferZeigen(dialogSuchtreffer_);
 }
 
 void TForm1::SuchtrefferZeigen(const std::optional<Datum>& tag) {

@@ -278,6 +278,7 @@ private:
     std::unique_ptr<Uhr> eigeneUhr_;
     const Uhr* uhr_ = nullptr;
     AusgewaehlterTag auswahl_;
+    std::optional<Datum> dialogSuchtreffer_;  // the last hit of a search in the day dialog
     std::unique_ptr<TJahresansicht> ansicht_;
     QString anwendungstitel_;
     bool ersteAktivierung_ = true;

@@ -518,6 +518,7 @@ QMenu* TForm3::Tagesfarbmenue() {
 }
 
 void TForm3::Springen(const Suchtreffer& t) {
+    if (suchtrefferGewaehlt) suchtrefferGewaehlt(Datum{t.tag, t.monat, t.jahr});
     InfoUebernehmen();
     dialog_->ZumTreffer({t.tag, t.monat, t.jahr},
                         Tagestreffer{t.eintrag, t.imOrt, t.position, t.laenge});

@@ -52,6 +52,8 @@ public:
     std::function<bool()> aktualisieren;
     // The year the main window shows (for the search dialog's years).
     std::function<int()> jahrDerAnsicht;
+    // A search from this dialog found a day: it becomes the selected day of the main window.
+    std::function<void(const Datum&)> suchtrefferGewaehlt;
     std::function<void(int thema)> hilfe;
 
     // The main window's "Suchen" and "Weitersuchen": on a hit the day dialog opens on the

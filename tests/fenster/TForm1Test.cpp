@@ -13,6 +13,7 @@
 #include <QProgressBar>
 #include <QSignalSpy>
 #include <QStatusBar>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
@@ -25,6 +26,8 @@
 #include "app/fenster/Splash.h"
 #include "app/fenster/Startregistrierung.h"
 #include "einstellungen/Einstellungen.h"
+#include "kalender/Kalenderdatei.h"
+#include "platform/posix/AtomareDatei.h"
 #include "doubles/SkriptDialoge.h"
 #include "doubles/SpeicherRegistry.h"
 #include "main/fenster/Jahresflaeche.h"
@@ -614,6 +617,44 @@ private slots:
         QVERIFY(!f.Sitzung().schreibgeschuetzt());
         QVERIFY(!f.Aktion("Aktualisieren1")->isEnabled());
         QCOMPARE(f.windowTitle(), "Kalvora - " + pfad);
+    }
+
+    // The automatic refresh of a read-only copy reloads the open day dialog: it shows the
+    // day as the file now has it, and closing it does not write the old day back.
+    void AutomatischesAktualisierenLaedtDenTagesdialog() {
+        QTemporaryDir ordner;
+        const QString pfad = ordner.filePath("plan.kvr");
+        DateiAnlegen(pfad);
+        TForm1& f = Fenster();
+        test::SkriptDialoge dialoge;
+        f.DialogeSetzen(&dialoge);
+        f.Sitzung().optionen.alleSchreibgeschuetzt = true;
+        QVERIFY(f.Sitzung().DirektOeffnen(pfad.toStdString()));
+        QVERIFY(f.Sitzung().schreibgeschuetzt());
+        QString vorher, nachher;
+        QTimer::singleShot(0, &f, [&] {
+            TForm3& d = f.Tagesfenster();
+            const auto zeile = [&d] {
+                QString text;
+                for (int s = 0; s < d.Raster()->columnCount(); ++s)
+                    if (QTableWidgetItem* i = d.Raster()->item(0, s)) text += i->text() + "|";
+                return text;
+            };
+            vorher = zeile();
+            // The other copy saved a changed day.
+            TKalender anders;
+            anders.Terminliste(2004, 5, 1) = {TTermin{}, TTermin{"11:00", "Friseur"}};
+            DateiAtomarSchreiben(pfad.toStdString(), KalenderAlsVer33(anders));
+            f.Sitzung().schreibschutztimerTimer();
+            nachher = zeile();
+            d.accept();
+        });
+        f.TagesdialogOeffnen(1, 5, 2004);
+        QVERIFY2(vorher.contains("Zahnarzt"), qPrintable(vorher));
+        QVERIFY2(nachher.contains("Friseur"), qPrintable(nachher));
+        const TTerminliste& tag = f.Kalender().Terminliste(2004, 5, 1);
+        QCOMPARE(int(tag.size()), 2);
+        QCOMPARE(QString::fromStdString(tag[1].Beschreibung), QString("Friseur"));
     }
 
     // A search started inside the day dialog makes the hit's day the selected day.

@@ -416,6 +416,11 @@ void TForm1::TagesdialogAnlegen() {
         return true;
     };
     tagesdialog_->jahrDerAnsicht = [this] { return ansicht_->Jahr(); };
+    aktualisierbareFenster_.push_back([this] {
+        if (!tagesdialog_->isVisible()) return false;
+        tagesdialog_->AusDokumentNeuLaden();
+        return true;
+    });
     tagesdialog_->suchtrefferGewaehlt = [this](const Datum& d) {
         dialogSuchtreffer_ = d;
         auswahl_.Setzen(d.tag, d.monat, d.jahr);
@@ -459,6 +464,11 @@ void TForm1::Weitersuchen1Click() {
 void TForm1::TagesdialogUebernehmen() {
     // A timer of the session may save while the modal dialog shows a day.
     if (tagesdialog_ && tagesdialog_->isVisible()) tagesdialog_->Modell().tagspeichern();
+}
+
+void TForm1::FensterAktualisieren() {
+    for (const auto& fenster : aktualisierbareFenster_)
+        if (fenster()) return;
 }
 
 void TForm1::Beschaeftigt(bool ja) {

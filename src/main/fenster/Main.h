@@ -230,6 +230,7 @@ private:
     void StartcodeAnwenden(const std::string& code) override;
     void FarbtabelleAbgleichen(TKalender& kal) override;
     void TagesdialogUebernehmen() override;
+    void FensterAktualisieren() override;
     void UndoLeeren() override;
     void FarbbearbeitungWiederherstellen() override;
     void FarbmenusAktualisieren() override;
@@ -279,6 +280,9 @@ private:
     const Uhr* uhr_ = nullptr;
     AusgewaehlterTag auswahl_;
     std::optional<Datum> dialogSuchtreffer_;  // the last hit of a search in the day dialog
+    // After an automatic refresh the first of these that is visible reloads from the
+    // document (true: it was visible). The day dialog first; lists and views add theirs.
+    std::vector<std::function<bool()>> aktualisierbareFenster_;
     std::unique_ptr<TJahresansicht> ansicht_;
     QString anwendungstitel_;
     bool ersteAktivierung_ = true;

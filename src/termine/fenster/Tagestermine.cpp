@@ -584,6 +584,12 @@ std::optional<Datum> TForm3::HauptfensterWeitersuchen() {
 
 bool TForm3::WeitersuchenAktiv() const { return suchfenster_->Modell().weitersuchenAktiv; }
 
+void TForm3::AusDokumentNeuLaden() {
+    dialog_->tagladen();
+    Anzeigen();
+    KopfAnzeigen();
+}
+
 void TForm3::done(int r) {
     InfoUebernehmen();
     dialog_->tagspeichern();
@@ -593,11 +599,7 @@ void TForm3::done(int r) {
 
 void TForm3::keyPressEvent(QKeyEvent* e) {
     if (e->key() == Qt::Key_F5) {
-        if (aktualisieren && aktualisieren()) {
-            dialog_->tagladen();
-            Anzeigen();
-            KopfAnzeigen();
-        }
+        if (aktualisieren && aktualisieren()) AusDokumentNeuLaden();
         return;
     }
     QDialog::keyPressEvent(e);  // Escape closes through done()

@@ -61,6 +61,9 @@ public:
     std::optional<Datum> HauptfensterSuchen(int jahr);
     std::optional<Datum> HauptfensterWeitersuchen();
     bool WeitersuchenAktiv() const;
+    // The document was read again from its file (read-only refresh): the shown day is
+    // loaded anew instead of keeping, and later writing back, the old working copy.
+    void AusDokumentNeuLaden();
 
     Tagesdialog& Modell() { return *dialog_; }
     TForm4& Editorfenster() { return *editorfenster_; }

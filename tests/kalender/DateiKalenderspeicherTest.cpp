@@ -191,8 +191,9 @@ TEST_F(DateiKalenderspeicherTest, NullzeichenImText) {
 
     TKalender kaputt;
     try {
-        KalenderAusBytesLesen(kaputt, Datei({"Ver 3.3", "[Farbnamen]"}) + std::string("F\0F Rot\r\n", 9),
-                              std::nullopt);
+        const std::string text =
+            Datei({"Ver 3.3", "[Farbnamen]"}) + std::string("F\0F Rot\r\n", 9);
+        KalenderAusBytesLesen(kaputt, text, std::nullopt);
         ADD_FAILURE();
     } catch (const KalvoraFehler& f) {
         EXPECT_EQ(f.zeile(), 3);

@@ -23,6 +23,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "methoden/Systemfehler.h"
 #include "einstellungen/Schreibschutzoptionen.h"
 #include "einstellungen/Einstellungen.h"
 #include "kalender/CsvDatei.h"
@@ -845,10 +846,10 @@ void TForm1::CsvExportieren() {
     try {
         DateiAtomarSchreiben(*pfad, KalenderAlsCsv(kal_, Fortschrittsmelder()));
         ArbeitBeenden();
-    } catch (const KalvoraFehler& f) {
+    } catch (const std::exception& f) {
         // A file that could not be written is reported, not passed over in silence.
         ArbeitBeenden();
-        dialoge_->Meldung(f.what(), Meldungsart::Fehler);
+        dialoge_->Meldung(Fehlertext(f), Meldungsart::Fehler);
     }
 }
 

@@ -20,6 +20,7 @@
 #include "app/fenster/Startregistrierung.h"
 #include "einstellungen/Programmstart.h"
 #include "main/fenster/Main.h"
+#include "main/fenster/Programmschrift.h"
 #include "platform/posix/XdgOrdner.h"
 
 namespace {
@@ -41,6 +42,7 @@ int main(int argc, char** argv) {
     QApplication::setOrganizationName(QStringLiteral("Kalvora"));
     QApplication::setApplicationName(QStringLiteral("Kalvora"));
     SpracheEinstellen(app);
+    kalvora::ProgrammschriftSetzen();
 
     QStringList argumente;
     QString bildschirmfoto;

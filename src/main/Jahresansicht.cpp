@@ -408,6 +408,7 @@ std::string TJahresansicht::TagestextAufbauen(int tag, int monat, int jahr) cons
 
 void TJahresansicht::ZeigerAuswerten(int x, int y, Maustasten tasten) {
     hover_ = 0;
+    schwebetag_.reset();
     if (farbeLoeschenAnstehend) {
         x = gemerkt_.x;
         y = gemerkt_.y;
@@ -445,10 +446,8 @@ void TJahresansicht::ZeigerAuswerten(int x, int y, Maustasten tasten) {
         }
         auswahl_.Setzen(tag, monat, jahr_);
         hover_ = jahr_ * 372 + monat * 31 + tag;
-        status_[0] = Datumstext(tag, monat, jahr_);
-        status_[1] = feiertage_.FeiertagsText(tag, monat);
-        status_[3] = tagesfarbtext(kal_, jahr_, monat, tag, optionen.farbnamen);
-        if (terminfeldSichtbar) terminfeld_ = TagestextAufbauen(tag, monat, jahr_);
+        schwebetag_ = *tm;
+        TagtexteAuffrischen();
 
         if (farbeLoeschenAnstehend) {
             farbeLoeschenAnstehend = false;
@@ -472,6 +471,23 @@ void TJahresansicht::ZeigerAuswerten(int x, int y, Maustasten tasten) {
         sonne_.clear();
         sonneSichtbar_ = false;
     }
+}
+
+void TJahresansicht::TagtexteAuffrischen() {
+    if (!schwebetag_) return;
+    const int tag = schwebetag_->tag, monat = schwebetag_->monat;
+    status_[0] = Datumstext(tag, monat, jahr_);
+    status_[1] = feiertage_.FeiertagsText(tag, monat);
+    status_[3] = tagesfarbtext(kal_, jahr_, monat, tag, optionen.farbnamen);
+    if (terminfeldSichtbar) terminfeld_ = TagestextAufbauen(tag, monat, jahr_);
+}
+
+void TJahresansicht::ZeigerVerlassen() {
+    hover_ = 0;
+    schwebetag_.reset();
+    status_[0].clear();
+    status_[1].clear();
+    status_[3].clear();
 }
 
 Befehlszustand TJahresansicht::Befehle() const {

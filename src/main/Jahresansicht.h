@@ -108,6 +108,14 @@ public:
     void FeiertageMalen(Leinwand& l) const;
 
     void ZeigerAuswerten(int x, int y, Maustasten tasten = {});
+    // The pointer has left the view for the bottom panel or the status bar: panels 0, 1 and
+    // 3 are emptied and no day is hovered any more (the selected day stays).
+    void ZeigerVerlassen();
+    // The hovered day changed (its colours, from the context menu or an undo): its status
+    // texts and appointment field are built anew.
+    void TagtexteAuffrischen();
+    // The day whose texts the status bar shows, if any.
+    std::optional<TagMonat> Schwebetag() const { return schwebetag_; }
     std::string TagestextAufbauen(int tag, int monat, int jahr) const;
 
     int Jahr() const { return jahr_; }
@@ -161,6 +169,7 @@ private:
     bool sonneSichtbar_ = false;
     Zeigerform zeiger_ = Zeigerform::Pfeil;
     int hover_ = 0;
+    std::optional<TagMonat> schwebetag_;
     Punkt gemerkt_;
     Punkt letzterZeiger_;
     std::array<int, AnzahlFarben + 1> zaehler_{};

@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "main/fenster/Programmschrift.h"
+
 namespace kalvora::testumgebung {
 
 template <class Test>
@@ -40,6 +42,8 @@ int Ausfuehren(int argc, char** argv, bool synchroneEreignisse = false) {
     QApplication app(argc, argv);
     QApplication::setOrganizationName("Kalvora");
     QApplication::setApplicationName("Kalvora");
+    // The program's font, as its main() sets it: the boxes of the windows are made for it.
+    kalvora::ProgrammschriftSetzen();
     Test t;
     return QTest::qExec(&t, argc, argv);
 }

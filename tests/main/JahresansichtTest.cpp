@@ -659,6 +659,38 @@ TEST_F(JahresansichtTest, ZeigerAusserhalbDerTage) {
     EXPECT_EQ(ansicht.Zeiger(), Zeigerform::Pfeil);
 }
 
+TEST_F(JahresansichtTest, ZeigerVerlaesstDieAnsicht) {
+    kal.Farbnamen[1] = "Rot";
+    kal.Farbwerte[1] = Rot;
+    kal.Tagesfarben(2004, 1, 1) = {Rot};
+    const Rechteck z = ansicht.TagesZelle(1, 1);
+    ansicht.ZeigerAuswerten(z.links + 3, z.oben + 3);
+    ASSERT_TRUE(ansicht.Schwebetag());
+    // Onto the bottom panel or the status bar: the texts go, the selected day stays.
+    ansicht.ZeigerVerlassen();
+    for (int i : {0, 1, 3}) EXPECT_EQ(ansicht.Statusfelder()[i], "");
+    EXPECT_FALSE(ansicht.Schwebetag());
+    EXPECT_EQ(ansicht.HoverSchluessel(), 0);
+    EXPECT_EQ(auswahl, (AusgewaehlterTag{1, 1, 2004}));
+    // Nothing hovered: a refresh shows nothing either.
+    ansicht.TagtexteAuffrischen();
+    EXPECT_EQ(ansicht.Statusfelder()[3], "");
+}
+
+TEST_F(JahresansichtTest, TagtexteFolgenDenFarbenDesTages) {
+    kal.Farbnamen[1] = "Rot";
+    kal.Farbwerte[1] = Rot;
+    const Rechteck z = ansicht.TagesZelle(2, 1);
+    ansicht.terminfeldSichtbar = true;
+    ansicht.ZeigerAuswerten(z.links + 3, z.oben + 3);
+    EXPECT_EQ(ansicht.Statusfelder()[3], "");
+    kal.Tagesfarben(2004, 1, 2) = {Rot};  // from the context menu, say
+    ansicht.TagtexteAuffrischen();
+    EXPECT_EQ(ansicht.Statusfelder()[0], "Freitag,  02. Januar  2004");
+    EXPECT_EQ(ansicht.Statusfelder()[3], "Rot");
+    EXPECT_EQ(ansicht.Terminfeld(), ansicht.TagestextAufbauen(2, 1, 2004));
+}
+
 TEST_F(JahresansichtTest, TastenFarbbearbeitungUndGemerkterPunkt) {
     std::vector<int> angewandt, geloescht;
     ansicht.anschluesse.farbeAnwenden = [&](int t, int, int) { angewandt.push_back(t); };

@@ -121,10 +121,7 @@ void TForm1::FarbzustandZeigen() {
     const kalvora::AktuelleFarbe& c = farbe_->Aktuell();
     Einfaerben(aktuelleFarbe_, c.farbe);
     // A long name is cut at the end instead of on both sides of the centred text.
-    const QString name = QString::fromStdString(c.name);
-    aktuelleFarbe_->setText(aktuelleFarbe_->fontMetrics().elidedText(
-        name, Qt::ElideRight, aktuelleFarbe_->width() - 4));
-    aktuelleFarbe_->setToolTip(name);
+    aktuelleFarbe_->TextSetzen(QString::fromStdString(c.name));
     aktuelleFarbe_->setEnabled(bearbeitbar_);
     for (QLabel* feld : farbfelder_) feld->setEnabled(bearbeitbar_);
     ansicht_->farbbearbeitung = farbe_->Modus();
@@ -160,12 +157,14 @@ void TForm1::TagNeuZeichnen(int tag, int monat, int jahr) {
     const auto zaehler = Farbzaehlung(kal_, jahr);
     for (int k = 1; k <= AnzahlFarben; ++k)
         farbfelder_[k - 1]->setText(QString::number(zaehler[k]));
-    BefehleAktualisieren();
+    // Panel 3 names the colours of the hovered day, which may be the changed one.
+    ansicht_->TagtexteAuffrischen();
+    AnsichtTexteZeigen();
 }
 
 void TForm1::TagGeaendert(int tag, int monat, int jahr) {
     TagNeuZeichnen(tag, monat, jahr);
-    felder_[2]->setText(QString::fromUtf8(t::Geaendert));
+    felder_[2]->TextSetzen(QString::fromUtf8(t::Geaendert));
 }
 
 // ---- legend ---------------------------------------------------------------------------
@@ -177,8 +176,7 @@ void TForm1::LegendeZeigen() {
         Einfaerben(farbfelder_[k - 1], kal_.Farbwerte[k]);
         farbfelder_[k - 1]->setText(QString::number(zaehler[k]));
         const QString name = QString::fromStdString(kal_.Farbnamen[k]);
-        farbnamen_[k - 1]->setText(name);
-        farbnamen_[k - 1]->setToolTip(name);
+        farbnamen_[k - 1]->TextSetzen(name);  // the name is its tooltip, too
     }
     FarbsymboleAufbauen();
 }
@@ -270,8 +268,10 @@ void TForm1::LegendeAnhalten() {
         flaeche_->MarkierungSetzen({});
         flaeche_->update();
     }
-    if (lief)
-        for (int i : {0, 1, 3}) felder_[i]->clear();
+    if (lief) {
+        ansicht_->ZeigerVerlassen();  // the texts stay empty until the pointer is back
+        for (int i : {0, 1, 3}) felder_[i]->TextSetzen({});
+    }
 }
 
 // ---- context menu ---------------------------------------------------------------------

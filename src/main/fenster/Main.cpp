@@ -403,6 +403,7 @@ void TForm1::Anordnen() {
                              unteresPanel_->height() - 8);
     if (fortschritt_->isVisible()) FortschrittPlatzieren();
     flaeche_->update();
+    ZeigerNachAnordnung();
 }
 
 void TForm1::TagesdialogAnlegen() {
@@ -479,7 +480,7 @@ void TForm1::Beschaeftigt(bool ja) {
         ArbeitBeenden();
 }
 
-void TForm1::StatusTextLeeren() { felder_[2]->clear(); }
+void TForm1::StatusTextLeeren() { felder_[2]->TextSetzen({}); }
 
 void TForm1::LetzteDateienZeigen(const Dateiliste& liste) {
     LetzteDateienMenue(std::vector<std::string>(liste.begin(), liste.end()));
@@ -655,6 +656,11 @@ void TForm1::ToolbarAufbauen() {
             ++gruppe;
         }
     }
+    // The caption stands at the right end of the bar.
+    auto* abstand = new QWidget(leiste);
+    abstand->setObjectName(QStringLiteral("Sonnenabstand"));
+    abstand->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    leiste->addWidget(abstand);
     sonne_ = new QLabel(leiste);
     sonne_->setObjectName(QStringLiteral("Sonne"));
     sonnenplatz_ = leiste->addWidget(sonne_);
@@ -665,8 +671,9 @@ void TForm1::StatusleisteAufbauen() {
     QStatusBar* leiste = statusBar();
     leiste->setObjectName(QStringLiteral("StatusBar1"));
     leiste->setSizeGripEnabled(true);
+    leiste->setMouseTracking(true);  // the pointer on it empties panels 0, 1 and 3
     for (int i = 0; i < 4; ++i) {
-        auto* feld = new QLabel(leiste);
+        auto* feld = new TKurztext(leiste);
         feld->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
         feld->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         if (i < 3) {
@@ -865,6 +872,7 @@ bool TForm1::event(QEvent* e) {
 
 void TForm1::resizeEvent(QResizeEvent* e) {
     QMainWindow::resizeEvent(e);
+    if (MindestgroesseHalten()) return;  // the resize back lays out
     Anordnen();
 }
 
@@ -874,6 +882,8 @@ bool TForm1::eventFilter(QObject* objekt, QEvent* e) {
         return false;
     }
     if (e->type() == QEvent::Enter) HistorienhinweisSetzen(objekt);
+    if (BefehlstasteVorziehen(objekt, e)) return true;
+    ZeigerAusserhalbPruefen(objekt, e);
     if (objekt->parent() == unteresPanel_ && unteresPanel_) {
         for (int k = 1; k <= int(farbfelder_.size()); ++k)
             if (objekt == farbfelder_[k - 1]) return LegendenEreignis(k, e);

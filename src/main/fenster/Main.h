@@ -21,6 +21,7 @@
 #include "main/AusgewaehlterTag.h"
 #include "main/Farbbearbeitung.h"
 #include "main/Jahresansicht.h"
+#include "main/fenster/Programmschrift.h"
 #include "platform/Dialoge.h"
 #include "platform/Uhr.h"
 #include "platform/posix/PosixDateisperre.h"
@@ -237,6 +238,17 @@ private:
 
     void UnteresPanelAufbauen();
     void Anordnen();
+    // Window handling of Fensterfuehrung.cpp.
+    // A key of a main-window command goes to the command, wherever the focus is: the focus
+    // widget (the year field) does not get to take it over for its own editing.
+    bool BefehlstasteVorziehen(QObject* objekt, QEvent* e);
+    // The pointer on the bottom panel's background or on the status bar: the legend
+    // highlight stops and status panels 0, 1 and 3 are emptied.
+    void ZeigerAusserhalbPruefen(QObject* objekt, QEvent* e);
+    // Sets the window back to the minimum outer size; true when it had to.
+    bool MindestgroesseHalten();
+    // After a new layout the texts describe the day that is now under the pointer.
+    void ZeigerNachAnordnung();
     // Shows what the year view's logic holds: status texts, appointment field, sun caption.
     void AnsichtTexteZeigen();
     void NachDemMalen();
@@ -286,6 +298,7 @@ private:
     std::unique_ptr<TJahresansicht> ansicht_;
     QString anwendungstitel_;
     bool ersteAktivierung_ = true;
+    int rueckstellungen_ = 0;  // set-backs to the minimum size in a row
     bool startLaeuft_ = false;
     // What full-screen mode leaves visible.
     bool vollbildPanel_ = true;
@@ -299,9 +312,9 @@ private:
     QPushButton* farbenKnopf_ = nullptr;
     QPushButton* termineKnopf_ = nullptr;
     QCheckBox* aktuelleFarbeBox_ = nullptr;
-    QLabel* aktuelleFarbe_ = nullptr;
+    TKurztext* aktuelleFarbe_ = nullptr;
     std::vector<QLabel*> farbfelder_;  // slot 1..20 at 0..19
-    std::vector<QLabel*> farbnamen_;
+    std::vector<TKurztext*> farbnamen_;
     std::vector<QWidget*> legende_;    // everything the appointment field replaces
     QAction* sonnenplatz_ = nullptr;
     std::unique_ptr<Registry> eigeneRegistry_;
@@ -334,7 +347,7 @@ private:
     std::vector<QAction*> knopfplaetze_;  // tool bar slots of the buttons
     std::vector<QAction*> trenner_;
     QLabel* sonne_ = nullptr;
-    std::vector<QLabel*> felder_;
+    std::vector<TKurztext*> felder_;
     QProgressBar* fortschritt_ = nullptr;
     bool arbeitet_ = false;
     bool gezeichnet_ = false;

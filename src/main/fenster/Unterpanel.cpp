@@ -57,6 +57,7 @@ void TForm1::UnteresPanelAufbauen() {
     auto* panel = new QWidget;
     panel->setObjectName(QStringLiteral("Panel1"));
     panel->setFixedHeight(kPanelHoehe);
+    panel->setMouseTracking(true);  // the pointer on the background empties the status bar
     unteresPanel_ = panel;
 
     farbenKnopf_ = new QPushButton(QStringLiteral("Farben"), panel);
@@ -105,11 +106,12 @@ void TForm1::UnteresPanelAufbauen() {
     aktuelleFarbeBox_->setToolTip(
         QStringLiteral("Anklicken, um direkte Farbänderungen zu ermöglichen"));
     aktuelleFarbeBox_->move(16, 96);
-    aktuelleFarbe_ = new QLabel(panel);
+    aktuelleFarbe_ = new TKurztext(panel);
     aktuelleFarbe_->setObjectName(QStringLiteral("Label33"));
     aktuelleFarbe_->setGeometry(128, 92, 65, 25);
     aktuelleFarbe_->setAlignment(Qt::AlignCenter);
     aktuelleFarbe_->setCursor(Qt::PointingHandCursor);
+    aktuelleFarbe_->ImmerHinweis(true);
 
     for (const Legendenplatz& p : kLegende) {
         auto* feld = new QLabel(panel);
@@ -117,9 +119,10 @@ void TForm1::UnteresPanelAufbauen() {
         feld->setGeometry(p.x, p.y, 21, 21);
         feld->setAlignment(Qt::AlignCenter);
         feld->setFrameStyle(QFrame::Box | QFrame::Plain);
-        auto* name = new QLabel(panel);
+        auto* name = new TKurztext(panel);
         name->setObjectName(QStringLiteral("Label%1").arg(p.name));
         name->setGeometry(p.x + 32, p.y + 4, 97, 13);
+        name->ImmerHinweis(true);
         farbfelder_.push_back(feld);
         farbnamen_.push_back(name);
         legende_.push_back(feld);
@@ -176,7 +179,7 @@ void TForm1::LinkmenueZeigen(const QPoint& global) {
 
 void TForm1::AnsichtTexteZeigen() {
     const auto& status = ansicht_->Statusfelder();
-    for (int i : {0, 1, 3}) felder_[i]->setText(QString::fromStdString(status[i]));
+    for (int i : {0, 1, 3}) felder_[i]->TextSetzen(QString::fromStdString(status[i]));
     if (terminfeld_->isVisibleTo(unteresPanel_)) {
         QString text = QString::fromStdString(ansicht_->Terminfeld());
         text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -189,7 +192,7 @@ void TForm1::AnsichtTexteZeigen() {
 }
 
 void TForm1::NachDemMalen() {
-    felder_[2]->setText(QString::fromStdString(ansicht_->Statusfelder()[2]));
+    felder_[2]->TextSetzen(QString::fromStdString(ansicht_->Statusfelder()[2]));
     const auto& zaehler = ansicht_->Legendenzaehler();
     for (int k = 1; k <= AnzahlFarben; ++k)
         farbfelder_[k - 1]->setText(QString::number(zaehler[k]));

@@ -166,8 +166,11 @@ TEST_F(FarbbearbeitungTest, Umbenennen) {
     EXPECT_EQ(kal.Farbnamen[2], FreiName);
     b.ModusSetzen(M::Hinzufuegen);
     const Kontextmenue m = KontextmenueAufbauen(kal, Datum{3, 6, 2009}, M::Hinzufuegen, false);
-    for (const Kontexteintrag& e : m.farben)
-        if (e.slot == 2) EXPECT_FALSE(e.sichtbar);
+    for (const Kontexteintrag& e : m.farben) {
+        if (e.slot == 2) {
+            EXPECT_FALSE(e.sichtbar);
+        }
+    }
     // Long names are cut to 255 characters, line breaks and characters the file cannot
     // hold are dropped.
     b.FarbnameSetzen(4, std::string(300, 'x'));

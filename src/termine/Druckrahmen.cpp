@@ -9,8 +9,10 @@ std::string drucktexte::SeiteVon(int seite, int von) {
 }
 
 Druckdokument::Druckdokument(Drucker& drucker, const std::string& titel) : drucker_(drucker) {
-    if (!drucker_.Beginnen(titel))
+    if (!drucker_.Beginnen(titel)) {
+        drucker_.Beenden();
         throw KalvoraFehler("Der Drucker kann den Ausdruck nicht beginnen.");
+    }
 }
 
 Druckdokument::~Druckdokument() { drucker_.Beenden(); }

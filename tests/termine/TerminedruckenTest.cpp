@@ -1,0 +1,221 @@
+#include "termine/Terminedrucken.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "doubles/AufzeichnendeLeinwand.h"
+#include "methoden/Fehler.h"
+#include "termine/Druckrahmen.h"
+
+namespace kalvora {
+namespace {
+
+using test::AufzeichnendeLeinwand;
+using test::Zeichenart;
+
+// A printer that records its pages on one recording canvas.
+class Papier : public Drucker {
+public:
+    int breite = 4960, hoehe = 7016, kopien = 1;
+    bool beginnenGelingt = true;
+    int begonnen = 0, beendet = 0, neueSeiten = 0;
+    std::string titel;
+    Seitenausrichtung ausrichtung = Seitenausrichtung::Querformat;
+    AufzeichnendeLeinwand leinwand;
+
+    void AusrichtungSetzen(Seitenausrichtung a) override { ausrichtung = a; }
+    Seitenausrichtung Ausrichtung() const override { return ausrichtung; }
+    bool Beginnen(const std::string& t) override {
+        titel = t;
+        begonnen += beginnenGelingt;
+        return beginnenGelingt;
+    }
+    void NeueSeite() override { ++neueSeiten; }
+    void Beenden() override { ++beendet; }
+    int SeitenBreite() const override { return breite; }
+    int SeitenHoehe() const override { return hoehe; }
+    int AufloesungX() const override { return 600; }
+    int AufloesungY() const override { return 600; }
+    int Kopien() const override { return kopien; }
+    Leinwand& Zeichenflaeche() override { return leinwand; }
+
+    std::vector<std::string> Texte() const {
+        std::vector<std::string> t;
+        for (const auto& z : leinwand.Alle(Zeichenart::Text)) t.push_back(z.text);
+        return t;
+    }
+};
+
+struct Status : Druckstatus {
+    std::vector<std::string> seiten;
+    std::vector<int> fortschritt;
+    void SeiteZeigen(const std::string& t) override { seiten.push_back(t); }
+    void Fortschritt(int p) override { fortschritt.push_back(p); }
+};
+
+class TerminedruckenTest : public ::testing::Test {
+protected:
+    TKalender kal;
+    Einstellungen einst = Einstellungen();
+    Papier papier;
+    Status status;
+    int Drucken(const Datum& a, const Datum& b) {
+        TTerminlistendruck job(kal, einst);
+        return job.drucken(papier, status, a, b);
+    }
+    int Anzahl(const std::string& text) const {
+        const auto t = papier.Texte();
+        return static_cast<int>(std::count(t.begin(), t.end(), text));
+    }
+};
+
+TEST(Listenseite, RaenderAusDerSeitengroesse) {
+    const Listenseite s = Listenseite::Aus(4960, 7016);
+    EXPECT_EQ(s.links, 84);
+    EXPECT_EQ(s.rechts, 84);
+    EXPECT_EQ(s.oben, 275);
+    EXPECT_EQ(s.unten, 275);
+    EXPECT_EQ(s.breite, 4960 - 168);
+}
+
+TEST(Terminedrucken, ZeilenEinesEintrags) {
+    Einstellungen e = Einstellungen();
+    e.TerminlaengeAnzeigen = true;
+    e.Ortsangabe = true;
+    const TTermin arzt{"09:00", "Zahnarzt", "Praxis", "", "", 90};
+    Eintragstext x = EintragDrucktext(arzt, false, e);
+    EXPECT_EQ(x.zeile1, "09:00-10:30  Zahnarzt (01:30h)     Ort: Praxis");
+    EXPECT_EQ(x.zeile2, "");
+    e.BeschreibungUndOrtInZweiZeilen = true;
+    x = EintragDrucktext(arzt, false, e);
+    EXPECT_EQ(x.zeile1, "09:00-10:30  Zahnarzt (01:30h)");
+    EXPECT_EQ(x.zeile2, "Ort: Praxis");
+    EXPECT_EQ(x.einzug, "09:00-10:30  ");
+    e.keineUhrzeitAnzeigen = false;  // despite its name: no times
+    e.TerminendeAnzeigen = false;
+    e.BeschreibungUndOrtInZweiZeilen = false;
+    e.Ortsangabe = false;
+    EXPECT_EQ(EintragDrucktext(arzt, false, e).zeile1, "Zahnarzt (01:30h)     Praxis");
+
+    TTermin info;
+    info.Beschreibung = "Arzt#Einkauf";
+    EXPECT_EQ(EintragDrucktext(info, true, e).zeile1, "Arzt, Einkauf");
+    info.Beschreibung.clear();
+    e.LeerzeileWennKeineTagesinfo = true;
+    EXPECT_EQ(EintragDrucktext(info, true, e).zeile1, " ");
+    e.LeerzeileWennKeineTagesinfo = false;
+    EXPECT_EQ(EintragDrucktext(info, true, e).zeile1, "");
+}
+
+TEST(Terminedrucken, UmbruchAnLeerzeichen) {
+    const auto breite = [](const std::string& t) { return static_cast<int>(t.size()); };
+    using V = std::vector<std::string>;
+    EXPECT_EQ(ZeileUmbrechen("kurz", 10, breite), V{"kurz"});
+    EXPECT_EQ(ZeileUmbrechen("aaa bbb ccc ddd", 10, breite), (V{"aaa bbb", "ccc ddd"}));
+    // Runs of blanks are kept: they are empty words.
+    EXPECT_EQ(ZeileUmbrechen("aa  bb   cc", 8, breite), (V{"aa  bb ", " cc"}));
+    // A word wider than the line stands alone.
+    EXPECT_EQ(ZeileUmbrechen("a Donaudampfschiff b", 6, breite),
+              (V{"a", "Donaudampfschiff", "b"}));
+    const std::string lang =
+        "Besprechung der Jahresplanung mit allen Abteilungen und ausserordentlich "
+        "langen Wortungetuemen am Ende";
+    for (int w : {5, 12, 20, 33}) {
+        for (const std::string& z : ZeileUmbrechen(lang, w, breite))
+            EXPECT_TRUE(breite(z) < w || z.find(' ') == std::string::npos) << w << ": " << z;
+    }
+}
+
+// Without any day that has a list, each copy is one page with its furniture; the second
+// copy starts on a new page numbered 1.
+TEST_F(TerminedruckenTest, OhneTermineNurDerSeitenrahmen) {
+    papier.kopien = 2;
+    EXPECT_EQ(Drucken({1, 1, 2004}, {31, 1, 2004}), 2);
+    EXPECT_EQ(papier.neueSeiten, 1);
+    EXPECT_EQ(papier.beendet, 1);
+    EXPECT_EQ(papier.ausrichtung, Seitenausrichtung::Hochformat);
+    EXPECT_EQ(papier.titel, "Termine vom 01.01.2004 bis 31.01.2004");
+    EXPECT_EQ(Anzahl("Seite 1"), 2);
+    EXPECT_EQ(Anzahl("Termine vom 01.01.2004 bis 31.01.2004"), 2);
+    EXPECT_EQ(Anzahl(drucktexte::Herstellerzeile), 2);
+    EXPECT_EQ(status.seiten, (std::vector<std::string>{"Seite 1 von 2", "Seite 2 von 2"}));
+    EXPECT_EQ(status.fortschritt.back(), 100);
+    // Page number and heading are centred, the notice ends at the right margin.
+    const int i = papier.leinwand.Erste(Zeichenart::Text, drucktexte::Herstellerzeile);
+    const auto& hinweis = papier.leinwand.zeichnungen[i];
+    EXPECT_EQ(hinweis.punkte[0].x + papier.leinwand.Textbreite(hinweis.text), 4960 - 84);
+    EXPECT_EQ(hinweis.punkte[0].y, 7016 - (275 * 4) / 10);
+    EXPECT_EQ(hinweis.schrift.groesse, 8);
+}
+
+TEST_F(TerminedruckenTest, TageMitKopfzeileUndSeitenumbruch) {
+    kal.Terminliste(2004, 3, 15) = {TTermin{"", "Arzt#Einkauf"},
+                                    TTermin{"09:00", "Zahnarzt", "Praxis", "", "", 30}};
+    TTerminliste& viele = kal.Terminliste(2004, 3, 16);
+    viele.emplace_back();
+    for (int i = 0; i < 40; ++i) viele.push_back(TTermin{"10:00", "T" + std::to_string(i)});
+    papier.hoehe = 400;  // room for a few lines only
+    einst.Farbname = einst.Farbnamen = false;
+    const int seiten = Drucken({15, 3, 2004}, {16, 3, 2004});
+    const auto t = papier.Texte();
+    EXPECT_EQ(seiten, 2);
+    const auto pos = [&](const std::string& s) {
+        return std::find(t.begin(), t.end(), s) - t.begin();
+    };
+    ASSERT_LT(pos("Montag, 15.03.2004"), static_cast<long>(t.size()));
+    EXPECT_LT(pos("Arzt, Einkauf"), pos("09:00-09:30  Zahnarzt     Praxis"));
+    EXPECT_EQ(Anzahl("Seite 2"), 1);
+    // The appointment after a page break starts two pixels below the top margin.
+    const int umbruch = papier.leinwand.Erste(Zeichenart::Text, "Seite 2");
+    const auto& zeichnungen = papier.leinwand.zeichnungen;
+    for (std::size_t i = umbruch + 1; i < zeichnungen.size(); ++i) {
+        if (zeichnungen[i].art != Zeichenart::Text || zeichnungen[i].text.rfind("10:00", 0))
+            continue;
+        const Listenseite s = Listenseite::Aus(4960, 400);
+        EXPECT_EQ(zeichnungen[i].punkte[0].y, s.oben + 2);
+        EXPECT_FALSE(zeichnungen[i].schrift.fett);
+        break;
+    }
+    // The heading is bold and two points larger.
+    const auto& kopf = zeichnungen[papier.leinwand.Erste(Zeichenart::Text, "Montag, 15.03.2004")];
+    EXPECT_TRUE(kopf.schrift.fett);
+    EXPECT_EQ(kopf.schrift.groesse, einst.Druckschriftgroesse + 2);
+}
+
+// Appointment colours as text colour (KeineFarbe stays black) or as background.
+TEST_F(TerminedruckenTest, Farben) {
+    einst.Wochentag = einst.DatumDesTages = einst.Farbname = einst.Farbnamen = false;
+    einst.TerminendeAnzeigen = false;
+    kal.Terminliste(2004, 3, 15) = {TTermin{}, TTermin{"09:00", "Rot"}, TTermin{"10:00", "Ohne"}};
+    kal.Terminliste(2004, 3, 15)[1].Farbe = 0x0000FF;
+    kal.Terminliste(2004, 3, 15)[2].Farbe = KeineFarbe;
+    Drucken({15, 3, 2004}, {15, 3, 2004});
+    const auto& z = papier.leinwand.zeichnungen;
+    EXPECT_EQ(z[papier.leinwand.Erste(Zeichenart::Text, "09:00  Rot")].schrift.farbe, 0x0000FFu);
+    EXPECT_EQ(z[papier.leinwand.Erste(Zeichenart::Text, "10:00  Ohne")].schrift.farbe, 0u);
+
+    einst.SchriftfarbeAendern = false;
+    papier.leinwand.Leeren();
+    Drucken({15, 3, 2004}, {15, 3, 2004});
+    const auto& rot = z[papier.leinwand.Erste(Zeichenart::Text, "09:00  Rot")];
+    EXPECT_EQ(rot.schrift.farbe, 0u);
+    EXPECT_EQ(rot.pinsel.farbe, 0x0000FFu);
+    EXPECT_EQ(rot.hintergrund, Hintergrundmodus::Deckend);
+    EXPECT_EQ(z[papier.leinwand.Erste(Zeichenart::Text, "10:00  Ohne")].pinsel.farbe,
+              0xFFFFFFu);
+    // No heading: the first text after the furniture is the empty info line.
+    EXPECT_EQ(Anzahl(" "), 1);
+}
+
+TEST_F(TerminedruckenTest, DokumentWirdAuchNachFehlernBeendet) {
+    papier.beginnenGelingt = false;
+    EXPECT_THROW(Drucken({1, 1, 2004}, {1, 1, 2004}), KalvoraFehler);
+    EXPECT_EQ(papier.beendet, 1);
+    papier.beginnenGelingt = true;
+    papier.kopien = 0;
+    EXPECT_EQ(Drucken({1, 1, 2004}, {1, 1, 2004}), 0);
+}
+
+}  // namespace
+}  // namespace kalvora

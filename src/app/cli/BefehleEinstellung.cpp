@@ -1,0 +1,40 @@
+// Settings command: einstellung, one value of the settings store read or written.
+#include <ctime>
+#include <iostream>
+
+#include "app/cli/Befehle.h"
+#include "einstellungen/Einzelwert.h"
+#include "methoden/Fehler.h"
+#include "platform/qt/kern/QtRegistry.h"
+
+namespace kalvora::cli {
+namespace {
+
+const BefehlRegistrieren einstellung{
+    {"einstellung", "einstellung NAME [WERT]",
+     "liest einen Wert der Einstellungen oder schreibt ihn (Unterschlüssel als "
+     "Schlüssel/Name, z. B. Schreibschutz/Art)",
+     [](const std::vector<std::string>& a) {
+         if (a.empty() || a.size() > 2) return FalscherAufruf("einstellung");
+         QtRegistry registry;
+         Einstellungsumgebung umgebung;
+         const std::time_t jetzt = std::time(nullptr);
+         std::tm t{};
+         localtime_r(&jetzt, &t);
+         umgebung.aktuellesJahr = t.tm_year + 1900;
+         try {
+             if (a.size() == 2) {
+                 EinzelwertSchreiben(registry, umgebung, a[0], a[1]);
+                 registry.Sichern();
+             } else {
+                 std::cout << EinzelwertLesen(registry, umgebung, a[0]) << "\n";
+             }
+         } catch (const KalvoraFehler& f) {
+             std::cerr << f.what() << "\n";
+             return kDateifehler;
+         }
+         return kErfolg;
+     }}};
+
+}  // namespace
+}  // namespace kalvora::cli

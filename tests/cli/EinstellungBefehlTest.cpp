@@ -1,0 +1,53 @@
+// End-to-end test of "kalvora-cli einstellung" on a settings folder of its own.
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <filesystem>
+
+#include "CliAufruf.h"
+
+namespace kalvora {
+namespace {
+
+namespace fs = std::filesystem;
+using testcli::Ausfuehren;
+
+class EinstellungBefehl : public ::testing::Test {
+protected:
+    void SetUp() override {
+        char muster[] = "/tmp/kalvora-einstellung-XXXXXX";
+        ordner = mkdtemp(muster);
+    }
+    void TearDown() override { fs::remove_all(ordner); }
+    // kalvora-cli with its settings in the test's own folder.
+    testcli::Ergebnis Cli(const std::string& argumente, bool fehler = false) {
+        setenv("HOME", ordner.c_str(), 1);
+        setenv("XDG_CONFIG_HOME", (ordner + "/konfig").c_str(), 1);
+        return Ausfuehren(argumente, fehler);
+    }
+    std::string ordner;
+};
+
+TEST_F(EinstellungBefehl, SchreibenLesenUndFehler) {
+    EXPECT_EQ(Cli("einstellung 'Druckschriftgrösse'").ausgabe, "12\n");
+    EXPECT_EQ(Cli("einstellung 'Druckschriftgrösse' 16").code, 0);
+    EXPECT_EQ(Cli("einstellung 'Druckschriftgrösse'").ausgabe, "16\n");
+    EXPECT_EQ(Cli("einstellung Schreibschutz/Art 1").code, 0);
+    EXPECT_EQ(Cli("einstellung Schreibschutz/Art").ausgabe, "1\n");
+    EXPECT_TRUE(fs::exists(ordner + "/konfig/Kalvora/Kalvora.conf"));
+    // The listing of all values shows what was written.
+    EXPECT_NE(Cli("einstellungen").ausgabe.find("Druckschriftgrösse = 16\n"),
+              std::string::npos);
+
+    const auto unbekannt = Cli("einstellung Unsinn 1", true);
+    EXPECT_EQ(unbekannt.code, 1);
+    EXPECT_EQ(unbekannt.ausgabe, "\"Unsinn\" ist keine bekannte Einstellung.\n");
+    const auto falsch = Cli("einstellung 'Druckschriftgrösse' groß", true);
+    EXPECT_EQ(falsch.code, 1);
+    EXPECT_EQ(falsch.ausgabe, "\"groß\" ist keine ganze Zahl.\n");
+    EXPECT_EQ(Cli("einstellung").code, 2);
+    EXPECT_EQ(Cli("einstellung 'Druckschriftgrösse'").ausgabe, "16\n");
+}
+
+}  // namespace
+}  // namespace kalvora

@@ -27,7 +27,7 @@ constexpr int HoechsteKopienzahl = 999;
 
 const BefehlRegistrieren pdfJahr{
     {"pdf-jahr", "pdf-jahr DATEI JJJJ AUS.pdf [--ueberschrift TEXT] [--kopien N]",
-     "druckt die Jahresansicht eines Jahres als A4-Querformat (600 dpi) in eine PDF-Datei",
+     "druckt die Jahresansicht als A4-Querformat (600 dpi) in eine PDF-Datei",
      [](const std::vector<std::string>& a) {
          if (a.size() < 3) return FalscherAufruf("pdf-jahr");
          int jahr = 0;

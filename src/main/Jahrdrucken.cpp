@@ -6,6 +6,7 @@
 
 #include "main/Farbbearbeitung.h"
 #include "main/Jahresgeometrie.h"
+#include "methoden/Fehler.h"
 #include "methoden/Feiertage.h"
 #include "methoden/Methoden.h"
 #include "termine/Druckrahmen.h"
@@ -263,6 +264,10 @@ Rechteck DruckZelle(const Jahresdruckmasse& m, int tag, int monat, int jahr) {
 int JahrDrucken(const TKalender& kal, const Einstellungen& einst, int jahr,
                 const std::string& ueberschrift, bool querformat, Drucker& drucker,
                 Druckstatus& status) {
+    // The colour grid holds only these years.
+    if (jahr < ErstesJahr || jahr > LetztesJahr)
+        throw KalvoraFehler("Das Jahr muss zwischen " + std::to_string(ErstesJahr) + " und " +
+                            std::to_string(LetztesJahr) + " liegen.");
     if (querformat) drucker.AusrichtungSetzen(Seitenausrichtung::Querformat);
     Druckdokument dokument(drucker, ueberschrift);
     Leinwand& l = drucker.Zeichenflaeche();

@@ -215,6 +215,12 @@ TEST_F(JahrdruckenTest, AbbruchBeendetDasDokument) {
     EXPECT_THROW(JahrDrucken(kal, einst, 2004, "Kopf", true, verweigert, status),
                  KalvoraFehler);
     EXPECT_TRUE(verweigert.leinwand.zeichnungen.empty());
+
+    for (int jahr : {1900, 2100}) {
+        TestDrucker d;
+        EXPECT_THROW(JahrDrucken(kal, einst, jahr, "Kopf", true, d, status), KalvoraFehler);
+        EXPECT_TRUE(d.ablauf.empty()) << jahr;
+    }
 }
 
 TEST_F(JahrdruckenTest, QuerformatNurMitMerker) {

@@ -21,6 +21,7 @@
 #include "einstellungen/Programmstart.h"
 #include "main/fenster/Main.h"
 #include "main/fenster/Programmschrift.h"
+#include "platform/qt/Druckschriften.h"
 #include "platform/posix/XdgOrdner.h"
 
 namespace {
@@ -43,6 +44,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Kalvora"));
     SpracheEinstellen(app);
     kalvora::ProgrammschriftSetzen();
+    kalvora::DruckschriftenEinrichten();
 
     QStringList argumente;
     QString bildschirmfoto;

@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "app/cli/Befehle.h"
+#include "app/cli/Kalenderladen.h"
 #include "kalender/CsvDatei.h"
 #include "kalender/Kalenderdatei.h"
 #include "kalender/TKalender.h"
@@ -40,6 +41,12 @@ Dateiform Laden(TKalender& kal, const std::string& pfad) {
     kal.geaendert = false;
     return form;
 }
+
+}  // namespace
+
+Dateiform KalenderLaden(TKalender& kal, const std::string& pfad) { return Laden(kal, pfad); }
+
+namespace {
 
 const char* Formname(Dateiform form) {
     switch (form) {

@@ -1,0 +1,32 @@
+#include "app/cli/Einstellungsablage.h"
+
+#include <ctime>
+
+#include "methoden/Fehler.h"
+#include "platform/qt/kern/QtRegistry.h"
+
+namespace kalvora::cli {
+
+int AktuellesJahr() {
+    const std::time_t jetzt = std::time(nullptr);
+    std::tm t{};
+    localtime_r(&jetzt, &t);
+    return t.tm_year + 1900;
+}
+
+Einstellungen GespeicherteEinstellungen(std::string& fehler) {
+    QtRegistry registry;
+    NurLesen nurLesen(registry);
+    Einstellungsumgebung umgebung;
+    umgebung.aktuellesJahr = AktuellesJahr();
+    Einstellungen e;
+    fehler.clear();
+    try {
+        EinstellungenLaden(nurLesen, umgebung, e);
+    } catch (const KalvoraFehler& f) {
+        fehler = f.what();
+    }
+    return e;
+}
+
+}  // namespace kalvora::cli

@@ -1,0 +1,124 @@
+// End-to-end test of "kalvora-cli pdf-jahr": without a display, against a settings folder of
+// its own; the PDF is read back with poppler's tools.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Ergebnis {
+    int code = -1;
+    std::string ausgabe;  // stdout
+    std::string fehler;   // stderr
+};
+
+std::string Lesen(const std::string& befehl) {
+    std::string text;
+    FILE* rohr = popen(befehl.c_str(), "r");
+    if (!rohr) return text;
+    char puffer[4096];
+    for (std::size_t n; (n = fread(puffer, 1, sizeof puffer, rohr)) > 0;) text.append(puffer, n);
+    pclose(rohr);
+    return text;
+}
+
+class PdfBefehl : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string muster = (fs::temp_directory_path() / "kalvora-pdf-XXXXXX").string();
+        ASSERT_NE(mkdtemp(muster.data()), nullptr);
+        ordner_ = muster;
+        fs::create_directories(ordner_ / "aus");
+    }
+    void TearDown() override { fs::remove_all(ordner_); }
+
+    // args already quoted for the shell.
+    Ergebnis Ausfuehren(const std::string& args) const {
+        const fs::path fehlerdatei = ordner_ / "stderr.txt";
+        const std::string befehl = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM HOME='" +
+                                   ordner_.string() + "' XDG_CONFIG_HOME='" +
+                                   (ordner_ / "konfig").string() + "' '" + KALVORA_CLI +
+                                   "' pdf-jahr " + args + " 2>'" + fehlerdatei.string() + "'";
+        Ergebnis e;
+        FILE* rohr = popen(befehl.c_str(), "r");
+        if (!rohr) return e;
+        char puffer[4096];
+        for (std::size_t n; (n = fread(puffer, 1, sizeof puffer, rohr)) > 0;)
+            e.ausgabe.append(puffer, n);
+        const int status = pclose(rohr);
+        e.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        e.fehler = Lesen("cat '" + fehlerdatei.string() + "'");
+        return e;
+    }
+    std::string Aus(const char* name) const { return (ordner_ / "aus" / name).string(); }
+    bool AusgabeordnerLeer() const { return fs::is_empty(ordner_ / "aus"); }
+
+    fs::path ordner_;
+    const std::string kalender_ = std::string("'") + KALVORA_TESTDATEN + "/beispiel_ver33.kvr'";
+};
+
+TEST_F(PdfBefehl, JahrMitUeberschriftUndKopien) {
+    if (Lesen("command -v pdftotext pdfinfo").empty()) GTEST_SKIP() << "poppler-utils fehlt";
+    const std::string pdf = Aus("jahr.pdf");
+    const Ergebnis e = Ausfuehren(kalender_ + " 2004 '" + pdf +
+                                  "' --kopien 2 --ueberschrift 'Mein Jahr'");
+    ASSERT_EQ(e.code, 0) << e.fehler;
+    EXPECT_EQ(e.ausgabe, "Seiten: 2\n");
+    const std::string info = Lesen("pdfinfo '" + pdf + "'");
+    EXPECT_NE(info.find("Pages:           2"), std::string::npos) << info;
+    EXPECT_NE(info.find("842 x 595 pts (A4)"), std::string::npos) << info;  // landscape
+    const std::string text = Lesen("pdftotext '" + pdf + "' -");
+    EXPECT_NE(text.find("Mein Jahr"), std::string::npos);
+    EXPECT_NE(text.find("Erstellt mit Kalvora"), std::string::npos);
+    // Nothing but the PDF is left in the folder.
+    int dateien = 0;
+    for ([[maybe_unused]] const auto& d : fs::directory_iterator(ordner_ / "aus")) ++dateien;
+    EXPECT_EQ(dateien, 1);
+}
+
+TEST_F(PdfBefehl, StandardueberschriftMitJahr) {
+    if (Lesen("command -v pdftotext").empty()) GTEST_SKIP() << "poppler-utils fehlt";
+    const std::string pdf = Aus("jahr.pdf");
+    const Ergebnis e = Ausfuehren(kalender_ + " 2099 '" + pdf + "'");
+    ASSERT_EQ(e.code, 0) << e.fehler;
+    EXPECT_EQ(e.ausgabe, "Seiten: 1\n");
+    EXPECT_NE(Lesen("pdfinfo '" + pdf + "'").find("Kalvora  -  2099"), std::string::npos);
+}
+
+TEST_F(PdfBefehl, FehlerHinterlassenKeineDatei) {
+    struct Fall {
+        const char* name;
+        std::string argumente;
+        int code;
+        const char* meldung;
+    };
+    const std::string pdf = "'" + Aus("jahr.pdf") + "'";
+    const Fall faelle[] = {
+        {"Datei fehlt", "'" + (ordner_ / "fehlt.kvr").string() + "' 2004 " + pdf, 1, ""},
+        {"Jahr zu früh", kalender_ + " 1900 " + pdf, 2, "zwischen 1901 und 2099"},
+        {"Jahr zu spät", kalender_ + " 2100 " + pdf, 2, "zwischen 1901 und 2099"},
+        {"Jahr keine Zahl", kalender_ + " 20x4 " + pdf, 2, "Aufruf:"},
+        {"keine Kopie", kalender_ + " 2004 " + pdf + " --kopien 0", 2, "Kopien"},
+        {"Option ohne Wert", kalender_ + " 2004 " + pdf + " --kopien", 2, "Aufruf:"},
+        {"unbekannte Option", kalender_ + " 2004 " + pdf + " --farbe rot", 2, "Aufruf:"},
+        {"Zielordner fehlt",
+         kalender_ + " 2004 '" + (ordner_ / "nicht" / "da.pdf").string() + "'", 1, ""},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        const Ergebnis e = Ausfuehren(f.argumente);
+        EXPECT_EQ(e.code, f.code) << e.fehler;
+        EXPECT_TRUE(e.ausgabe.empty());
+        EXPECT_FALSE(e.fehler.empty());
+        EXPECT_NE(e.fehler.find(f.meldung), std::string::npos) << e.fehler;
+        EXPECT_TRUE(AusgabeordnerLeer());
+    }
+}
+
+}  // namespace

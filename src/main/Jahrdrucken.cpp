@@ -9,7 +9,7 @@
 #include "methoden/Fehler.h"
 #include "methoden/Feiertage.h"
 #include "methoden/Methoden.h"
-#include "termine/Druckrahmen.h"
+#include "platform/Druckrahmen.h"
 
 namespace kalvora {
 

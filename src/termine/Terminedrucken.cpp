@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "kalender/Farbnamen.h"
-#include "termine/Druckrahmen.h"
+#include "platform/Druckrahmen.h"
 
 namespace kalvora {
 

@@ -15,7 +15,7 @@
 #include "main/Jahrdrucken.h"
 #include "platform/qt/Druckschriften.h"
 #include "platform/qt/QtDrucker.h"
-#include "termine/Druckrahmen.h"
+#include "platform/Druckrahmen.h"
 
 using namespace kalvora;
 

@@ -5,8 +5,9 @@
 #include <algorithm>
 
 #include "doubles/AufzeichnendeLeinwand.h"
+#include "doubles/TestDrucker.h"
 #include "methoden/Fehler.h"
-#include "termine/Druckrahmen.h"
+#include "platform/Druckrahmen.h"
 
 namespace kalvora {
 namespace {
@@ -14,45 +15,19 @@ namespace {
 using test::AufzeichnendeLeinwand;
 using test::Zeichenart;
 
-// A printer that records its pages on one recording canvas.
-class Papier : public Drucker {
-public:
-    int breite = 4960, hoehe = 7016, kopien = 1;
-    bool beginnenGelingt = true;
-    int begonnen = 0, beendet = 0, neueSeiten = 0;
-    std::string titel;
-    Seitenausrichtung ausrichtung = Seitenausrichtung::Querformat;
-    AufzeichnendeLeinwand leinwand;
-
-    void AusrichtungSetzen(Seitenausrichtung a) override { ausrichtung = a; }
-    Seitenausrichtung Ausrichtung() const override { return ausrichtung; }
-    bool Beginnen(const std::string& t) override {
-        titel = t;
-        begonnen += beginnenGelingt;
-        return beginnenGelingt;
-    }
-    void NeueSeite() override { ++neueSeiten; }
-    void Beenden() override { ++beendet; }
-    int SeitenBreite() const override { return breite; }
-    int SeitenHoehe() const override { return hoehe; }
-    int AufloesungX() const override { return 600; }
-    int AufloesungY() const override { return 600; }
-    int Kopien() const override { return kopien; }
-    Leinwand& Zeichenflaeche() override { return leinwand; }
-
+// The test printer with the texts of the job and the counts of its calls.
+struct Papier : test::TestDrucker {
     std::vector<std::string> Texte() const {
         std::vector<std::string> t;
         for (const auto& z : leinwand.Alle(Zeichenart::Text)) t.push_back(z.text);
         return t;
     }
+    int Aufrufe(const std::string& was) const {
+        return static_cast<int>(std::count(ablauf.begin(), ablauf.end(), was));
+    }
 };
 
-struct Status : Druckstatus {
-    std::vector<std::string> seiten;
-    std::vector<int> fortschritt;
-    void SeiteZeigen(const std::string& t) override { seiten.push_back(t); }
-    void Fortschritt(int p) override { fortschritt.push_back(p); }
-};
+using Status = test::TestDruckstatus;
 
 class TerminedruckenTest : public ::testing::Test {
 protected:
@@ -132,15 +107,15 @@ TEST(Terminedrucken, UmbruchAnLeerzeichen) {
 TEST_F(TerminedruckenTest, OhneTermineNurDerSeitenrahmen) {
     papier.kopien = 2;
     EXPECT_EQ(Drucken({1, 1, 2004}, {31, 1, 2004}), 2);
-    EXPECT_EQ(papier.neueSeiten, 1);
-    EXPECT_EQ(papier.beendet, 1);
-    EXPECT_EQ(papier.ausrichtung, Seitenausrichtung::Hochformat);
-    EXPECT_EQ(papier.titel, "Termine vom 01.01.2004 bis 31.01.2004");
+    EXPECT_EQ(papier.Aufrufe("NeueSeite"), 1);
+    EXPECT_EQ(papier.Aufrufe("Beenden"), 1);
+    EXPECT_EQ(papier.Ausrichtung(), Seitenausrichtung::Hochformat);
+    EXPECT_EQ(papier.ablauf.at(0), "Beginnen:Termine vom 01.01.2004 bis 31.01.2004");
     EXPECT_EQ(Anzahl("Seite 1"), 2);
     EXPECT_EQ(Anzahl("Termine vom 01.01.2004 bis 31.01.2004"), 2);
     EXPECT_EQ(Anzahl(drucktexte::Herstellerzeile), 2);
     EXPECT_EQ(status.seiten, (std::vector<std::string>{"Seite 1 von 2", "Seite 2 von 2"}));
-    EXPECT_EQ(status.fortschritt.back(), 100);
+    EXPECT_EQ(status.fortschritte.back(), 100);
     // Page number and heading are centred, the notice ends at the right margin.
     const int i = papier.leinwand.Erste(Zeichenart::Text, drucktexte::Herstellerzeile);
     const auto& hinweis = papier.leinwand.zeichnungen[i];
@@ -155,7 +130,7 @@ TEST_F(TerminedruckenTest, TageMitKopfzeileUndSeitenumbruch) {
     TTerminliste& viele = kal.Terminliste(2004, 3, 16);
     viele.emplace_back();
     for (int i = 0; i < 40; ++i) viele.push_back(TTermin{"10:00", "T" + std::to_string(i)});
-    papier.hoehe = 400;  // room for a few lines only
+    papier.hochHoehe = 400;  // room for a few lines only
     einst.Farbname = einst.Farbnamen = false;
     const int seiten = Drucken({15, 3, 2004}, {16, 3, 2004});
     const auto t = papier.Texte();
@@ -211,7 +186,7 @@ TEST_F(TerminedruckenTest, Farben) {
 TEST_F(TerminedruckenTest, DokumentWirdAuchNachFehlernBeendet) {
     papier.beginnenGelingt = false;
     EXPECT_THROW(Drucken({1, 1, 2004}, {1, 1, 2004}), KalvoraFehler);
-    EXPECT_EQ(papier.beendet, 1);
+    EXPECT_EQ(papier.Aufrufe("Beenden"), 1);
     papier.beginnenGelingt = true;
     papier.kopien = 0;
     EXPECT_EQ(Drucken({1, 1, 2004}, {1, 1, 2004}), 0);

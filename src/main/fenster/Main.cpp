@@ -32,6 +32,7 @@
 #include "main/fenster/GeheZuJahr.h"
 #include "main/fenster/Jahresflaeche.h"
 #include "main/fenster/Systemuhr.h"
+#include "termine/fenster/Drucksteuerung.h"
 #include "platform/posix/AtomareDatei.h"
 #include "platform/qt/QtDaten.h"
 #include "platform/qt/QtDialoge.h"
@@ -103,12 +104,11 @@ const QStringList& TForm1::NochNichtGebaut() {
     // Keep this list true: an entry leaves it when its command really works.
     static const QStringList liste = {
         // Datei
-        QStringLiteral("XMLDatei1"), QStringLiteral("Drucken1"),
-        QStringLiteral("Druckereinstellung1"),
+        QStringLiteral("XMLDatei1"),
         // Bearbeiten
         QStringLiteral("EinstellungenbeiSchreibschutz1"),
         // Termine
-        QStringLiteral("Terminlistedrucken1"), QStringLiteral("Farbendefinieren1"),
+        QStringLiteral("Farbendefinieren1"),
         QStringLiteral("Terminkategoriendefinieren1"), QStringLiteral("Linkliste1"),
         QStringLiteral("Wochenfortschreibung1"),
         QStringLiteral("TerminberwachungimHintergrund1"), QStringLiteral("Geburtstagsliste1"),
@@ -200,6 +200,20 @@ TForm1::TForm1(QWidget* parent, Registry* registry, const Uhr* uhr) : QMainWindo
         if (QAction* a = Aktion(name)) a->setEnabled(false);
     connect(Aktion(QStringLiteral("CSVDatei1")), &QAction::triggered, this,
             &TForm1::CsvExportieren);
+    drucken_ = new TDrucksteuerung(kal_, einstellungen_, weiche_, this);
+    connect(Aktion(QStringLiteral("Drucken1")), &QAction::triggered, this,
+            [this] { drucken_->Drucken(ansicht_->Jahr()); });
+    connect(Aktion(QStringLiteral("Terminlistedrucken1")), &QAction::triggered, this, [this] {
+        const int jahr = ansicht_->Jahr();
+        drucken_->TerminlisteDrucken({1, 1, jahr}, {31, 12, jahr});
+    });
+    connect(Aktion(QStringLiteral("Druckereinstellung1")), &QAction::triggered, this,
+            [this] { drucken_->Einrichten(); });
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        connect(qGuiApp, &QGuiApplication::applicationStateChanged, this,
+                [this](Qt::ApplicationState s) {
+                    if (s == Qt::ApplicationActive) drucken_->ProgrammAktiviert();
+                });
     const std::pair<const char*, bool (Dateisitzung::*)()> dateibefehle[] = {
         {"Neu1", &Dateisitzung::Neu1Click},
         {"ffnen1", &Dateisitzung::ffnen1Click},

@@ -42,6 +42,7 @@ class QToolButton;
 namespace kalvora {
 
 class Registry;
+class TDrucksteuerung;
 class TForm3;
 class TJahresflaeche;
 
@@ -153,6 +154,7 @@ public:
     // Opens the day dialog modally for a day and repaints the year view afterwards.
     void TagesdialogOeffnen(int tag, int monat, int jahr);
     TForm3& Tagesfenster() { return *tagesdialog_; }
+    TDrucksteuerung& Druckfenster() { return *drucken_; }
     // "&Suchen" and "Weiters&uchen": on a hit the day dialog shows the hit's day, which
     // becomes the selected day.
     void Suchen1Click();
@@ -337,6 +339,7 @@ private:
     std::unique_ptr<DateiKalenderspeicher> speicher_;
     std::unique_ptr<RegistryLetzteDateien> letzteAblage_;
     std::unique_ptr<Dateisitzung> sitzung_;
+    TDrucksteuerung* drucken_ = nullptr;
     QTimer* aktualisierenTimer_ = nullptr;
     QTimer* speichernTimer_ = nullptr;
     std::map<QString, int> namenszaehler_;

@@ -1,4 +1,4 @@
-#include "termine/Druckrahmen.h"
+#include "platform/Druckrahmen.h"
 
 #include "methoden/Fehler.h"
 

@@ -1,5 +1,6 @@
-// The year printout of the large calendar onto an A4 landscape PDF at 600 dpi through the real
-// printer, from the printer set-up to the written file.
+// The printouts of the large calendar through the real printer onto an A4 PDF at 600 dpi,
+// from the printer set-up to the written file: the year on one landscape page, and the
+// appointment list of one whole year (1,095 appointments, about 46 pages).
 #include <benchmark/benchmark.h>
 
 #include <QDir>
@@ -10,6 +11,7 @@
 #include "kalender/Beispielkalender.h"
 #include "main/Jahrdrucken.h"
 #include "platform/qt/QtDrucker.h"
+#include "termine/Terminedrucken.h"
 
 namespace kalvora {
 namespace {
@@ -29,6 +31,18 @@ struct Umgebung {
             kal.Farbnamen[slot] = "Farbe " + std::to_string(slot);
     }
     ~Umgebung() { QFile::remove(datei); }
+
+    int Liste() {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(datei);
+        printer.setResolution(600);
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        QtDrucker drucker(printer);
+        Ohne status;
+        TTerminlistendruck liste(kal, einst);
+        return liste.drucken(drucker, status, {1, 1, 2004}, {31, 12, 2004});
+    }
 
     int Drucken() {
         QPrinter printer(QPrinter::HighResolution);
@@ -54,6 +68,13 @@ void BM_JahrDrucken(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(u.Drucken());
 }
 BENCHMARK(BM_JahrDrucken)->Unit(benchmark::kMillisecond);
+
+void BM_TerminlisteEinesJahres(benchmark::State& state) {
+    Umgebung& u = U();
+    u.Liste();
+    for (auto _ : state) benchmark::DoNotOptimize(u.Liste());
+}
+BENCHMARK(BM_TerminlisteEinesJahres)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace kalvora

@@ -19,26 +19,6 @@ struct Ueberladen : F... {
 template <class... F>
 Ueberladen(F...) -> Ueberladen<F...>;
 
-// Reading never changes the store (loading would write back missing values).
-class NurLesen : public Registry {
-public:
-    explicit NurLesen(const Registry& quelle) : quelle_(quelle) {}
-    void SchluesselOeffnen(const std::string&) override {}
-    std::optional<Registrywert> Lesen(const std::string& s,
-                                      const std::string& n) const override {
-        return quelle_.Lesen(s, n);
-    }
-    void Schreiben(const std::string&, const std::string&, const Registrywert&) override {}
-    void Loeschen(const std::string&, const std::string&) override {}
-    std::vector<std::string> Wertnamen(const std::string& s) const override {
-        return quelle_.Wertnamen(s);
-    }
-    std::string Ablage() const override { return quelle_.Ablage(); }
-
-private:
-    const Registry& quelle_;
-};
-
 [[noreturn]] void Unbekannt(const std::string& angabe) {
     throw KalvoraFehler("\"" + angabe + "\" ist keine bekannte Einstellung.");
 }
@@ -151,7 +131,7 @@ void Suchen(const Einstellungsumgebung& u, const std::string& angabe,
 
 std::string EinzelwertLesen(const Registry& registry, const Einstellungsumgebung& umgebung,
                             const std::string& angabe) {
-    NurLesen nurLesen(registry);
+    NurLesendeRegistry nurLesen(registry);
     std::string text;
     Suchen(umgebung, angabe, [&](const std::string& schluessel, const Wertzeile& z,
                                  Feldzeiger f) {

@@ -43,6 +43,27 @@ public:
     virtual std::string Ablage() const = 0;
 };
 
+// A view of a store that only reads: loading settings writes missing values back, and a
+// command that only shows them must not change the store.
+class NurLesendeRegistry : public Registry {
+public:
+    explicit NurLesendeRegistry(const Registry& quelle) : quelle_(quelle) {}
+    void SchluesselOeffnen(const std::string&) override {}
+    std::optional<Registrywert> Lesen(const std::string& schluessel,
+                                      const std::string& name) const override {
+        return quelle_.Lesen(schluessel, name);
+    }
+    void Schreiben(const std::string&, const std::string&, const Registrywert&) override {}
+    void Loeschen(const std::string&, const std::string&) override {}
+    std::vector<std::string> Wertnamen(const std::string& schluessel) const override {
+        return quelle_.Wertnamen(schluessel);
+    }
+    std::string Ablage() const override { return quelle_.Ablage(); }
+
+private:
+    const Registry& quelle_;
+};
+
 // One opened key with typed access. The typed reads throw KalvoraFehler naming key and value
 // when the value is missing or of another type, so a damaged store never yields garbage.
 class RegistrySchluessel {

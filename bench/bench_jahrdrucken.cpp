@@ -16,11 +16,6 @@
 namespace kalvora {
 namespace {
 
-struct Ohne : Druckstatus {
-    void SeiteZeigen(const std::string&) override {}
-    void Fortschritt(int) override {}
-};
-
 struct Umgebung {
     TKalender kal;
     Einstellungen einst;
@@ -32,26 +27,27 @@ struct Umgebung {
     }
     ~Umgebung() { QFile::remove(datei); }
 
-    int Liste() {
-        QPrinter printer(QPrinter::HighResolution);
+    void Einrichten(QPrinter& printer) const {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(datei);
         printer.setResolution(600);
         printer.setPageSize(QPageSize(QPageSize::A4));
+    }
+
+    int Liste() {
+        QPrinter printer(QPrinter::HighResolution);
+        Einrichten(printer);
         QtDrucker drucker(printer);
-        Ohne status;
+        OhneDruckstatus status;
         TTerminlistendruck liste(kal, einst);
         return liste.drucken(drucker, status, {1, 1, 2004}, {31, 12, 2004});
     }
 
     int Drucken() {
         QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(datei);
-        printer.setResolution(600);
-        printer.setPageSize(QPageSize(QPageSize::A4));
+        Einrichten(printer);
         QtDrucker drucker(printer);
-        Ohne status;
+        OhneDruckstatus status;
         return JahrDrucken(kal, einst, 2004, jahrdrucktexte::StandardUeberschrift(2004), true,
                            drucker, status);
     }

@@ -1,5 +1,7 @@
 #include "einstellungen/Einzelwert.h"
 
+#include "methoden/Ueberladen.h"
+
 #include <charconv>
 #include <cmath>
 #include <functional>
@@ -12,12 +14,6 @@ namespace kalvora {
 
 namespace {
 
-template <class... F>
-struct Ueberladen : F... {
-    using F::operator()...;
-};
-template <class... F>
-Ueberladen(F...) -> Ueberladen<F...>;
 
 [[noreturn]] void Unbekannt(const std::string& angabe) {
     throw KalvoraFehler("\"" + angabe + "\" ist keine bekannte Einstellung.");

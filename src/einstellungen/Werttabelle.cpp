@@ -1,5 +1,7 @@
 #include "einstellungen/Werttabelle.h"
 
+#include "methoden/Ueberladen.h"
+
 #include <algorithm>
 #include <cstdio>
 
@@ -7,12 +9,6 @@ namespace kalvora {
 
 namespace {
 
-template <class... F>
-struct Ueberladen : F... {
-    using F::operator()...;
-};
-template <class... F>
-Ueberladen(F...) -> Ueberladen<F...>;
 
 int32_t Begrenzt(const Wertzeile& z, int32_t wert) {
     if (z.sonst && (wert < z.min || wert > z.max)) return *z.sonst;

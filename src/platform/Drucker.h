@@ -41,4 +41,10 @@ protected:
     ~Druckstatus() = default;
 };
 
+// For a job that nobody watches (a preview, the command line).
+struct OhneDruckstatus final : Druckstatus {
+    void SeiteZeigen(const std::string&) override {}
+    void Fortschritt(int) override {}
+};
+
 }  // namespace kalvora

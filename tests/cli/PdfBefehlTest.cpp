@@ -8,6 +8,8 @@
 #include <filesystem>
 #include <string>
 
+#include "doubles/Befehlsausgabe.h"
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -19,13 +21,7 @@ struct Ergebnis {
 };
 
 std::string Lesen(const std::string& befehl) {
-    std::string text;
-    FILE* rohr = popen(befehl.c_str(), "r");
-    if (!rohr) return text;
-    char puffer[4096];
-    for (std::size_t n; (n = fread(puffer, 1, sizeof puffer, rohr)) > 0;) text.append(puffer, n);
-    pclose(rohr);
-    return text;
+    return kalvora::test::Befehlsausgabe(befehl);
 }
 
 class PdfBefehl : public ::testing::Test {

@@ -1,15 +1,11 @@
 #include "doubles/EinstellungenMuster.h"
 
+#include "methoden/Ueberladen.h"
+
 namespace kalvora {
 
 namespace {
 
-template <class... F>
-struct Ueberladen : F... {
-    using F::operator()...;
-};
-template <class... F>
-Ueberladen(F...) -> Ueberladen<F...>;
 
 void Verstellen(const Wertzeile& z, Feldzeiger f) {
     std::visit(Ueberladen{

@@ -15,6 +15,7 @@
 #include <memory>
 #include <string>
 
+#include "doubles/Befehlsausgabe.h"
 #include "Testumgebung.h"
 #include "doubles/SkriptDialoge.h"
 #include "doubles/SpeicherRegistry.h"
@@ -29,13 +30,7 @@ using namespace kalvora;
 namespace {
 
 std::string Ausgabe(const std::string& befehl) {
-    std::string text;
-    FILE* rohr = popen(befehl.c_str(), "r");
-    if (!rohr) return text;
-    char puffer[4096];
-    for (std::size_t n; (n = fread(puffer, 1, sizeof puffer, rohr)) > 0;) text.append(puffer, n);
-    pclose(rohr);
-    return text;
+    return kalvora::test::Befehlsausgabe(befehl);
 }
 
 }  // namespace

@@ -30,21 +30,9 @@ namespace {
 
 constexpr uint32_t Gelb = 0x00FFFF, Rot = 0x0000FF, Blau = 0xFF0000, Orange = 0x0080FF;
 
-void Maus(QWidget* w, QEvent::Type art, QPoint p, Qt::MouseButton knopf,
-          Qt::MouseButtons gedrueckt) {
-    QMouseEvent e(art, p, w->mapToGlobal(p), knopf, gedrueckt, {});
-    QApplication::sendEvent(w, &e);
-}
+using test::Maus;
 
-// Runs f once the next popup menu is open; f gets the menu and closes it.
-void ImMenue(std::function<void(QMenu*)> f) {
-    QTimer::singleShot(50, qApp, [f] {
-        auto* m = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        if (!m) qFatal("no popup menu");
-        f(m);
-        m->close();
-    });
-}
+using test::ImMenue;
 
 }  // namespace
 
@@ -57,12 +45,6 @@ class FarblegendeTest : public test::Jahresfenstertest {
     }
     TTagesfarben& Tag(int tag, int monat = 6) {
         return form_->Kalender().Tagesfarben(2009, monat, tag);
-    }
-    void Rechtsklick(int tag, int monat) {
-        Maus(form_->Flaeche(), QEvent::MouseButtonPress, Mitte(tag, monat), Qt::RightButton,
-             Qt::RightButton);
-        Maus(form_->Flaeche(), QEvent::MouseButtonRelease, Mitte(tag, monat), Qt::RightButton,
-             Qt::NoButton);
     }
     static QAction* Eintrag(QMenu* m, const QString& name) {
         for (QAction* a : m->actions())

@@ -35,11 +35,7 @@ namespace {
 constexpr uint32_t Gelb = 0x00FFFF;  // slot 1; slot 2 is red, slot 3 blue
 const QString kLangerName = QStringLiteral("Farbe mit einem viel zu langen Namen");
 
-void Maus(QWidget* w, QEvent::Type art, QPoint p, Qt::MouseButton knopf,
-          Qt::MouseButtons gedrueckt) {
-    QMouseEvent e(art, p, w->mapToGlobal(p), knopf, gedrueckt, {});
-    QApplication::sendEvent(w, &e);
-}
+using test::Maus;
 
 // The pointer arrives on a widget and moves on it.
 void Betreten(QWidget* w, QPoint p) {
@@ -48,15 +44,7 @@ void Betreten(QWidget* w, QPoint p) {
     Maus(w, QEvent::MouseMove, p, Qt::NoButton, Qt::NoButton);
 }
 
-// Runs f once the next popup menu is open; f gets the menu and closes it.
-void ImMenue(std::function<void(QMenu*)> f) {
-    QTimer::singleShot(50, qApp, [f] {
-        auto* m = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        if (!m) qFatal("no popup menu");
-        f(m);
-        m->close();
-    });
-}
+using test::ImMenue;
 
 // Where QLabel puts plain text: its contents less margin, less the indent on the aligned
 // side (half an "x" when the label has a frame and no indent of its own).
@@ -86,12 +74,6 @@ class HauptfensterTest : public test::Jahresfenstertest {
 
     TTagesfarben& Tag(int tag, int monat) {
         return form_->Kalender().Tagesfarben(2009, monat, tag);
-    }
-    void Rechtsklick(int tag, int monat) {
-        Maus(form_->Flaeche(), QEvent::MouseButtonPress, Mitte(tag, monat), Qt::RightButton,
-             Qt::RightButton);
-        Maus(form_->Flaeche(), QEvent::MouseButtonRelease, Mitte(tag, monat), Qt::RightButton,
-             Qt::NoButton);
     }
     void Bewegen(QPoint p) {
         Maus(form_->Flaeche(), QEvent::MouseMove, p, Qt::NoButton, Qt::NoButton);

@@ -1,13 +1,18 @@
 #pragma once
 // The common ground of the year-view window tests: a main window with an in-memory settings
 // store, scripted dialogs and a standing clock, opened on the test's calendar file.
+#include <QApplication>
 #include <QCoreApplication>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QTimer>
 #include <QImage>
 #include <QObject>
 #include <QPoint>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <functional>
 #include <memory>
 
 #include "doubles/SkriptDialoge.h"
@@ -17,6 +22,22 @@
 #include "main/fenster/Main.h"
 
 namespace kalvora::test {
+
+inline void Maus(QWidget* w, QEvent::Type art, QPoint p, Qt::MouseButton knopf,
+                 Qt::MouseButtons gedrueckt) {
+    QMouseEvent e(art, p, w->mapToGlobal(p), knopf, gedrueckt, {});
+    QApplication::sendEvent(w, &e);
+}
+
+// Runs f once the next popup menu is open; f gets the menu and closes it.
+inline void ImMenue(std::function<void(QMenu*)> f) {
+    QTimer::singleShot(50, qApp, [f] {
+        auto* m = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!m) qFatal("no popup menu");
+        f(m);
+        m->close();
+    });
+}
 
 class Jahresfenstertest : public QObject {
 protected:
@@ -46,6 +67,12 @@ protected:
     QPoint Mitte(int tag, int monat) {
         const Rechteck z = Zelle(tag, monat);
         return {(z.links + z.rechts) / 2, (z.oben + z.unten) / 2};
+    }
+    void Rechtsklick(int tag, int monat) {
+        Maus(form_->Flaeche(), QEvent::MouseButtonPress, Mitte(tag, monat), Qt::RightButton,
+             Qt::RightButton);
+        Maus(form_->Flaeche(), QEvent::MouseButtonRelease, Mitte(tag, monat), Qt::RightButton,
+             Qt::NoButton);
     }
 };
 

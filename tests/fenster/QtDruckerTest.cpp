@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <string>
 
+#include "doubles/Befehlsausgabe.h"
 #include "einstellungen/Einstellungen.h"
 #include "kalender/TKalender.h"
 #include "main/Jahrdrucken.h"
@@ -22,13 +23,7 @@ using namespace kalvora;
 namespace {
 
 std::string Ausgabe(const std::string& befehl) {
-    std::string text;
-    FILE* rohr = popen(befehl.c_str(), "r");
-    if (!rohr) return text;
-    char puffer[4096];
-    for (std::size_t n; (n = fread(puffer, 1, sizeof puffer, rohr)) > 0;) text.append(puffer, n);
-    pclose(rohr);
-    return text;
+    return kalvora::test::Befehlsausgabe(befehl);
 }
 
 struct Mitschrift : Druckstatus {

@@ -1,4 +1,4 @@
-// Printing commands: pdf-jahr.
+// Printing commands: pdf-jahr and pdf-terminliste.
 #include <charconv>
 #include <iostream>
 
@@ -7,6 +7,8 @@
 #include "app/cli/Kalenderladen.h"
 #include "app/cli/Pdfausgabe.h"
 #include "main/Jahrdrucken.h"
+#include "methoden/Methoden.h"
+#include "termine/Terminedrucken.h"
 
 namespace kalvora::cli {
 namespace {
@@ -17,13 +19,15 @@ bool ZahlLesen(const std::string& text, int& zahl) {
     return ec == std::errc() && p == ende && !text.empty();
 }
 
-// Nobody watches the status window here.
-struct OhneStatus : Druckstatus {
-    void SeiteZeigen(const std::string&) override {}
-    void Fortschritt(int) override {}
-};
-
 constexpr int HoechsteKopienzahl = 999;
+
+// The value of "--kopien"; says why and returns false when it is no number from 1 to 999.
+bool KopienLesen(const std::string& text, int& kopien) {
+    if (ZahlLesen(text, kopien) && kopien >= 1 && kopien <= HoechsteKopienzahl) return true;
+    std::cerr << "Die Zahl der Kopien muss zwischen 1 und " << HoechsteKopienzahl
+              << " liegen.\n";
+    return false;
+}
 
 const BefehlRegistrieren pdfJahr{
     {"pdf-jahr", "pdf-jahr DATEI JJJJ AUS.pdf [--ueberschrift TEXT] [--kopien N]",
@@ -40,12 +44,7 @@ const BefehlRegistrieren pdfJahr{
              if (a[i] == "--ueberschrift") {
                  ueberschrift = a[i + 1];
              } else if (a[i] == "--kopien") {
-                 if (!ZahlLesen(a[i + 1], vorgaben.kopien) || vorgaben.kopien < 1 ||
-                     vorgaben.kopien > HoechsteKopienzahl) {
-                     std::cerr << "Die Zahl der Kopien muss zwischen 1 und "
-                               << HoechsteKopienzahl << " liegen.\n";
-                     return kAufruffehler;
-                 }
+                 if (!KopienLesen(a[i + 1], vorgaben.kopien)) return kAufruffehler;
              } else {
                  return FalscherAufruf("pdf-jahr");
              }
@@ -60,9 +59,51 @@ const BefehlRegistrieren pdfJahr{
          std::string fehler;
          const Einstellungen einst = GespeicherteEinstellungen(fehler);
          if (!fehler.empty()) std::cerr << "Warnung: " << fehler << "\n";
-         OhneStatus status;
+         OhneDruckstatus status;
          const int seiten = PdfDrucken(a[2], vorgaben, [&](Drucker& d) {
              return JahrDrucken(kal, einst, jahr, ueberschrift, true, d, status);
+         });
+         std::cout << "Seiten: " << seiten << "\n";
+         return kErfolg;
+     }}};
+
+const BefehlRegistrieren pdfTerminliste{
+    {"pdf-terminliste", "pdf-terminliste DATEI TT.MM.JJJJ TT.MM.JJJJ AUS.pdf [--kopien N]",
+     "druckt die Terminliste eines Zeitraums als A4-Hochformat (600 dpi) in eine PDF-Datei",
+     [](const std::vector<std::string>& a) {
+         if (a.size() != 4 && a.size() != 6) return FalscherAufruf("pdf-terminliste");
+         Datum start{}, ende{};
+         for (int i : {1, 2}) {
+             Datum& d = i == 1 ? start : ende;
+             if (!DatumLesen(a[i], d.tag, d.monat, d.jahr)) {
+                 std::cerr << a[i] << " ist kein gültiges Datum\n";
+                 return kAufruffehler;
+             }
+             if (d.jahr < ErstesJahr || d.jahr > LetztesJahr) {
+                 std::cerr << a[i] << " liegt nicht zwischen 1901 und 2099\n";
+                 return kAufruffehler;
+             }
+         }
+         if (Tagesnummer(ende.tag, ende.monat, ende.jahr) <
+             Tagesnummer(start.tag, start.monat, start.jahr)) {
+             std::cerr << "Das Ende " << a[2] << " liegt vor dem Start " << a[1] << "\n";
+             return kAufruffehler;
+         }
+         Pdfvorgaben vorgaben;
+         vorgaben.ausrichtung = Seitenausrichtung::Hochformat;
+         if (a.size() == 6) {
+             if (a[4] != "--kopien") return FalscherAufruf("pdf-terminliste");
+             if (!KopienLesen(a[5], vorgaben.kopien)) return kAufruffehler;
+         }
+         TKalender kal;
+         KalenderLaden(kal, a[0]);
+         std::string fehler;
+         const Einstellungen einst = GespeicherteEinstellungen(fehler);
+         if (!fehler.empty()) std::cerr << "Warnung: " << fehler << "\n";
+         OhneDruckstatus status;
+         const int seiten = PdfDrucken(a[3], vorgaben, [&](Drucker& d) {
+             TTerminlistendruck liste(kal, einst);
+             return liste.drucken(d, status, start, ende);
          });
          std::cout << "Seiten: " << seiten << "\n";
          return kErfolg;

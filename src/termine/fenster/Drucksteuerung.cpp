@@ -15,11 +15,6 @@
 namespace kalvora {
 
 namespace {
-// The preview has no status window.
-struct OhneStatus : Druckstatus {
-    void SeiteZeigen(const std::string&) override {}
-    void Fortschritt(int) override {}
-};
 }  // namespace
 
 TDrucksteuerung::TDrucksteuerung(const TKalender& kal, const Einstellungen& einst,
@@ -86,7 +81,7 @@ void TDrucksteuerung::Zeigen() {
 void TDrucksteuerung::Vorschau(const Druckauswahl& a) {
     QPrintPreviewDialog vorschau(drucker_.get(), auswahl_);
     connect(&vorschau, &QPrintPreviewDialog::paintRequested, this, [&](QPrinter* p) {
-        OhneStatus status;
+        OhneDruckstatus status;
         try {
             QtDrucker drucker(*p);
             Auftrag(a, drucker, status);

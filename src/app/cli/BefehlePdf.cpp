@@ -1,5 +1,6 @@
 // Printing commands: pdf-jahr and pdf-terminliste.
 #include <charconv>
+#include <functional>
 #include <iostream>
 
 #include "app/cli/Befehle.h"
@@ -20,6 +21,20 @@ bool ZahlLesen(const std::string& text, int& zahl) {
 }
 
 constexpr int HoechsteKopienzahl = 999;
+
+// A printout of the calendar file with the settings of the store into the PDF file; prints
+// the number of pages.
+int Ausdrucken(const std::string& datei, const std::string& ziel, const Pdfvorgaben& vorgaben,
+               const std::function<int(const TKalender&, const Einstellungen&, Drucker&)>& job) {
+    TKalender kal;
+    KalenderLaden(kal, datei);
+    std::string fehler;
+    const Einstellungen einst = GespeicherteEinstellungen(fehler);
+    if (!fehler.empty()) std::cerr << "Warnung: " << fehler << "\n";
+    const int seiten = PdfDrucken(ziel, vorgaben, [&](Drucker& d) { return job(kal, einst, d); });
+    std::cout << "Seiten: " << seiten << "\n";
+    return kErfolg;
+}
 
 // The value of "--kopien"; says why and returns false when it is no number from 1 to 999.
 bool KopienLesen(const std::string& text, int& kopien) {
@@ -54,17 +69,11 @@ const BefehlRegistrieren pdfJahr{
                        << " liegen.\n";
              return kAufruffehler;
          }
-         TKalender kal;
-         KalenderLaden(kal, a[0]);
-         std::string fehler;
-         const Einstellungen einst = GespeicherteEinstellungen(fehler);
-         if (!fehler.empty()) std::cerr << "Warnung: " << fehler << "\n";
-         OhneDruckstatus status;
-         const int seiten = PdfDrucken(a[2], vorgaben, [&](Drucker& d) {
-             return JahrDrucken(kal, einst, jahr, ueberschrift, true, d, status);
-         });
-         std::cout << "Seiten: " << seiten << "\n";
-         return kErfolg;
+         return Ausdrucken(a[0], a[2], vorgaben,
+                           [&](const TKalender& kal, const Einstellungen& e, Drucker& d) {
+                               OhneDruckstatus status;
+                               return JahrDrucken(kal, e, jahr, ueberschrift, true, d, status);
+                           });
      }}};
 
 const BefehlRegistrieren pdfTerminliste{
@@ -95,18 +104,12 @@ const BefehlRegistrieren pdfTerminliste{
              if (a[4] != "--kopien") return FalscherAufruf("pdf-terminliste");
              if (!KopienLesen(a[5], vorgaben.kopien)) return kAufruffehler;
          }
-         TKalender kal;
-         KalenderLaden(kal, a[0]);
-         std::string fehler;
-         const Einstellungen einst = GespeicherteEinstellungen(fehler);
-         if (!fehler.empty()) std::cerr << "Warnung: " << fehler << "\n";
-         OhneDruckstatus status;
-         const int seiten = PdfDrucken(a[3], vorgaben, [&](Drucker& d) {
-             TTerminlistendruck liste(kal, einst);
-             return liste.drucken(d, status, start, ende);
-         });
-         std::cout << "Seiten: " << seiten << "\n";
-         return kErfolg;
+         return Ausdrucken(a[0], a[3], vorgaben,
+                           [&](const TKalender& kal, const Einstellungen& e, Drucker& d) {
+                               OhneDruckstatus status;
+                               TTerminlistendruck liste(kal, e);
+                               return liste.drucken(d, status, start, ende);
+                           });
      }}};
 
 }  // namespace

@@ -31,6 +31,7 @@
 #include "doubles/SkriptDialoge.h"
 #include "doubles/SpeicherRegistry.h"
 #include "main/fenster/Jahresflaeche.h"
+#include "main/Hauptmenue.h"
 #include "main/fenster/Main.h"
 #include "termine/fenster/Suchen.h"
 #include "termine/fenster/Tagestermine.h"
@@ -655,6 +656,23 @@ private slots:
         const TTerminliste& tag = f.Kalender().Terminliste(2004, 5, 1);
         QCOMPARE(int(tag.size()), 2);
         QCOMPARE(QString::fromStdString(tag[1].Beschreibung), QString("Friseur"));
+    }
+
+    // The menu is the table: every row is a command of the window with its caption and keys,
+    // and every tool button uses one of them.
+    void MenueAusDerTabelle() {
+        TForm1& f = Fenster();
+        for (const Menuezeile& z : Hauptmenue()) {
+            if (z.art == Menuezeile::Art::Trenner || z.art == Menuezeile::Art::Ende) continue;
+            QAction* a = f.Aktion(QString::fromLatin1(z.name));
+            QVERIFY2(a, z.name);
+            QCOMPARE(a->text(), QString::fromUtf8(z.titel));
+            QCOMPARE(a->shortcut(), QKeySequence(QString::fromLatin1(z.tasten)));
+        }
+        QVERIFY(f.Aktion(befehl::Schreibschutz)->isCheckable());
+        QCOMPARE(f.Aktion(befehl::Rueckgaengig)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
+        for (int i = 1; i <= AnzahlToolbuttons; ++i)
+            QVERIFY(f.Toolbutton(i)->defaultAction());
     }
 
     // A search started inside the day dialog makes the hit's day the selected day.

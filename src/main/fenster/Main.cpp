@@ -29,6 +29,7 @@
 #include "kalender/CsvDatei.h"
 #include "methoden/Fehler.h"
 #include "main/Ansichtswechsel.h"
+#include "main/Hauptmenue.h"
 #include "main/fenster/GeheZuJahr.h"
 #include "main/fenster/Jahresflaeche.h"
 #include "main/fenster/Systemuhr.h"
@@ -52,47 +53,47 @@ struct Knopfbelegung {
     const char* thema;
 };
 const Knopfbelegung kKnoepfe[AnzahlToolbuttons] = {
-    {"Neu1", "neu", "document-new"},
-    {"ffnen1", "oeffnen", "document-open"},
-    {"speichern1", "speichern", "document-save"},
-    {"speichernunter1", "speichern-unter", "document-save-as"},
-    {"Drucken1", "drucken", "document-print"},
-    {"Druckereinstellung1", "druckereinstellung", ""},
-    {"Rckgngig1", "rueckgaengig", "edit-undo"},
-    {"Wiederherstellen1", "wiederherstellen", "edit-redo"},
-    {"Suchen1", "suchen", "edit-find"},
-    {"Weitersuchen1", "weitersuchen", ""},
-    {"Schreibschutz1", "schreibschutz", ""},
-    {"Aktualisieren1", "aktualisieren", "view-refresh"},
-    {"EinstellungenbeiSchreibschutz1", "schreibschutz-einstellungen", ""},
-    {"keinedirektenFarbnderungen1", "farben-gesperrt", ""},
-    {"Farbenhinzufgen1", "farben-hinzufuegen", ""},
-    {"Farbenlschen1", "farben-loeschen", ""},
-    {"neueFarbe1", "neue-farbe", ""},
-    {"alleFarbenlschen1", "alle-farben-loeschen", ""},
+    {befehl::Neu, "neu", "document-new"},
+    {befehl::Oeffnen, "oeffnen", "document-open"},
+    {befehl::Speichern, "speichern", "document-save"},
+    {befehl::SpeichernUnter, "speichern-unter", "document-save-as"},
+    {befehl::Drucken, "drucken", "document-print"},
+    {befehl::Druckereinstellung, "druckereinstellung", ""},
+    {befehl::Rueckgaengig, "rueckgaengig", "edit-undo"},
+    {befehl::Wiederherstellen, "wiederherstellen", "edit-redo"},
+    {befehl::Suchen, "suchen", "edit-find"},
+    {befehl::Weitersuchen, "weitersuchen", ""},
+    {befehl::Schreibschutz, "schreibschutz", ""},
+    {befehl::Aktualisieren, "aktualisieren", "view-refresh"},
+    {befehl::SchreibschutzEinstellungen, "schreibschutz-einstellungen", ""},
+    {befehl::KeineFarbaenderungen, "farben-gesperrt", ""},
+    {befehl::FarbenHinzufuegen, "farben-hinzufuegen", ""},
+    {befehl::FarbenLoeschen, "farben-loeschen", ""},
+    {befehl::NeueFarbe, "neue-farbe", ""},
+    {befehl::AlleFarbenLoeschen, "alle-farben-loeschen", ""},
     // The button opens the day dialog for the selected day; the menu entry first goes to
     // today, so they are two commands.
-    {"TagestermineKnopf", "tagestermine", ""},
-    {"Terminlistedrucken1", "terminliste-drucken", ""},
-    {"TerminberwachungimHintergrund1", "terminueberwachung", ""},
-    {"Geburtstagsliste1", "geburtstagsliste", ""},
-    {"JahresbersichtNamenstage1", "namenstage", ""},
-    {"Wochenansicht1", "wochenansicht", ""},
-    {"Wochenansicht2Wochen1", "zwei-wochen", ""},
-    {"Monatsansicht1", "monatsansicht", ""},
-    {"MonatsansichtmitWocheneinteilung1", "monat-wochen", ""},
-    {"Stundenplan1", "stundenplan", ""},
-    {"DesktopStundenplan1", "desktop-stundenplan", ""},
-    {"Statistik1", "statistik", ""},
-    {"GehezuJahr1", "gehe-zu-jahr", "go-jump"},
-    {"Adressbuch1", "adressbuch", "x-office-address-book"},
-    {"Toolbaranpassen1", "toolbar-anpassen", ""},
-    {"Optionen1", "optionen", "preferences-system"},
-    {"Hilfe2", "hilfe", "help-contents"},
-    {"Direkthilfe1", "direkthilfe", ""},
-    {"KalvoraOnline1", "online", "internet-web-browser"},
-    {"Updateprfen1", "update", "system-software-update"},
-    {"Info1", "info", "help-about"},
+    {befehl::TagestermineKnopf, "tagestermine", ""},
+    {befehl::TerminlisteDrucken, "terminliste-drucken", ""},
+    {befehl::Terminueberwachung, "terminueberwachung", ""},
+    {befehl::Geburtstagsliste, "geburtstagsliste", ""},
+    {befehl::NamenstageJahresuebersicht, "namenstage", ""},
+    {befehl::Wochenansicht, "wochenansicht", ""},
+    {befehl::ZweiWochen, "zwei-wochen", ""},
+    {befehl::Monatsansicht, "monatsansicht", ""},
+    {befehl::MonatMitWochen, "monat-wochen", ""},
+    {befehl::Stundenplan, "stundenplan", ""},
+    {befehl::DesktopStundenplan, "desktop-stundenplan", ""},
+    {befehl::Statistik, "statistik", ""},
+    {befehl::GeheZuJahr, "gehe-zu-jahr", "go-jump"},
+    {befehl::Adressbuch, "adressbuch", "x-office-address-book"},
+    {befehl::ToolbarAnpassen, "toolbar-anpassen", ""},
+    {befehl::Optionen, "optionen", "preferences-system"},
+    {befehl::Hilfe, "hilfe", "help-contents"},
+    {befehl::Direkthilfe, "direkthilfe", ""},
+    {befehl::Online, "online", "internet-web-browser"},
+    {befehl::UpdatePruefen, "update", "system-software-update"},
+    {befehl::Info, "info", "help-about"},
 };
 
 // Status bar panels: three fixed widths, the fourth takes the rest.
@@ -104,27 +105,27 @@ const QStringList& TForm1::NochNichtGebaut() {
     // Keep this list true: an entry leaves it when its command really works.
     static const QStringList liste = {
         // Datei
-        QStringLiteral("XMLDatei1"),
+        QString::fromLatin1(befehl::XmlDatei),
         // Bearbeiten
-        QStringLiteral("EinstellungenbeiSchreibschutz1"),
+        QString::fromLatin1(befehl::SchreibschutzEinstellungen),
         // Termine
-        QStringLiteral("Farbendefinieren1"),
-        QStringLiteral("Terminkategoriendefinieren1"), QStringLiteral("Linkliste1"),
-        QStringLiteral("Wochenfortschreibung1"),
-        QStringLiteral("TerminberwachungimHintergrund1"), QStringLiteral("Geburtstagsliste1"),
-        QStringLiteral("Ereignisseprfen1"), QStringLiteral("JahresbersichtNamenstage1"),
+        QString::fromLatin1(befehl::FarbenDefinieren),
+        QString::fromLatin1(befehl::KategorienDefinieren), QString::fromLatin1(befehl::Linkliste),
+        QString::fromLatin1(befehl::Wochenfortschreibung),
+        QString::fromLatin1(befehl::Terminueberwachung), QString::fromLatin1(befehl::Geburtstagsliste),
+        QString::fromLatin1(befehl::EreignissePruefen), QString::fromLatin1(befehl::NamenstageJahresuebersicht),
         // Ansicht
-        QStringLiteral("Wochenansicht1"), QStringLiteral("Wochenansicht2Wochen1"),
-        QStringLiteral("Monatsansicht1"), QStringLiteral("MonatsansichtmitWocheneinteilung1"),
-        QStringLiteral("Stundenplan1"), QStringLiteral("DesktopStundenplan1"),
-        QStringLiteral("Statistik1"),
+        QString::fromLatin1(befehl::Wochenansicht), QString::fromLatin1(befehl::ZweiWochen),
+        QString::fromLatin1(befehl::Monatsansicht), QString::fromLatin1(befehl::MonatMitWochen),
+        QString::fromLatin1(befehl::Stundenplan), QString::fromLatin1(befehl::DesktopStundenplan),
+        QString::fromLatin1(befehl::Statistik),
         // Extras
-        QStringLiteral("Adressbuch1"), QStringLiteral("Toolbaranpassen1"),
-        QStringLiteral("Optionen1"),
+        QString::fromLatin1(befehl::Adressbuch), QString::fromLatin1(befehl::ToolbarAnpassen),
+        QString::fromLatin1(befehl::Optionen),
         // Hilfe
-        QStringLiteral("Hilfe2"), QStringLiteral("Direkthilfe1"),
-        QStringLiteral("KalvoraHandbuch1"), QStringLiteral("KalvoraOnline1"),
-        QStringLiteral("Updateprfen1"), QStringLiteral("Info1"),
+        QString::fromLatin1(befehl::Hilfe), QString::fromLatin1(befehl::Direkthilfe),
+        QString::fromLatin1(befehl::Handbuch), QString::fromLatin1(befehl::Online),
+        QString::fromLatin1(befehl::UpdatePruefen), QString::fromLatin1(befehl::Info),
     };
     return liste;
 }
@@ -198,16 +199,16 @@ TForm1::TForm1(QWidget* parent, Registry* registry, const Uhr* uhr) : QMainWindo
 
     for (const QString& name : NochNichtGebaut())
         if (QAction* a = Aktion(name)) a->setEnabled(false);
-    connect(Aktion(QStringLiteral("CSVDatei1")), &QAction::triggered, this,
+    connect(Aktion(befehl::CsvDatei), &QAction::triggered, this,
             &TForm1::CsvExportieren);
     drucken_ = new TDrucksteuerung(kal_, einstellungen_, weiche_, this);
-    connect(Aktion(QStringLiteral("Drucken1")), &QAction::triggered, this,
+    connect(Aktion(befehl::Drucken), &QAction::triggered, this,
             [this] { drucken_->Drucken(ansicht_->Jahr()); });
-    connect(Aktion(QStringLiteral("Terminlistedrucken1")), &QAction::triggered, this, [this] {
+    connect(Aktion(befehl::TerminlisteDrucken), &QAction::triggered, this, [this] {
         const int jahr = ansicht_->Jahr();
         drucken_->TerminlisteDrucken({1, 1, jahr}, {31, 12, jahr});
     });
-    connect(Aktion(QStringLiteral("Druckereinstellung1")), &QAction::triggered, this,
+    connect(Aktion(befehl::Druckereinstellung), &QAction::triggered, this,
             [this] { drucken_->Einrichten(); });
     if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
         connect(qGuiApp, &QGuiApplication::applicationStateChanged, this,
@@ -215,48 +216,48 @@ TForm1::TForm1(QWidget* parent, Registry* registry, const Uhr* uhr) : QMainWindo
                     if (s == Qt::ApplicationActive) drucken_->ProgrammAktiviert();
                 });
     const std::pair<const char*, bool (Dateisitzung::*)()> dateibefehle[] = {
-        {"Neu1", &Dateisitzung::Neu1Click},
-        {"ffnen1", &Dateisitzung::ffnen1Click},
-        {"Schlieen1", &Dateisitzung::Schlieen1Click},
-        {"speichern1", &Dateisitzung::speichern1Click},
-        {"speichernunter1", &Dateisitzung::speichernunter1Click},
-        {"Schreibschutz1", &Dateisitzung::Schreibschutz1Click},
-        {"Aktualisieren1", &Dateisitzung::Aktualisieren1Click},
+        {befehl::Neu, &Dateisitzung::Neu1Click},
+        {befehl::Oeffnen, &Dateisitzung::ffnen1Click},
+        {befehl::Schliessen, &Dateisitzung::Schlieen1Click},
+        {befehl::Speichern, &Dateisitzung::speichern1Click},
+        {befehl::SpeichernUnter, &Dateisitzung::speichernunter1Click},
+        {befehl::Schreibschutz, &Dateisitzung::Schreibschutz1Click},
+        {befehl::Aktualisieren, &Dateisitzung::Aktualisieren1Click},
     };
-    for (const auto& [name, befehl] : dateibefehle)
+    for (const auto& [name, aufruf] : dateibefehle)
         connect(Aktion(QString::fromLatin1(name)), &QAction::triggered, this,
-                [this, befehl = befehl] { (sitzung_.get()->*befehl)(); });
+                [this, aufruf = aufruf] { (sitzung_.get()->*aufruf)(); });
     connect(this, &TForm1::LetzteDateiGewaehlt, this,
             [this](int nummer) { sitzung_->LetzteDateiOeffnen(nummer + 1); });
     connect(letzteDateien_, &QMenu::aboutToShow, this,
             [this] { sitzung_->LetzteDateienAktualisieren({}); });
-    connect(findChild<QMenu*>(QStringLiteral("Bearbeiten1")), &QMenu::aboutToShow, this,
+    connect(findChild<QMenu*>(QString::fromLatin1(befehl::Bearbeiten)), &QMenu::aboutToShow, this,
             [this] {
-                Freigeben(QStringLiteral("Schreibschutz1"),
+                Freigeben(befehl::Schreibschutz,
                           sitzung_->Zustand().schreibschutzAktiv &&
                               sitzung_->SchreibschutzUmschaltbar());
-                Freigeben(QStringLiteral("Weitersuchen1"), tagesdialog_->WeitersuchenAktiv());
+                Freigeben(befehl::Weitersuchen, tagesdialog_->WeitersuchenAktiv());
             });
-    connect(Aktion(QStringLiteral("VollbildJahresansicht1")), &QAction::triggered, this,
+    connect(Aktion(befehl::Vollbild), &QAction::triggered, this,
             &TForm1::VollbildUmschalten);
-    connect(Aktion(QStringLiteral("GehezuJahr1")), &QAction::triggered, this,
+    connect(Aktion(befehl::GeheZuJahr), &QAction::triggered, this,
             &TForm1::GeheZuJahr1Click);
     // The menu entry goes to today first, the tool button keeps the selected day.
-    connect(Aktion(QStringLiteral("Tagestermine1")), &QAction::triggered, this, [this] {
+    connect(Aktion(befehl::Tagestermine), &QAction::triggered, this, [this] {
         const Zeitpunkt heute = uhr_->Jetzt();
         auswahl_.Setzen(heute.tag, heute.monat, heute.jahr);
         TagesdialogOeffnen(heute.tag, heute.monat, heute.jahr);
     });
-    connect(Aktion(QStringLiteral("TagestermineKnopf")), &QAction::triggered, this,
+    connect(Aktion(befehl::TagestermineKnopf), &QAction::triggered, this,
             [this] { TagesdialogOeffnen(auswahl_.tag, auswahl_.monat, auswahl_.jahr); });
-    connect(Aktion(QStringLiteral("Suchen1")), &QAction::triggered, this, &TForm1::Suchen1Click);
-    connect(Aktion(QStringLiteral("Rckgngig1")), &QAction::triggered, this,
+    connect(Aktion(befehl::Suchen), &QAction::triggered, this, &TForm1::Suchen1Click);
+    connect(Aktion(befehl::Rueckgaengig), &QAction::triggered, this,
             &TForm1::Rckgngig1Click);
-    connect(Aktion(QStringLiteral("Wiederherstellen1")), &QAction::triggered, this,
+    connect(Aktion(befehl::Wiederherstellen), &QAction::triggered, this,
             &TForm1::Wiederherstellen1Click);
-    connect(Aktion(QStringLiteral("Weitersuchen1")), &QAction::triggered, this,
+    connect(Aktion(befehl::Weitersuchen), &QAction::triggered, this,
             &TForm1::Weitersuchen1Click);
-    connect(findChild<QMenu*>(QStringLiteral("Datei1")), &QMenu::aboutToShow, this,
+    connect(findChild<QMenu*>(QString::fromLatin1(befehl::Datei)), &QMenu::aboutToShow, this,
             &TForm1::BefehleAktualisieren);
     // Shortcuts must work while the menu bar is hidden in full-screen mode.
     for (const auto& [name, aktion] : aktionen_)
@@ -324,18 +325,18 @@ void TForm1::AnwendungstitelSetzen() {
 void TForm1::BefehleAktualisieren() {
     ansicht_->fenstertitel = windowTitle().toStdString();
     const Befehlszustand b = ansicht_->Befehle();
-    Freigeben(QStringLiteral("speichern1"), b.speichern);
-    Freigeben(QStringLiteral("Ereignisseprfen1"), b.ereignissePruefen);
-    for (const char* name : {"Statistik1", "TerminberwachungimHintergrund1"})
+    Freigeben(befehl::Speichern, b.speichern);
+    Freigeben(befehl::EreignissePruefen, b.ereignissePruefen);
+    for (const char* name : {befehl::Statistik, befehl::Terminueberwachung})
         Freigeben(QString::fromLatin1(name), b.statistikUndUeberwachung);
 }
 
 void TForm1::ZustandAnwenden(const Fensterzustand& z) {
     setWindowTitle(QString::fromStdString(z.fenstertitel));
-    Aktion(QStringLiteral("Schreibschutz1"))->setChecked(z.schreibschutzHaken);
-    Freigeben(QStringLiteral("Schreibschutz1"), z.schreibschutzAktiv);
-    Freigeben(QStringLiteral("Aktualisieren1"), z.aktualisierenAktiv);
-    Freigeben(QStringLiteral("Schlieen1"), z.schliessenAktiv);
+    Aktion(befehl::Schreibschutz)->setChecked(z.schreibschutzHaken);
+    Freigeben(befehl::Schreibschutz, z.schreibschutzAktiv);
+    Freigeben(befehl::Aktualisieren, z.aktualisierenAktiv);
+    Freigeben(befehl::Schliessen, z.schliessenAktiv);
     bearbeitbar_ = z.bearbeitbar;
     HistorieAnzeigen();
     FarbzustandZeigen();
@@ -426,7 +427,7 @@ void TForm1::TagesdialogAnlegen() {
     tagesdialog_->FarbaenderungMerkenSetzen(
         [this](int t, int m, int j) { FarbaenderungMerken(t, m, j); });
     tagesdialog_->aktualisieren = [this] {
-        QAction* a = Aktion(QStringLiteral("Aktualisieren1"));
+        QAction* a = Aktion(befehl::Aktualisieren);
         if (!a->isEnabled()) return false;
         sitzung_->Aktualisieren1Click();
         return true;
@@ -441,7 +442,7 @@ void TForm1::TagesdialogAnlegen() {
         dialogSuchtreffer_ = d;
         auswahl_.Setzen(d.tag, d.monat, d.jahr);
     };
-    Freigeben(QStringLiteral("Weitersuchen1"), false);
+    Freigeben(befehl::Weitersuchen, false);
 }
 
 void TForm1::TagesdialogOeffnen(int tag, int monat, int jahr) {
@@ -455,7 +456,7 @@ void TForm1::TagesdialogOeffnen(int tag, int monat, int jahr) {
 }
 
 void TForm1::SuchtrefferZeigen(const std::optional<Datum>& tag) {
-    Freigeben(QStringLiteral("Weitersuchen1"), tagesdialog_->WeitersuchenAktiv());
+    Freigeben(befehl::Weitersuchen, tagesdialog_->WeitersuchenAktiv());
     JahresansichtNeuZeichnen();
     // After the repaint, whose pointer evaluation would go back to today.
     if (tag) auswahl_.Setzen(tag->tag, tag->monat, tag->jahr);
@@ -502,22 +503,12 @@ void TForm1::LetzteDateienZeigen(const Dateiliste& liste) {
 
 TForm1::~TForm1() { QCoreApplication::instance()->removeEventFilter(this); }
 
-QString TForm1::Objektname(const QString& titel, const QString& vorgabe) {
-    if (!vorgabe.isEmpty()) return vorgabe;
-    // Letters and digits of the caption plus a running number, as the designer names them.
-    QString basis;
-    for (QChar c : titel)
-        if (c.unicode() < 128 && (c.isLetterOrNumber() || c == QLatin1Char('_'))) basis += c;
-    const int n = ++namenszaehler_[basis];
-    return basis + QString::number(n);
-}
-
-QMenu* TForm1::Menue(QWidget* eltern, const QString& titel) {
+QMenu* TForm1::Menue(QWidget* eltern, const QString& titel, const QString& name) {
     auto* m = new QMenu(titel, eltern);
-    m->setObjectName(Objektname(titel, {}));
-    m->menuAction()->setObjectName(m->objectName());
+    m->setObjectName(name);
+    m->menuAction()->setObjectName(name);
     m->setToolTipsVisible(false);
-    aktionen_[m->objectName()] = m->menuAction();
+    aktionen_[name] = m->menuAction();
     if (auto* leiste = qobject_cast<QMenuBar*>(eltern))
         leiste->addMenu(m);
     else if (auto* ober = qobject_cast<QMenu*>(eltern))
@@ -528,114 +519,48 @@ QMenu* TForm1::Menue(QWidget* eltern, const QString& titel) {
 QAction* TForm1::Eintrag(QMenu* menue, const QString& titel, const QKeySequence& tasten,
                          const QString& name) {
     auto* a = new QAction(titel, this);
-    a->setObjectName(Objektname(titel, name));
+    a->setObjectName(name);
     if (!tasten.isEmpty()) {
         a->setShortcut(tasten);
         a->setShortcutContext(Qt::WindowShortcut);
     }
     if (menue) menue->addAction(a);
-    aktionen_[a->objectName()] = a;
+    aktionen_[name] = a;
     return a;
 }
 
 void TForm1::MenueAufbauen() {
     QMenuBar* leiste = menuBar();
     leiste->setObjectName(QStringLiteral("MainMenu1"));
-    const auto strg = [](int taste) { return QKeySequence(Qt::CTRL | taste); };
-
-    QMenu* datei = Menue(leiste, QStringLiteral("&Datei"));
-    Eintrag(datei, QStringLiteral("&Neu"), strg(Qt::Key_N));
-    Eintrag(datei, QStringLiteral("Ö&ffnen"), strg(Qt::Key_O));
-    Eintrag(datei, QStringLiteral("S&chließen"));
-    Eintrag(datei, QStringLiteral("&Speichern"), strg(Qt::Key_S), QStringLiteral("speichern1"));
-    Eintrag(datei, QStringLiteral("Speichern &unter"), strg(Qt::Key_U),
-            QStringLiteral("speichernunter1"));
-    datei->addSeparator();
-    QMenu* exportieren = Menue(datei, QStringLiteral("E&xportieren"));
-    Eintrag(exportieren, QStringLiteral("&XML-Datei"));
-    Eintrag(exportieren, QStringLiteral("&CSV-Datei"));
-    datei->addSeparator();
-    Eintrag(datei, QStringLiteral("&Drucken"), strg(Qt::Key_P));
-    Eintrag(datei, QStringLiteral("Drucker&einstellung"), strg(Qt::Key_D));
-    datei->addSeparator();
-    QAction* beenden = Eintrag(datei, QStringLiteral("&Beenden"),
-                               QKeySequence(Qt::ALT | Qt::Key_X));
-    connect(beenden, &QAction::triggered, this, &TForm1::Beenden1Click);
-
-    QMenu* bearbeiten = Menue(leiste, QStringLiteral("&Bearbeiten"));
-    Eintrag(bearbeiten, QStringLiteral("&Rückgängig"), strg(Qt::Key_Z));
-    Eintrag(bearbeiten, QStringLiteral("&Wiederherstellen"), strg(Qt::Key_R));
-    bearbeiten->addSeparator();
-    Eintrag(bearbeiten, QStringLiteral("&Suchen"), strg(Qt::Key_F));
-    Eintrag(bearbeiten, QStringLiteral("Weiters&uchen"), QKeySequence(Qt::Key_F3));
-    bearbeiten->addSeparator();
-    Eintrag(bearbeiten, QStringLiteral("Schrei&bschutz"))->setCheckable(true);
-    Eintrag(bearbeiten, QStringLiteral("&Aktualisieren"), QKeySequence(Qt::Key_F5));
-    Eintrag(bearbeiten, QStringLiteral("&Einstellungen bei Schreibschutz"));
-
-    QMenu* werkzeuge = Menue(leiste, QStringLiteral("&Werkzeuge"));
     werkzeuge_ = new QActionGroup(this);
     werkzeuge_->setExclusive(true);
-    for (const char* titel : {"&keine direkten Farbänderungen", "Farben &hinzufügen",
-                              "Farben &löschen", "&neue Farbe", "&alle Farben löschen"}) {
-        QAction* a = Eintrag(werkzeuge, QString::fromUtf8(titel));
-        a->setCheckable(true);
-        werkzeuge_->addAction(a);
+    using A = Menuezeile::Art;
+    std::vector<QMenu*> offen;
+    for (const Menuezeile& z : Hauptmenue()) {
+        const QString titel = QString::fromUtf8(z.titel);
+        const QString name = QString::fromLatin1(z.name);
+        QMenu* innen = offen.empty() ? nullptr : offen.back();
+        switch (z.art) {
+            case A::Menue:
+                offen.push_back(Menue(innen ? static_cast<QWidget*>(innen) : leiste, titel, name));
+                break;
+            case A::Ende: offen.pop_back(); break;
+            case A::Trenner: innen->addSeparator(); break;
+            case A::Eintrag:
+            case A::Haken:
+            case A::Werkzeug:
+            case A::Befehl: {
+                QAction* a = Eintrag(z.art == A::Befehl ? nullptr : innen, titel,
+                                     QKeySequence(QString::fromLatin1(z.tasten)), name);
+                a->setCheckable(z.art == A::Haken || z.art == A::Werkzeug);
+                if (z.art == A::Werkzeug) werkzeuge_->addAction(a);
+                break;
+            }
+        }
     }
     // Direct colour editing starts locked unless the settings unlock it.
     werkzeuge_->actions().front()->setChecked(true);
-
-    QMenu* termine = Menue(leiste, QStringLiteral("&Termine"));
-    Eintrag(termine, QStringLiteral("&Tagestermine"), strg(Qt::Key_T));
-    Eintrag(termine, QStringLiteral("Terminliste &drucken"));
-    termine->addSeparator();
-    Eintrag(termine, QStringLiteral("&Farben definieren"));
-    Eintrag(termine, QStringLiteral("Termin&kategorien definieren"));
-    Eintrag(termine, QStringLiteral("&Linkliste"));
-    termine->addSeparator();
-    Eintrag(termine, QStringLiteral("&Wochenfortschreibung"));
-    Eintrag(termine, QStringLiteral("Terminüberwachung im &Hintergrund"));
-    termine->addSeparator();
-    Eintrag(termine, QStringLiteral("&Geburtstagsliste"));
-    QMenu* ereignisse = Menue(termine, QStringLiteral("Ereignisse &prüfen"));
-    Eintrag(ereignisse, QStringLiteral("alles prüfen"));
-    Eintrag(ereignisse, QStringLiteral("Geburtstage"));
-    Eintrag(ereignisse, QStringLiteral("Namenstage"));
-    Eintrag(termine, QStringLiteral("Jahresübersicht &Namenstage"));
-
-    QMenu* ansicht = Menue(leiste, QStringLiteral("&Ansicht"));
-    Eintrag(ansicht, QStringLiteral("&Wochenansicht"), strg(Qt::Key_W));
-    Eintrag(ansicht, QStringLiteral("Wochenansicht (2 Wochen)"));
-    Eintrag(ansicht, QStringLiteral("&Monatsansicht"), strg(Qt::Key_M));
-    Eintrag(ansicht, QStringLiteral("Mo&natsansicht (mit Wocheneinteilung)"));
-    Eintrag(ansicht, QStringLiteral("Stunden&plan"));
-    Eintrag(ansicht, QStringLiteral("&Desktop Stundenplan"));
-    ansicht->addSeparator();
-    Eintrag(ansicht, QStringLiteral("&Vollbild Jahresansicht"), QKeySequence(Qt::Key_F9));
-    QMenu* statistik = Menue(ansicht, QStringLiteral("&Statistik"));
-    Eintrag(statistik, QStringLiteral("&Farbhäufigkeiten"));
-    Eintrag(statistik, QStringLiteral("&Termindauer"));
-    Eintrag(statistik, QStringLiteral("&Terminhäufigkeiten"));
-    ansicht->addSeparator();
-    Eintrag(ansicht, QStringLiteral("&Gehe zu Jahr"), strg(Qt::Key_G));
-
-    QMenu* extras = Menue(leiste, QStringLiteral("&Extras"));
-    Eintrag(extras, QStringLiteral("&Adressbuch"));
-    extras->addSeparator();
-    Eintrag(extras, QStringLiteral("&Toolbar anpassen"));
-    Eintrag(extras, QStringLiteral("&Optionen"));
-
-    QMenu* hilfe = Menue(leiste, QStringLiteral("&Hilfe"));
-    Eintrag(hilfe, QStringLiteral("&Hilfe"), QKeySequence(Qt::Key_F1));
-    Eintrag(hilfe, QStringLiteral("&Direkthilfe"), QKeySequence(Qt::CTRL | Qt::Key_F1));
-    Eintrag(hilfe, QStringLiteral("Kalvora H&andbuch"));
-    hilfe->addSeparator();
-    Eintrag(hilfe, QStringLiteral("&Kalvora Online"));
-    Eintrag(hilfe, QStringLiteral("&Update prüfen"));
-    Eintrag(hilfe, QStringLiteral("&Info"), strg(Qt::Key_I));
-
-    // The tool button's own command (see kKnoepfe).
-    Eintrag(nullptr, QStringLiteral("Tagestermine"), {}, QStringLiteral("TagestermineKnopf"));
+    connect(Aktion(befehl::Beenden), &QAction::triggered, this, &TForm1::Beenden1Click);
 }
 
 void TForm1::ToolbarAufbauen() {

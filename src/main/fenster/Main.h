@@ -285,10 +285,9 @@ private:
     void ToolbarAufbauen();
     void StatusleisteAufbauen();
     void FortschrittPlatzieren();
-    QMenu* Menue(QWidget* eltern, const QString& titel);
+    QMenu* Menue(QWidget* eltern, const QString& titel, const QString& name);
     QAction* Eintrag(QMenu* menue, const QString& titel, const QKeySequence& tasten = {},
                      const QString& name = {});
-    QString Objektname(const QString& titel, const QString& vorgabe);
 
     std::unique_ptr<Uhr> eigeneUhr_;
     const Uhr* uhr_ = nullptr;
@@ -342,7 +341,6 @@ private:
     TDrucksteuerung* drucken_ = nullptr;
     QTimer* aktualisierenTimer_ = nullptr;
     QTimer* speichernTimer_ = nullptr;
-    std::map<QString, int> namenszaehler_;
     std::map<QString, QAction*> aktionen_;
     QActionGroup* werkzeuge_ = nullptr;
     QMenu* letzteDateien_ = nullptr;

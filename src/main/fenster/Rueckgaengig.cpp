@@ -3,6 +3,7 @@
 #include <QToolButton>
 
 #include "main/fenster/Jahresflaeche.h"
+#include "main/Hauptmenue.h"
 #include "main/fenster/Main.h"
 
 namespace kalvora {
@@ -15,26 +16,26 @@ void TForm1::FarbaenderungMerken(int tag, int monat, int jahr) {
 }
 
 void TForm1::HistorieAnzeigen() {
-    if (!Aktion(QStringLiteral("Rckgngig1"))) return;  // the menu is not built yet
-    Freigeben(QStringLiteral("Rckgngig1"), bearbeitbar_ && historie_.RueckgaengigMoeglich());
-    Freigeben(QStringLiteral("Wiederherstellen1"),
+    if (!Aktion(befehl::Rueckgaengig)) return;  // the menu is not built yet
+    Freigeben(befehl::Rueckgaengig, bearbeitbar_ && historie_.RueckgaengigMoeglich());
+    Freigeben(befehl::Wiederherstellen,
               bearbeitbar_ && historie_.WiederherstellenMoeglich());
     // An empty list gives its button the plain hint back.
     if (!historie_.RueckgaengigMoeglich())
-        Aktion(QStringLiteral("Rckgngig1"))->setToolTip(QString::fromUtf8(t::Rueckgaengig));
+        Aktion(befehl::Rueckgaengig)->setToolTip(QString::fromUtf8(t::Rueckgaengig));
     if (!historie_.WiederherstellenMoeglich())
-        Aktion(QStringLiteral("Wiederherstellen1"))
+        Aktion(befehl::Wiederherstellen)
             ->setToolTip(QString::fromUtf8(t::Wiederherstellen));
 }
 
 void TForm1::HistorienhinweisSetzen(QObject* knopf) {
     // The hint counts the steps while the pointer is on the button.
     if (knopf == Toolbutton(7)) {
-        Aktion(QStringLiteral("Rckgngig1"))
+        Aktion(befehl::Rueckgaengig)
             ->setToolTip(QString::fromStdString(
                 Historienhinweis(t::Rueckgaengig, historie_.Undoliste().size())));
     } else if (knopf == Toolbutton(8)) {
-        Aktion(QStringLiteral("Wiederherstellen1"))
+        Aktion(befehl::Wiederherstellen)
             ->setToolTip(QString::fromStdString(
                 Historienhinweis(t::Wiederherstellen, historie_.Redoliste().size())));
     }

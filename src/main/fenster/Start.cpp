@@ -3,6 +3,7 @@
 #include <QActionGroup>
 
 #include "einstellungen/Programmstart.h"
+#include "main/Hauptmenue.h"
 #include "main/fenster/Main.h"
 
 namespace kalvora {
@@ -50,7 +51,7 @@ void TForm1::ErsteAktivierung() {
 void TForm1::AnsichtOeffnen(int nummer) {
     // Background monitoring only where its command is available.
     if (nummer == static_cast<int>(Startansicht::Tray) &&
-        !Aktion(QStringLiteral("TerminberwachungimHintergrund1"))->isEnabled())
+        !Aktion(befehl::Terminueberwachung)->isEnabled())
         return;
     if (ansichtOeffnen) ansichtOeffnen(nummer);
 }

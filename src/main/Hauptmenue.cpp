@@ -1,0 +1,107 @@
+#include "main/Hauptmenue.h"
+
+namespace kalvora {
+
+const std::vector<Menuezeile>& Hauptmenue() {
+    using A = Menuezeile::Art;
+    namespace b = befehl;
+    static const std::vector<Menuezeile> menue = {
+        {A::Menue, b::Datei, "&Datei"},
+        {A::Eintrag, b::Neu, "&Neu", "Ctrl+N"},
+        {A::Eintrag, b::Oeffnen, "Ö&ffnen", "Ctrl+O"},
+        {A::Eintrag, b::Schliessen, "S&chließen"},
+        {A::Eintrag, b::Speichern, "&Speichern", "Ctrl+S"},
+        {A::Eintrag, b::SpeichernUnter, "Speichern &unter", "Ctrl+U"},
+        {A::Trenner},
+        {A::Menue, b::Exportieren, "E&xportieren"},
+        {A::Eintrag, b::XmlDatei, "&XML-Datei"},
+        {A::Eintrag, b::CsvDatei, "&CSV-Datei"},
+        {A::Ende},
+        {A::Trenner},
+        {A::Eintrag, b::Drucken, "&Drucken", "Ctrl+P"},
+        {A::Eintrag, b::Druckereinstellung, "Drucker&einstellung", "Ctrl+D"},
+        {A::Trenner},
+        {A::Eintrag, b::Beenden, "&Beenden", "Alt+X"},
+        {A::Ende},
+
+        {A::Menue, b::Bearbeiten, "&Bearbeiten"},
+        {A::Eintrag, b::Rueckgaengig, "&Rückgängig", "Ctrl+Z"},
+        {A::Eintrag, b::Wiederherstellen, "&Wiederherstellen", "Ctrl+R"},
+        {A::Trenner},
+        {A::Eintrag, b::Suchen, "&Suchen", "Ctrl+F"},
+        {A::Eintrag, b::Weitersuchen, "Weiters&uchen", "F3"},
+        {A::Trenner},
+        {A::Haken, b::Schreibschutz, "Schrei&bschutz"},
+        {A::Eintrag, b::Aktualisieren, "&Aktualisieren", "F5"},
+        {A::Eintrag, b::SchreibschutzEinstellungen, "&Einstellungen bei Schreibschutz"},
+        {A::Ende},
+
+        {A::Menue, b::Werkzeuge, "&Werkzeuge"},
+        {A::Werkzeug, b::KeineFarbaenderungen, "&keine direkten Farbänderungen"},
+        {A::Werkzeug, b::FarbenHinzufuegen, "Farben &hinzufügen"},
+        {A::Werkzeug, b::FarbenLoeschen, "Farben &löschen"},
+        {A::Werkzeug, b::NeueFarbe, "&neue Farbe"},
+        {A::Werkzeug, b::AlleFarbenLoeschen, "&alle Farben löschen"},
+        {A::Ende},
+
+        {A::Menue, b::Termine, "&Termine"},
+        {A::Eintrag, b::Tagestermine, "&Tagestermine", "Ctrl+T"},
+        {A::Eintrag, b::TerminlisteDrucken, "Terminliste &drucken"},
+        {A::Trenner},
+        {A::Eintrag, b::FarbenDefinieren, "&Farben definieren"},
+        {A::Eintrag, b::KategorienDefinieren, "Termin&kategorien definieren"},
+        {A::Eintrag, b::Linkliste, "&Linkliste"},
+        {A::Trenner},
+        {A::Eintrag, b::Wochenfortschreibung, "&Wochenfortschreibung"},
+        {A::Eintrag, b::Terminueberwachung, "Terminüberwachung im &Hintergrund"},
+        {A::Trenner},
+        {A::Eintrag, b::Geburtstagsliste, "&Geburtstagsliste"},
+        {A::Menue, b::EreignissePruefen, "Ereignisse &prüfen"},
+        {A::Eintrag, b::AllesPruefen, "alles prüfen"},
+        {A::Eintrag, b::GeburtstagePruefen, "Geburtstage"},
+        {A::Eintrag, b::NamenstagePruefen, "Namenstage"},
+        {A::Ende},
+        {A::Eintrag, b::NamenstageJahresuebersicht, "Jahresübersicht &Namenstage"},
+        {A::Ende},
+
+        {A::Menue, b::Ansicht, "&Ansicht"},
+        {A::Eintrag, b::Wochenansicht, "&Wochenansicht", "Ctrl+W"},
+        {A::Eintrag, b::ZweiWochen, "Wochenansicht (2 Wochen)"},
+        {A::Eintrag, b::Monatsansicht, "&Monatsansicht", "Ctrl+M"},
+        {A::Eintrag, b::MonatMitWochen, "Mo&natsansicht (mit Wocheneinteilung)"},
+        {A::Eintrag, b::Stundenplan, "Stunden&plan"},
+        {A::Eintrag, b::DesktopStundenplan, "&Desktop Stundenplan"},
+        {A::Trenner},
+        {A::Eintrag, b::Vollbild, "&Vollbild Jahresansicht", "F9"},
+        {A::Menue, b::Statistik, "&Statistik"},
+        {A::Eintrag, b::Farbhaeufigkeiten, "&Farbhäufigkeiten"},
+        {A::Eintrag, b::Termindauer, "&Termindauer"},
+        {A::Eintrag, b::Terminhaeufigkeiten, "&Terminhäufigkeiten"},
+        {A::Ende},
+        {A::Trenner},
+        {A::Eintrag, b::GeheZuJahr, "&Gehe zu Jahr", "Ctrl+G"},
+        {A::Ende},
+
+        {A::Menue, b::Extras, "&Extras"},
+        {A::Eintrag, b::Adressbuch, "&Adressbuch"},
+        {A::Trenner},
+        {A::Eintrag, b::ToolbarAnpassen, "&Toolbar anpassen"},
+        {A::Eintrag, b::Optionen, "&Optionen"},
+        {A::Ende},
+
+        {A::Menue, b::HilfeMenue, "&Hilfe"},
+        {A::Eintrag, b::Hilfe, "&Hilfe", "F1"},
+        {A::Eintrag, b::Direkthilfe, "&Direkthilfe", "Ctrl+F1"},
+        {A::Eintrag, b::Handbuch, "Kalvora H&andbuch"},
+        {A::Trenner},
+        {A::Eintrag, b::Online, "&Kalvora Online"},
+        {A::Eintrag, b::UpdatePruefen, "&Update prüfen"},
+        {A::Eintrag, b::Info, "&Info", "Ctrl+I"},
+        {A::Ende},
+
+        {A::Befehl, b::TagestermineKnopf, "Tagestermine"},
+    };
+    return menue;
+}
+
+}  // namespace kalvora

@@ -18,13 +18,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
         begleittext = rest.substr(marke + 5);
         rest = rest.substr(0, marke);
     }
-    std::string satz(rest);
+    // Kept across inputs: a fresh record of 300 KB for every input costs more than the read.
     constexpr std::size_t n = kalvora::kBinaersatzGroesse;
-    if ((flags & 1) && satz.size() < n) {
-        std::string voll(n, '\xFF');
-        for (std::size_t i = 3; i < n; i += 4) voll[i] = '\0';
-        voll.replace((flags & 2) ? n - satz.size() : 0, satz.size(), satz);
-        satz = std::move(voll);
+    static const std::string leer = [] {
+        std::string s(n, '\xFF');
+        for (std::size_t i = 3; i < n; i += 4) s[i] = '\0';
+        return s;
+    }();
+    static std::string satz;
+    if ((flags & 1) && rest.size() < n) {
+        satz = leer;
+        satz.replace((flags & 2) ? n - rest.size() : 0, rest.size(), rest);
+    } else {
+        satz.assign(rest);
     }
     kalvora::fuzz::LesenUndSchreiben(satz, begleittext);
     return 0;

@@ -2,7 +2,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <algorithm>
-#include <map>
+#include <unordered_map>
 #include <string>
 
 #include "einstellungen/Einstellungen.h"
@@ -13,23 +13,38 @@ namespace {
 
 using namespace kalvora;
 
+// Keys, then names, hashed: a lookup takes the caller's strings as they are instead of building a
+// pair of copies for each of the several hundred values a load reads.
 class MapRegistry : public Registry {
 public:
     void SchluesselOeffnen(const std::string&) override {}
     std::optional<Registrywert> Lesen(const std::string& s, const std::string& n) const override {
-        auto w = werte_.find({s, n});
-        if (w == werte_.end()) return std::nullopt;
-        return w->second;
+        const Werte* w = Schluessel(s);
+        if (!w) return std::nullopt;
+        auto wert = w->find(n);
+        if (wert == w->end()) return std::nullopt;
+        return wert->second;
+    }
+    bool Existiert(const std::string& s, const std::string& n) const override {
+        const Werte* w = Schluessel(s);
+        return w && w->contains(n);
     }
     void Schreiben(const std::string& s, const std::string& n, const Registrywert& w) override {
-        werte_[{s, n}] = w;
+        werte_[s][n] = w;
     }
-    void Loeschen(const std::string& s, const std::string& n) override { werte_.erase({s, n}); }
+    void Loeschen(const std::string& s, const std::string& n) override {
+        if (auto w = werte_.find(s); w != werte_.end()) w->second.erase(n);
+    }
     std::vector<std::string> Wertnamen(const std::string&) const override { return {}; }
     std::string Ablage() const override { return {}; }
 
 private:
-    std::map<std::pair<std::string, std::string>, Registrywert> werte_;
+    using Werte = std::unordered_map<std::string, Registrywert>;
+    const Werte* Schluessel(const std::string& s) const {
+        auto w = werte_.find(s);
+        return w == werte_.end() ? nullptr : &w->second;
+    }
+    std::unordered_map<std::string, Werte> werte_;
 };
 
 // Reads bytes from the input, zeros once it is used up.

@@ -23,7 +23,7 @@ bool DateiFehlt(const std::string& pfad) {
 std::string DateiEinlesen(const std::string& pfad, std::size_t grenze) {
     const auto fehler = [&pfad](int nummer) {
         return KalvoraFehler("Die Datei \"" + pfad + "\" kann nicht gelesen werden: " +
-                             Systemfehlertext(nummer));
+                             Systemfehlertext(nummer) + ".");
     };
     std::error_code ec;
     // Checked before opening: opening a pipe would already wait for a writer.

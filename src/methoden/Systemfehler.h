@@ -6,8 +6,8 @@
 
 namespace kalvora {
 
-// The reason for an error number of the system ("Zugriff verweigert", …); an unknown number
-// gives "Systemfehler Nr. N".
+// The reason for an error number of the system ("Zugriff verweigert", …, without a final
+// full stop); an unknown number gives "Systemfehler Nr. N".
 std::string Systemfehlertext(int fehlernummer);
 
 // The German message for any exception: a KalvoraFehler's own text, the reason of a system

@@ -18,6 +18,13 @@ TEST(DatumBefehle, AusgabenUndRueckgabewerte) {
                          {"wochentag 1.1.2000", 0, "Samstag\n"},
                          {"ostern 2008", 0, "23.03.2008\n"}, {"ostern 1913", 0, "23.03.1913\n"},
                          {"zeit-plus 22:30 90", 0, "24:00\n"}, {"zeit-plus 23:30 45", 0, "00:15\n"},
+                         // Only exactly one day shows as 24:00; the sum must not overflow.
+                         {"zeit-plus 22:30 1530", 0, "00:00\n"},
+                         {"zeit-plus 01:00 -61", 0, "23:59\n"},
+                         {"zeit-plus 12:00 2147483647", 0, "14:07\n"},
+                         {"zeit-plus 00:01 -2147483648", 0, "21:53\n"},
+                         {"zeit-plus 25:00 10", 2, ""}, {"zeit-plus 12:60 0", 2, ""},
+                         {"zeit-plus 12:00 2147483648", 2, ""},
                          {"kw 30.02.2004", 2, ""}, {"kw", 2, ""}, {"wochentag morgen", 2, ""},
                          {"ostern zweitausend", 2, ""}, {"zeit-plus 1x:00 5", 2, ""},
                          {"zeit-plus 10:00", 2, ""}, {"gibtesnicht", 2, ""}}) {

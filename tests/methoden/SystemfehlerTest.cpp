@@ -15,11 +15,11 @@ namespace {
 
 // No English text of the C library or of an exception reaches the user.
 TEST(Systemfehler, DeutscheTexte) {
-    EXPECT_EQ(Systemfehlertext(ENOENT), "Die Datei oder der Ordner existiert nicht.");
+    EXPECT_EQ(Systemfehlertext(ENOENT), "Die Datei oder der Ordner existiert nicht");
     EXPECT_EQ(Systemfehlertext(ENOSPC),
-              "Auf dem Datenträger ist nicht genügend Speicherplatz frei.");
-    EXPECT_EQ(Systemfehlertext(EACCES), "Zugriff verweigert.");
-    EXPECT_EQ(Systemfehlertext(99999), "Systemfehler Nr. 99999.");
+              "Auf dem Datenträger ist nicht genügend Speicherplatz frei");
+    EXPECT_EQ(Systemfehlertext(EACCES), "Zugriff verweigert");
+    EXPECT_EQ(Systemfehlertext(99999), "Systemfehler Nr. 99999");
 
     EXPECT_EQ(Fehlertext(std::bad_alloc()), "Nicht genügend Arbeitsspeicher.");
     EXPECT_EQ(Fehlertext(KalvoraFehler("ungültiger Farbwert", 3)),
@@ -28,7 +28,7 @@ TEST(Systemfehler, DeutscheTexte) {
                                                std::make_error_code(std::errc::permission_denied));
     EXPECT_EQ(Fehlertext(fs), "\"/x/plan.kvr\": Zugriff verweigert.");
     EXPECT_EQ(Fehlertext(std::system_error(std::make_error_code(std::errc::no_space_on_device))),
-              Systemfehlertext(ENOSPC));
+              Systemfehlertext(ENOSPC) + ".");
     EXPECT_EQ(Fehlertext(std::runtime_error("something broke")),
               "Unerwarteter Fehler im Programm.");
 }

@@ -2,8 +2,12 @@
 // The subcommands of kalvora-cli. Each file Befehle*.cpp registers its commands with a
 // static BefehlRegistrieren object.
 #include <functional>
+#include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
+
+#include "methoden/Methoden.h"
 
 namespace kalvora::cli {
 
@@ -25,9 +29,27 @@ struct BefehlRegistrieren {
     explicit BefehlRegistrieren(Befehl b) { Befehlsliste().push_back(std::move(b)); }
 };
 
-// Prints "Aufruf: kalvora-cli <aufruf>" to stderr and returns kAufruffehler.
-int FalscherAufruf(const std::string& name);
-// Reads TT.MM.JJJJ; false when the text is no valid date.
-bool DatumLesen(const std::string& text, int& tag, int& monat, int& jahr);
+// A wrong argument. main prints "Aufruf: kalvora-cli <aufruf>" and this German reason, which
+// names the argument, to stderr and exits with kAufruffehler.
+class Aufruffehler : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// An argument as the messages show it: an empty one as "".
+std::string Gezeigt(const std::string& argument);
+
+// The arguments must be exactly those named (their placeholders, "DATEI"); otherwise the
+// first missing or the first surplus one is named.
+void AnzahlPruefen(const std::vector<std::string>& a, const std::vector<std::string>& namen);
+[[noreturn]] void ArgumentFehlt(const std::string& platzhalter);
+[[noreturn]] void ArgumentZuviel(const std::string& argument);
+
+// Readers of single arguments; each throws Aufruffehler naming the text.
+Datum DatumArgument(const std::string& text);       // TT.MM.JJJJ
+int JahrArgument(const std::string& text);          // 1..9999
+const std::string& DateiArgument(const std::string& text);  // any path but the empty one
+// A whole decimal number that fits an int; nullopt otherwise.
+std::optional<int> Ganzzahl(const std::string& text);
 
 }  // namespace kalvora::cli

@@ -61,9 +61,9 @@ const char* Formname(Dateiform form) {
 const BefehlRegistrieren pruefen{
     {"pruefen", "pruefen DATEI", "liest eine Kalenderdatei und zählt ihren Inhalt",
      [](const std::vector<std::string>& a) {
-         if (a.size() != 1) return FalscherAufruf("pruefen");
+         AnzahlPruefen(a, {"DATEI"});
          TKalender kal;
-         const Dateiform form = Laden(kal, a[0]);
+         const Dateiform form = Laden(kal, DateiArgument(a[0]));
          std::cout << "Form: " << Formname(form) << "\n"
                    << "Tage mit Farben: " << kal.TageMitFarben() << "\n"
                    << "Tage mit Einträgen: " << kal.TageMitEintraegen() << "\n"
@@ -78,20 +78,22 @@ const BefehlRegistrieren konvertieren{
     {"konvertieren", "konvertieren EIN AUS",
      "liest eine Kalenderdatei jeder Form und schreibt sie als \"Ver 3.3\"",
      [](const std::vector<std::string>& a) {
-         if (a.size() != 2) return FalscherAufruf("konvertieren");
+         AnzahlPruefen(a, {"EIN", "AUS"});
+         const std::string& aus = DateiArgument(a[1]);
          TKalender kal;
-         Laden(kal, a[0]);
-         DateiAtomarSchreiben(a[1], KalenderAlsVer33(kal));
+         Laden(kal, DateiArgument(a[0]));
+         DateiAtomarSchreiben(aus, KalenderAlsVer33(kal));
          return kErfolg;
      }}};
 
 const BefehlRegistrieren csvExport{
     {"csv-export", "csv-export EIN AUS", "exportiert die Termine einer Kalenderdatei als CSV",
      [](const std::vector<std::string>& a) {
-         if (a.size() != 2) return FalscherAufruf("csv-export");
+         AnzahlPruefen(a, {"EIN", "AUS"});
+         const std::string& aus = DateiArgument(a[1]);
          TKalender kal;
-         Laden(kal, a[0]);
-         DateiAtomarSchreiben(a[1], KalenderAlsCsv(kal));
+         Laden(kal, DateiArgument(a[0]));
+         DateiAtomarSchreiben(aus, KalenderAlsCsv(kal));
          return kErfolg;
      }}};
 

@@ -1,44 +1,56 @@
 // Date commands: kw, wochentag, ostern, zeit-plus.
-#include <charconv>
 #include <iostream>
 
 #include "app/cli/Befehle.h"
-#include "methoden/Fehler.h"
 #include "methoden/Methoden.h"
 
 namespace kalvora::cli {
 namespace {
 
-bool ZahlLesen(const std::string& text, int& zahl) {
-    const char* ende = text.data() + text.size();
-    auto [p, ec] = std::from_chars(text.data(), ende, zahl);
-    return ec == std::errc() && p == ende;
+bool IstZiffer(char c) { return c >= '0' && c <= '9'; }
+
+// A start time of the day, 00:00 to 23:59, as minutes since midnight.
+int UhrzeitArgument(const std::string& text) {
+    if (text.size() == 5 && IstZiffer(text[0]) && IstZiffer(text[1]) && text[2] == ':' &&
+        IstZiffer(text[3]) && IstZiffer(text[4])) {
+        const int hh = (text[0] - '0') * 10 + (text[1] - '0');
+        const int mm = (text[3] - '0') * 10 + (text[4] - '0');
+        if (hh < 24 && mm < 60) return hh * 60 + mm;
+    }
+    throw Aufruffehler(Gezeigt(text) + " ist keine gültige Uhrzeit (HH:MM, 00:00 bis 23:59)");
+}
+
+// The end time, by the rules of ZeitPlusMinuten (only exactly 1440 minutes show as 24:00),
+// for every int count: the sum is formed in 64 bits and handed on reduced to one day.
+std::string Endzeit(const std::string& hhmm, int beginn, int minuten) {
+    const long long summe = static_cast<long long>(beginn) + minuten;
+    const long long tag = 1440;
+    const long long imTag = summe == tag ? tag : ((summe % tag) + tag) % tag;
+    return ZeitPlusMinuten(hhmm, static_cast<int>(imTag - beginn));
 }
 
 const BefehlRegistrieren kw{{"kw", "kw TT.MM.JJJJ", "Kalenderwoche (ISO 8601) eines Datums",
                              [](const std::vector<std::string>& a) {
-                                 int t, m, j;
-                                 if (a.size() != 1 || !DatumLesen(a[0], t, m, j))
-                                     return FalscherAufruf("kw");
-                                 std::cout << Kalenderwoche(DatumWert(t, m, j)) << "\n";
+                                 AnzahlPruefen(a, {"TT.MM.JJJJ"});
+                                 const Datum d = DatumArgument(a[0]);
+                                 std::cout << Kalenderwoche(DatumWert(d.tag, d.monat, d.jahr))
+                                           << "\n";
                                  return kErfolg;
                              }}};
 
 const BefehlRegistrieren wochentag{
     {"wochentag", "wochentag TT.MM.JJJJ", "deutscher Name des Wochentags",
      [](const std::vector<std::string>& a) {
-         int t, m, j;
-         if (a.size() != 1 || !DatumLesen(a[0], t, m, j)) return FalscherAufruf("wochentag");
-         std::cout << Wochentagsname(Wochentag(t, m, j)) << "\n";
+         AnzahlPruefen(a, {"TT.MM.JJJJ"});
+         const Datum d = DatumArgument(a[0]);
+         std::cout << Wochentagsname(Wochentag(d.tag, d.monat, d.jahr)) << "\n";
          return kErfolg;
      }}};
 
 const BefehlRegistrieren ostern{{"ostern", "ostern JJJJ", "Datum des Ostersonntags",
                                  [](const std::vector<std::string>& a) {
-                                     int j;
-                                     if (a.size() != 1 || !ZahlLesen(a[0], j) || j < 1 ||
-                                         j > 9999)
-                                         return FalscherAufruf("ostern");
+                                     AnzahlPruefen(a, {"JJJJ"});
+                                     const int j = JahrArgument(a[0]);
                                      const TagMonat o = Ostersonntag(j);
                                      std::cout << DatumText(o.tag, o.monat, j) << "\n";
                                      return kErfolg;
@@ -47,14 +59,13 @@ const BefehlRegistrieren ostern{{"ostern", "ostern JJJJ", "Datum des Ostersonnta
 const BefehlRegistrieren zeitPlus{
     {"zeit-plus", "zeit-plus HH:MM MINUTEN", "Endzeit eines Termins (hh:mm plus Minuten)",
      [](const std::vector<std::string>& a) {
-         int n;
-         if (a.size() != 2 || a[0].size() != 5 || a[0][2] != ':' || !ZahlLesen(a[1], n))
-             return FalscherAufruf("zeit-plus");
-         try {
-             std::cout << ZeitPlusMinuten(a[0], n) << "\n";
-         } catch (const KalvoraFehler&) {
-             return FalscherAufruf("zeit-plus");
-         }
+         AnzahlPruefen(a, {"HH:MM", "MINUTEN"});
+         const int beginn = UhrzeitArgument(a[0]);
+         const auto minuten = Ganzzahl(a[1]);
+         if (!minuten)
+             throw Aufruffehler(Gezeigt(a[1]) + " ist keine ganze Zahl von Minuten (-2147483648 "
+                                                "bis 2147483647)");
+         std::cout << Endzeit(a[0], beginn, *minuten) << "\n";
          return kErfolg;
      }}};
 

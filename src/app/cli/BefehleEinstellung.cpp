@@ -15,7 +15,8 @@ const BefehlRegistrieren einstellung{
      "liest einen Wert der Einstellungen oder schreibt ihn (Unterschlüssel als "
      "Schlüssel/Name, z. B. Schreibschutz/Art)",
      [](const std::vector<std::string>& a) {
-         if (a.empty() || a.size() > 2) return FalscherAufruf("einstellung");
+         if (a.empty()) ArgumentFehlt("NAME");
+         if (a.size() > 2) ArgumentZuviel(a[2]);
          QtRegistry registry;
          Einstellungsumgebung umgebung;
          const std::time_t jetzt = std::time(nullptr);

@@ -41,7 +41,7 @@ const BefehlRegistrieren einstellungen{
     {"einstellungen", "einstellungen",
      "Ablage der Einstellungen und alle Werte des Hauptschlüssels (Name = Wert)",
      [](const std::vector<std::string>& a) {
-         if (!a.empty()) return FalscherAufruf("einstellungen");
+         AnzahlPruefen(a, {});
          QtRegistry registry;
          NurLesen nurLesen(registry);
          Einstellungsumgebung umgebung;  // no screen here: the defaults of 1024 x 768

@@ -14,10 +14,11 @@ const BefehlRegistrieren erzeugen{
     {"erzeugen", "erzeugen AUS",
      "schreibt den großen Beispielkalender (1901-2099, jeder Tag belegt) nach AUS",
      [](const std::vector<std::string>& a) {
-         if (a.size() != 1) return FalscherAufruf("erzeugen");
+         AnzahlPruefen(a, {"AUS"});
+         const std::string& aus = DateiArgument(a[0]);
          auto kal = std::make_unique<TKalender>();
          GrossenKalenderFuellen(*kal);
-         DateiAtomarSchreiben(a[0], KalenderAlsVer33(*kal));
+         DateiAtomarSchreiben(aus, KalenderAlsVer33(*kal));
          return kErfolg;
      }}};
 

@@ -2,6 +2,7 @@
 #include <charconv>
 #include <cmath>
 #include <iostream>
+#include <string>
 
 #include "app/cli/Befehle.h"
 #include "methoden/Feiertage.h"
@@ -10,12 +11,6 @@
 
 namespace kalvora::cli {
 namespace {
-
-bool GanzzahlLesen(const std::string& text, int& zahl) {
-    const char* ende = text.data() + text.size();
-    auto [p, ec] = std::from_chars(text.data(), ende, zahl);
-    return ec == std::errc() && p == ende;
-}
 
 // Accepts '.' and ',' as decimal separator, as a user of either locale types it.
 bool KommazahlLesen(std::string text, double& zahl) {
@@ -29,9 +24,8 @@ bool KommazahlLesen(std::string text, double& zahl) {
 }
 
 int FeiertageAusfuehren(const std::vector<std::string>& a) {
-    int jahr;
-    if (a.size() != 1 || !GanzzahlLesen(a[0], jahr) || jahr < 1 || jahr > 9999)
-        return FalscherAufruf("feiertage");
+    AnzahlPruefen(a, {"JJJJ"});
+    const int jahr = JahrArgument(a[0]);
     TFeiertagstabelle tabelle;
     tabelle.FeiertageBerechnen(jahr);
     for (int monat = 1; monat <= 12; ++monat)
@@ -42,30 +36,43 @@ int FeiertageAusfuehren(const std::vector<std::string>& a) {
     return kErfolg;
 }
 
+// A number option within -grenze..grenze; was names the quantity in the message.
+double OptionswertLesen(const std::string& wert, double grenze, const char* was) {
+    double zahl;
+    if (!KommazahlLesen(wert, zahl) || std::fabs(zahl) > grenze) {
+        const std::string g = std::to_string(static_cast<int>(grenze));
+        throw Aufruffehler(Gezeigt(wert) + " ist keine " + was + " von -" + g + " bis " + g);
+    }
+    return zahl;
+}
+
 int SonneAusfuehren(const std::vector<std::string>& a) {
-    int tag, monat, jahr;
-    if (a.empty() || !DatumLesen(a[0], tag, monat, jahr)) return FalscherAufruf("sonne");
+    if (a.empty()) ArgumentFehlt("TT.MM.JJJJ");
+    const Datum d = DatumArgument(a[0]);
     double laenge = StandardLaenge, breite = StandardBreite, abweichung = StandardAbweichung;
     bool sommerzeit = StandardSommerzeit;
     for (std::size_t i = 1; i < a.size(); i += 2) {
-        if (i + 1 >= a.size()) return FalscherAufruf("sonne");
         const std::string& option = a[i];
+        const bool bekannt = option == "--laenge" || option == "--breite" ||
+                             option == "--zeitzone" || option == "--sommerzeit";
+        if (!bekannt) throw Aufruffehler(Gezeigt(option) + " ist keine Option von sonne");
+        if (i + 1 >= a.size())
+            ArgumentFehlt(option == "--sommerzeit" ? "ja|nein nach --sommerzeit"
+                          : option == "--zeitzone" ? "STUNDEN nach --zeitzone"
+                                                   : "GRAD nach " + option);
         const std::string& wert = a[i + 1];
-        bool gut;
         if (option == "--laenge")
-            gut = KommazahlLesen(wert, laenge) && std::fabs(laenge) <= 180;
+            laenge = OptionswertLesen(wert, 180, "geographische Länge in Grad");
         else if (option == "--breite")
-            gut = KommazahlLesen(wert, breite) && std::fabs(breite) <= 90;
+            breite = OptionswertLesen(wert, 90, "geographische Breite in Grad");
         else if (option == "--zeitzone")
-            gut = KommazahlLesen(wert, abweichung) && std::fabs(abweichung) <= 24;
-        else if (option == "--sommerzeit") {
-            gut = wert == "ja" || wert == "nein";
+            abweichung = OptionswertLesen(wert, 24, "Zeitzone in Stunden");
+        else if (wert == "ja" || wert == "nein")
             sommerzeit = wert == "ja";
-        } else
-            gut = false;
-        if (!gut) return FalscherAufruf("sonne");
+        else
+            throw Aufruffehler(Gezeigt(wert) + " nach --sommerzeit ist weder ja noch nein");
     }
-    const TDatum datum = DatumWert(tag, monat, jahr);
+    const TDatum datum = DatumWert(d.tag, d.monat, d.jahr);
     const Sonnenzeiten zeiten = SonnenAufUntergang(sommerzeit, datum, abweichung, breite, laenge);
     std::cout << "SA: " << SonnenText(zeiten.aufgang, datum)
               << "  SU: " << SonnenText(zeiten.untergang, datum) << '\n';

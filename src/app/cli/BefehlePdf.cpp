@@ -14,11 +14,6 @@
 namespace kalvora::cli {
 namespace {
 
-bool ZahlLesen(const std::string& text, int& zahl) {
-    const char* ende = text.data() + text.size();
-    const auto [p, ec] = std::from_chars(text.data(), ende, zahl);
-    return ec == std::errc() && p == ende && !text.empty();
-}
 
 constexpr int HoechsteKopienzahl = 999;
 
@@ -36,34 +31,44 @@ int Ausdrucken(const std::string& datei, const std::string& ziel, const Pdfvorga
     return kErfolg;
 }
 
-// The value of "--kopien"; says why and returns false when it is no number from 1 to 999.
-bool KopienLesen(const std::string& text, int& kopien) {
-    if (ZahlLesen(text, kopien) && kopien >= 1 && kopien <= HoechsteKopienzahl) return true;
-    std::cerr << "Die Zahl der Kopien muss zwischen 1 und " << HoechsteKopienzahl
-              << " liegen.\n";
-    return false;
+// The value of "--kopien": a number from 1 to 999.
+int KopienArgument(const std::string& text) {
+    const auto kopien = Ganzzahl(text);
+    if (!kopien || *kopien < 1 || *kopien > HoechsteKopienzahl)
+        throw Aufruffehler(Gezeigt(text) + " ist keine Zahl der Kopien (1 bis " +
+                           std::to_string(HoechsteKopienzahl) + ")");
+    return *kopien;
+}
+
+// Options after the fixed arguments, as pairs "--name WERT"; each is handed to setzen, which
+// returns false for a name it does not know.
+void OptionenLesen(const std::vector<std::string>& a, std::size_t ab,
+                   const std::function<bool(const std::string&, const std::string&)>& setzen) {
+    for (std::size_t i = ab; i < a.size(); i += 2) {
+        const bool option = a[i].rfind("--", 0) == 0;
+        if (option && i + 1 >= a.size()) throw Aufruffehler("Zu " + a[i] + " fehlt der Wert");
+        if (!option || !setzen(a[i], a[i + 1]))
+            throw Aufruffehler("Unbekannte Angabe: " + Gezeigt(a[i]));
+    }
 }
 
 const BefehlRegistrieren pdfJahr{
     {"pdf-jahr", "pdf-jahr DATEI JJJJ AUS.pdf [--ueberschrift TEXT] [--kopien N]",
      "druckt die Jahresansicht als A4-Querformat (600 dpi) in eine PDF-Datei",
      [](const std::vector<std::string>& a) {
-         if (a.size() < 3) return FalscherAufruf("pdf-jahr");
-         int jahr = 0;
-         if (!ZahlLesen(a[1], jahr)) return FalscherAufruf("pdf-jahr");
+         if (a.size() < 3) AnzahlPruefen(a, {"DATEI", "JJJJ", "AUS.pdf"});
+         DateiArgument(a[0]);
+         DateiArgument(a[2]);
+         const int jahr = JahrArgument(a[1]);
          std::string ueberschrift = jahrdrucktexte::StandardUeberschrift(jahr);
          Pdfvorgaben vorgaben;
          vorgaben.ausrichtung = Seitenausrichtung::Querformat;
-         for (std::size_t i = 3; i < a.size(); i += 2) {
-             if (i + 1 >= a.size()) return FalscherAufruf("pdf-jahr");
-             if (a[i] == "--ueberschrift") {
-                 ueberschrift = a[i + 1];
-             } else if (a[i] == "--kopien") {
-                 if (!KopienLesen(a[i + 1], vorgaben.kopien)) return kAufruffehler;
-             } else {
-                 return FalscherAufruf("pdf-jahr");
-             }
-         }
+         OptionenLesen(a, 3, [&](const std::string& name, const std::string& wert) {
+             if (name == "--ueberschrift") ueberschrift = wert;
+             else if (name == "--kopien") vorgaben.kopien = KopienArgument(wert);
+             else return false;
+             return true;
+         });
          if (jahr < ErstesJahr || jahr > LetztesJahr) {
              std::cerr << "Das Jahr muss zwischen " << ErstesJahr << " und " << LetztesJahr
                        << " liegen.\n";
@@ -80,30 +85,26 @@ const BefehlRegistrieren pdfTerminliste{
     {"pdf-terminliste", "pdf-terminliste DATEI TT.MM.JJJJ TT.MM.JJJJ AUS.pdf [--kopien N]",
      "druckt die Terminliste eines Zeitraums als A4-Hochformat (600 dpi) in eine PDF-Datei",
      [](const std::vector<std::string>& a) {
-         if (a.size() != 4 && a.size() != 6) return FalscherAufruf("pdf-terminliste");
-         Datum start{}, ende{};
+         if (a.size() < 4) AnzahlPruefen(a, {"DATEI", "TT.MM.JJJJ", "TT.MM.JJJJ", "AUS.pdf"});
+         DateiArgument(a[0]);
+         DateiArgument(a[3]);
+         const Datum start = DatumArgument(a[1]);
+         const Datum ende = DatumArgument(a[2]);
          for (int i : {1, 2}) {
-             Datum& d = i == 1 ? start : ende;
-             if (!DatumLesen(a[i], d.tag, d.monat, d.jahr)) {
-                 std::cerr << a[i] << " ist kein gültiges Datum\n";
-                 return kAufruffehler;
-             }
-             if (d.jahr < ErstesJahr || d.jahr > LetztesJahr) {
-                 std::cerr << a[i] << " liegt nicht zwischen 1901 und 2099\n";
-                 return kAufruffehler;
-             }
+             const Datum& d = i == 1 ? start : ende;
+             if (d.jahr < ErstesJahr || d.jahr > LetztesJahr)
+                 throw Aufruffehler(a[i] + " liegt nicht zwischen 1901 und 2099");
          }
          if (Tagesnummer(ende.tag, ende.monat, ende.jahr) <
-             Tagesnummer(start.tag, start.monat, start.jahr)) {
-             std::cerr << "Das Ende " << a[2] << " liegt vor dem Start " << a[1] << "\n";
-             return kAufruffehler;
-         }
+             Tagesnummer(start.tag, start.monat, start.jahr))
+             throw Aufruffehler("Das Ende " + a[2] + " liegt vor dem Start " + a[1]);
          Pdfvorgaben vorgaben;
          vorgaben.ausrichtung = Seitenausrichtung::Hochformat;
-         if (a.size() == 6) {
-             if (a[4] != "--kopien") return FalscherAufruf("pdf-terminliste");
-             if (!KopienLesen(a[5], vorgaben.kopien)) return kAufruffehler;
-         }
+         OptionenLesen(a, 4, [&](const std::string& name, const std::string& wert) {
+             if (name != "--kopien") return false;
+             vorgaben.kopien = KopienArgument(wert);
+             return true;
+         });
          return Ausdrucken(a[0], a[3], vorgaben,
                            [&](const TKalender& kal, const Einstellungen& e, Drucker& d) {
                                OhneDruckstatus status;

@@ -1,5 +1,4 @@
 // Lock command: sperre-halten, for trying two copies of the program on one calendar file.
-#include <charconv>
 #include <chrono>
 #include <filesystem>
 #include <iostream>
@@ -7,38 +6,44 @@
 
 #include "app/cli/Befehle.h"
 #include "kalender/Dateisitzung.h"
+#include "methoden/Fehler.h"
+#include "methoden/Systemfehler.h"
 #include "platform/posix/PosixDateisperre.h"
 
 namespace kalvora::cli {
 namespace {
 
+int SperreHalten(const std::vector<std::string>& a) {
+    AnzahlPruefen(a, {"DATEI", "SEKUNDEN"});
+    const std::string& pfad = DateiArgument(a[0]);
+    const auto sekunden = Ganzzahl(a[1]);
+    if (!sekunden || *sekunden < 0)
+        throw Aufruffehler(Gezeigt(a[1]) + " ist keine Anzahl Sekunden (ganze Zahl ab 0)");
+    std::error_code ec;
+    const std::filesystem::path absolut = std::filesystem::absolute(pfad, ec);
+    if (ec)
+        throw KalvoraFehler("Der vollständige Pfad zu \"" + pfad + "\" ist nicht bestimmbar: " +
+                            Systemfehlertext(ec.value()) + ".");
+    const std::string datei = absolut.lexically_normal().string();
+    PosixDateisperre dienst;
+    // The same lock as the program's: keyed to the real file behind every link.
+    const Sperrversuch versuch = dienst.Versuchen(SperrdateiFuer(datei));
+    if (versuch.belegt) {
+        std::cerr << "Die Datei \"" << datei << "\" wird schon von einem anderen "
+                  << "Programm bearbeitet.\n";
+        return kDateifehler;
+    }
+    if (!versuch.sperre)
+        throw KalvoraFehler("Die Datei \"" + datei + "\" kann hier nicht gesperrt werden (" +
+                            versuch.grund + ").");
+    std::cout << "gesperrt" << std::endl;
+    std::this_thread::sleep_for(std::chrono::seconds(*sekunden));
+    return kErfolg;
+}
+
 const BefehlRegistrieren sperreHalten{
     {"sperre-halten", "sperre-halten DATEI SEKUNDEN",
-     "hält die Sperrdatei DATEI.tmp wie ein schreibendes Programm",
-     [](const std::vector<std::string>& a) {
-         int sekunden = 0;
-         if (a.size() != 2) return FalscherAufruf("sperre-halten");
-         const char* ende = a[1].data() + a[1].size();
-         auto [p, ec] = std::from_chars(a[1].data(), ende, sekunden);
-         if (ec != std::errc() || p != ende || sekunden < 0)
-             return FalscherAufruf("sperre-halten");
-         const std::string datei = std::filesystem::absolute(a[0]).lexically_normal().string();
-         PosixDateisperre dienst;
-         const Sperrversuch versuch = dienst.Versuchen(SperrdateiFuer(datei));
-         if (versuch.belegt) {
-             std::cerr << "Die Datei \"" << datei << "\" wird schon von einem anderen "
-                       << "Programm bearbeitet.\n";
-             return kDateifehler;
-         }
-         if (!versuch.sperre) {
-             std::cerr << "Die Datei \"" << datei << "\" kann hier nicht gesperrt werden ("
-                       << versuch.grund << ").\n";
-             return kDateifehler;
-         }
-         std::cout << "gesperrt" << std::endl;
-         std::this_thread::sleep_for(std::chrono::seconds(sekunden));
-         return kErfolg;
-     }}};
+     "hält die Sperrdatei DATEI.tmp wie ein schreibendes Programm", SperreHalten}};
 
 }  // namespace
 }  // namespace kalvora::cli

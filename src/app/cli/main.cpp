@@ -1,9 +1,13 @@
 // kalvora-cli: the program's logic from the command line.
 #include <algorithm>
 #include <exception>
+#include <filesystem>
 #include <iostream>
+#include <new>
+#include <system_error>
 
 #include "app/cli/Befehle.h"
+#include "methoden/Systemfehler.h"
 #include "methoden/Fehler.h"
 #include "methoden/Methoden.h"
 
@@ -12,24 +16,6 @@ namespace kalvora::cli {
 std::vector<Befehl>& Befehlsliste() {
     static std::vector<Befehl> liste;
     return liste;
-}
-
-int FalscherAufruf(const std::string& name) {
-    for (const auto& b : Befehlsliste())
-        if (b.name == name) std::cerr << "Aufruf: kalvora-cli " << b.aufruf << "\n";
-    return kAufruffehler;
-}
-
-bool DatumLesen(const std::string& text, int& tag, int& monat, int& jahr) {
-    try {
-        const Datum d = DatumAusWert(TextAlsDatum(text));
-        tag = d.tag;
-        monat = d.monat;
-        jahr = d.jahr;
-        return true;
-    } catch (const KalvoraFehler&) {
-        return false;
-    }
 }
 
 namespace {
@@ -49,6 +35,32 @@ void HilfeZeigen(std::ostream& aus) {
     aus << "\nRückgabewert: 0 Erfolg, 1 Datei- oder Formatfehler, 2 falscher Aufruf.\n";
 }
 
+void AufrufZeigen(const Befehl& b, const std::string& grund) {
+    std::cerr << "Aufruf: kalvora-cli " << b.aufruf << "\n" << grund << "\n";
+}
+
+int Ausfuehren(const Befehl& b, const std::vector<std::string>& argumente) {
+    try {
+        return b.ausfuehren(argumente);
+    } catch (const Aufruffehler& f) {
+        AufrufZeigen(b, f.what());
+        return kAufruffehler;
+    } catch (const std::exception& e) {
+        std::cerr << Fehlertext(e) << "\n";
+        return kDateifehler;
+    } catch (...) {
+        std::cerr << "Interner Fehler.\n";
+        return kDateifehler;
+    }
+}
+
+// Output that did not arrive (a full disk behind a redirection) is no success.
+int AusgabePruefen(int code) {
+    if (std::cout.flush()) return code;
+    std::cerr << "Die Ausgabe kann nicht geschrieben werden.\n";
+    return code == kErfolg ? kDateifehler : code;
+}
+
 }  // namespace
 }  // namespace kalvora::cli
 
@@ -61,17 +73,12 @@ int main(int argc, char** argv) {
     }
     if (args[0] == "--help" || args[0] == "-h" || args[0] == "hilfe") {
         HilfeZeigen(std::cout);
-        return kErfolg;
+        return AusgabePruefen(kErfolg);
     }
-    for (const auto& b : Befehlsliste()) {
-        if (b.name != args[0]) continue;
-        try {
-            return b.ausfuehren(std::vector<std::string>(args.begin() + 1, args.end()));
-        } catch (const std::exception& e) {
-            std::cerr << e.what() << "\n";
-            return kDateifehler;
-        }
-    }
+    for (const auto& b : Befehlsliste())
+        if (b.name == args[0])
+            return AusgabePruefen(
+                Ausfuehren(b, std::vector<std::string>(args.begin() + 1, args.end())));
     std::cerr << "Unbekannter Befehl \"" << args[0] << "\". Siehe kalvora-cli --help.\n";
     return kAufruffehler;
 }

@@ -21,7 +21,7 @@ namespace {
 
 [[noreturn]] void Scheitern(const std::string& pfad, int fehlernummer) {
     throw KalvoraFehler("Die Datei \"" + pfad + "\" kann nicht geschrieben werden: " +
-                        Systemfehlertext(fehlernummer));
+                        Systemfehlertext(fehlernummer) + ".");
 }
 
 std::string Ordner(const std::string& pfad) {

@@ -1,0 +1,55 @@
+// Readers of the command-line arguments and the German texts of their faults.
+#include <cerrno>
+#include <charconv>
+
+#include "app/cli/Befehle.h"
+#include "methoden/Fehler.h"
+
+namespace kalvora::cli {
+
+std::string Gezeigt(const std::string& argument) {
+    return argument.empty() ? "\"\"" : argument;
+}
+
+void ArgumentFehlt(const std::string& platzhalter) {
+    throw Aufruffehler("Es fehlt das Argument " + platzhalter);
+}
+
+void ArgumentZuviel(const std::string& argument) {
+    throw Aufruffehler("Überzähliges Argument: " + Gezeigt(argument));
+}
+
+void AnzahlPruefen(const std::vector<std::string>& a, const std::vector<std::string>& namen) {
+    if (a.size() < namen.size()) ArgumentFehlt(namen[a.size()]);
+    if (a.size() > namen.size()) ArgumentZuviel(a[namen.size()]);
+}
+
+Datum DatumArgument(const std::string& text) {
+    try {
+        return DatumAusWert(TextAlsDatum(text));
+    } catch (const KalvoraFehler&) {
+        throw Aufruffehler(Gezeigt(text) + " ist kein gültiges Datum (TT.MM.JJJJ)");
+    }
+}
+
+std::optional<int> Ganzzahl(const std::string& text) {
+    int zahl = 0;
+    const char* ende = text.data() + text.size();
+    const auto [p, ec] = std::from_chars(text.data(), ende, zahl);
+    if (ec != std::errc() || p != ende) return std::nullopt;
+    return zahl;
+}
+
+int JahrArgument(const std::string& text) {
+    const auto jahr = Ganzzahl(text);
+    if (!jahr || *jahr < 1 || *jahr > 9999)
+        throw Aufruffehler(Gezeigt(text) + " ist keine Jahreszahl von 1 bis 9999");
+    return *jahr;
+}
+
+const std::string& DateiArgument(const std::string& text) {
+    if (text.empty()) throw Aufruffehler("\"\" ist kein Dateiname");
+    return text;
+}
+
+}  // namespace kalvora::cli

@@ -1,8 +1,8 @@
 // Settings command: einstellung, one value of the settings store read or written.
-#include <ctime>
 #include <iostream>
 
 #include "app/cli/Befehle.h"
+#include "app/cli/Einstellungsablage.h"
 #include "einstellungen/Einzelwert.h"
 #include "methoden/Fehler.h"
 #include "platform/qt/kern/QtRegistry.h"
@@ -19,10 +19,7 @@ const BefehlRegistrieren einstellung{
          if (a.size() > 2) ArgumentZuviel(a[2]);
          QtRegistry registry;
          Einstellungsumgebung umgebung;
-         const std::time_t jetzt = std::time(nullptr);
-         std::tm t{};
-         localtime_r(&jetzt, &t);
-         umgebung.aktuellesJahr = t.tm_year + 1900;
+         umgebung.aktuellesJahr = AktuellesJahr();
          try {
              if (a.size() == 2) {
                  EinzelwertSchreiben(registry, umgebung, a[0], a[1]);

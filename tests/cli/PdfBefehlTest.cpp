@@ -35,12 +35,13 @@ protected:
     void TearDown() override { fs::remove_all(ordner_); }
 
     // args already quoted for the shell.
-    Ergebnis Ausfuehren(const std::string& args) const {
+    Ergebnis Ausfuehren(const std::string& args, const char* befehlsname = "pdf-jahr") const {
         const fs::path fehlerdatei = ordner_ / "stderr.txt";
         const std::string befehl = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM HOME='" +
                                    ordner_.string() + "' XDG_CONFIG_HOME='" +
                                    (ordner_ / "konfig").string() + "' '" + KALVORA_CLI +
-                                   "' pdf-jahr " + args + " 2>'" + fehlerdatei.string() + "'";
+                                   "' " + befehlsname + " " + args + " 2>'" +
+                                   fehlerdatei.string() + "'";
         Ergebnis e;
         FILE* rohr = popen(befehl.c_str(), "r");
         if (!rohr) return e;
@@ -113,6 +114,42 @@ TEST_F(PdfBefehl, FehlerHinterlassenKeineDatei) {
         EXPECT_TRUE(e.ausgabe.empty());
         EXPECT_FALSE(e.fehler.empty());
         EXPECT_NE(e.fehler.find(f.meldung), std::string::npos) << e.fehler;
+        EXPECT_TRUE(AusgabeordnerLeer());
+    }
+}
+
+// The appointment list of a period: portrait pages, the period in every heading; bad dates
+// and periods are refused without leaving a file.
+TEST_F(PdfBefehl, Terminliste) {
+    if (Lesen("command -v pdftotext pdfinfo").empty()) GTEST_SKIP() << "poppler-utils fehlt";
+    const std::string pdf = Aus("liste.pdf");
+    const Ergebnis e =
+        Ausfuehren(kalender_ + " 01.03.2004 31.03.2004 '" + pdf + "' --kopien 2",
+                   "pdf-terminliste");
+    ASSERT_EQ(e.code, 0) << e.fehler;
+    EXPECT_EQ(e.ausgabe, "Seiten: 2\n");
+    const std::string info = Lesen("pdfinfo '" + pdf + "'");
+    EXPECT_NE(info.find("595 x 842 pts (A4)"), std::string::npos) << info;  // portrait
+    EXPECT_NE(info.find("Termine vom 01.03.2004 bis 31.03.2004"), std::string::npos) << info;
+    const std::string text = Lesen("pdftotext '" + pdf + "' -");
+    EXPECT_NE(text.find("Termine vom 01.03.2004 bis 31.03.2004"), std::string::npos);
+    EXPECT_NE(text.find("Seite 1"), std::string::npos);
+    fs::remove(pdf);
+
+    const std::string ziel = " '" + pdf + "'";
+    const std::pair<std::string, int> faelle[] = {
+        {"'" + (ordner_ / "fehlt.kvr").string() + "' 01.01.2004 02.01.2004" + ziel, 1},
+        {kalender_ + " 31.02.2004 01.03.2004" + ziel, 2},
+        {kalender_ + " 01.03.2004 01.02.2004" + ziel, 2},
+        {kalender_ + " 01.01.1900 01.02.2004" + ziel, 2},
+        {kalender_ + " 01.01.2004 01.02.2004" + ziel + " --kopien x", 2},
+        {kalender_ + " 01.01.2004 01.02.2004", 2},
+    };
+    for (const auto& [argumente, code] : faelle) {
+        SCOPED_TRACE(argumente);
+        const Ergebnis f = Ausfuehren(argumente, "pdf-terminliste");
+        EXPECT_EQ(f.code, code) << f.fehler;
+        EXPECT_FALSE(f.fehler.empty());
         EXPECT_TRUE(AusgabeordnerLeer());
     }
 }

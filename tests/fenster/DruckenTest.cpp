@@ -2,6 +2,9 @@
 // dialog, the (scripted) system print dialog and the status window onto a real PDF.
 #include <QDateEdit>
 #include <QLabel>
+#include <QApplication>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QProgressBar>
 #include <QPushButton>
@@ -135,6 +138,26 @@ private slots:
         QVERIFY2(info.find("841.89 x 595.") != std::string::npos ||
                      info.find("842 x 595") != std::string::npos,
                  info.c_str());
+    }
+
+    // "Vorschau" shows the pages of the current choice while the dialog stays open.
+    void VorschauZeigtDieSeiten() {
+        TForm1& f = Fenster();
+        TDruckauswahl& d = f.Druckfenster().Auswahlfenster();
+        int seiten = -1;
+        QTimer::singleShot(0, &d, [&] {
+            QTimer::singleShot(300, &d, [&] {
+                auto* v = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+                if (!v) return;
+                if (auto* w = v->findChild<QPrintPreviewWidget*>()) seiten = w->pageCount();
+                v->reject();
+            });
+            d.findChild<QPushButton*>("Vorschau")->click();
+            d.findChild<QPushButton*>("Abbruch")->click();
+        });
+        f.Aktion("Drucken1")->trigger();
+        QCOMPARE(seiten, 1);
+        QCOMPARE(druckdialoge_, 0);
     }
 
     void AbbruchDrucktNichts() {

@@ -246,10 +246,11 @@ std::string OhneJahr(std::string_view text) {
 std::string ZeitPlusMinuten(std::string_view hhmm, int minuten) {
     const int hh = ZifferAn(hhmm, 0) * 10 + ZifferAn(hhmm, 1);
     const int mm = ZifferAn(hhmm, 3) * 10 + ZifferAn(hhmm, 4);
-    const int t = hh * 60 + mm + minuten;
+    // Wide enough for any duration a file can hold.
+    const int64_t t = int64_t{hh} * 60 + mm + minuten;
     if (t == 1440) return "24:" + ZweiStellig(0);
-    int stunden = (t / 60) % 24;
-    int rest = t % 60;
+    int stunden = static_cast<int>((t / 60) % 24);
+    int rest = static_cast<int>(t % 60);
     if (rest < 0) { rest += 60; --stunden; }
     if (stunden < 0) stunden += 24;
     return ZweiStellig(stunden) + ":" + ZweiStellig(rest);

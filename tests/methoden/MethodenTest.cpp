@@ -118,7 +118,9 @@ TEST(Uhrzeiten, ZeitPlusMinuten) {
     struct Fall { const char* start; int n; const char* ende; };
     for (const Fall f : {Fall{"02:53", 7, "03:00"}, {"10:20", 40, "11:00"}, {"22:30", 90, "24:00"},
                          {"23:59", 2, "00:01"}, {"23:00", 120, "01:00"}, {"23:00", 1500, "00:00"},
-                         {"00:00", 0, "00:00"}})
+                         {"00:00", 0, "00:00"},
+                         // A duration read from a file can be any 32-bit number.
+                         {"12:00", 2147483647, "14:07"}})
         EXPECT_EQ(ZeitPlusMinuten(f.start, f.n), f.ende) << f.start << "+" << f.n;
     EXPECT_THROW(ZeitPlusMinuten("1x:00", 5), Konvertierungsfehler);
     EXPECT_THROW(ZeitPlusMinuten("10:0", 5), Konvertierungsfehler);

@@ -774,7 +774,11 @@ void BinaerLesen(TKalender& kal, std::string_view b, const LadeOptionen& optione
     for (int k = 1; k <= AnzahlFarben; ++k) {
         const std::size_t pos = k <= 12 ? kNamen1 + (k - 1) * 256 : kNamen2 + (k - 13) * 256;
         const auto laenge = static_cast<unsigned char>(b[pos]);
-        TextSetzen(kal.Farbnamen[k], b.substr(pos + 1, laenge));
+        // A name ends at its first NUL: what follows is the unused rest of the field, and a
+        // NUL written into the text file would make it unreadable.
+        std::string_view name = b.substr(pos + 1, laenge);
+        name = name.substr(0, name.find('\0'));
+        TextSetzen(kal.Farbnamen[k], name);
         kal.Farbwerte[k] = Wort(b, kWerte + 4 * (k - 1));
     }
 }

@@ -656,3 +656,24 @@ TEST(Kalenderdatei, ZufallsdatenStuerzenNichtAb) {
 
 }  // namespace
 }  // namespace kalvora
+
+namespace kalvora {
+namespace {
+
+// The name fields of the old binary form: a NUL ends a name, so the file written from it
+// reads back.
+TEST(Kalenderdatei, BinaereNamenEndenAmNullzeichen) {
+    std::string satz(kBinaersatzGroesse, '\0');
+    for (std::size_t i = 0; i < 296112; i += 4) satz.replace(i, 4, "\xFF\xFF\xFF\0", 4);
+    satz[296112] = '\xFF';  // slot 1: length 255, "Urlaub" and then the unused rest
+    satz.replace(296113, 6, "Urlaub");
+    TKalender kal;
+    KalenderAusBytesLesen(kal, satz, std::string_view("2004 3 15 Info\r\n"));
+    EXPECT_EQ(kal.Farbnamen[1], "Urlaub");
+    TKalender zurueck;
+    EXPECT_NO_THROW(KalenderAusBytesLesen(zurueck, KalenderAlsVer33(kal), std::nullopt));
+    EXPECT_EQ(zurueck.Farbnamen[1], "Urlaub");
+}
+
+}  // namespace
+}  // namespace kalvora

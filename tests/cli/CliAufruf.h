@@ -14,10 +14,11 @@ struct Ergebnis {
     std::string ausgabe;
 };
 
-// Runs kalvora-cli with the arguments (already quoted for the shell); ausgabe is stdout, or
-// stderr when fehlerausgabe is set.
-inline Ergebnis Ausfuehren(const std::string& argumente, bool fehlerausgabe = false) {
-    const std::string befehl = std::string("'") + KALVORA_CLI + "' " + argumente +
+// Runs kalvora-cli (or a copy of it elsewhere) with the arguments (already quoted for the
+// shell); ausgabe is stdout, or stderr when fehlerausgabe is set.
+inline Ergebnis Ausfuehren(const std::string& argumente, bool fehlerausgabe = false,
+                           const std::string& programm = KALVORA_CLI) {
+    const std::string befehl = "'" + programm + "' " + argumente +
                                (fehlerausgabe ? " 2>&1 >/dev/null" : " 2>/dev/null");
     FILE* rohr = popen(befehl.c_str(), "r");
     if (!rohr) return {-1, {}};

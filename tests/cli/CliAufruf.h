@@ -14,11 +14,13 @@ struct Ergebnis {
     std::string ausgabe;
 };
 
-// Runs kalvora-cli with the arguments (already quoted for the shell); ausgabe is stdout, or
-// stderr when fehlerausgabe is set. vorspann is shell text run before it ("ulimit -v 1000;").
+// Runs kalvora-cli (or a copy of it elsewhere) with the arguments (already quoted for the
+// shell); ausgabe is stdout, or stderr when fehlerausgabe is set. vorspann is shell text run
+// before it ("ulimit -v 1000;").
 inline Ergebnis Ausfuehren(const std::string& argumente, bool fehlerausgabe = false,
-                           const std::string& vorspann = "") {
-    const std::string befehl = vorspann + " '" + KALVORA_CLI + "' " + argumente +
+                           const std::string& vorspann = "",
+                           const std::string& programm = KALVORA_CLI) {
+    const std::string befehl = vorspann + " '" + programm + "' " + argumente +
                                (fehlerausgabe ? " 2>&1 >/dev/null" : " 2>/dev/null");
     FILE* rohr = popen(befehl.c_str(), "r");
     if (!rohr) return {-1, {}};

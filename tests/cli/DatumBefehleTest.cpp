@@ -40,7 +40,8 @@ TEST(DatumBefehle, HilfeNenntJedenBefehl) {
     for (const char* befehl : {"pruefen DATEI", "konvertieren EIN AUS", "csv-export EIN AUS",
                                "erzeugen AUS", "kw TT.MM.JJJJ", "wochentag TT.MM.JJJJ",
                                "ostern JJJJ", "zeit-plus HH:MM MINUTEN", "feiertage JJJJ",
-                               "sonne TT.MM.JJJJ", "einstellungen", "sperre-halten"})
+                               "sonne TT.MM.JJJJ", "einstellungen", "sperre-halten",
+                               "namenstage TT.MM.", "namenstag-suchen TEXT"})
         EXPECT_NE(e.ausgabe.find(befehl), std::string::npos) << befehl;
     EXPECT_NE(Ausfuehren("", true).ausgabe.find("Aufruf: kalvora-cli"), std::string::npos);
 }

@@ -68,7 +68,7 @@ void Lesen(benchmark::State& state) {
     auto kal = std::make_unique<TKalender>();
     for (auto _ : state) {
         KalenderdateiLesen(*kal, Pfad());
-        benchmark::DoNotOptimize(kal->Terminraster.data());
+        benchmark::DoNotOptimize(kal->TerminlisteAn(0).data());
     }
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * bytes));
     state.counters["Termine"] = kal->AnzahlTermine();

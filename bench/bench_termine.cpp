@@ -38,10 +38,13 @@ BENCHMARK(BM_SucheOhneTreffer)->Unit(benchmark::kMillisecond);
 
 // Removes what a run added, so that every iteration starts from the same document.
 void SerieEntfernen(TKalender& kal) {
-    for (TTerminliste& l : kal.Terminraster)
+    for (int i = kal.NaechsterTermintag(0); i < TKalender::kSlots;
+         i = kal.NaechsterTermintag(i + 1)) {
+        TTerminliste& l = kal.TerminlisteAn(i);
         l.erase(std::remove_if(l.begin() + (l.empty() ? 0 : 1), l.end(),
                                [](const TTermin& t) { return t.Beschreibung == "Serie"; }),
                 l.end());
+    }
 }
 
 void SerieAnlegen(benchmark::State& state, Serienart art, bool bisDatum, int anzahl,

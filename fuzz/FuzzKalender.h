@@ -46,7 +46,7 @@ inline void AbbildNehmen(const TKalender& kal, const std::vector<int>& slots, Ab
     a.Linkliste = kal.Linkliste;
     a.Geburtstagsliste = kal.Geburtstagsliste;
     a.tage.clear();
-    for (int i : slots) a.tage.push_back({i, kal.Farbraster[i], kal.Terminraster[i]});
+    for (int i : slots) a.tage.push_back({i, kal.TagesfarbenAn(i), kal.TerminlisteAn(i)});
 }
 
 // The document as the file keeps it.
@@ -77,9 +77,10 @@ inline void WieGespeichert(const TKalender& kal, Abbild& a) {
 // Empties the days listed (those that hold something) and every list, releasing storage.
 inline void Leeren(TKalender& kal, const std::vector<int>& slots) {
     for (int i : slots) {
-        TTagesfarben().swap(kal.Farbraster[i]);
-        TTerminliste().swap(kal.Terminraster[i]);
+        TTagesfarben().swap(kal.TagesfarbenAn(i));
+        TTerminliste().swap(kal.TerminlisteAn(i));
     }
+    kal.Leeren();  // also drops the marks of the days the input touched
     kal.Farbnamen = {};
     TTerminKategorie().swap(kal.Terminkategorie);
     TTerminKategorie().swap(kal.Linkliste);

@@ -136,25 +136,30 @@ void FarbeBenennen(TKalender& kal, uint32_t farbe, const std::string& name) {
 
 std::string KalenderAlsCsv(const TKalender& kal, const std::function<void(int)>& fortschritt) {
     std::size_t eintraege = 0;
-    for (const auto& l : kal.Terminraster) eintraege += l.size();
+    for (int i = kal.NaechsterTermintag(0); i < TKalender::kSlots;
+         i = kal.NaechsterTermintag(i + 1))
+        eintraege += kal.TerminlisteAn(i).size();
     std::string aus;
     aus.reserve(256 + eintraege * 96);
     aus.append(kCsvKopfzeile);
     aus.append("\r\n\r\n");
-    for (int j = ErstesJahr; j <= LetztesJahr; ++j) {
-        for (int m = 1; m <= 12; ++m) {
-            const int tage = TageImMonat(m, j);
-            for (int t = 1; t <= tage; ++t) {
-                const TTerminliste& liste = kal.Terminliste(j, m, t);
-                if (liste.empty()) continue;
-                if (!liste[0].Beschreibung.empty())
-                    ZeileAnhaengen(aus, kal, liste[0], true, t, m, j);
-                for (std::size_t n = 1; n < liste.size(); ++n)
-                    ZeileAnhaengen(aus, kal, liste[n], false, t, m, j);
-            }
+    int gemeldet = ErstesJahr - 1;
+    for (int i = kal.NaechsterTermintag(0); i < TKalender::kSlots;
+         i = kal.NaechsterTermintag(i + 1)) {
+        const TTerminliste& liste = kal.TerminlisteAn(i);
+        if (liste.empty()) continue;
+        int j, m, t;
+        TKalender::SlotDatum(i, j, m, t);
+        if (!IstGueltigesDatum(t, m, j)) continue;  // such slots are never filled
+        if (fortschritt && j - 1 > gemeldet) {
+            gemeldet = j - 1;
+            fortschritt((gemeldet - ErstesJahr + 1) * 100 / TKalender::kJahre);
         }
-        if (fortschritt) fortschritt((j - ErstesJahr + 1) * 100 / TKalender::kJahre);
+        if (!liste[0].Beschreibung.empty()) ZeileAnhaengen(aus, kal, liste[0], true, t, m, j);
+        for (std::size_t n = 1; n < liste.size(); ++n)
+            ZeileAnhaengen(aus, kal, liste[n], false, t, m, j);
     }
+    if (fortschritt) fortschritt(100);
     return aus;
 }
 

@@ -190,8 +190,11 @@ bool UhrzeitSchreibbar(std::string_view u) {
 
 std::string KalenderAlsVer33(const TKalender& kal, const Fortschritt& fortschritt) {
     std::size_t farbtage = 0, eintraege = 0;
-    for (const auto& f : kal.Farbraster) farbtage += !f.empty();
-    for (const auto& l : kal.Terminraster) eintraege += l.size();
+    for (int i = kal.NaechsterFarbtag(0); i < TKalender::kSlots; i = kal.NaechsterFarbtag(i + 1))
+        farbtage += !kal.TagesfarbenAn(i).empty();
+    for (int i = kal.NaechsterTermintag(0); i < TKalender::kSlots;
+         i = kal.NaechsterTermintag(i + 1))
+        eintraege += kal.TerminlisteAn(i).size();
     std::string aus;
     aus.reserve(4096 + farbtage * 16 + eintraege * 80 + kal.Geburtstagsliste.size() * 48);
 
@@ -208,8 +211,9 @@ std::string KalenderAlsVer33(const TKalender& kal, const Fortschritt& fortschrit
     ListeSchreiben(aus, kal.Linkliste, "[Linkliste]", "[Tagesfarben]", "Link");
 
     aus.append("[Tagesfarben]\r\n");
-    for (int i = 0; i < TKalender::kSlots; ++i) {
-        const TTagesfarben& farben = kal.Farbraster[i];
+    for (int i = kal.NaechsterFarbtag(0); i < TKalender::kSlots;
+         i = kal.NaechsterFarbtag(i + 1)) {
+        const TTagesfarben& farben = kal.TagesfarbenAn(i);
         if (farben.empty()) continue;
         int j, m, t;
         TKalender::SlotDatum(i, j, m, t);
@@ -227,28 +231,31 @@ std::string KalenderAlsVer33(const TKalender& kal, const Fortschritt& fortschrit
     const auto kategorien = IndexTabelle(kal.Terminkategorie);
     const auto links = IndexTabelle(kal.Linkliste);
     aus.append("[Termine]\r\n");
-    for (int j = ErstesJahr; j <= LetztesJahr; ++j) {
-        for (int m = 1; m <= 12; ++m) {
-            const int tage = TageImMonat(m, j);
-            for (int t = 1; t <= tage; ++t) {
-                const TTerminliste& liste = kal.Terminliste(j, m, t);
-                if (liste.empty()) continue;
-                HexAnhaengen(aus, static_cast<uint32_t>(Tagesnummer(t, m, j)));
-                // Entry 0 carries only the info text; a time there would turn the key line
-                // into an appointment line.
-                if (!liste[0].Beschreibung.empty()) {
-                    aus.push_back(' ');
-                    TextAnhaengen(aus, liste[0].Beschreibung, true, [&] {
-                        return "Tagesinfo am " + DatumText(t, m, j);
-                    });
-                }
-                aus.append(kCrLf);
-                for (std::size_t n = 1; n < liste.size(); ++n)
-                    TerminSchreiben(aus, kal, liste[n], kategorien, links, t, m, j);
-            }
+    int gemeldet = ErstesJahr - 1;
+    for (int i = kal.NaechsterTermintag(0); i < TKalender::kSlots;
+         i = kal.NaechsterTermintag(i + 1)) {
+        const TTerminliste& liste = kal.TerminlisteAn(i);
+        if (liste.empty()) continue;
+        int j, m, t;
+        TKalender::SlotDatum(i, j, m, t);
+        if (!IstGueltigesDatum(t, m, j)) continue;  // such slots are never filled
+        if (fortschritt && j - 1 > gemeldet) {
+            gemeldet = j - 1;
+            fortschritt(50 + (gemeldet - ErstesJahr + 1) * 50 / TKalender::kJahre);
         }
-        if (fortschritt) fortschritt(50 + (j - ErstesJahr + 1) * 50 / TKalender::kJahre);
+        HexAnhaengen(aus, static_cast<uint32_t>(Tagesnummer(t, m, j)));
+        // Entry 0 carries only the info text; a time there would turn the key line into an
+        // appointment line.
+        if (!liste[0].Beschreibung.empty()) {
+            aus.push_back(' ');
+            TextAnhaengen(aus, liste[0].Beschreibung, true,
+                          [&] { return "Tagesinfo am " + DatumText(t, m, j); });
+        }
+        aus.append(kCrLf);
+        for (std::size_t n = 1; n < liste.size(); ++n)
+            TerminSchreiben(aus, kal, liste[n], kategorien, links, t, m, j);
     }
+    if (fortschritt) fortschritt(100);
     aus.append(kCrLf);
 
     for (std::size_t i = 0; i < kal.Geburtstagsliste.size(); ++i) {
@@ -288,7 +295,7 @@ constexpr npos_t npos = std::string_view::npos;
 // holds what the file gave for it (up to the error), and every other day is empty.
 class Listenerneuerung {
 public:
-    explicit Listenerneuerung(TKalender& kal) : kal_(kal), begonnen_(TKalender::kSlots, 0) {}
+    explicit Listenerneuerung(TKalender& kal) : kal_(kal) {}
     ~Listenerneuerung() { Abschliessen(); }
     Listenerneuerung(const Listenerneuerung&) = delete;
     Listenerneuerung& operator=(const Listenerneuerung&) = delete;
@@ -297,8 +304,8 @@ public:
     TTerminliste& Beginnen(int jahr, int monat, int tag) {
         Schliessen();
         const int i = TKalender::SlotIndex(jahr, monat, tag);
-        begonnen_[i] = 1;
-        liste_ = &kal_.Terminraster[i];
+        begonnen_.Setzen(i);
+        liste_ = &kal_.TerminlisteAn(i);
         slot_ = i;
         benutzt_ = 0;
         return *liste_;
@@ -310,10 +317,10 @@ public:
         const int i = TKalender::SlotIndex(jahr, monat, tag);
         if (liste_ && slot_ == i) return;
         Schliessen();
-        liste_ = &kal_.Terminraster[i];
+        liste_ = &kal_.TerminlisteAn(i);
         slot_ = i;
-        benutzt_ = begonnen_[i] ? liste_->size() : 0;
-        begonnen_[i] = 1;
+        benutzt_ = begonnen_.Gesetzt(i) ? liste_->size() : 0;
+        begonnen_.Setzen(i);
     }
 
     std::size_t Anzahl() const { return benutzt_; }
@@ -329,9 +336,11 @@ public:
     // Drops what is left of old contents; runs once the read has ended.
     void Abschliessen() noexcept {
         Schliessen();
-        for (int i = 0; i < TKalender::kSlots; ++i)
-            if (!begonnen_[i]) kal_.Terminraster[i].clear();
-        std::fill(begonnen_.begin(), begonnen_.end(), 1);
+        if (fertig_) return;
+        fertig_ = true;
+        for (int i = kal_.NaechsterTermintag(0); i < TKalender::kSlots;
+             i = kal_.NaechsterTermintag(i + 1))
+            if (!begonnen_.Gesetzt(i)) kal_.TerminlisteAn(i).clear();
     }
 
 private:
@@ -341,8 +350,16 @@ private:
         liste_ = nullptr;
     }
 
+    // One bit per slot: the days this read has given a list.
+    struct Bits {
+        std::vector<uint64_t> worte = std::vector<uint64_t>((TKalender::kSlots + 63) / 64);
+        void Setzen(int i) { worte[i >> 6] |= uint64_t{1} << (i & 63); }
+        bool Gesetzt(int i) const { return worte[i >> 6] >> (i & 63) & 1; }
+    };
+
     TKalender& kal_;
-    std::vector<uint8_t> begonnen_;
+    Bits begonnen_;
+    bool fertig_ = false;
     TTerminliste* liste_ = nullptr;
     int slot_ = -1;
     std::size_t benutzt_ = 0;
@@ -769,7 +786,7 @@ void BinaerLesen(TKalender& kal, std::string_view b, const LadeOptionen& optione
         if (w == KeineFarbe) continue;
         int j, m, t;
         TKalender::SlotDatum(i, j, m, t);
-        if (IstGueltigesDatum(t, m, j)) kal.Farbraster[i].assign(1, w);
+        if (IstGueltigesDatum(t, m, j)) kal.TagesfarbenAn(i).assign(1, w);
     }
     for (int k = 1; k <= AnzahlFarben; ++k) {
         const std::size_t pos = k <= 12 ? kNamen1 + (k - 1) * 256 : kNamen2 + (k - 13) * 256;

@@ -31,9 +31,12 @@ void ListeReparieren(TKalender& kal, TTerminKategorie& liste, std::string_view e
         aenderungen.push_back(std::string(was) + " \"" + alt + "\" heißt dann \"" + neu + "\"");
         if (!anwenden) continue;
         liste[i] = neu;
-        for (auto& tag : kal.Terminraster)
+        for (int s = kal.NaechsterTermintag(0); s < TKalender::kSlots;
+             s = kal.NaechsterTermintag(s + 1)) {
+            TTerminliste& tag = kal.TerminlisteAn(s);
             for (std::size_t n = 1; n < tag.size(); ++n)
                 if (tag[n].*feld == alt) tag[n].*feld = neu;
+        }
     }
 }
 
@@ -45,26 +48,27 @@ std::vector<std::string> SpeicherhindernisseBeheben(TKalender& kal, bool anwende
                     "die Kategorie", anwenden, aenderungen);
     ListeReparieren(kal, kal.Linkliste, kEndeLinks, &TTermin::Link, "der Link", anwenden,
                     aenderungen);
-    for (int j = ErstesJahr; j <= LetztesJahr; ++j)
-        for (int m = 1; m <= 12; ++m)
-            for (int t = 1, tage = TageImMonat(m, j); t <= tage; ++t) {
-                TTerminliste& liste = kal.Terminliste(j, m, t);
-                for (std::size_t n = 1; n < liste.size(); ++n) {
-                    TTermin& termin = liste[n];
-                    if (UhrzeitSchreibbar(termin.Uhrzeit)) continue;
-                    // Nothing of the text is lost: it goes into the description.
-                    aenderungen.push_back("der Termin \"" + termin.Beschreibung + "\" am " +
-                                          DatumText(t, m, j) + " mit der Uhrzeit \"" +
-                                          termin.Uhrzeit +
-                                          "\" beginnt dann um 00:00 (die alte Angabe steht "
-                                          "in seiner Beschreibung)");
-                    if (!anwenden) continue;
-                    std::string alt = termin.Uhrzeit;
-                    std::replace(alt.begin(), alt.end(), '#', '+');  // '#' separates fields
-                    termin.Beschreibung += " (Uhrzeit: " + alt + ")";
-                    termin.Uhrzeit = "00:00";
-                }
-            }
+    for (int s = kal.NaechsterTermintag(0); s < TKalender::kSlots;
+         s = kal.NaechsterTermintag(s + 1)) {
+        int j, m, t;
+        TKalender::SlotDatum(s, j, m, t);
+        if (!IstGueltigesDatum(t, m, j)) continue;  // never saved
+        TTerminliste& liste = kal.TerminlisteAn(s);
+        for (std::size_t n = 1; n < liste.size(); ++n) {
+            TTermin& termin = liste[n];
+            if (UhrzeitSchreibbar(termin.Uhrzeit)) continue;
+            // Nothing of the text is lost: it goes into the description.
+            aenderungen.push_back("der Termin \"" + termin.Beschreibung + "\" am " +
+                                  DatumText(t, m, j) + " mit der Uhrzeit \"" + termin.Uhrzeit +
+                                  "\" beginnt dann um 00:00 (die alte Angabe steht in seiner "
+                                  "Beschreibung)");
+            if (!anwenden) continue;
+            std::string alt = termin.Uhrzeit;
+            std::replace(alt.begin(), alt.end(), '#', '+');  // '#' separates fields
+            termin.Beschreibung += " (Uhrzeit: " + alt + ")";
+            termin.Uhrzeit = "00:00";
+        }
+    }
     if (anwenden && !aenderungen.empty()) kal.geaendert = true;
     return aenderungen;
 }

@@ -9,7 +9,7 @@ TFarbwerte EingebauteStandardfarben() {
 }
 
 TKalender::TKalender(const TFarbwerte& standardfarben)
-    : Farbraster(kSlots), Terminraster(kSlots), Standardfarben(standardfarben) {
+    : Standardfarben(standardfarben), farbraster_(kSlots), terminraster_(kSlots) {
     Farbnamen.fill(FreiName);
     Farbnamen[0].clear();
     Farbwerte = Standardfarben;
@@ -35,13 +35,17 @@ int TKalender::KategorieIndex(const std::string& text) const {
 int TKalender::LinkIndex(const std::string& text) const { return IndexIn(Linkliste, text); }
 
 void TKalender::FarbenLeeren() {
-    for (auto& f : Farbraster) f.clear();
+    for (int i = farbtage_.Naechste(0); i < kSlots; i = farbtage_.Naechste(i + 1))
+        farbraster_[i].clear();
+    farbtage_.Loeschen();
     for (int k = 1; k <= AnzahlFarben; ++k) Farbnamen[k] = FreiName;
     Farbwerte = Standardfarben;
 }
 
 void TKalender::TermineLeeren() {
-    for (auto& t : Terminraster) t.clear();
+    for (int i = termintage_.Naechste(0); i < kSlots; i = termintage_.Naechste(i + 1))
+        terminraster_[i].clear();
+    termintage_.Loeschen();
 }
 
 void TKalender::FarbtabelleAbgleichen(TFarbwerte& legendenfarben) {
@@ -55,11 +59,11 @@ void TKalender::FarbtabelleAbgleichen(TFarbwerte& legendenfarben) {
 }
 
 void TKalender::FarbwertErsetzen(uint32_t alt, uint32_t neu) {
-    for (auto& farben : Farbraster)
-        for (auto& f : farben)
+    for (int i = farbtage_.Naechste(0); i < kSlots; i = farbtage_.Naechste(i + 1))
+        for (auto& f : farbraster_[i])
             if (f == alt) f = neu;
-    for (auto& liste : Terminraster)
-        for (auto& t : liste)
+    for (int i = termintage_.Naechste(0); i < kSlots; i = termintage_.Naechste(i + 1))
+        for (auto& t : terminraster_[i])
             if (t.Farbe == alt) t.Farbe = neu;
     for (auto& [handle, nutzer] : farbwertNutzer_) nutzer(alt, neu);
 }
@@ -84,21 +88,31 @@ void TKalender::Leeren() {
 
 int TKalender::TageMitFarben() const {
     int n = 0;
-    for (const auto& f : Farbraster) n += !f.empty();
+    for (int i = farbtage_.Naechste(0); i < kSlots; i = farbtage_.Naechste(i + 1))
+        n += !farbraster_[i].empty();
     return n;
 }
 
 int TKalender::TageMitEintraegen() const {
     int n = 0;
-    for (const auto& t : Terminraster) n += !t.empty();
+    for (int i = termintage_.Naechste(0); i < kSlots; i = termintage_.Naechste(i + 1))
+        n += !terminraster_[i].empty();
     return n;
 }
 
 int TKalender::AnzahlTermine() const {
     int n = 0;
-    for (const auto& t : Terminraster)
-        if (t.size() > 1) n += static_cast<int>(t.size()) - 1;
+    for (int i = termintage_.Naechste(0); i < kSlots; i = termintage_.Naechste(i + 1))
+        if (terminraster_[i].size() > 1) n += static_cast<int>(terminraster_[i].size()) - 1;
     return n;
+}
+
+bool TKalender::TageGleich(const TKalender& andere) const {
+    for (int i = std::min(NaechsterTag(0), andere.NaechsterTag(0)); i < kSlots;
+         i = std::min(NaechsterTag(i + 1), andere.NaechsterTag(i + 1)))
+        if (farbraster_[i] != andere.farbraster_[i] || terminraster_[i] != andere.terminraster_[i])
+            return false;
+    return true;
 }
 
 }  // namespace kalvora

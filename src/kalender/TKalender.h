@@ -1,7 +1,9 @@
 #pragma once
 // The calendar document: day colours and day lists of every day from 1901 to 2099, the 20
 // named colours, categories, links and birthdays.
+#include <algorithm>
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -72,18 +74,44 @@ public:
         jahr = index / (31 * 12) + ErstesJahr;
     }
 
+    // The day colours and the day list of a date or a slot. A non-const access marks the slot
+    // as possibly filled: loops over the document (saving, counting, emptying, searching)
+    // visit only marked slots, so an empty year costs nothing. A reference handed out stays
+    // usable for changes until the next FarbenLeeren/TermineLeeren/Leeren.
     TTagesfarben& Tagesfarben(int jahr, int monat, int tag) {
-        return Farbraster[SlotIndex(jahr, monat, tag)];
+        return TagesfarbenAn(SlotIndex(jahr, monat, tag));
     }
     const TTagesfarben& Tagesfarben(int jahr, int monat, int tag) const {
-        return Farbraster[SlotIndex(jahr, monat, tag)];
+        return farbraster_[SlotIndex(jahr, monat, tag)];
     }
     TTerminliste& Terminliste(int jahr, int monat, int tag) {
-        return Terminraster[SlotIndex(jahr, monat, tag)];
+        return TerminlisteAn(SlotIndex(jahr, monat, tag));
     }
     const TTerminliste& Terminliste(int jahr, int monat, int tag) const {
-        return Terminraster[SlotIndex(jahr, monat, tag)];
+        return terminraster_[SlotIndex(jahr, monat, tag)];
     }
+    TTagesfarben& TagesfarbenAn(int slot) {
+        farbtage_.Setzen(slot);
+        return farbraster_[slot];
+    }
+    const TTagesfarben& TagesfarbenAn(int slot) const { return farbraster_[slot]; }
+    TTerminliste& TerminlisteAn(int slot) {
+        termintage_.Setzen(slot);
+        return terminraster_[slot];
+    }
+    const TTerminliste& TerminlisteAn(int slot) const { return terminraster_[slot]; }
+
+    // The first marked slot at or after ab, kSlots for none. Loop with
+    //   for (int i = k.NaechsterTermintag(0); i < kSlots; i = k.NaechsterTermintag(i + 1))
+    // and look at the slot's contents: a marked slot may be empty again.
+    int NaechsterFarbtag(int ab) const { return farbtage_.Naechste(ab); }
+    int NaechsterTermintag(int ab) const { return termintage_.Naechste(ab); }
+    // Either of the two.
+    int NaechsterTag(int ab) const {
+        return std::min(farbtage_.Naechste(ab), termintage_.Naechste(ab));
+    }
+    // Whether both documents give every day the same colours and the same list.
+    bool TageGleich(const TKalender& andere) const;
 
     // Smallest slot k whose value equals farbe, 0 for none.
     int FarbSlot(uint32_t farbe) const;
@@ -112,8 +140,6 @@ public:
     int TageMitEintraegen() const;
     int AnzahlTermine() const;
 
-    std::vector<TTagesfarben> Farbraster;   // kSlots, in date order
-    std::vector<TTerminliste> Terminraster;  // kSlots, in date order
     TFarbText Farbnamen;
     TFarbwerte Farbwerte{};
     TFarbwerte Standardfarben{};
@@ -123,6 +149,29 @@ public:
     bool geaendert = false;
 
 private:
+    // One bit per slot.
+    class Slotmarken {
+    public:
+        void Setzen(int slot) { worte_[slot >> 6] |= uint64_t{1} << (slot & 63); }
+        void Loeschen() { worte_.fill(0); }
+        int Naechste(int ab) const {
+            if (ab >= kSlots) return kSlots;
+            std::size_t w = static_cast<std::size_t>(ab) >> 6;
+            uint64_t rest = worte_[w] & (~uint64_t{0} << (ab & 63));
+            while (rest == 0) {
+                if (++w == worte_.size()) return kSlots;
+                rest = worte_[w];
+            }
+            return static_cast<int>(w * 64) + std::countr_zero(rest);
+        }
+
+    private:
+        std::array<uint64_t, (kSlots + 63) / 64> worte_{};
+    };
+
+    std::vector<TTagesfarben> farbraster_;   // kSlots, in date order
+    std::vector<TTerminliste> terminraster_;  // kSlots, in date order
+    Slotmarken farbtage_, termintage_;
     std::vector<std::pair<int, FarbwertNutzer>> farbwertNutzer_;
     int naechsterNutzer_ = 1;
 };

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <utility>
 
 #include "kalender/Farbnamen.h"
 #include "main/Symbole.h"
@@ -198,7 +199,7 @@ void TJahresansicht::JahresansichtMalen(Leinwand& l) {
     zaehler_.fill(0);
     for (int monat = 1; monat <= 12; ++monat)
         for (int tag = 1, n = TageImMonat(monat, jahr_); tag <= n; ++tag)
-            for (uint32_t farbe : kal_.Tagesfarben(jahr_, monat, tag))
+            for (uint32_t farbe : std::as_const(kal_).Tagesfarben(jahr_, monat, tag))
                 ++zaehler_[kal_.FarbSlot(farbe)];
     zaehler_[0] = 0;  // colours of no slot are not counted
 }
@@ -402,7 +403,7 @@ std::string TJahresansicht::TagestextAufbauen(int tag, int monat, int jahr) cons
     s += "\r\n";
     s += Tageszeile(kal_, tag, monat, jahr, o.ereignisse, Zeilenumbruch::Danach);
     if (TKalender::ImBereich(jahr, monat, tag))
-        s += Eintragszeilen(kal_.Terminliste(jahr, monat, tag));
+        s += Eintragszeilen(std::as_const(kal_).Terminliste(jahr, monat, tag));
     return s;
 }
 
@@ -430,8 +431,8 @@ void TJahresansicht::ZeigerAuswerten(int x, int y, Maustasten tasten) {
             terminfeld_ += Tageszeile(kal_, heute.tag, heute.monat, heute.jahr,
                                       optionen.ereignisse, Zeilenumbruch::Danach);
             if (TKalender::ImBereich(heute.jahr, heute.monat, heute.tag))
-                terminfeld_ +=
-                    Eintragszeilen(kal_.Terminliste(heute.jahr, heute.monat, heute.tag));
+                terminfeld_ += Eintragszeilen(
+                    std::as_const(kal_).Terminliste(heute.jahr, heute.monat, heute.tag));
         }
     } else {
         const int tag = tm->tag, monat = tm->monat;
@@ -455,7 +456,8 @@ void TJahresansicht::ZeigerAuswerten(int x, int y, Maustasten tasten) {
         } else if (tasten.links && !tasten.rechts && !tasten.mitte) {
             if (farbbearbeitung != Farbbearbeitung::Keine && anschluesse.farbeAnwenden)
                 anschluesse.farbeAnwenden(tag, monat, jahr_);
-        } else if (tasten.rechts && !kal_.Tagesfarben(jahr_, monat, tag).empty()) {
+        } else if (tasten.rechts &&
+                   !std::as_const(kal_).Tagesfarben(jahr_, monat, tag).empty()) {
             gemerkt_ = {x, y};
         }
     }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "kalender/Farbnamen.h"
 #include "platform/Druckrahmen.h"
@@ -211,7 +212,7 @@ int TTerminlistendruck::drucken(Drucker& drucker, Druckstatus& status, const Dat
         Seitenkopf();
         for (int32_t n = erster; n <= letzter; ++n) {
             const Datum d = DatumAusTagesnummer(n);
-            if (!kal_.Terminliste(d.jahr, d.monat, d.tag).empty())
+            if (!std::as_const(kal_).Terminliste(d.jahr, d.monat, d.tag).empty())
                 TagDrucken(d.tag, d.monat, d.jahr);
             const int32_t spanne = letzter - erster;
             status.Fortschritt(

@@ -112,8 +112,9 @@ std::optional<Suchtreffer> Terminsuche::Suchen(const TKalender& kal, int startSl
     const std::string such = ohneFall ? Falten(w.text) : w.text;
     const int letzterSlot = TKalender::SlotIndex(w.bis, 12, 31);
     bool ersterText = startK > 0;
-    for (int slot = startSlot; slot <= letzterSlot; ++slot) {
-        const TTerminliste& liste = kal.Terminraster[static_cast<std::size_t>(slot)];
+    for (int slot = kal.NaechsterTermintag(startSlot); slot <= letzterSlot;
+         slot = kal.NaechsterTermintag(slot + 1)) {
+        const TTerminliste& liste = kal.TerminlisteAn(slot);
         if (liste.empty()) continue;
         const std::size_t i0 = slot == startSlot ? static_cast<std::size_t>(startEintrag) : 0;
         for (std::size_t i = i0; i < liste.size(); ++i) {

@@ -19,7 +19,7 @@ Ladeergebnis TestKalenderspeicher::Laden(TKalender& kal, const std::string& pfad
     int slot;
     uint32_t farbe;
     while (ein >> slot >> farbe) {
-        if (slot >= 0 && slot < TKalender::kSlots) kal.Farbraster[slot].push_back(farbe);
+        if (slot >= 0 && slot < TKalender::kSlots) kal.TagesfarbenAn(slot).push_back(farbe);
     }
     if (fortschritt) fortschritt(100);
     return kopf == "BINAER" ? Ladeergebnis::Binaer : Ladeergebnis::Text;
@@ -31,7 +31,7 @@ void TestKalenderspeicher::Speichern(const TKalender& kal, const std::string& pf
     std::ostringstream aus;
     aus << "TESTKALENDER\n";
     for (int i = 0; i < TKalender::kSlots; ++i)
-        for (uint32_t f : kal.Farbraster[i]) aus << i << ' ' << f << '\n';
+        for (uint32_t f : kal.TagesfarbenAn(i)) aus << i << ' ' << f << '\n';
     std::ofstream datei(pfad, std::ios::binary | std::ios::trunc);
     datei << aus.str();
     if (!datei) throw KalvoraFehler("Schreibfehler: " + pfad);

@@ -2,17 +2,56 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace kalvora {
 namespace {
 
 TEST(TKalender, NeuerKalenderIstLeer) {
     TKalender kal;
-    EXPECT_EQ(kal.Farbraster.size(), 74028u);
-    EXPECT_EQ(kal.Terminraster.size(), 74028u);
+    EXPECT_EQ(kal.NaechsterTag(0), TKalender::kSlots);
     for (int k = 1; k <= 20; ++k) EXPECT_EQ(kal.Farbnamen[k], "[frei]");
     EXPECT_EQ(kal.Farbwerte, EingebauteStandardfarben());
     EXPECT_FALSE(kal.geaendert);
     EXPECT_EQ(kal.TageMitFarben() + kal.TageMitEintraegen() + kal.AnzahlTermine(), 0);
+}
+
+// Loops over the document visit only the days marked as touched: a day filled through any
+// changing access must be found, at the edges of the bitmap words and of the range too.
+TEST(TKalender, BeruehrteTageWerdenInDatumsfolgeBesucht) {
+    TKalender kal;
+    const std::vector<int> slots = {0, 63, 64, 4000, TKalender::kSlots - 1};
+    kal.TerminlisteAn(64).push_back(TTermin{"", "Info"});
+    kal.Terminliste(2099, 12, 31).push_back(TTermin{"", "Ende"});
+    kal.Tagesfarben(1901, 1, 1).push_back(0xFF);
+    kal.TagesfarbenAn(63).push_back(0xFF);
+    kal.TerminlisteAn(4000);  // touched, left empty
+    std::vector<int> besucht;
+    for (int i = kal.NaechsterTag(0); i < TKalender::kSlots; i = kal.NaechsterTag(i + 1))
+        besucht.push_back(i);
+    EXPECT_EQ(besucht, slots);
+    EXPECT_EQ(kal.NaechsterTermintag(65), 4000);
+    EXPECT_EQ(kal.NaechsterFarbtag(1), 63);
+    EXPECT_EQ(kal.TageMitFarben(), 2);
+    EXPECT_EQ(kal.TageMitEintraegen(), 2);
+
+    const TKalender& lesend = kal;
+    (void)lesend.Terminliste(2000, 5, 5);  // reading marks nothing
+    EXPECT_EQ(kal.NaechsterTermintag(4001), TKalender::kSlots - 1);
+
+    kal.FarbenLeeren();
+    EXPECT_EQ(kal.NaechsterFarbtag(0), TKalender::kSlots);
+    EXPECT_EQ(kal.NaechsterTag(0), 64);
+    kal.FarbwertErsetzen(0xFF, 0xEE);
+    TKalender anderer;
+    anderer.TerminlisteAn(64).push_back(TTermin{"", "Info"});
+    EXPECT_FALSE(kal.TageGleich(anderer));
+    anderer.TerminlisteAn(TKalender::kSlots - 1).push_back(TTermin{"", "Ende"});
+    EXPECT_TRUE(kal.TageGleich(anderer));
+    EXPECT_TRUE(anderer.TageGleich(kal));
+    kal.Leeren();
+    EXPECT_EQ(kal.NaechsterTag(0), TKalender::kSlots);
+    EXPECT_EQ(kal.TageMitEintraegen(), 0);
 }
 
 TEST(TKalender, StandardfarbenSindVerschiedenUndNichtSchwarz) {

@@ -11,7 +11,7 @@ namespace {
 std::vector<Datum> TageMit(const TKalender& kal, const std::string& text) {
     std::vector<Datum> tage;
     for (int i = 0; i < TKalender::kSlots; ++i) {
-        const TTerminliste& l = kal.Terminraster[static_cast<std::size_t>(i)];
+        const TTerminliste& l = kal.TerminlisteAn(i);
         for (std::size_t e = 1; e < l.size(); ++e)
             if (l[e].Beschreibung == text) {
                 Datum d{};

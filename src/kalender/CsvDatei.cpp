@@ -235,12 +235,13 @@ void CsvImportieren(TKalender& kal, std::string_view bytes,
             t.Farbe = farbe;
             t.Alarm = KleinGleich(s[7], "ja") || KleinGleich(s[7], "x");
         } else {
-            std::string& info = liste[0].Beschreibung;
+            std::string info = liste[0].Beschreibung;
             for (int i : {3, 4}) {
                 if (s[i].empty()) continue;
                 info.push_back(' ');
                 info.append(Text(s[i]));
             }
+            liste[0].Beschreibung = info;
         }
     }
     if (fortschritt) fortschritt(100);

@@ -366,8 +366,8 @@ private:
 };
 
 // The info entry: its text and nothing else.
-void InfoSetzen(TTermin& t, std::string_view text) {
-    TextSetzen(t.Beschreibung, text);
+void InfoSetzen(TTermin& t, TText text) {
+    t.Beschreibung = std::move(text);
     t.Uhrzeit.clear();
     t.Ort.clear();
     t.Kategorie.clear();
@@ -385,7 +385,8 @@ public:
           listen_(listen),
           zeilen_(daten),
           melder_(fortschritt, daten.size()),
-          quelle_(quelle) {}
+          quelle_(quelle),
+          ablage_(daten.size()) {}
 
     // Skips the version line the dispatcher already looked at.
     void ErsteZeileUeberspringen() {
@@ -496,7 +497,7 @@ public:
                 TTerminliste& liste = listen_.Beginnen(jahr_, monat_, tag_);
                 // A new list gets its size at once; a reused one mostly has it already.
                 if (liste.capacity() == 0) liste.reserve(1 + TerminzeilenVoraus());
-                InfoSetzen(listen_.Eintrag(), f2);
+                InfoSetzen(listen_.Eintrag(), ablage_.Cp1252(f2));
                 continue;
             }
             TerminAnhaengen(f1, f2, f3, f4, f5, ver33);
@@ -612,7 +613,7 @@ public:
             monat_ = m;
             tag_ = t;
             listen_.Beginnen(j, m, t);
-            InfoSetzen(listen_.Eintrag(), f4);
+            InfoSetzen(listen_.Eintrag(), ablage_.Cp1252(f4));
         }
     }
 
@@ -697,24 +698,28 @@ private:
         if (const auto normal = UhrzeitNormalisiert(f1))
             t.Uhrzeit = *normal;
         else
-            TextSetzen(t.Uhrzeit, f1);
-        TextSetzen(t.Beschreibung, f2);
-        TextSetzen(t.Ort, f3);
+            t.Uhrzeit = ablage_.Cp1252(f1);
+        t.Beschreibung = ablage_.Cp1252(f2);
+        t.Ort = ablage_.Cp1252(f3);
         t.Dauer = dauer;
         t.Farbe = farbe;
         if (ver33) {
-            if (kategorieIndex >= 0)
-                t.Kategorie = kal_.Terminkategorie[kategorieIndex];
-            else
-                t.Kategorie.clear();
-            if (linkIndex >= 0)
-                t.Link = kal_.Linkliste[linkIndex];
-            else
-                t.Link.clear();
+            t.Kategorie = kategorieIndex >= 0 ? Listentext(kategorien_, kal_.Terminkategorie,
+                                                            kategorieIndex)
+                                              : TText();
+            t.Link = linkIndex >= 0 ? Listentext(links_, kal_.Linkliste, linkIndex) : TText();
         } else {
-            TextSetzen(t.Kategorie, kategorie);
-            TextSetzen(t.Link, link);
+            t.Kategorie = ablage_.Cp1252(kategorie);
+            t.Link = ablage_.Cp1252(link);
         }
+    }
+
+    // The entries of a list as texts, made once: every appointment that refers to an entry
+    // shares its bytes.
+    static const TText& Listentext(std::vector<TText>& texte, const TTerminKategorie& liste,
+                                   int i) {
+        if (texte.size() != liste.size()) texte.assign(liste.begin(), liste.end());
+        return texte[static_cast<std::size_t>(i)];
     }
 
     TKalender& kal_;
@@ -722,6 +727,8 @@ private:
     Zeilenleser zeilen_;
     Fortschrittsmelder melder_;
     const char* quelle_;
+    TTextablage ablage_;
+    std::vector<TText> kategorien_, links_;
     int jahr_ = 2002, monat_ = 1, tag_ = 1;
 };
 

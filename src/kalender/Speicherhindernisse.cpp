@@ -22,7 +22,7 @@ std::string FreierName(const std::string& text, const TTerminKategorie& liste) {
 // Entries of a list that would end it in the file get a suffix; the appointments that
 // refer to them by text follow.
 void ListeReparieren(TKalender& kal, TTerminKategorie& liste, std::string_view ende,
-                     std::string TTermin::*feld, const char* was, bool anwenden,
+                     TText TTermin::*feld, const char* was, bool anwenden,
                      std::vector<std::string>& aenderungen) {
     for (std::size_t i = 0; i < liste.size(); ++i) {
         if (liste[i] != ende) continue;

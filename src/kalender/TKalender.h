@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "methoden/Methoden.h"
+#include "methoden/Text.h"
 
 namespace kalvora {
 
@@ -20,12 +21,13 @@ constexpr int LetztesJahr = 2099;
 constexpr int AnzahlFarben = 20;
 inline const std::string FreiName = "[frei]";
 
+// The texts are TText (16 bytes, long texts shared): a large calendar holds a million of them.
 struct TTermin {
-    std::string Uhrzeit;
-    std::string Beschreibung;
-    std::string Ort;
-    std::string Kategorie;
-    std::string Link;
+    TText Uhrzeit;
+    TText Beschreibung;
+    TText Ort;
+    TText Kategorie;
+    TText Link;
     int32_t Dauer = 0;
     uint32_t Farbe = KeineFarbe;
     bool Alarm = false;

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "methoden/Text.h"
 #include "methoden/Zeichensatz.h"
 
 namespace kalvora {
@@ -153,6 +154,13 @@ inline std::string Text(std::string_view bytes) {
     std::string s;
     TextSetzen(s, bytes);
     return s;
+}
+
+inline void TextSetzen(TText& ziel, std::string_view bytes) {
+    if (IstAscii(bytes))
+        ziel = bytes;
+    else
+        ziel = Text(bytes);
 }
 
 // Hexadecimal as the files write it: at most 8 digits (a reader pads to 8), empty is 0.

@@ -367,7 +367,7 @@ std::string TJahresansicht::Eintragszeilen(const TTerminliste& liste) const {
             if (o.terminendeAnzeigen) s += "-" + ZeitPlusMinuten(e.Uhrzeit, e.Dauer);
             s += "   ";
         }
-        s += info ? InfoZeilen(e.Beschreibung) : e.Beschreibung;
+        s += info ? InfoZeilen(e.Beschreibung) : e.Beschreibung.str();
         if (o.terminlaengeAnzeigen && !info) s += " (" + MinutenAlsDauer(e.Dauer) + ")";
         if (!e.Ort.empty()) {
             s += o.beschreibungUndOrtZweiZeilen ? "\r\n" : " ";

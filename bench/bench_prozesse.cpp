@@ -1,0 +1,118 @@
+// What a user waits for: whole, fresh processes. Writes the large calendar once, then starts
+// each command N times (default 7) and reports the wall time (min and median) and the peak
+// resident memory of the process (median). The calendar file is in the page cache after the
+// first run; every process and its document start cold.
+//
+//   bench_prozesse [--laeufe N]      (other arguments are ignored)
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Lauf {
+    double ms;
+    long kb;
+};
+
+// Runs the program with its output discarded; exits on failure, a figure of a failed run
+// would mean nothing.
+Lauf Starten(const std::vector<std::string>& argumente, const std::string& heim) {
+    std::fflush(stdout);  // or the child would print it again
+    const auto start = std::chrono::steady_clock::now();
+    const pid_t pid = fork();
+    if (pid < 0) {
+        std::perror("fork");
+        std::exit(1);
+    }
+    if (pid == 0) {
+        setenv("HOME", heim.c_str(), 1);
+        setenv("XDG_CONFIG_HOME", (heim + "/.config").c_str(), 1);
+        setenv("XDG_DATA_HOME", (heim + "/.local/share").c_str(), 1);
+        setenv("XDG_RUNTIME_DIR", heim.c_str(), 1);
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        setenv("KALVORA_BEENDEN_NACH_ERSTEM_ZEICHNEN", "1", 1);
+        if (FILE* f = std::freopen("/dev/null", "w", stdout)) (void)f;
+        if (FILE* f = std::freopen("/dev/null", "w", stderr)) (void)f;
+        std::vector<char*> argv;
+        for (const auto& a : argumente) argv.push_back(const_cast<char*>(a.c_str()));
+        argv.push_back(nullptr);
+        execv(argv[0], argv.data());
+        _exit(127);
+    }
+    int status = 0;
+    rusage nutzung{};
+    wait4(pid, &status, 0, &nutzung);
+    const auto ende = std::chrono::steady_clock::now();
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+        std::fprintf(stderr, "%s endete mit Status %d\n", argumente[0].c_str(), status);
+        std::exit(1);
+    }
+    return {std::chrono::duration<double, std::milli>(ende - start).count(),
+            nutzung.ru_maxrss};
+}
+
+// Each case gets its own home: a start without a file must not reopen the last one.
+void Messen(const char* was, const std::vector<std::string>& argumente, int laeufe,
+            const std::string& basis) {
+    static int fall = 0;
+    const std::string heim = basis + "/" + std::to_string(++fall);
+    std::filesystem::create_directories(heim);
+    std::vector<Lauf> l;
+    Starten(argumente, heim);  // the file into the page cache, the libraries too
+    for (int i = 0; i < laeufe; ++i) l.push_back(Starten(argumente, heim));
+    std::vector<double> ms;
+    std::vector<long> kb;
+    for (const Lauf& x : l) {
+        ms.push_back(x.ms);
+        kb.push_back(x.kb);
+    }
+    std::sort(ms.begin(), ms.end());
+    std::sort(kb.begin(), kb.end());
+    std::printf("%-58s %8.1f %8.1f %8.1f\n", was, ms.front(), ms[ms.size() / 2],
+                static_cast<double>(kb[kb.size() / 2]) / 1024.0);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    int laeufe = 7;
+    for (int i = 1; i + 1 < argc; ++i)
+        if (std::strcmp(argv[i], "--laeufe") == 0) laeufe = std::max(1, std::atoi(argv[i + 1]));
+
+    namespace fs = std::filesystem;
+    const fs::path ordner = fs::temp_directory_path() / ("kalvora-prozesse-" +
+                                                        std::to_string(getpid()));
+    fs::create_directories(ordner / "heim");
+    const std::string gross = (ordner / "gross.kvr").string();
+    const std::string aus = (ordner / "aus.kvr").string();
+    const std::string heim = (ordner / "heim").string();
+    Starten({KALVORA_CLI, "erzeugen", gross}, heim);
+
+    std::printf("%d fresh processes each (after one to fill the page cache); the large "
+                "calendar: %.1f MB\n",
+                laeufe, static_cast<double>(fs::file_size(gross)) / 1e6);
+    std::printf("%-58s %8s %8s %8s\n", "what", "min ms", "med ms", "RSS MiB");
+    Messen("kalvora-cli pruefen gross.kvr (read + count)", {KALVORA_CLI, "pruefen", gross},
+           laeufe, heim);
+    Messen("kalvora-cli konvertieren gross.kvr aus.kvr (load + save)",
+           {KALVORA_CLI, "konvertieren", gross, aus}, laeufe, heim);
+#ifdef KALVORA_PROGRAMM
+    Messen("kalvora gross.kvr until the first painted year", {KALVORA_PROGRAMM, gross}, laeufe,
+           heim);
+    Messen("kalvora without a file until the first painted year", {KALVORA_PROGRAMM}, laeufe,
+           heim);
+#endif
+    std::error_code egal;
+    fs::remove_all(ordner, egal);
+    return 0;
+}

@@ -387,6 +387,15 @@ public:
           melder_(fortschritt, daten.size()),
           quelle_(quelle),
           ablage_(daten.size()) {}
+    // Lines supplied block by block; groesse: the whole file's, for the progress.
+    Leser(TKalender& kal, Listenerneuerung& listen, Zeilenleser&& zeilen, std::size_t groesse,
+          const Fortschritt& fortschritt)
+        : kal_(kal),
+          listen_(listen),
+          zeilen_(std::move(zeilen)),
+          melder_(fortschritt, groesse),
+          quelle_(nullptr),
+          ablage_(groesse) {}
 
     // Skips the version line the dispatcher already looked at.
     void ErsteZeileUeberspringen() {
@@ -621,7 +630,7 @@ private:
     // Appointment lines that follow the current line: their first field holds a ':'. Knowing
     // the count spares the day list its growth steps.
     std::size_t TerminzeilenVoraus() const {
-        Zeilenleser vorschau = zeilen_;
+        Zeilenleser vorschau = zeilen_.Vorschau();
         std::string_view z;
         std::size_t n = 0;
         while (vorschau.Naechste(z)) {
@@ -732,9 +741,7 @@ private:
     int jahr_ = 2002, monat_ = 1, tag_ = 1;
 };
 
-void Ver33Lesen(TKalender& kal, Listenerneuerung& listen, std::string_view daten,
-                const Fortschritt& fortschritt) {
-    Leser l(kal, listen, daten, fortschritt);
+void Ver33Lesen(Leser& l, TKalender& kal, const Fortschritt& fortschritt) {
     l.ErsteZeileUeberspringen();
     l.Farbteil();
     l.Liste(kal.Terminkategorie, "[Linkliste]", "[Terminkategorie]");
@@ -745,9 +752,7 @@ void Ver33Lesen(TKalender& kal, Listenerneuerung& listen, std::string_view daten
     if (fortschritt) fortschritt(100);
 }
 
-void Ver32Lesen(TKalender& kal, Listenerneuerung& listen, std::string_view daten,
-                const Fortschritt& fortschritt) {
-    Leser l(kal, listen, daten, fortschritt);
+void Ver32Lesen(Leser& l, const Fortschritt& fortschritt) {
     l.ErsteZeileUeberspringen();
     l.Farbteil();
     l.Tagesfarben();
@@ -838,6 +843,9 @@ Dateiform FormErkennen(std::string_view bytes) {
     return FormDerZeile(ErsteZeile(bytes));
 }
 
+constexpr const char* kMeldungNullzeichen =
+    "die Datei enthält ein Nullzeichen (sie ist beschädigt).";
+
 // A crash while a file was written can leave a tail of NUL bytes; it holds nothing and is
 // dropped. A NUL anywhere else means the file is damaged.
 std::string_view OhneNullschwanz(std::string_view daten) {
@@ -847,11 +855,55 @@ std::string_view OhneNullschwanz(std::string_view daten) {
     const std::size_t nul = daten.find('\0');
     if (nul != std::string_view::npos) {
         const auto zeile = 1 + std::count(daten.begin(), daten.begin() + nul, '\n');
-        throw KalvoraFehler("die Datei enthält ein Nullzeichen (sie ist beschädigt).",
-                            static_cast<int>(zeile));
+        throw KalvoraFehler(kMeldungNullzeichen, static_cast<int>(zeile));
     }
     return daten;
 }
+
+// A text form read from its file block by block, with the same NUL rule: bytes after the
+// first NUL must all be NUL, up to the end of the file.
+class Dateinachschub : public Nachschub {
+public:
+    // anfang: the bytes already read from the start of the file.
+    Dateinachschub(Dateiblockleser& datei, std::size_t block, std::string anfang)
+        : datei_(datei), block_(block), anfang_(std::move(anfang)) {}
+
+    bool Anhaengen(std::string& puffer, int zeilenDavor) override {
+        if (ende_) return false;
+        const std::size_t alt = puffer.size();
+        if (!anfang_.empty()) {
+            puffer.append(anfang_);
+            std::string().swap(anfang_);
+        } else if (!datei_.Lesen(puffer, block_)) {
+            return false;
+        }
+        const std::size_t nul = puffer.find('\0', alt);
+        if (nul == std::string::npos) return true;
+        ende_ = true;
+        const auto nurNul = [](std::string_view s) {
+            return s.find_first_not_of('\0') == std::string_view::npos;
+        };
+        bool schwanz = nurNul(std::string_view(puffer).substr(nul));
+        std::string rest;
+        while (schwanz && datei_.Lesen(rest, block_)) {
+            schwanz = nurNul(rest);
+            rest.clear();
+        }
+        if (!schwanz) {
+            const auto zeile = zeilenDavor + 1 +
+                               std::count(puffer.begin(), puffer.begin() + nul, '\n');
+            throw KalvoraFehler(kMeldungNullzeichen, static_cast<int>(zeile));
+        }
+        puffer.resize(nul);
+        return nul > alt;
+    }
+
+private:
+    Dateiblockleser& datei_;
+    std::size_t block_;
+    std::string anfang_;
+    bool ende_ = false;
+};
 
 }  // namespace
 
@@ -882,8 +934,16 @@ Dateiform KalenderAusBytesLesen(TKalender& kal, std::string_view bytes,
     }
     if (form != Dateiform::Binaer) daten = OhneNullschwanz(daten);
     switch (form) {
-        case Dateiform::Ver33: Ver33Lesen(kal, listen, daten, optionen.fortschritt); break;
-        case Dateiform::Ver32: Ver32Lesen(kal, listen, daten, optionen.fortschritt); break;
+        case Dateiform::Ver33: {
+            Leser l(kal, listen, daten, optionen.fortschritt);
+            Ver33Lesen(l, kal, optionen.fortschritt);
+            break;
+        }
+        case Dateiform::Ver32: {
+            Leser l(kal, listen, daten, optionen.fortschritt);
+            Ver32Lesen(l, optionen.fortschritt);
+            break;
+        }
         case Dateiform::Csv:
             listen.Abschliessen();  // the import works on empty lists
             try {
@@ -917,7 +977,33 @@ Dateiform KalenderAusBytesLesen(TKalender& kal, std::string_view bytes,
 
 Dateiform KalenderdateiLesen(TKalender& kal, const std::string& pfad,
                              const LadeOptionen& optionen) {
-    const std::string bytes = DateiEinlesen(pfad);
+    Dateiblockleser datei(pfad);
+    const std::size_t block = std::max<std::size_t>(optionen.blockgroesse, 1);
+    std::string bytes;
+    datei.Lesen(bytes, block);
+    const Dateiform vorn = FormErkennen(bytes);
+    // Only with the first line ending in the first block is the form certain.
+    if ((vorn == Dateiform::Ver33 || vorn == Dateiform::Ver32) && !bytes.starts_with(kBom) &&
+        bytes.find('\n') != std::string::npos) {
+        // As KalenderAusBytesLesen does for a text form.
+        kal.FarbenLeeren();
+        Listenerneuerung listen(kal);
+        kal.Terminkategorie.clear();
+        kal.Linkliste.clear();
+        kal.Geburtstagsliste.clear();
+        const std::size_t groesse =
+            datei.Groesse() > 0 ? static_cast<std::size_t>(datei.Groesse()) : bytes.size();
+        Dateinachschub nachschub(datei, block, std::move(bytes));
+        std::string puffer;
+        Leser l(kal, listen, Zeilenleser(nachschub, puffer), groesse, optionen.fortschritt);
+        if (vorn == Dateiform::Ver33)
+            Ver33Lesen(l, kal, optionen.fortschritt);
+        else
+            Ver32Lesen(l, optionen.fortschritt);
+        return vorn;
+    }
+    while (datei.Lesen(bytes, block)) {
+    }
     std::optional<std::string> begleitdatei;
     if (FormErkennen(bytes) == Dateiform::Binaer) {
         // Written on Windows, where the case of the extension does not matter. A companion

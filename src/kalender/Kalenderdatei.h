@@ -38,6 +38,9 @@ struct LadeOptionen {
     Fortschritt fortschritt;  // 0..100
     // The old binary form reports its faults as warnings and goes on with the companion file.
     std::function<void(const std::string&)> warnung;
+    // The text forms are read from the file in blocks of this size, so that a large file is
+    // never in memory whole (tests make it small to cut lines at every place).
+    std::size_t blockgroesse = std::size_t{1} << 20;
 };
 
 // Size of the record of the old binary form.

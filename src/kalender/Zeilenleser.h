@@ -1,7 +1,7 @@
 #pragma once
-// Line-by-line access to a text file held in memory, and the small conversions its readers
-// share. Lines end at LF; a CR directly before the LF belongs to the line end, so files with
-// CR LF and with bare LF read alike.
+// Line-by-line access to a text file, held in memory whole or supplied block by block, and
+// the small conversions its readers share. Lines end at LF; a CR directly before the LF
+// belongs to the line end, so files with CR LF and with bare LF read alike.
 #include <cstdint>
 #include <cstring>
 #include <functional>
@@ -13,13 +13,34 @@
 
 namespace kalvora {
 
+// Supplies the rest of a file block by block, so that a large file is never in memory whole.
+class Nachschub {
+public:
+    virtual ~Nachschub() = default;
+    // Appends the next bytes to puffer; false when nothing is left. zeilenDavor: the lines
+    // that came before the bytes puffer holds (for a fault's line number).
+    virtual bool Anhaengen(std::string& puffer, int zeilenDavor) = 0;
+};
+
 class Zeilenleser {
 public:
     explicit Zeilenleser(std::string_view daten, std::size_t start = 0, int nummer = 0)
         : daten_(daten), pos_(start), nummer_(nummer) {}
+    // Lines from puffer, refilled from quelle whenever it holds no complete line. A line
+    // handed out stays valid until the next call.
+    Zeilenleser(Nachschub& quelle, std::string& puffer)
+        : daten_(puffer), pos_(0), nummer_(0), quelle_(&quelle), puffer_(&puffer) {}
+    Zeilenleser(Zeilenleser&&) = default;
+    Zeilenleser(const Zeilenleser&) = delete;
+    Zeilenleser& operator=(const Zeilenleser&) = delete;
+
+    // A reader of the lines already in memory from here on, for looking ahead; it never
+    // refills and leaves this one where it is.
+    Zeilenleser Vorschau() const { return Zeilenleser(daten_, pos_, nummer_); }
 
     // The next line without its line end; false at the end of the data.
     bool Naechste(std::string_view& zeile) {
+        if (quelle_) Auffuellen();
         if (pos_ >= daten_.size()) return false;
         const char* anfang = daten_.data() + pos_;
         const std::size_t rest = daten_.size() - pos_;
@@ -35,13 +56,28 @@ public:
 
     // Number (from 1) of the line last returned.
     int Nummer() const { return nummer_; }
-    std::size_t Position() const { return pos_; }
-    std::size_t Groesse() const { return daten_.size(); }
+    // Bytes consumed from the start of the data.
+    std::size_t Position() const { return verbraucht_ + pos_; }
 
 private:
+    // Until a whole line is in the buffer or the file has ended.
+    void Auffuellen() {
+        while (quelle_ && (pos_ >= daten_.size() ||
+                           !std::memchr(daten_.data() + pos_, '\n', daten_.size() - pos_))) {
+            puffer_->erase(0, pos_);
+            verbraucht_ += pos_;
+            pos_ = 0;
+            if (!quelle_->Anhaengen(*puffer_, nummer_)) quelle_ = nullptr;
+            daten_ = *puffer_;
+        }
+    }
+
     std::string_view daten_;
     std::size_t pos_;
     int nummer_;
+    Nachschub* quelle_ = nullptr;
+    std::string* puffer_ = nullptr;
+    std::size_t verbraucht_ = 0;
 };
 
 // Reports position x 100 / size, but only when the percentage changed: the readers call it

@@ -20,47 +20,60 @@ bool DateiFehlt(const std::string& pfad) {
     return s.type() == fs::file_type::not_found;
 }
 
-std::string DateiEinlesen(const std::string& pfad, std::size_t grenze) {
-    const auto fehler = [&pfad](int nummer) {
-        return KalvoraFehler("Die Datei \"" + pfad + "\" kann nicht gelesen werden: " +
-                             Systemfehlertext(nummer) + ".");
-    };
+namespace {
+KalvoraFehler Lesefehler(const std::string& pfad, int nummer) {
+    return KalvoraFehler("Die Datei \"" + pfad + "\" kann nicht gelesen werden: " +
+                         Systemfehlertext(nummer) + ".");
+}
+KalvoraFehler ZuGross(const std::string& pfad, std::size_t grenze) {
+    return KalvoraFehler("Die Datei \"" + pfad + "\" ist zu groß (mehr als " +
+                         std::to_string(grenze >> 20) + " MB) und wird nicht gelesen.");
+}
+}  // namespace
+
+Dateiblockleser::Dateiblockleser(const std::string& pfad, std::size_t grenze)
+    : pfad_(pfad), grenze_(grenze) {
     std::error_code ec;
     // Checked before opening: opening a pipe would already wait for a writer.
     const fs::file_status s = fs::status(fs::path(pfad), ec);
-    if (ec) throw fehler(ec.value());
+    if (ec) throw Lesefehler(pfad, ec.value());
     if (s.type() == fs::file_type::directory)
         throw KalvoraFehler("\"" + pfad + "\" ist ein Ordner und keine Datei.");
     if (s.type() != fs::file_type::regular)
         throw KalvoraFehler("\"" + pfad +
                             "\" ist keine gewöhnliche Datei (sondern z. B. ein Gerät oder eine "
                             "Pipe) und wird nicht gelesen.");
-    const auto zuGross = [&] {
-        return KalvoraFehler("Die Datei \"" + pfad + "\" ist zu groß (mehr als " +
-                             std::to_string(grenze >> 20) + " MB) und wird nicht gelesen.");
-    };
     const std::uintmax_t groesse = fs::file_size(fs::path(pfad), ec);
-    if (!ec && groesse > grenze) throw zuGross();
-
-    errno = 0;
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> datei(std::fopen(pfad.c_str(), "rb"),
-                                                          &std::fclose);
-    if (!datei) throw fehler(errno ? errno : EIO);
-    std::string inhalt;
-    constexpr std::size_t kBlock = 1 << 20;
-    std::size_t block = !ec && groesse > 0 ? static_cast<std::size_t>(groesse) + 1 : kBlock;
-    // One read for a file of known size; the extra byte notices a file that grew.
-    while (true) {
-        const std::size_t alt = inhalt.size();
-        if (alt > grenze) throw zuGross();
-        inhalt.resize(alt + block);
-        const std::size_t n = std::fread(inhalt.data() + alt, 1, block, datei.get());
-        inhalt.resize(alt + n);
-        if (n < block) break;
-        block = kBlock;
+    if (!ec) {
+        if (groesse > grenze) throw ZuGross(pfad, grenze);
+        groesse_ = groesse;
     }
-    if (std::ferror(datei.get())) throw fehler(errno ? errno : EIO);
-    if (inhalt.size() > grenze) throw zuGross();
+    errno = 0;
+    datei_.reset(std::fopen(pfad.c_str(), "rb"));
+    if (!datei_) throw Lesefehler(pfad, errno ? errno : EIO);
+}
+
+bool Dateiblockleser::Lesen(std::string& ziel, std::size_t n) {
+    if (ende_ || n == 0) return false;
+    const std::size_t alt = ziel.size();
+    ziel.resize(alt + n);
+    errno = 0;
+    const std::size_t gelesen = std::fread(ziel.data() + alt, 1, n, datei_.get());
+    ziel.resize(alt + gelesen);
+    if (std::ferror(datei_.get())) throw Lesefehler(pfad_, errno ? errno : EIO);
+    gelesen_ += gelesen;
+    if (gelesen_ > grenze_) throw ZuGross(pfad_, grenze_);
+    if (gelesen < n) ende_ = true;
+    return gelesen > 0;
+}
+
+std::string DateiEinlesen(const std::string& pfad, std::size_t grenze) {
+    Dateiblockleser datei(pfad, grenze);
+    std::string inhalt;
+    // One read for a file of known size; the extra byte notices a file that grew.
+    std::size_t block = datei.Groesse() > 0 ? static_cast<std::size_t>(datei.Groesse()) + 1
+                                            : std::size_t{1} << 20;
+    while (datei.Lesen(inhalt, block)) block = std::size_t{1} << 20;
     return inhalt;
 }
 

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <random>
 
 #include "kalender/CsvDatei.h"
@@ -671,6 +672,74 @@ TEST(Kalenderdatei, BinaereNamenEndenAmNullzeichen) {
     TKalender zurueck;
     EXPECT_NO_THROW(KalenderAusBytesLesen(zurueck, KalenderAlsVer33(kal), std::nullopt));
     EXPECT_EQ(zurueck.Farbnamen[1], "Urlaub");
+}
+
+struct Ergebnis {
+    std::string fehler;
+    int zeile = 0;
+    Dateiform form = Dateiform::Binaer;
+};
+
+Ergebnis Versuchen(const std::function<Dateiform()>& lesen) {
+    Ergebnis e;
+    try {
+        e.form = lesen();
+    } catch (const KalvoraFehler& f) {
+        e.fehler = f.what();
+        e.zeile = f.zeile();
+    }
+    return e;
+}
+
+// A file read block by block (lines cut at every place) gives what the same bytes give in
+// memory: the same document, or the same fault on the same line.
+TEST(Kalenderdatei, DateiInBloeckenWieAusDemSpeicher) {
+    const auto ordner = std::filesystem::temp_directory_path() /
+                        ("kalvora-bloecke-" + std::to_string(::testing::UnitTest::GetInstance()
+                                                                 ->random_seed()));
+    std::filesystem::create_directories(ordner);
+    const std::string pfad = (ordner / "k.kvr").string();
+    const std::string voll = KalenderAlsVer33(VollerKalender());
+    std::string lf = voll;
+    std::erase(lf, '\r');
+    const std::vector<std::string> eingaben = {
+        voll,
+        lf,
+        KalenderAlsVer33(BeispielKalender()),
+        voll + std::string(5000, '\0'),
+        voll.substr(0, 3000) + '\0' + voll.substr(3000),
+        voll.substr(0, voll.size() / 2),  // ends inside the appointments
+        "Ver 3.3\r\n" + voll.substr(9, 400) + "\r\nXYZ\r\n" + voll.substr(409),
+        "Ver 3.3x\r\n" + voll.substr(9),
+        "Ver 3.3",
+        "Ver 3.3\r\n",
+        Lesen(std::string(KALVORA_TESTDATEN) + "/ver32/beispiel.kvr"),
+    };
+    for (std::size_t n = 0; n < eingaben.size(); ++n) {
+        const std::string& bytes = eingaben[n];
+        std::ofstream(pfad, std::ios::binary | std::ios::trunc) << bytes;
+        TKalender erwartet;
+        const Ergebnis soll = Versuchen(
+            [&] { return KalenderAusBytesLesen(erwartet, bytes, std::nullopt); });
+        for (std::size_t block : {1u, 2u, 7u, 64u, 4096u, 1u << 20}) {
+            SCOPED_TRACE("Eingabe " + std::to_string(n) + ", Block " + std::to_string(block));
+            TKalender kal = VollerKalender();  // what was open before must not leak through
+            LadeOptionen o;
+            o.blockgroesse = block;
+            const Ergebnis ist = Versuchen([&] { return KalenderdateiLesen(kal, pfad, o); });
+            EXPECT_EQ(ist.fehler, soll.fehler);
+            EXPECT_EQ(ist.zeile, soll.zeile);
+            if (!soll.fehler.empty()) continue;
+            EXPECT_EQ(ist.form, soll.form);
+            EXPECT_TRUE(kal.TageGleich(erwartet));
+            EXPECT_EQ(kal.Farbnamen, erwartet.Farbnamen);
+            EXPECT_EQ(kal.Farbwerte, erwartet.Farbwerte);
+            EXPECT_EQ(kal.Terminkategorie, erwartet.Terminkategorie);
+            EXPECT_EQ(kal.Linkliste, erwartet.Linkliste);
+            EXPECT_EQ(kal.Geburtstagsliste, erwartet.Geburtstagsliste);
+        }
+    }
+    std::filesystem::remove_all(ordner);
 }
 
 }  // namespace

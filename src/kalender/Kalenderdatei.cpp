@@ -770,6 +770,27 @@ uint32_t Wort(std::string_view b, std::size_t pos) {
            static_cast<uint32_t>(p[2]) << 16 | static_cast<uint32_t>(p[3]) << 24;
 }
 
+// Whether no colour word of the grid uses its high byte; eight bytes at a time.
+bool BinaerrasterGueltig(std::string_view b, std::size_t ende) {
+    static_assert(TKalender::kSlots * 4 % 8 == 0);
+    for (std::size_t pos = 0; pos + 8 <= ende; pos += 8) {
+        uint64_t w;
+        std::memcpy(&w, b.data() + pos, 8);
+        if (w & 0xFF000000FF000000ull) return false;
+    }
+    return true;
+}
+
+void BinaerrasterLesen(TKalender& kal, std::string_view b) {
+    for (int i = 0; i < TKalender::kSlots; ++i) {
+        const uint32_t w = Wort(b, static_cast<std::size_t>(i) * 4);
+        if (w == KeineFarbe) continue;
+        int j, m, t;
+        TKalender::SlotDatum(i, j, m, t);
+        if (IstGueltigesDatum(t, m, j)) kal.TagesfarbenAn(i).assign(1, w);
+    }
+}
+
 void BinaerLesen(TKalender& kal, std::string_view b, const LadeOptionen& optionen) {
     const auto warnen = [&](const char* text) {
         if (optionen.warnung) optionen.warnung(text);
@@ -781,25 +802,17 @@ void BinaerLesen(TKalender& kal, std::string_view b, const LadeOptionen& optione
     constexpr std::size_t kNamen1 = 296112, kWerte = 299184, kNamen2 = 299264;
     // Colour values of this form never use the high byte; a file that does is something
     // else, and nothing of it is taken over.
-    for (std::size_t pos = 0; pos < kNamen1; pos += 4) {
-        const uint32_t w = Wort(b, pos);
-        if (w != KeineFarbe && (w >> 24)) {
-            warnen(kMeldungKeineKalvoraDatei);
-            return;
-        }
+    static_assert(kNamen1 == TKalender::kSlots * 4);
+    if (!BinaerrasterGueltig(b, kNamen1)) {
+        warnen(kMeldungKeineKalvoraDatei);
+        return;
     }
     for (int k = 0; k < AnzahlFarben; ++k)
         if (Wort(b, kWerte + 4 * k) >> 24) {
             warnen(kMeldungKeineKalvoraDatei);
             return;
         }
-    for (int i = 0; i < TKalender::kSlots; ++i) {
-        const uint32_t w = Wort(b, static_cast<std::size_t>(i) * 4);
-        if (w == KeineFarbe) continue;
-        int j, m, t;
-        TKalender::SlotDatum(i, j, m, t);
-        if (IstGueltigesDatum(t, m, j)) kal.TagesfarbenAn(i).assign(1, w);
-    }
+    BinaerrasterLesen(kal, b);
     for (int k = 1; k <= AnzahlFarben; ++k) {
         const std::size_t pos = k <= 12 ? kNamen1 + (k - 1) * 256 : kNamen2 + (k - 13) * 256;
         const auto laenge = static_cast<unsigned char>(b[pos]);

@@ -25,12 +25,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
         for (std::size_t i = 3; i < n; i += 4) s[i] = '\0';
         return s;
     }();
+    // A padded record keeps its padding from the last input: only the bytes that input
+    // placed are set back to "no colour".
     static std::string satz;
+    static bool gepolstert = false;
+    static std::size_t platz = 0, belegt = 0;
     if ((flags & 1) && rest.size() < n) {
-        satz = leer;
-        satz.replace((flags & 2) ? n - rest.size() : 0, rest.size(), rest);
+        if (gepolstert)
+            satz.replace(platz, belegt, leer, platz, belegt);
+        else
+            satz = leer;
+        platz = (flags & 2) ? n - rest.size() : 0;
+        belegt = rest.size();
+        satz.replace(platz, belegt, rest);
+        gepolstert = true;
     } else {
         satz.assign(rest);
+        gepolstert = false;
     }
     kalvora::fuzz::LesenUndSchreiben(satz, begleittext);
     return 0;

@@ -1,5 +1,7 @@
 #include "personen/Namenstagskatalog.h"
 
+#include <algorithm>
+
 #include "kalender/Zeilenleser.h"
 #include "methoden/Dateilesen.h"
 #include "methoden/Fehler.h"
@@ -23,6 +25,13 @@ public:
         if (!Dateiende()) ++pos_;
     }
     char Zeichen() { return daten_[pos_++]; }
+    // The characters up to the next one of "\r\n[," (or the end), taken at once.
+    std::string_view Lauf() {
+        const std::size_t ende = std::min(daten_.find_first_of("\r\n[,", pos_), daten_.size());
+        const std::string_view lauf = daten_.substr(pos_, ende - pos_);
+        pos_ = ende;
+        return lauf;
+    }
 
 private:
     std::string_view daten_;
@@ -34,6 +43,11 @@ enum class Tagesende { Zeile, Monat };
 // One day line into roh (Windows-1252 bytes, one entry per name).
 Tagesende TagLesen(Textposition& t, bool ersterTag, std::vector<std::string>& roh) {
     while (!t.Zeilenende()) {
+        if (const std::string_view lauf = t.Lauf(); !lauf.empty()) {
+            if (roh.empty()) roh.emplace_back();
+            roh.back() += lauf;
+            continue;
+        }
         const char c = t.Zeichen();
         if (c == '\r') continue;
         if (c == '[') {
@@ -42,15 +56,12 @@ Tagesende TagLesen(Textposition& t, bool ersterTag, std::vector<std::string>& ro
             t.RestDerZeile();
             continue;
         }
+        // What is left is a comma: it ends a name, an empty one when the line starts with it.
         if (roh.empty()) roh.emplace_back();
-        if (c == ',') {
-            roh.emplace_back();
-            // The blank after the comma; never the line end, so that a comma at the end of
-            // a line cannot pull the next day into this one.
-            if (!t.Zeilenende()) t.Zeichen();
-            continue;
-        }
-        roh.back() += c;
+        roh.emplace_back();
+        // The blank after the comma; never the line end, so that a comma at the end of a
+        // line cannot pull the next day into this one.
+        if (!t.Zeilenende()) t.Zeichen();
     }
     return Tagesende::Zeile;
 }

@@ -85,6 +85,12 @@ TEST(Namenstagskatalog, LeseregelnDerDatei) {
         {"Komma am Zeilenende zieht den nächsten Tag nicht herein",
          mit([](auto& z) { z[Zeile(1, 4)] = "Hugo,"; }),
          {{1, 4, {"Hugo", ""}}, {2, 4, Tag(2, 4)}, {30, 4, Tag(30, 4)}}},
+        {"Komma am Zeilenanfang gibt einen leeren Namen",
+         mit([](auto& z) { z[Zeile(3, 4)] = ",Anna"; }), {{3, 4, {"", "nna"}}}},
+        // The next month starts on the line after: what was meant for 4 May becomes 1 June.
+        {"\"[\" mitten im Namen beendet den Monat nach dem Namensanfang",
+         mit([](auto& z) { z[Zeile(3, 5)] = "Hu[go, Emma"; }),
+         {{2, 5, Tag(2, 5)}, {3, 5, {"Hu"}}, {4, 5, {}}, {1, 6, Tag(4, 5)}}},
         {"das Zeichen nach dem Komma fällt weg",
          mit([](auto& z) { z[Zeile(29, 6)] = "Peter,Paul"; }), {{29, 6, {"Peter", "aul"}}}},
         {"Datei endet im März",

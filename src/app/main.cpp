@@ -19,10 +19,18 @@
 #include "app/fenster/Splash.h"
 #include "app/fenster/Startregistrierung.h"
 #include "einstellungen/Programmstart.h"
+#include "main/Anwendungskern.h"
 #include "main/fenster/Main.h"
 #include "main/fenster/Programmschrift.h"
-#include "platform/qt/Druckschriften.h"
+#include "platform/posix/AtomareDatei.h"
+#include "platform/posix/PosixDateisperre.h"
+#include "platform/posix/PosixSpeicherplatz.h"
 #include "platform/posix/XdgOrdner.h"
+#include "platform/qt/Druckschriften.h"
+#include "platform/qt/QtBildschirm.h"
+#include "platform/qt/QtDialoge.h"
+#include "platform/qt/Systemuhr.h"
+#include "platform/qt/kern/QtRegistry.h"
 
 namespace {
 
@@ -74,7 +82,19 @@ int main(int argc, char** argv) {
     splash->repaint();
     QApplication::processEvents();
 
-    kalvora::TForm1 form1;
+    // The platform's services, the one document around them, and its windows.
+    kalvora::QtRegistry registry;
+    kalvora::Systemuhr uhr;
+    kalvora::QtDialoge dialoge;
+    kalvora::PosixDateisperre sperre;
+    kalvora::PosixSpeicherplatz platz;
+    kalvora::Anwendungskern kern({registry, uhr, dialoge, sperre, platz,
+                                  [](const std::string& pfad, std::string_view inhalt) {
+                                      kalvora::DateiAtomarSchreiben(pfad, inhalt);
+                                  },
+                                  kalvora::Hauptbildschirm});
+    kalvora::TForm1 form1(kern);
+    dialoge.ElternSetzen(&form1);
     kalvora::DateitypenBeimStart(kalvora::RegistrierungsDatenordner(),
                                  kalvora::AlleDatenordner(),
                                  QCoreApplication::applicationFilePath().toStdString());

@@ -18,6 +18,7 @@
 #include <memory>
 #include <string>
 
+#include "fenster/Testprogramm.h"
 #include "doubles/Befehlsausgabe.h"
 #include "Testumgebung.h"
 #include "doubles/SkriptDialoge.h"
@@ -44,7 +45,8 @@ class DruckenTest : public QObject {
     std::unique_ptr<SpeicherRegistry> registry_;
     test::StehendeUhr uhr_{{2004, 5, 1, 12, 0, 0}};
     test::SkriptDialoge dialoge_;
-    std::unique_ptr<TForm1> form_;
+    std::unique_ptr<test::Testprogramm> programm_;
+    TForm1* form_ = nullptr;
     QTemporaryDir ordner_;
     QString pdf_;
     QStringList statusSeiten_;
@@ -55,9 +57,11 @@ class DruckenTest : public QObject {
         druckdialoge_ = 0;
         statusSeiten_.clear();
         dialoge_ = test::SkriptDialoge();
+        form_ = nullptr;
+        programm_.reset();
         registry_ = std::make_unique<SpeicherRegistry>();
-        form_ = std::make_unique<TForm1>(nullptr, registry_.get(), &uhr_);
-        form_->DialogeSetzen(&dialoge_);
+        programm_ = std::make_unique<test::Testprogramm>(registry_.get(), &uhr_, &dialoge_);
+        form_ = &programm_->Fenster();
         pdf_ = ordner_.filePath(QStringLiteral("aus%1.pdf").arg(++laeufe_));
         // The system print dialog: the user picks "print to file".
         form_->Druckfenster().druckdialog = [this](QPrinter& p) {

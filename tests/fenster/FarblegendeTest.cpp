@@ -56,8 +56,8 @@ private slots:
     void initTestCase() {
         datei_ = ordner_.filePath("farben.kvr");
         SpeicherRegistry registry;
-        TForm1 f(nullptr, &registry, &uhr_);
-        f.DialogeSetzen(&dialoge_);
+        test::Testprogramm programm_f(&registry, &uhr_, &dialoge_);
+        TForm1& f = programm_f.Fenster();
         TKalender& k = f.Kalender();
         k.Farbnamen[1] = "Urlaub";
         k.Farbnamen[2] = "Dienst";
@@ -70,7 +70,7 @@ private slots:
         f.Sitzung().FormClose();
     }
     void init() { registry_ = std::make_unique<SpeicherRegistry>(); }
-    void cleanup() { form_.reset(); }
+    void cleanup() { FensterSchliessen(); }
 
     void ZiehenMaltTageUndRueckgaengig() {
         TForm1& f = Fenster();
@@ -255,8 +255,8 @@ private slots:
         const QString a = ordner_.filePath("a.kvr");
         {
             SpeicherRegistry registry;
-            TForm1 f(nullptr, &registry, &uhr_);
-            f.DialogeSetzen(&dialoge_);
+            test::Testprogramm programm_f(&registry, &uhr_, &dialoge_);
+            TForm1& f = programm_f.Fenster();
             f.Kalender().Farbwerte[2] = Orange;
             f.Kalender().Farbnamen[2] = "Dienst";
             f.Kalender().geaendert = true;

@@ -138,8 +138,8 @@ private slots:
     void initTestCase() {
         datei_ = ordner_.filePath("hauptfenster.kvr");
         SpeicherRegistry registry;
-        TForm1 f(nullptr, &registry, &uhr_);
-        f.DialogeSetzen(&dialoge_);
+        test::Testprogramm programm_f(&registry, &uhr_, &dialoge_);
+        TForm1& f = programm_f.Fenster();
         TKalender& k = f.Kalender();
         for (int s = 1; s <= AnzahlFarben; ++s)
             k.Farbnamen[s] = "Farbe Nummer " + std::to_string(s);
@@ -156,7 +156,7 @@ private slots:
     }
     void init() { registry_ = std::make_unique<SpeicherRegistry>(); }
     void cleanup() {
-        form_.reset();
+        FensterSchliessen();
         QCursor::setPos(0, 0);
     }
 

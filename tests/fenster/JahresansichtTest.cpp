@@ -70,8 +70,8 @@ private slots:
     void initTestCase() {
         datei_ = ordner_.filePath("fixture.kvr");
         SpeicherRegistry registry;
-        TForm1 f(nullptr, &registry, &uhr_);
-        f.DialogeSetzen(&dialoge_);
+        test::Testprogramm programm_f(&registry, &uhr_, &dialoge_);
+        TForm1& f = programm_f.Fenster();
         TKalender& k = f.Kalender();
         k.Farbnamen[1] = "Urlaub";
         k.Farbnamen[2] = "Dienst";
@@ -88,7 +88,7 @@ private slots:
         f.Sitzung().FormClose();  // let the windows below take the lock
     }
     void init() { registry_ = std::make_unique<SpeicherRegistry>(); }
-    void cleanup() { form_.reset(); }
+    void cleanup() { FensterSchliessen(); }
 
     void GroesseUndGeometrie() {
         TForm1& f = Fenster();
@@ -357,7 +357,7 @@ private slots:
         // Without hiding the legend, Escape does nothing and F9 brings everything back.
         RegistrySchluessel(*registry_, "Software\\Kalvora")
             .WahrheitswertSchreiben("Vollbild ohne Legende", false);
-        form_.reset();
+        FensterSchliessen();
         TForm1& g = Fenster();
         QTest::keyClick(&g, Qt::Key_F9);
         QVERIFY(g.UnteresPanel()->isVisible());

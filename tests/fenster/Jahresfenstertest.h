@@ -19,6 +19,7 @@
 #include "doubles/SpeicherRegistry.h"
 #include "doubles/StehendeUhr.h"
 #include "main/fenster/Jahresflaeche.h"
+#include "fenster/Testprogramm.h"
 #include "main/fenster/Main.h"
 
 namespace kalvora::test {
@@ -45,19 +46,26 @@ protected:
     QString datei_;
     StehendeUhr uhr_;
     std::unique_ptr<SpeicherRegistry> registry_;
-    std::unique_ptr<TForm1> form_;
+    std::unique_ptr<Testprogramm> programm_;
+    TForm1* form_ = nullptr;
     SkriptDialoge dialoge_;
 
     // The window with the test's calendar file loaded, shown and painted.
     TForm1& Fenster() {
-        form_ = std::make_unique<TForm1>(nullptr, registry_.get(), &uhr_);
-        form_->DialogeSetzen(&dialoge_);
+        form_ = nullptr;
+        programm_.reset();
+        programm_ = std::make_unique<Testprogramm>(registry_.get(), &uhr_, &dialoge_);
+        form_ = &programm_->Fenster();
         form_->Startargumente(datei_, {});
         form_->StartNachSplash();
         form_->show();
-        if (!QTest::qWaitForWindowExposed(form_.get())) qFatal("not exposed");
+        if (!QTest::qWaitForWindowExposed(form_)) qFatal("not exposed");
         QCoreApplication::processEvents();
         return *form_;
+    }
+    void FensterSchliessen() {
+        form_ = nullptr;
+        programm_.reset();
     }
     QImage Bild() {
         QCoreApplication::processEvents();

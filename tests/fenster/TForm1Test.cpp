@@ -22,6 +22,7 @@
 #include <set>
 
 #include "doubles/StehendeUhr.h"
+#include "fenster/Testprogramm.h"
 #include "Testumgebung.h"
 #include "app/fenster/Splash.h"
 #include "app/fenster/Startregistrierung.h"
@@ -48,8 +49,8 @@ struct FesteUhr : test::StehendeUhr {
 void DateiAnlegen(const QString& pfad) {
     SpeicherRegistry registry;
     test::SkriptDialoge dialoge;
-    TForm1 f(nullptr, &registry);
-    f.DialogeSetzen(&dialoge);
+    test::Testprogramm programm_f(&registry, nullptr, &dialoge);
+    TForm1& f = programm_f.Fenster();
     f.Kalender().Terminliste(2004, 5, 1) = {TTermin{}, TTermin{"10:00", "Zahnarzt"}};
     f.Kalender().geaendert = true;
     dialoge.speichern.push_back(pfad.toStdString());
@@ -64,17 +65,18 @@ class TForm1Test : public QObject {
 
     std::unique_ptr<SpeicherRegistry> registry_;
     FesteUhr uhr_;
-    std::unique_ptr<TForm1> form_;
+    std::unique_ptr<test::Testprogramm> programm_;
 
     TForm1& Fenster() {
-        if (!form_) form_ = std::make_unique<TForm1>(nullptr, registry_.get(), &uhr_);
-        return *form_;
+        if (!programm_) programm_ = std::make_unique<test::Testprogramm>(registry_.get(), &uhr_);
+        return programm_->Fenster();
     }
+    void DialogeSetzen(Dialoge* dialoge) { programm_->DialogeSetzen(dialoge); }
 
 private slots:
     void init() { registry_ = std::make_unique<SpeicherRegistry>(); }
     void cleanup() {
-        form_.reset();
+        programm_.reset();
         while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
     }
 
@@ -290,7 +292,7 @@ private slots:
         QTemporaryDir ordner;
         test::SkriptDialoge dialoge;
         TForm1& f = Fenster();
-        f.DialogeSetzen(&dialoge);
+        DialogeSetzen(&dialoge);
         f.Kalender().Terminliste(2004, 5, 1) = {TTermin{}, TTermin{"10:00", "Zahnarzt"}};
         const QString pfad = ordner.filePath("export.csv");
         dialoge.speichern.push_back(pfad.toStdString());
@@ -317,7 +319,7 @@ private slots:
         QTemporaryDir ordner;
         test::SkriptDialoge dialoge;
         TForm1& f = Fenster();
-        f.DialogeSetzen(&dialoge);
+        DialogeSetzen(&dialoge);
         dialoge.speichern.push_back(ordner.filePath("fehlt/export.csv").toStdString());
         f.Aktion("CSVDatei1")->trigger();
         QCOMPARE(int(dialoge.meldungen.size()), 1);
@@ -330,7 +332,7 @@ private slots:
         QTemporaryDir ordner;
         test::SkriptDialoge dialoge;
         TForm1& f = Fenster();
-        f.DialogeSetzen(&dialoge);
+        DialogeSetzen(&dialoge);
         // "Speichern" follows the modified flag.
         QVERIFY(!f.Aktion("speichern1")->isEnabled());
         QVERIFY(!f.Toolbutton(3)->isEnabled());
@@ -370,7 +372,7 @@ private slots:
     void BeendenFragtBeiAenderungen() {
         test::SkriptDialoge dialoge;
         TForm1& f = Fenster();
-        f.DialogeSetzen(&dialoge);
+        DialogeSetzen(&dialoge);
         f.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f));
         f.Kalender().geaendert = true;
@@ -399,7 +401,7 @@ private slots:
         DateiAnlegen(pfad);
         test::SkriptDialoge dialoge;
         TForm1& f = Fenster();
-        f.DialogeSetzen(&dialoge);
+        DialogeSetzen(&dialoge);
         f.Startargumente(pfad, {});
         f.StartNachSplash();
         QVERIFY(QFile::exists(pfad + ".tmp"));
@@ -423,15 +425,16 @@ private slots:
         QCOMPARE(s.GanzzahlLesen("WindowWidth"), 777);
         {
             // The next start offers it in the editor.
-            TForm1 neuerStart(nullptr, registry_.get(), &uhr_);
+            test::Testprogramm neu(registry_.get(), &uhr_);
+            TForm1& neuerStart = neu.Fenster();
             const Termineditor& editor = neuerStart.Tagesfenster().Modell().Editor();
             QCOMPARE(editor.startStunde, 17);
             QCOMPARE(editor.startMinute, 45);
         }
         // The saved file still holds the day: the lists were emptied after the save.
         SpeicherRegistry andere;
-        TForm1 zweites(nullptr, &andere, &uhr_);
-        zweites.DialogeSetzen(&dialoge);
+        test::Testprogramm programm_zweites(&andere, &uhr_, &dialoge);
+        TForm1& zweites = programm_zweites.Fenster();
         zweites.Startargumente(pfad, {});
         zweites.StartNachSplash();
         QCOMPARE(zweites.Kalender().Terminliste(2004, 5, 1).size(), size_t(2));
@@ -443,7 +446,7 @@ private slots:
         DateiAnlegen(pfad);
         test::SkriptDialoge dialoge;
         TForm1& f = Fenster();
-        f.DialogeSetzen(&dialoge);
+        DialogeSetzen(&dialoge);
         f.Startargumente(pfad, {});
         f.StartNachSplash();
         f.Kalender().geaendert = true;
@@ -465,7 +468,7 @@ private slots:
         QTemporaryDir ordner;
         test::SkriptDialoge dialoge;
         TForm1& f = Fenster();  // the clock stands in 2004, a leap year
-        f.DialogeSetzen(&dialoge);
+        DialogeSetzen(&dialoge);
         QCOMPARE(f.Anwendungstitel(), QStringLiteral("Kalvora - 2004 (Schaltjahr)"));
         QCOMPARE(f.windowIconText(), f.Anwendungstitel());
         const QString pfad = ordner.filePath("plan.kvr");
@@ -518,7 +521,7 @@ private slots:
         s.GanzzahlSchreiben("Autostartansicht", 1);
         test::SkriptDialoge dialoge;
         TForm1& f = Fenster();
-        f.DialogeSetzen(&dialoge);
+        DialogeSetzen(&dialoge);
         QList<int> geoeffnet;
         f.ansichtOeffnen = [&](int n) { geoeffnet << n; };
         f.Startargumente(mitDatei ? pfad : QString(), code);
@@ -537,7 +540,7 @@ private slots:
         QTemporaryDir ordner;
         test::SkriptDialoge dialoge;
         TForm1& f = Fenster();
-        f.DialogeSetzen(&dialoge);
+        DialogeSetzen(&dialoge);
         const QString pfad = ordner.filePath("PLAN.KVR");
         f.Startargumente(pfad, {});
         f.StartNachSplash();
@@ -580,7 +583,7 @@ private slots:
 
         test::SkriptDialoge dialoge;
         TForm1& f = Fenster();
-        f.DialogeSetzen(&dialoge);
+        DialogeSetzen(&dialoge);
         dialoge.antworten.push_back(Antwort::Ja);
         dialoge.oeffnen.push_back(Dateiwahl{pfad.toStdString(), false});
         f.Aktion("ffnen1")->trigger();
@@ -628,7 +631,7 @@ private slots:
         DateiAnlegen(pfad);
         TForm1& f = Fenster();
         test::SkriptDialoge dialoge;
-        f.DialogeSetzen(&dialoge);
+        DialogeSetzen(&dialoge);
         f.Sitzung().optionen.alleSchreibgeschuetzt = true;
         QVERIFY(f.Sitzung().DirektOeffnen(pfad.toStdString()));
         QVERIFY(f.Sitzung().schreibgeschuetzt());
@@ -679,7 +682,7 @@ private slots:
     void SucheImTagesdialogWaehltDenTreffertag() {
         TForm1& f = Fenster();
         test::SkriptDialoge dialoge;
-        f.DialogeSetzen(&dialoge);
+        DialogeSetzen(&dialoge);
         const int jahr = f.Jahresansicht().Jahr();
         f.Kalender().Terminliste(jahr, 10, 22) = {TTermin{}, TTermin{"10:00", "Zahnarzt"}};
         QTimer::singleShot(0, &f, [&] {

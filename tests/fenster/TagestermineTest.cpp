@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "fenster/Testprogramm.h"
 #include "doubles/StehendeUhr.h"
 #include "Testumgebung.h"
 #include "doubles/SkriptDialoge.h"
@@ -104,8 +105,8 @@ private slots:
     void SerieErscheintInDerJahresansicht() {
         SpeicherRegistry registry;
         FesteUhr uhr;
-        TForm1 f(nullptr, &registry, &uhr);
-        f.DialogeSetzen(&dialoge_);
+        test::Testprogramm programm_f(&registry, &uhr, &dialoge_);
+        TForm1& f = programm_f.Fenster();
         f.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f));
         QCOMPARE(f.Jahresansicht().Jahr(), 2009);

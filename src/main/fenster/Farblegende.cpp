@@ -217,7 +217,7 @@ bool TForm1::LegendenEreignis(int slot, QEvent* e) {
 }
 
 void TForm1::FarbfeldUmbenennen(int slot) {
-    const auto antwort = dialoge_->Eingabe(t::Titel, t::NeuerText, kal_.Farbnamen[slot]);
+    const auto antwort = dialoge_.Eingabe(t::Titel, t::NeuerText, kal_.Farbnamen[slot]);
     if (!antwort) return;
     farbe_->FarbnameSetzen(slot, *antwort);
     LegendeZeigen();
@@ -227,10 +227,10 @@ void TForm1::FarbfeldUmbenennen(int slot) {
 
 void TForm1::FarbfeldFarbeWaehlen(int slot) {
     LegendeAnhalten();
-    const auto farbe = dialoge_->Farbe(kal_.Farbwerte[slot], {});
+    const auto farbe = dialoge_.Farbe(kal_.Farbwerte[slot], {});
     if (!farbe) return;
     if (const auto fehler = farbe_->FarbwertSetzen(slot, *farbe)) {
-        dialoge_->Meldung(*fehler, Meldungsart::Warnung, Knoepfe::Ok);
+        dialoge_.Meldung(*fehler, Meldungsart::Warnung, Knoepfe::Ok);
         return;
     }
     LegendeZeigen();

@@ -24,7 +24,6 @@
 #include <QToolButton>
 
 #include "methoden/Systemfehler.h"
-#include "einstellungen/Schreibschutzoptionen.h"
 #include "einstellungen/Einstellungen.h"
 #include "kalender/CsvDatei.h"
 #include "methoden/Fehler.h"
@@ -32,13 +31,9 @@
 #include "main/Hauptmenue.h"
 #include "main/fenster/GeheZuJahr.h"
 #include "main/fenster/Jahresflaeche.h"
-#include "main/fenster/Systemuhr.h"
 #include "termine/fenster/Drucksteuerung.h"
-#include "platform/posix/AtomareDatei.h"
 #include "platform/qt/QtDaten.h"
-#include "platform/qt/QtDialoge.h"
 #include "platform/qt/QtLeinwand.h"
-#include "platform/qt/kern/QtRegistry.h"
 #include "termine/fenster/Tagestermine.h"
 
 namespace kalvora {
@@ -130,45 +125,36 @@ const QStringList& TForm1::NochNichtGebaut() {
     return liste;
 }
 
-TForm1::TForm1(QWidget* parent, Registry* registry, const Uhr* uhr) : QMainWindow(parent) {
+TForm1::TForm1(Anwendungskern& kern, QWidget* parent)
+    : QMainWindow(parent),
+      kern_(kern),
+      uhr_(kern.Zeitgeber()),
+      registry_(kern.Ablage()),
+      dialoge_(kern.Dialogdienst()),
+      einstellungen_(kern.Optionen()),
+      kal_(kern.Kalender()),
+      historie_(kern.Historie()),
+      auswahl_(kern.Auswahl()),
+      legendenfarben_(kern.Legendenfarben()),
+      sitzung_(kern.Sitzung()) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(kUnbenannt);
     setWindowIcon(Symbol(QStringLiteral("kalvora")));
     setMinimumSize(760, 540);
     resize(1024, 768);
 
-    if (!uhr) {
-        eigeneUhr_ = std::make_unique<Systemuhr>();
-        uhr = eigeneUhr_.get();
-    }
-    uhr_ = uhr;
-    ansicht_ = std::make_unique<TJahresansicht>(kal_, *uhr_, auswahl_);
-    eigeneDialoge_ = std::make_unique<QtDialoge>(this);
-    dialoge_ = eigeneDialoge_.get();
-    if (!registry) {
-        eigeneRegistry_ = std::make_unique<QtRegistry>();
-        registry = eigeneRegistry_.get();
-    }
-    registry_ = registry;
-    speicher_ = std::make_unique<DateiKalenderspeicher>(
-        [](const std::string& pfad, std::string_view inhalt) {
-            DateiAtomarSchreiben(pfad, inhalt);
-        },
-        [this](const std::string& text) { dialoge_->Meldung(text, Meldungsart::Warnung); });
-    letzteAblage_ = std::make_unique<RegistryLetzteDateien>(*registry_);
-    sitzung_ = std::make_unique<Dateisitzung>(kal_, weiche_, sperrdienst_, *speicher_, platz_,
-                                              *letzteAblage_);
-    sitzung_->FensterSetzen(this);
+    ansicht_ = std::make_unique<TJahresansicht>(kal_, uhr_, auswahl_);
+    sitzung_.FensterSetzen(this);
     aktualisierenTimer_ = new QTimer(this);
     speichernTimer_ = new QTimer(this);
     connect(aktualisierenTimer_, &QTimer::timeout, this,
-            [this] { sitzung_->schreibschutztimerTimer(); });
+            [this] { sitzung_.schreibschutztimerTimer(); });
     connect(speichernTimer_, &QTimer::timeout, this,
-            [this] { sitzung_->autosavetimerTimer(); });
+            [this] { sitzung_.autosavetimerTimer(); });
 
     // The long-lived windows are built with the settings they show (the appointment
     // editor's remembered start time).
-    EinstellungenLesen();
+    kern_.EinstellungenLesen();
     MenueAufbauen();
     ToolbarAufbauen();
     StatusleisteAufbauen();
@@ -201,7 +187,7 @@ TForm1::TForm1(QWidget* parent, Registry* registry, const Uhr* uhr) : QMainWindo
         if (QAction* a = Aktion(name)) a->setEnabled(false);
     connect(Aktion(befehl::CsvDatei), &QAction::triggered, this,
             &TForm1::CsvExportieren);
-    drucken_ = new TDrucksteuerung(kal_, einstellungen_, weiche_, this);
+    drucken_ = new TDrucksteuerung(kal_, einstellungen_, dialoge_, this);
     connect(Aktion(befehl::Drucken), &QAction::triggered, this,
             [this] { drucken_->Drucken(ansicht_->Jahr()); });
     connect(Aktion(befehl::TerminlisteDrucken), &QAction::triggered, this, [this] {
@@ -226,16 +212,16 @@ TForm1::TForm1(QWidget* parent, Registry* registry, const Uhr* uhr) : QMainWindo
     };
     for (const auto& [name, aufruf] : dateibefehle)
         connect(Aktion(QString::fromLatin1(name)), &QAction::triggered, this,
-                [this, aufruf = aufruf] { (sitzung_.get()->*aufruf)(); });
+                [this, aufruf = aufruf] { (sitzung_.*aufruf)(); });
     connect(this, &TForm1::LetzteDateiGewaehlt, this,
-            [this](int nummer) { sitzung_->LetzteDateiOeffnen(nummer + 1); });
+            [this](int nummer) { sitzung_.LetzteDateiOeffnen(nummer + 1); });
     connect(letzteDateien_, &QMenu::aboutToShow, this,
-            [this] { sitzung_->LetzteDateienAktualisieren({}); });
+            [this] { sitzung_.LetzteDateienAktualisieren({}); });
     connect(findChild<QMenu*>(QString::fromLatin1(befehl::Bearbeiten)), &QMenu::aboutToShow, this,
             [this] {
                 Freigeben(befehl::Schreibschutz,
-                          sitzung_->Zustand().schreibschutzAktiv &&
-                              sitzung_->SchreibschutzUmschaltbar());
+                          sitzung_.Zustand().schreibschutzAktiv &&
+                              sitzung_.SchreibschutzUmschaltbar());
                 Freigeben(befehl::Weitersuchen, tagesdialog_->WeitersuchenAktiv());
             });
     connect(Aktion(befehl::Vollbild), &QAction::triggered, this,
@@ -244,7 +230,7 @@ TForm1::TForm1(QWidget* parent, Registry* registry, const Uhr* uhr) : QMainWindo
             &TForm1::GeheZuJahr1Click);
     // The menu entry goes to today first, the tool button keeps the selected day.
     connect(Aktion(befehl::Tagestermine), &QAction::triggered, this, [this] {
-        const Zeitpunkt heute = uhr_->Jetzt();
+        const Zeitpunkt heute = uhr_.Jetzt();
         auswahl_.Setzen(heute.tag, heute.monat, heute.jahr);
         TagesdialogOeffnen(heute.tag, heute.monat, heute.jahr);
     });
@@ -273,34 +259,10 @@ TForm1::TForm1(QWidget* parent, Registry* registry, const Uhr* uhr) : QMainWindo
     FormCreate();
 }
 
-void TForm1::EinstellungenLesen() {
-    Einstellungsumgebung umgebung;
-    if (QScreen* s = QGuiApplication::primaryScreen()) {
-        umgebung.bildschirmBreite = s->geometry().width();
-        umgebung.bildschirmHoehe = s->geometry().height();
-    }
-    umgebung.aktuellesJahr = uhr_->Jetzt().jahr;
-    try {
-        EinstellungenLaden(*registry_, umgebung, einstellungen_);
-    } catch (const KalvoraFehler& f) {
-        // The values read so far and the defaults for the rest stand.
-        dialoge_->Meldung(f.what(), Meldungsart::Fehler);
-    }
-    try {
-        SchreibschutzoptionenLaden(*registry_, sitzung_->optionen);
-    } catch (const KalvoraFehler& f) {
-        dialoge_->Meldung(f.what(), Meldungsart::Fehler);
-    }
-}
-
 ToolbarSichtbarkeit TForm1::ToolbarAusEinstellungen() const {
     ToolbarSichtbarkeit s{};
     for (int i = 1; i <= AnzahlToolbuttons; ++i) s[i - 1] = einstellungen_.Toolbutton[i];
     return s;
-}
-
-int TForm1::Startjahr() const {
-    return einstellungen_.aktjahr ? uhr_->Jetzt().jahr : einstellungen_.startjahr;
 }
 
 void TForm1::FormCreate() {
@@ -310,14 +272,14 @@ void TForm1::FormCreate() {
     kal_.geaendert = false;
     TerminfeldZeigen(false);
     LegendeZeigen();
-    JahrSetzen(Startjahr());
+    JahrSetzen(kern_.Startjahr());
     ToolbarAnwenden(ToolbarAusEinstellungen());
-    sitzung_->LetzteDateienAktualisieren({});
-    sitzung_->SchreibschutzAnwenden();
+    sitzung_.LetzteDateienAktualisieren({});
+    sitzung_.SchreibschutzAnwenden();
 }
 
 void TForm1::AnwendungstitelSetzen() {
-    anwendungstitel_ = QString::fromStdString(sitzung_->Anwendungstitel(ansicht_->Jahr()));
+    anwendungstitel_ = QString::fromStdString(sitzung_.Anwendungstitel(ansicht_->Jahr()));
     // The name a desktop shows for the minimised window.
     setWindowIconText(anwendungstitel_);
 }
@@ -359,12 +321,12 @@ void TForm1::ZeitgeberStoppen() {
 }
 
 void TForm1::NeuInitialisieren() {
-    EinstellungenLesen();
+    kern_.EinstellungenLesen();
     ansicht_->optionen = JahresansichtOptionenAus(einstellungen_);
     kal_.Standardfarben = einstellungen_.Standardfarben;
     TerminfeldZeigen(ansicht_->terminfeldSichtbar);
     LegendeZeigen();
-    JahrSetzen(Startjahr());
+    JahrSetzen(kern_.Startjahr());
     ToolbarAnwenden(ToolbarAusEinstellungen());
 }
 
@@ -397,7 +359,7 @@ void TForm1::JahrAnzeigen() {
 }
 
 void TForm1::GeheZuJahr1Click() {
-    JahrSetzen(GeheZuJahrFragen(this, ansicht_->Jahr(), uhr_->Jetzt().jahr));
+    JahrSetzen(GeheZuJahrFragen(this, ansicht_->Jahr(), uhr_.Jetzt().jahr));
 }
 
 void TForm1::Anordnen() {
@@ -423,13 +385,13 @@ void TForm1::Anordnen() {
 
 void TForm1::TagesdialogAnlegen() {
     // Lives as long as the main window; the dialogs it asks go through the window's switch.
-    tagesdialog_ = new TForm3(kal_, einstellungen_, *registry_, weiche_, this);
+    tagesdialog_ = new TForm3(kal_, einstellungen_, registry_, dialoge_, this);
     tagesdialog_->FarbaenderungMerkenSetzen(
         [this](int t, int m, int j) { FarbaenderungMerken(t, m, j); });
     tagesdialog_->aktualisieren = [this] {
         QAction* a = Aktion(befehl::Aktualisieren);
         if (!a->isEnabled()) return false;
-        sitzung_->Aktualisieren1Click();
+        sitzung_.Aktualisieren1Click();
         return true;
     };
     tagesdialog_->jahrDerAnsicht = [this] { return ansicht_->Jahr(); };
@@ -446,7 +408,7 @@ void TForm1::TagesdialogAnlegen() {
 }
 
 void TForm1::TagesdialogOeffnen(int tag, int monat, int jahr) {
-    tagesdialog_->SchreibgeschuetztSetzen(sitzung_->schreibgeschuetzt());
+    tagesdialog_->SchreibgeschuetztSetzen(sitzung_.schreibgeschuetzt());
     ansicht_->ansichtOffen = true;
     dialogSuchtreffer_.reset();
     tagesdialog_->TagesdialogOeffnen(tag, monat, jahr);
@@ -463,7 +425,7 @@ void TForm1::SuchtrefferZeigen(const std::optional<Datum>& tag) {
 }
 
 void TForm1::Suchen1Click() {
-    tagesdialog_->SchreibgeschuetztSetzen(sitzung_->schreibgeschuetzt());
+    tagesdialog_->SchreibgeschuetztSetzen(sitzung_.schreibgeschuetzt());
     ansicht_->ansichtOffen = true;
     const std::optional<Datum> tag = tagesdialog_->HauptfensterSuchen(ansicht_->Jahr());
     ansicht_->ansichtOffen = false;
@@ -471,7 +433,7 @@ void TForm1::Suchen1Click() {
 }
 
 void TForm1::Weitersuchen1Click() {
-    tagesdialog_->SchreibgeschuetztSetzen(sitzung_->schreibgeschuetzt());
+    tagesdialog_->SchreibgeschuetztSetzen(sitzung_.schreibgeschuetzt());
     ansicht_->ansichtOffen = true;
     const std::optional<Datum> tag = tagesdialog_->HauptfensterWeitersuchen();
     ansicht_->ansichtOffen = false;
@@ -718,23 +680,19 @@ std::function<void(int)> TForm1::Fortschrittsmelder() {
     return [this](int prozent) { FortschrittSetzen(prozent); };
 }
 
-void TForm1::DialogeSetzen(Dialoge* dialoge) {
-    dialoge_ = dialoge ? dialoge : eigeneDialoge_.get();
-}
-
 void TForm1::Startargumente(const QString& datei, const QString& code) {
     startdatei_ = datei;
     startcode_ = code;
 }
 
 void TForm1::Beenden1Click() {
-    const bool weiter = sitzung_->BeendenClick();
+    const bool weiter = sitzung_.BeendenClick();
     BefehleAktualisieren();  // "Nein" has cleared the modified flag
     if (weiter) close();
 }
 
 void TForm1::closeEvent(QCloseEvent* e) {
-    if (!sitzung_->FormCloseQuery()) {
+    if (!sitzung_.FormCloseQuery()) {
         e->ignore();
         BefehleAktualisieren();
         return;
@@ -742,23 +700,19 @@ void TForm1::closeEvent(QCloseEvent* e) {
     // FormClose: the day lists go, the lock is released and its file deleted, and the values
     // the windows keep for themselves are stored.
     kal_.TermineLeeren();
-    sitzung_->FormClose();
+    sitzung_.FormClose();
     // The appointment editor's last start time is offered again at the next start.
     const Termineditor& editor = tagesdialog_->Modell().Editor();
     einstellungen_.TerminStunden = editor.startStunde;
     einstellungen_.TerminMinuten = editor.startMinute;
-    try {
-        EinstellungenBeimBeendenSpeichern(*registry_, einstellungen_);
-    } catch (const KalvoraFehler& f) {
-        dialoge_->Meldung(f.what(), Meldungsart::Fehler);
-    }
+    kern_.EinstellungenBeimBeendenSpeichern();
     e->accept();
 }
 
 void TForm1::SitzungEnde() {
     // A window in the tray comes back so that the question can be seen.
     if (kal_.geaendert && !isVisible()) show();
-    sitzung_->SitzungEnde();
+    sitzung_.SitzungEnde();
     BefehleAktualisieren();
 }
 
@@ -775,7 +729,7 @@ void TForm1::VollbildUmschalten() {
     findChild<QToolBar*>(QStringLiteral("ToolBar1"))->setVisible(vollbildToolbar_);
 }
 
-std::string TForm1::AktuellerDateiname() const { return sitzung_->Dateiname(); }
+std::string TForm1::AktuellerDateiname() const { return sitzung_.Dateiname(); }
 
 void TForm1::CsvExportieren() {
     Dateidialog d;
@@ -786,16 +740,16 @@ void TForm1::CsvExportieren() {
                       ? std::string("kalvo001.csv")
                       : QFileInfo(QString::fromStdString(datei)).completeBaseName().toStdString() +
                             ".csv";
-    const auto pfad = dialoge_->DateiSpeichern(d);
+    const auto pfad = dialoge_.DateiSpeichern(d);
     if (!pfad) return;
     ArbeitBeginnen();
     try {
-        DateiAtomarSchreiben(*pfad, KalenderAlsCsv(kal_, Fortschrittsmelder()));
+        kern_.DateiSchreiben(*pfad, KalenderAlsCsv(kal_, Fortschrittsmelder()));
         ArbeitBeenden();
     } catch (const std::exception& f) {
         // A file that could not be written is reported, not passed over in silence.
         ArbeitBeenden();
-        dialoge_->Meldung(Fehlertext(f), Meldungsart::Fehler);
+        dialoge_.Meldung(Fehlertext(f), Meldungsart::Fehler);
     }
 }
 

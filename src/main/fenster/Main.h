@@ -14,18 +14,16 @@
 
 #include "einstellungen/Einstellungen.h"
 #include "extras/Toolbartabelle.h"
-#include "kalender/DateiKalenderspeicher.h"
 #include "kalender/Dateisitzung.h"
 #include "kalender/Farbhistorie.h"
 #include "kalender/TKalender.h"
+#include "main/Anwendungskern.h"
 #include "main/AusgewaehlterTag.h"
 #include "main/Farbbearbeitung.h"
 #include "main/Jahresansicht.h"
 #include "main/fenster/Programmschrift.h"
 #include "platform/Dialoge.h"
 #include "platform/Uhr.h"
-#include "platform/posix/PosixDateisperre.h"
-#include "platform/posix/PosixSpeicherplatz.h"
 
 class QAction;
 class QActionGroup;
@@ -46,47 +44,11 @@ class TDrucksteuerung;
 class TForm3;
 class TJahresflaeche;
 
-// Hands every question to the window's current dialogs, so that tests can swap them while
-// the file session keeps its reference.
-class Dialogweiche : public Dialoge {
-public:
-    explicit Dialogweiche(Dialoge** ziel) : ziel_(ziel) {}
-    Antwort Meldung(const std::string& text, Meldungsart art, Knoepfe knoepfe,
-                    const std::string& titel) override {
-        return (*ziel_)->Meldung(text, art, knoepfe, titel);
-    }
-    std::optional<std::string> Eingabe(const std::string& titel, const std::string& a,
-                                       const std::string& vorgabe) override {
-        return (*ziel_)->Eingabe(titel, a, vorgabe);
-    }
-    std::optional<Dateiwahl> DateiOeffnen(const Dateidialog& d) override {
-        return (*ziel_)->DateiOeffnen(d);
-    }
-    std::optional<std::string> DateiSpeichern(const Dateidialog& d) override {
-        return (*ziel_)->DateiSpeichern(d);
-    }
-    std::optional<std::string> OrdnerWaehlen(const std::string& titel,
-                                             const std::string& vorgabe) override {
-        return (*ziel_)->OrdnerWaehlen(titel, vorgabe);
-    }
-    std::optional<uint32_t> Farbe(uint32_t vorgabe, const std::vector<uint32_t>& e) override {
-        return (*ziel_)->Farbe(vorgabe, e);
-    }
-    std::optional<Schrift> Schriftart(const Schrift& vorgabe) override {
-        return (*ziel_)->Schriftart(vorgabe);
-    }
-
-private:
-    Dialoge** ziel_;
-};
-
 class TForm1 : public QMainWindow, private Sitzungsfenster {
     Q_OBJECT
 public:
-    // Without a registry the window uses the current user's settings store, without a clock
-    // the system's.
-    explicit TForm1(QWidget* parent = nullptr, Registry* registry = nullptr,
-                    const Uhr* uhr = nullptr);
+    // The window shows and changes the document of the core it is given.
+    explicit TForm1(Anwendungskern& kern, QWidget* parent = nullptr);
     ~TForm1() override;
 
     // Object names of the commands whose feature is not built yet; they stay disabled.
@@ -117,12 +79,12 @@ public:
     // Enables a command unless its feature is not built yet.
     void Freigeben(const QString& name, bool an);
 
-    // Every question of the window goes through this; tests put scripted dialogs in.
-    Dialoge& Dialogdienst() { return *dialoge_; }
-    void DialogeSetzen(Dialoge* dialoge);
+    // Every question of the window goes through the core's dialogs.
+    Dialoge& Dialogdienst() { return dialoge_; }
+    Anwendungskern& Kern() { return kern_; }
 
     TKalender& Kalender() { return kal_; }
-    Dateisitzung& Sitzung() { return *sitzung_; }
+    Dateisitzung& Sitzung() { return sitzung_; }
     const Einstellungen& Optionen() const { return einstellungen_; }
     // Views and dialogs keep their window values here; they are stored on closing.
     Einstellungen& Optionen() { return einstellungen_; }
@@ -276,9 +238,7 @@ private:
     void ErsteAktivierung();
     void AnsichtOeffnen(int nummer);
     void AnwendungstitelSetzen();
-    int Startjahr() const;
 
-    void EinstellungenLesen();
     ToolbarSichtbarkeit ToolbarAusEinstellungen() const;
     void FormCreate();
     void MenueAufbauen();
@@ -289,9 +249,16 @@ private:
     QAction* Eintrag(QMenu* menue, const QString& titel, const QKeySequence& tasten = {},
                      const QString& name = {});
 
-    std::unique_ptr<Uhr> eigeneUhr_;
-    const Uhr* uhr_ = nullptr;
-    AusgewaehlterTag auswahl_;
+    Anwendungskern& kern_;
+    const Uhr& uhr_;
+    Registry& registry_;
+    Dialoge& dialoge_;
+    Einstellungen& einstellungen_;
+    TKalender& kal_;
+    TFarbhistorie& historie_;
+    AusgewaehlterTag& auswahl_;
+    TFarbwerte& legendenfarben_;  // what the legend swatches show
+    Dateisitzung& sitzung_;
     std::optional<Datum> dialogSuchtreffer_;  // the last hit of a search in the day dialog
     // After an automatic refresh the first of these that is visible reloads from the
     // document (true: it was visible). The day dialog first; lists and views add theirs.
@@ -318,13 +285,7 @@ private:
     std::vector<TKurztext*> farbnamen_;
     std::vector<QWidget*> legende_;    // everything the appointment field replaces
     QAction* sonnenplatz_ = nullptr;
-    std::unique_ptr<Registry> eigeneRegistry_;
-    Registry* registry_ = nullptr;
-    Einstellungen einstellungen_;
-    TKalender kal_;
-    TFarbhistorie historie_{kal_};
     std::unique_ptr<TFarbbearbeitung> farbe_;
-    TFarbwerte legendenfarben_{};  // what the legend swatches show
     std::array<QIcon, AnzahlFarben + 1> farbsymbole_;
     std::map<Zeigerform, QCursor> zeiger_;
     QTimer* blinkTimer_ = nullptr;
@@ -332,12 +293,6 @@ private:
     bool blinkAn_ = false;    // the highlight is drawn
     bool blinkTakt_ = false;  // the view repaints for a blink tick
     bool bearbeitbar_ = true;  // false while the document is read-only
-    Dialogweiche weiche_{&dialoge_};
-    PosixDateisperre sperrdienst_;
-    PosixSpeicherplatz platz_;
-    std::unique_ptr<DateiKalenderspeicher> speicher_;
-    std::unique_ptr<RegistryLetzteDateien> letzteAblage_;
-    std::unique_ptr<Dateisitzung> sitzung_;
     TDrucksteuerung* drucken_ = nullptr;
     QTimer* aktualisierenTimer_ = nullptr;
     QTimer* speichernTimer_ = nullptr;
@@ -354,8 +309,6 @@ private:
     bool gezeichnet_ = false;
     QString startdatei_;
     QString startcode_;
-    std::unique_ptr<Dialoge> eigeneDialoge_;
-    Dialoge* dialoge_ = nullptr;
     TForm3* tagesdialog_ = nullptr;
 };
 

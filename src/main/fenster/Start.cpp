@@ -22,8 +22,8 @@ void TForm1::StartNachSplash() {
     if (!datei.empty()) {
         // The load evaluates the start code once, right after the file is read.
         startLaeuft_ = true;
-        sitzung_->StartcodeSetzen(zeile.startcode);
-        sitzung_->DirektOeffnen(datei);
+        sitzung_.StartcodeSetzen(zeile.startcode);
+        sitzung_.DirektOeffnen(datei);
         startLaeuft_ = false;
         farbmodus();
     }

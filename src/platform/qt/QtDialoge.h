@@ -13,6 +13,8 @@ namespace kalvora {
 class QtDialoge : public Dialoge {
 public:
     explicit QtDialoge(QWidget* eltern = nullptr) : eltern_(eltern) {}
+    // The window the boxes stand over; built before it, the services learn it afterwards.
+    void ElternSetzen(QWidget* eltern) { eltern_ = eltern; }
 
     Antwort Meldung(const std::string& text, Meldungsart art, Knoepfe knoepfe,
                     const std::string& titel) override;

@@ -1,0 +1,57 @@
+#include "main/Anwendungskern.h"
+
+#include "einstellungen/Schreibschutzoptionen.h"
+#include "methoden/Fehler.h"
+
+namespace kalvora {
+
+Anwendungskern::Anwendungskern(const Plattformdienste& d)
+    : registry_(d.registry),
+      uhr_(d.uhr),
+      dialoge_(d.dialoge),
+      schreiben_(d.dateiSchreiben),
+      bildschirm_(d.bildschirm),
+      speicher_(d.dateiSchreiben,
+                [this](const std::string& text) {
+                    dialoge_.Meldung(text, Meldungsart::Warnung);
+                }),
+      letzteAblage_(d.registry) {
+    sitzung_ = std::make_unique<Dateisitzung>(kal_, dialoge_, d.sperre, speicher_, d.platz,
+                                              letzteAblage_);
+}
+
+Anwendungskern::~Anwendungskern() = default;
+
+void Anwendungskern::EinstellungenLesen() {
+    Einstellungsumgebung umgebung;
+    if (bildschirm_) {
+        const Bildschirmgroesse g = bildschirm_();
+        umgebung.bildschirmBreite = g.breite;
+        umgebung.bildschirmHoehe = g.hoehe;
+    }
+    umgebung.aktuellesJahr = uhr_.Jetzt().jahr;
+    try {
+        EinstellungenLaden(registry_, umgebung, einstellungen_);
+    } catch (const KalvoraFehler& f) {
+        dialoge_.Meldung(f.what(), Meldungsart::Fehler);
+    }
+    try {
+        SchreibschutzoptionenLaden(registry_, sitzung_->optionen);
+    } catch (const KalvoraFehler& f) {
+        dialoge_.Meldung(f.what(), Meldungsart::Fehler);
+    }
+}
+
+void Anwendungskern::EinstellungenBeimBeendenSpeichern() {
+    try {
+        kalvora::EinstellungenBeimBeendenSpeichern(registry_, einstellungen_);
+    } catch (const KalvoraFehler& f) {
+        dialoge_.Meldung(f.what(), Meldungsart::Fehler);
+    }
+}
+
+int Anwendungskern::Startjahr() const {
+    return einstellungen_.aktjahr ? uhr_.Jetzt().jahr : einstellungen_.startjahr;
+}
+
+}  // namespace kalvora

@@ -1,0 +1,91 @@
+#pragma once
+// The program's one document and everything that belongs to it across windows: the calendar,
+// the settings, the file session with its storage, the colour undo history, the selected day
+// and the colours the legend shows, with the platform services they use. app/main.cpp builds
+// it with the real services, tests with their doubles; the windows get it by reference.
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "einstellungen/Einstellungen.h"
+#include "kalender/DateiKalenderspeicher.h"
+#include "kalender/Dateisitzung.h"
+#include "kalender/Farbhistorie.h"
+#include "kalender/TKalender.h"
+#include "main/AusgewaehlterTag.h"
+#include "platform/Bildschirmgroesse.h"
+#include "platform/Dateisperre.h"
+#include "platform/Dialoge.h"
+#include "platform/Registry.h"
+#include "platform/Speicherplatz.h"
+#include "platform/Uhr.h"
+
+namespace kalvora {
+
+// The services of the platform the program runs on.
+struct Plattformdienste {
+    Registry& registry;
+    const Uhr& uhr;
+    Dialoge& dialoge;
+    Dateisperre& sperre;
+    Speicherplatz& platz;
+    // Replaces a whole file safely (written beside it, then renamed over it).
+    DateiKalenderspeicher::Schreiber dateiSchreiben;
+    // The screen the settings fit window sizes to; without it 1024 x 768.
+    std::function<Bildschirmgroesse()> bildschirm;
+};
+
+class Anwendungskern {
+public:
+    explicit Anwendungskern(const Plattformdienste& dienste);
+    ~Anwendungskern();
+    Anwendungskern(const Anwendungskern&) = delete;
+    Anwendungskern& operator=(const Anwendungskern&) = delete;
+
+    TKalender& Kalender() { return kal_; }
+    const TKalender& Kalender() const { return kal_; }
+    // The settings; views and dialogs keep their window values here, stored on closing.
+    Einstellungen& Optionen() { return einstellungen_; }
+    const Einstellungen& Optionen() const { return einstellungen_; }
+    Dateisitzung& Sitzung() { return *sitzung_; }
+    const Dateisitzung& Sitzung() const { return *sitzung_; }
+    TFarbhistorie& Historie() { return historie_; }
+    // The day that dialogs and views opened from the main window start from.
+    AusgewaehlterTag& Auswahl() { return auswahl_; }
+    // What the legend swatches show; a slot value 0 in a file takes these after a load.
+    TFarbwerte& Legendenfarben() { return legendenfarben_; }
+
+    Registry& Ablage() { return registry_; }
+    const Uhr& Zeitgeber() const { return uhr_; }
+    Dialoge& Dialogdienst() { return dialoge_; }
+    // Replaces a whole file safely, as every save does (exports too).
+    void DateiSchreiben(const std::string& pfad, std::string_view inhalt) const {
+        schreiben_(pfad, inhalt);
+    }
+
+    // Reads the settings and the write-protection options from the store; a fault is shown
+    // and the values read so far and the defaults for the rest stand.
+    void EinstellungenLesen();
+    // The values kept on closing (window sizes, the editor's last start time, …).
+    void EinstellungenBeimBeendenSpeichern();
+    // The year the program starts in: the current one or the one the settings name.
+    int Startjahr() const;
+
+private:
+    Registry& registry_;
+    const Uhr& uhr_;
+    Dialoge& dialoge_;
+    DateiKalenderspeicher::Schreiber schreiben_;
+    std::function<Bildschirmgroesse()> bildschirm_;
+    Einstellungen einstellungen_;
+    TKalender kal_;
+    TFarbhistorie historie_{kal_};
+    AusgewaehlterTag auswahl_;
+    TFarbwerte legendenfarben_{};
+    DateiKalenderspeicher speicher_;
+    RegistryLetzteDateien letzteAblage_;
+    std::unique_ptr<Dateisitzung> sitzung_;
+};
+
+}  // namespace kalvora

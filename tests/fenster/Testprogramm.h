@@ -1,0 +1,50 @@
+#pragma once
+// The program as app/main.cpp builds it, for window tests: the test's settings store and
+// clock, scripted dialogs, and the real lock file, free-space check and safe save.
+#include <memory>
+
+#include "doubles/Dialogweiche.h"
+#include "doubles/SkriptDialoge.h"
+#include "doubles/SpeicherRegistry.h"
+#include "main/Anwendungskern.h"
+#include "main/fenster/Main.h"
+#include "platform/posix/AtomareDatei.h"
+#include "platform/posix/PosixDateisperre.h"
+#include "platform/posix/PosixSpeicherplatz.h"
+#include "platform/qt/QtBildschirm.h"
+#include "platform/qt/Systemuhr.h"
+
+namespace kalvora::test {
+
+class Testprogramm {
+public:
+    // Without a store an empty one of its own, without a clock the system's, without
+    // dialogs scripted ones that answer every question with their defaults.
+    explicit Testprogramm(Registry* registry = nullptr, const Uhr* uhr = nullptr,
+                          Dialoge* dialoge = nullptr)
+        : weiche_(dialoge ? *dialoge : standard_),
+          kern_({registry ? *registry : eigeneRegistry_, uhr ? *uhr : eigeneUhr_, weiche_,
+                 sperre_, platz_,
+                 [](const std::string& pfad, std::string_view inhalt) {
+                     DateiAtomarSchreiben(pfad, inhalt);
+                 },
+                 Hauptbildschirm}),
+          fenster_(std::make_unique<TForm1>(kern_)) {}
+
+    TForm1& Fenster() { return *fenster_; }
+    Anwendungskern& Kern() { return kern_; }
+    // Later questions go to these dialogs.
+    void DialogeSetzen(Dialoge* dialoge) { weiche_.ZielSetzen(dialoge ? *dialoge : standard_); }
+
+private:
+    SpeicherRegistry eigeneRegistry_;
+    Systemuhr eigeneUhr_;
+    SkriptDialoge standard_;
+    Dialogweiche weiche_;
+    PosixDateisperre sperre_;
+    PosixSpeicherplatz platz_;
+    Anwendungskern kern_;
+    std::unique_ptr<TForm1> fenster_;
+};
+
+}  // namespace kalvora::test

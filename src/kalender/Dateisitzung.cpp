@@ -162,6 +162,10 @@ Fensterzustand Dateisitzung::Zustand() const {
 
 void Dateisitzung::FensterZustandMelden() { fenster_->ZustandAnwenden(Zustand()); }
 
+void Dateisitzung::DokumentErsetztMelden() {
+    kal_.Beobachter().Melden([](Dokumentbeobachter& b) { b.DokumentErsetzt(); });
+}
+
 void Dateisitzung::SchreibschutzAnwenden() {
     if (schreibgeschuetzt_) fenster_->UndoLeeren();
     FensterZustandMelden();
@@ -199,8 +203,7 @@ bool Dateisitzung::Neu1Click() {
     fenster_->NeuInitialisieren();
     kal_.Leeren();
     kal_.geaendert = false;
-    fenster_->FarbmenusAktualisieren();
-    fenster_->UndoLeeren();
+    DokumentErsetztMelden();
     SchreibschutzAnwenden();
     fenster_->FarbbearbeitungWiederherstellen();
     fenster_->JahresansichtNeuZeichnen();
@@ -347,12 +350,13 @@ bool Dateisitzung::Laden(bool ausOeffnen) {
     kal_.geaendert = false;
     fenster_->FarbtabelleAbgleichen(kal_);
     LetzteDateienAktualisieren(dateiname_);
-    fenster_->FarbmenusAktualisieren();
+    DokumentErsetztMelden();
     if (ausOeffnen) {
         fenster_->Beschaeftigt(false);
         fenster_->Fortschritt(0);
         const bool startcode = startcodeOffen_;
         startcodeOffen_ = false;
+        // Started with "mini", the start view comes up without the year view painted first.
         if (!(startcode && startcode_ == "mini")) fenster_->JahresansichtNeuZeichnen();
         fenster_->NachDemOeffnen();
         if (startcode) fenster_->StartcodeAnwenden(startcode_);
@@ -501,7 +505,7 @@ void Dateisitzung::TeilweiseGelesenBehalten(const std::string& meldung) {
     altformat_ = false;
     fenster_->FarbtabelleAbgleichen(kal_);
     kal_.geaendert = true;
-    fenster_->FarbmenusAktualisieren();
+    DokumentErsetztMelden();
     dialoge_.Meldung(t::TeilweiseImportiert(meldung), Meldungsart::Fehler, Knoepfe::Ok);
     fenster_->JahresansichtNeuZeichnen();
 }
@@ -565,7 +569,8 @@ void Dateisitzung::LetzteDateienAktualisieren(const std::string& pfad) {
 
 void Dateisitzung::schreibschutztimerTimer() {
     if (!schreibgeschuetzt_ || dateiname_.empty()) return;
-    if (Laden(false)) fenster_->FensterAktualisieren();
+    // An open window that shows the document reloads as its subscriber.
+    Laden(false);
 }
 
 void Dateisitzung::autosavetimerTimer() {

@@ -97,8 +97,6 @@ public:
     virtual bool AdressbuchOeffnen(const std::string&) { return false; }
     // The day dialog, if open, writes its working copy into the document.
     virtual void TagesdialogUebernehmen() {}
-    // After an automatic refresh: the first visible window of the refresh list reloads.
-    virtual void FensterAktualisieren() {}
     virtual void LetzteDateienZeigen(const Dateiliste&) {}
 };
 
@@ -173,6 +171,8 @@ private:
     bool AenderungenGesichert(Knoepfe knoepfe, const char* frage, bool& abbruch);
     Dateidialog Dialog(const std::string& vorschlag) const;
     void FensterZustandMelden();
+    // Every subscriber of the document learns that it was replaced.
+    void DokumentErsetztMelden();
 
     TKalender& kal_;
     Dialoge& dialoge_;

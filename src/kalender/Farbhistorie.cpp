@@ -8,12 +8,9 @@ std::string Historienhinweis(const char* befehl, std::size_t anzahl) {
     return std::string(befehl) + " (" + std::to_string(anzahl) + ")";
 }
 
-TFarbhistorie::TFarbhistorie(TKalender& kal) : kal_(kal) {
-    anmeldung_ = kal_.FarbwertNutzerAnmelden(
-        [this](uint32_t alt, uint32_t neu) { FarbwertErsetzen(alt, neu); });
-}
+TFarbhistorie::TFarbhistorie(TKalender& kal) : kal_(kal) { kal_.Anmelden(*this); }
 
-TFarbhistorie::~TFarbhistorie() { kal_.FarbwertNutzerEntfernen(anmeldung_); }
+TFarbhistorie::~TFarbhistorie() { kal_.Abmelden(*this); }
 
 TZurueckEintrag TFarbhistorie::Aufnahme(int tag, int monat, int jahr) const {
     TZurueckEintrag e{tag, monat, jahr, {}};

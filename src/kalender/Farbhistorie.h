@@ -27,9 +27,10 @@ inline constexpr const char* Wiederherstellen = "Wiederherstellen";
 // "Rückgängig (3)": the hint of a tool button while the pointer is on it.
 std::string Historienhinweis(const char* befehl, std::size_t anzahl);
 
-class TFarbhistorie {
+class TFarbhistorie : private Dokumentbeobachter {
 public:
-    // Registers with the document so that a new slot value reaches the recorded colours.
+    // Subscribes to the document: a new slot value reaches the recorded colours, and a
+    // replaced document leaves nothing to undo.
     explicit TFarbhistorie(TKalender& kal);
     ~TFarbhistorie();
     TFarbhistorie(const TFarbhistorie&) = delete;
@@ -51,11 +52,13 @@ public:
     void FarbwertErsetzen(uint32_t alt, uint32_t neu);
 
 private:
+    void FarbwertErsetzt(uint32_t alt, uint32_t neu) override { FarbwertErsetzen(alt, neu); }
+    void DokumentErsetzt() override { Leeren(); }
+
     TZurueckEintrag Aufnahme(int tag, int monat, int jahr) const;
     std::optional<Datum> Umkehren(Tzurueck& von, Tzurueck& nach);
 
     TKalender& kal_;
-    int anmeldung_ = 0;
     Tzurueck undo_;
     Tzurueck redo_;
 };

@@ -65,16 +65,7 @@ void TKalender::FarbwertErsetzen(uint32_t alt, uint32_t neu) {
     for (int i = termintage_.Naechste(0); i < kSlots; i = termintage_.Naechste(i + 1))
         for (auto& t : terminraster_[i])
             if (t.Farbe == alt) t.Farbe = neu;
-    for (auto& [handle, nutzer] : farbwertNutzer_) nutzer(alt, neu);
-}
-
-int TKalender::FarbwertNutzerAnmelden(FarbwertNutzer nutzer) {
-    farbwertNutzer_.emplace_back(naechsterNutzer_, std::move(nutzer));
-    return naechsterNutzer_++;
-}
-
-void TKalender::FarbwertNutzerEntfernen(int handle) {
-    std::erase_if(farbwertNutzer_, [handle](const auto& p) { return p.first == handle; });
+    beobachter_.Melden([&](Dokumentbeobachter& b) { b.FarbwertErsetzt(alt, neu); });
 }
 
 void TKalender::Leeren() {

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "kalender/Dokumentbeobachter.h"
 #include "methoden/Methoden.h"
 #include "methoden/Text.h"
 
@@ -127,12 +128,13 @@ public:
     // for that slot, every other value is handed to the legend.
     void FarbtabelleAbgleichen(TFarbwerte& legendenfarben);
     // A named colour got a new value: every day colour and appointment colour follows, and so
-    // does every registered holder of colour values (undo lists, current-colour indicator).
+    // does every subscriber that holds colour values (undo lists, current-colour indicator).
     void FarbwertErsetzen(uint32_t alt, uint32_t neu);
-    using FarbwertNutzer = std::function<void(uint32_t alt, uint32_t neu)>;
-    // Returns a handle for FarbwertNutzerEntfernen.
-    int FarbwertNutzerAnmelden(FarbwertNutzer nutzer);
-    void FarbwertNutzerEntfernen(int handle);
+
+    // The subscribers to the document's changes.
+    void Anmelden(Dokumentbeobachter& b) { beobachter_.Anmelden(b); }
+    void Abmelden(Dokumentbeobachter& b) { beobachter_.Abmelden(b); }
+    const Beobachterliste& Beobachter() const { return beobachter_; }
 
     // The whole document to its empty state with the given default colours.
     void Leeren();
@@ -174,8 +176,7 @@ private:
     std::vector<TTagesfarben> farbraster_;   // kSlots, in date order
     std::vector<TTerminliste> terminraster_;  // kSlots, in date order
     Slotmarken farbtage_, termintage_;
-    std::vector<std::pair<int, FarbwertNutzer>> farbwertNutzer_;
-    int naechsterNutzer_ = 1;
+    Beobachterliste beobachter_;
 };
 
 }  // namespace kalvora

@@ -40,6 +40,20 @@ void Anwendungskern::EinstellungenLesen() {
     } catch (const KalvoraFehler& f) {
         dialoge_.Meldung(f.what(), Meldungsart::Fehler);
     }
+    kal_.Beobachter().Melden([](Dokumentbeobachter& b) { b.EinstellungenGeaendert(); });
+}
+
+void Anwendungskern::TagGeaendertMelden(const Datum& d) const {
+    kal_.Beobachter().Melden([&](Dokumentbeobachter& b) { b.TagGeaendert(d); });
+}
+
+void Anwendungskern::FarbtabelleGeaendertMelden() const {
+    kal_.Beobachter().Melden([](Dokumentbeobachter& b) { b.FarbtabelleGeaendert(); });
+}
+
+void Anwendungskern::AuswahlSetzen(const Datum& d) {
+    auswahl_.Setzen(d.tag, d.monat, d.jahr);
+    kal_.Beobachter().Melden([&](Dokumentbeobachter& b) { b.AuswahlGeaendert(d); });
 }
 
 void Anwendungskern::EinstellungenBeimBeendenSpeichern() {

@@ -72,6 +72,12 @@ public:
     // The year the program starts in: the current one or the one the settings name.
     int Startjahr() const;
 
+    // Every subscriber of the document learns of a change made through a window.
+    void TagGeaendertMelden(const Datum& d) const;
+    void FarbtabelleGeaendertMelden() const;
+    // The selected day moves and its subscribers learn of it.
+    void AuswahlSetzen(const Datum& d);
+
 private:
     Registry& registry_;
     const Uhr& uhr_;

@@ -135,12 +135,10 @@ Kontextmenue KontextmenueAufbauen(const TKalender& kal, const std::optional<Datu
 
 TFarbbearbeitung::TFarbbearbeitung(TKalender& kal, Merker farbaenderungMerken)
     : kal_(kal), merken_(std::move(farbaenderungMerken)) {
-    anmeldung_ = kal_.FarbwertNutzerAnmelden([this](uint32_t alt, uint32_t neu) {
-        if (aktuell_.farbe == alt) aktuell_.farbe = neu;
-    });
+    kal_.Anmelden(*this);
 }
 
-TFarbbearbeitung::~TFarbbearbeitung() { kal_.FarbwertNutzerEntfernen(anmeldung_); }
+TFarbbearbeitung::~TFarbbearbeitung() { kal_.Abmelden(*this); }
 
 void TFarbbearbeitung::ModusSetzen(Farbbearbeitung modus) {
     modus_ = modus;

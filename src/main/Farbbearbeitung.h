@@ -88,7 +88,7 @@ struct AktuelleFarbe {
 
 // Mode, current colour and direct-editing flag of the main window, and every colour change
 // they make to the document. Each change of a day first calls the undo recorder.
-class TFarbbearbeitung {
+class TFarbbearbeitung : private Dokumentbeobachter {
 public:
     using Merker = std::function<void(int tag, int monat, int jahr)>;
 
@@ -127,12 +127,14 @@ public:
     void FarbenLoeschen(int tag, int monat, int jahr);
 
 private:
+    void FarbwertErsetzt(uint32_t alt, uint32_t neu) override {
+        if (aktuell_.farbe == alt) aktuell_.farbe = neu;
+    }
     void Anwenden(int slot, TTagesfarben& farben) const;
     void Merken(int tag, int monat, int jahr) const;
 
     TKalender& kal_;
     Merker merken_;
-    int anmeldung_ = 0;
     Farbbearbeitung modus_ = Farbbearbeitung::Keine;
     bool direkt_ = false;
     AktuelleFarbe aktuell_;

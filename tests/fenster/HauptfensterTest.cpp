@@ -160,6 +160,41 @@ private slots:
         QCursor::setPos(0, 0);
     }
 
+    // ---- the document's subscribers --------------------------------------------------
+
+    // A change made through the core, with no window poking another: the year view and the
+    // legend follow a changed day and a renamed colour; a replaced document empties the
+    // undo history and its commands.
+    void AenderungUeberDenKernErreichtAnsichtLegendeUndHistorie() {
+        TForm1& f = Fenster();
+        Anwendungskern& kern = programm_->Kern();
+        const int vorher = f.Farbfeld(2)->text().toInt();
+        const Rechteck z = Zelle(15, 7);
+        const QRect zelle(z.links, z.oben, z.Breite(), z.Hoehe());
+        const QImage leer = Bild().copy(zelle);
+        kern.Kalender().Tagesfarben(2009, 7, 15) = {kern.Kalender().Farbwerte[2]};
+        kern.TagGeaendertMelden({15, 7, 2009});
+        QCOMPARE(f.Farbfeld(2)->text().toInt(), vorher + 1);
+        QVERIFY(Bild().copy(zelle) != leer);
+
+        kern.Kalender().Farbnamen[2] = "Dienstreise";
+        kern.FarbtabelleGeaendertMelden();
+        QCOMPARE(f.Farbname(2)->text(), QStringLiteral("Dienstreise"));
+
+        // A real undo step from the year view, then "Neu" through the session.
+        QTest::mouseClick(f.Farbfeld(1), Qt::LeftButton);
+        QTest::mouseClick(f.AktuelleFarbeBox(), Qt::LeftButton);
+        Maus(f.Flaeche(), QEvent::MouseButtonPress, Mitte(8, 6), Qt::LeftButton, Qt::LeftButton);
+        Maus(f.Flaeche(), QEvent::MouseButtonRelease, Mitte(8, 6), Qt::LeftButton,
+             Qt::NoButton);
+        QVERIFY(f.Aktion("Rckgngig1")->isEnabled());
+        dialoge_.antworten.push_back(Antwort::Nein);
+        QVERIFY(kern.Sitzung().Neu1Click());
+        QVERIFY(!kern.Historie().RueckgaengigMoeglich());
+        QVERIFY(!f.Aktion("Rckgngig1")->isEnabled());
+        QCOMPARE(f.Farbfeld(2)->text(), QStringLiteral("0"));
+    }
+
     // ---- 8: Ctrl+Z and Ctrl+R whatever has the focus ----------------------------------
 
     void RueckgaengigBeiFokusImJahresfeld() {

@@ -117,26 +117,58 @@ TEST(TKalender, FarbtabelleAbgleichen) {
     EXPECT_EQ(legende[1], kal.Farbwerte[1]);
 }
 
-TEST(TKalender, FarbwertErsetzenErreichtAlleNutzer) {
+TEST(TKalender, FarbwertErsetzenErreichtAlleBeobachter) {
+    struct Halter : Dokumentbeobachter {
+        std::vector<uint32_t> farben;
+        void FarbwertErsetzt(uint32_t a, uint32_t n) override {
+            for (auto& f : farben)
+                if (f == a) f = n;
+        }
+    };
     TKalender kal;
     const uint32_t alt = kal.Farbwerte[2], neu = 0x345678;
     kal.Tagesfarben(1901, 1, 1) = {alt, kal.Farbwerte[1], alt};
     TTermin t{"10:00", "Test"};
     t.Farbe = alt;
     kal.Terminliste(2099, 12, 31) = {TTermin{}, t};
-    std::vector<uint32_t> rueckgaengig = {alt, 7};
-    const int h = kal.FarbwertNutzerAnmelden([&](uint32_t a, uint32_t n) {
-        for (auto& f : rueckgaengig)
-            if (f == a) f = n;
-    });
+    Halter rueckgaengig;
+    rueckgaengig.farben = {alt, 7};
+    kal.Anmelden(rueckgaengig);
+    kal.Anmelden(rueckgaengig);  // once is enough
+    EXPECT_EQ(kal.Beobachter().Anzahl(), 1u);
     kal.FarbwertErsetzen(alt, neu);
     EXPECT_EQ(kal.Tagesfarben(1901, 1, 1), (TTagesfarben{neu, kal.Farbwerte[1], neu}));
     EXPECT_EQ(kal.Terminliste(2099, 12, 31)[1].Farbe, neu);
-    EXPECT_EQ(rueckgaengig, (std::vector<uint32_t>{neu, 7}));
-    kal.FarbwertNutzerEntfernen(h);
+    EXPECT_EQ(rueckgaengig.farben, (std::vector<uint32_t>{neu, 7}));
+    // A copy of the document has no subscribers of its own.
+    TKalender kopie = kal;
+    EXPECT_EQ(kopie.Beobachter().Anzahl(), 0u);
+    kal.Abmelden(rueckgaengig);
     kal.FarbwertErsetzen(neu, alt);
-    EXPECT_EQ(rueckgaengig[0], neu);
+    EXPECT_EQ(rueckgaengig.farben[0], neu);
     EXPECT_EQ(kal.Terminliste(2099, 12, 31)[1].Farbe, alt);
+}
+
+TEST(TKalender, BeobachterDieWaehrendDerRundeGehenWerdenNichtMehrGefragt) {
+    struct Zaehler : Dokumentbeobachter {
+        TKalender* kal = nullptr;
+        Dokumentbeobachter* entfernen = nullptr;
+        int ersetzt = 0;
+        void DokumentErsetzt() override {
+            ++ersetzt;
+            if (entfernen) kal->Abmelden(*entfernen);
+        }
+    };
+    TKalender kal;
+    Zaehler a, b;
+    a.kal = &kal;
+    a.entfernen = &b;
+    kal.Anmelden(a);
+    kal.Anmelden(b);
+    kal.Beobachter().Melden([](Dokumentbeobachter& x) { x.DokumentErsetzt(); });
+    EXPECT_EQ(a.ersetzt, 1);
+    EXPECT_EQ(b.ersetzt, 0);
+    kal.Abmelden(a);
 }
 
 TEST(TKalender, IndexSuchenNimmtErstenTreffer) {

@@ -163,7 +163,7 @@ void TForm1::TagNeuZeichnen(int tag, int monat, int jahr) {
 }
 
 void TForm1::TagGeaendert(int tag, int monat, int jahr) {
-    TagNeuZeichnen(tag, monat, jahr);
+    kern_.TagGeaendertMelden({tag, monat, jahr});
     felder_[2]->TextSetzen(QString::fromUtf8(t::Geaendert));
 }
 
@@ -220,8 +220,7 @@ void TForm1::FarbfeldUmbenennen(int slot) {
     const auto antwort = dialoge_.Eingabe(t::Titel, t::NeuerText, kal_.Farbnamen[slot]);
     if (!antwort) return;
     farbe_->FarbnameSetzen(slot, *antwort);
-    LegendeZeigen();
-    FarbzustandZeigen();
+    kern_.FarbtabelleGeaendertMelden();
     BefehleAktualisieren();
 }
 
@@ -233,9 +232,7 @@ void TForm1::FarbfeldFarbeWaehlen(int slot) {
         dialoge_.Meldung(*fehler, Meldungsart::Warnung, Knoepfe::Ok);
         return;
     }
-    LegendeZeigen();
-    FarbzustandZeigen();
-    flaeche_->update();
+    kern_.FarbtabelleGeaendertMelden();
     BefehleAktualisieren();
 }
 

@@ -145,6 +145,7 @@ TForm1::TForm1(Anwendungskern& kern, QWidget* parent)
 
     ansicht_ = std::make_unique<TJahresansicht>(kal_, uhr_, auswahl_);
     sitzung_.FensterSetzen(this);
+    kal_.Anmelden(*this);
     aktualisierenTimer_ = new QTimer(this);
     speichernTimer_ = new QTimer(this);
     connect(aktualisierenTimer_, &QTimer::timeout, this,
@@ -389,17 +390,11 @@ void TForm1::TagesdialogAnlegen() {
     tagesdialog_->FarbaenderungMerkenSetzen(
         [this](int t, int m, int j) { FarbaenderungMerken(t, m, j); });
     tagesdialog_->aktualisieren = [this] {
-        QAction* a = Aktion(befehl::Aktualisieren);
-        if (!a->isEnabled()) return false;
+        if (!sitzung_.Zustand().aktualisierenAktiv) return false;
         sitzung_.Aktualisieren1Click();
         return true;
     };
     tagesdialog_->jahrDerAnsicht = [this] { return ansicht_->Jahr(); };
-    aktualisierbareFenster_.push_back([this] {
-        if (!tagesdialog_->isVisible()) return false;
-        tagesdialog_->AusDokumentNeuLaden();
-        return true;
-    });
     tagesdialog_->suchtrefferGewaehlt = [this](const Datum& d) {
         dialogSuchtreffer_ = d;
         auswahl_.Setzen(d.tag, d.monat, d.jahr);
@@ -445,11 +440,6 @@ void TForm1::TagesdialogUebernehmen() {
     if (tagesdialog_ && tagesdialog_->isVisible()) tagesdialog_->Modell().tagspeichern();
 }
 
-void TForm1::FensterAktualisieren() {
-    for (const auto& fenster : aktualisierbareFenster_)
-        if (fenster()) return;
-}
-
 void TForm1::Beschaeftigt(bool ja) {
     if (ja)
         ArbeitBeginnen();
@@ -463,7 +453,23 @@ void TForm1::LetzteDateienZeigen(const Dateiliste& liste) {
     LetzteDateienMenue(std::vector<std::string>(liste.begin(), liste.end()));
 }
 
-TForm1::~TForm1() { QCoreApplication::instance()->removeEventFilter(this); }
+TForm1::~TForm1() {
+    kal_.Abmelden(*this);
+    sitzung_.FensterSetzen(nullptr);
+    QCoreApplication::instance()->removeEventFilter(this);
+}
+
+void TForm1::DokumentErsetzt() {
+    // The session repaints the year view as its load's last step.
+    FarbmenusAktualisieren();
+    HistorieAnzeigen();
+}
+
+void TForm1::FarbtabelleGeaendert() {
+    LegendeZeigen();
+    FarbzustandZeigen();
+    flaeche_->update();
+}
 
 QMenu* TForm1::Menue(QWidget* eltern, const QString& titel, const QString& name) {
     auto* m = new QMenu(titel, eltern);

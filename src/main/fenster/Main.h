@@ -44,7 +44,7 @@ class TDrucksteuerung;
 class TForm3;
 class TJahresflaeche;
 
-class TForm1 : public QMainWindow, private Sitzungsfenster {
+class TForm1 : public QMainWindow, private Sitzungsfenster, private Dokumentbeobachter {
     Q_OBJECT
 public:
     // The window shows and changes the document of the core it is given.
@@ -183,6 +183,11 @@ private slots:
     void CsvExportieren();
 
 private:
+    // What the window shows of the document's changes.
+    void TagGeaendert(const Datum& d) override { TagNeuZeichnen(d.tag, d.monat, d.jahr); }
+    void DokumentErsetzt() override;
+    void FarbtabelleGeaendert() override;
+
     // What the file session asks of the window.
     void ZustandAnwenden(const Fensterzustand& z) override;
     void ZeitgeberStoppen() override;
@@ -195,7 +200,6 @@ private:
     void StartcodeAnwenden(const std::string& code) override;
     void FarbtabelleAbgleichen(TKalender& kal) override;
     void TagesdialogUebernehmen() override;
-    void FensterAktualisieren() override;
     void UndoLeeren() override;
     void FarbbearbeitungWiederherstellen() override;
     void FarbmenusAktualisieren() override;
@@ -260,9 +264,6 @@ private:
     TFarbwerte& legendenfarben_;  // what the legend swatches show
     Dateisitzung& sitzung_;
     std::optional<Datum> dialogSuchtreffer_;  // the last hit of a search in the day dialog
-    // After an automatic refresh the first of these that is visible reloads from the
-    // document (true: it was visible). The day dialog first; lists and views add theirs.
-    std::vector<std::function<bool()>> aktualisierbareFenster_;
     std::unique_ptr<TJahresansicht> ansicht_;
     QString anwendungstitel_;
     bool ersteAktivierung_ = true;

@@ -45,7 +45,7 @@ void TForm1::Rckgngig1Click() {
     if (!bearbeitbar_) return;
     if (const std::optional<Datum> d = historie_.Rueckgaengig()) {
         kal_.geaendert = true;
-        TagNeuZeichnen(d->tag, d->monat, d->jahr);
+        kern_.TagGeaendertMelden(*d);
     }
     HistorieAnzeigen();
 }
@@ -54,7 +54,7 @@ void TForm1::Wiederherstellen1Click() {
     if (!bearbeitbar_) return;
     if (const std::optional<Datum> d = historie_.Wiederherstellen()) {
         kal_.geaendert = true;
-        TagNeuZeichnen(d->tag, d->monat, d->jahr);
+        kern_.TagGeaendertMelden(*d);
     }
     HistorieAnzeigen();
 }

@@ -135,9 +135,14 @@ TForm3::TForm3(TKalender& kal, const Einstellungen& einst, Registry& registry, D
     suchfenster_ = new TSuchen(kal, dialoge, this);
     dialog_->fortschritt = [this](int p) { fortschritt_->setValue(p); };
     Aufbauen();
+    kal_.Anmelden(*this);
 }
 
-TForm3::~TForm3() = default;
+TForm3::~TForm3() { kal_.Abmelden(*this); }
+
+void TForm3::DokumentErsetzt() {
+    if (isVisible()) AusDokumentNeuLaden();
+}
 
 void TForm3::FarbaenderungMerkenSetzen(Farbaenderungsmerker merker) {
     umgebung_.FarbaenderungMerken = std::move(merker);
@@ -599,7 +604,7 @@ void TForm3::done(int r) {
 
 void TForm3::keyPressEvent(QKeyEvent* e) {
     if (e->key() == Qt::Key_F5) {
-        if (aktualisieren && aktualisieren()) AusDokumentNeuLaden();
+        if (aktualisieren) aktualisieren();
         return;
     }
     QDialog::keyPressEvent(e);  // Escape closes through done()

@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "einstellungen/Einstellungen.h"
+#include "kalender/Dokumentbeobachter.h"
 #include "kalender/TKalender.h"
 #include "platform/Dialoge.h"
 #include "platform/Registry.h"
@@ -32,7 +33,7 @@ class TForm4;
 class TSuchen;
 class Farbpanel;
 
-class TForm3 : public QDialog {
+class TForm3 : public QDialog, private Dokumentbeobachter {
     Q_OBJECT
 public:
     // The document, the settings, the settings store (column widths) and the message boxes
@@ -49,6 +50,7 @@ public:
     void FarbaenderungMerkenSetzen(Farbaenderungsmerker merker);
     void SchreibgeschuetztSetzen(bool ja);
     // F5: runs the main window's "Aktualisieren" when it is enabled; false when it is not.
+    // The reloaded document reaches the dialog as a subscriber of the document.
     std::function<bool()> aktualisieren;
     // The year the main window shows (for the search dialog's years).
     std::function<int()> jahrDerAnsicht;
@@ -62,7 +64,8 @@ public:
     std::optional<Datum> HauptfensterWeitersuchen();
     bool WeitersuchenAktiv() const;
     // The document was read again from its file (read-only refresh): the shown day is
-    // loaded anew instead of keeping, and later writing back, the old working copy.
+    // loaded anew instead of keeping, and later writing back, the old working copy. A
+    // visible dialog does it on its own when the document is replaced.
     void AusDokumentNeuLaden();
 
     Tagesdialog& Modell() { return *dialog_; }
@@ -77,6 +80,7 @@ protected:
     void wheelEvent(QWheelEvent* e) override;
 
 private:
+    void DokumentErsetzt() override;
     void Aufbauen();
     void Aktivieren();
     void Anzeigen();        // grid, info field and buttons from the model

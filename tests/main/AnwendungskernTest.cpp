@@ -1,0 +1,136 @@
+#include "main/Anwendungskern.h"
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "doubles/SkriptDialoge.h"
+#include "doubles/SpeicherRegistry.h"
+#include "doubles/StehendeUhr.h"
+#include "kalender/Kalenderdatei.h"
+#include "platform/posix/AtomareDatei.h"
+#include "platform/posix/PosixDateisperre.h"
+
+namespace kalvora {
+namespace {
+
+namespace fs = std::filesystem;
+
+class VollerPlatz : public Speicherplatz {
+public:
+    std::optional<uint64_t> FreieBytes(const std::string&) override { return uint64_t{1} << 30; }
+};
+
+// Writes down every event it is told, in order.
+struct Protokoll : Dokumentbeobachter {
+    std::vector<std::string> ereignisse;
+    void TagGeaendert(const Datum& d) override {
+        ereignisse.push_back("Tag " + std::to_string(d.tag) + "." + std::to_string(d.monat) +
+                             "." + std::to_string(d.jahr));
+    }
+    void DokumentErsetzt() override { ereignisse.push_back("ersetzt"); }
+    void FarbwertErsetzt(uint32_t, uint32_t) override { ereignisse.push_back("Farbwert"); }
+    void FarbtabelleGeaendert() override { ereignisse.push_back("Farbtabelle"); }
+    void EinstellungenGeaendert() override { ereignisse.push_back("Einstellungen"); }
+    void AuswahlGeaendert(const Datum& d) override {
+        ereignisse.push_back("Auswahl " + std::to_string(d.tag) + "." + std::to_string(d.monat) +
+                             "." + std::to_string(d.jahr));
+    }
+};
+
+class AnwendungskernTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        char muster[] = "/tmp/kalvora-kern-XXXXXX";
+        ordner_ = mkdtemp(muster);
+    }
+    void TearDown() override { fs::remove_all(ordner_); }
+
+    SpeicherRegistry registry_;
+    test::StehendeUhr uhr_;
+    test::SkriptDialoge dialoge_;
+    PosixDateisperre sperre_;
+    VollerPlatz platz_;
+    std::string ordner_;
+    Plattformdienste Dienste() {
+        return {registry_, uhr_, dialoge_, sperre_, platz_,
+                [](const std::string& p, std::string_view inhalt) {
+                    DateiAtomarSchreiben(p, inhalt);
+                },
+                {}};
+    }
+};
+
+TEST_F(AnwendungskernTest, AenderungenErreichenJedenBeobachterDesDokuments) {
+    Anwendungskern kern(Dienste());
+    Protokoll p;
+    kern.Kalender().Anmelden(p);
+
+    kern.TagGeaendertMelden({3, 4, 2009});
+    kern.FarbtabelleGeaendertMelden();
+    kern.AuswahlSetzen({24, 12, 2010});
+    EXPECT_EQ(kern.Auswahl(), (AusgewaehlterTag{24, 12, 2010}));
+    kern.EinstellungenLesen();
+    kern.Kalender().FarbwertErsetzen(kern.Kalender().Farbwerte[1], 0x123456);
+    EXPECT_EQ(p.ereignisse, (std::vector<std::string>{"Tag 3.4.2009", "Farbtabelle",
+                                                      "Auswahl 24.12.2010", "Einstellungen",
+                                                      "Farbwert"}));
+    kern.Kalender().Abmelden(p);
+}
+
+// A replaced document is told once per load; the undo history, a subscriber of its own,
+// keeps nothing of the document before.
+TEST_F(AnwendungskernTest, GeladenesDokumentWirdEinmalGemeldetUndLeertDieHistorie) {
+    const std::string datei = ordner_ + "/plan.kvr";
+    {
+        TKalender k;
+        k.Tagesfarben(2009, 6, 2) = {k.Farbwerte[3]};
+        k.Terminliste(2009, 6, 2) = {TTermin{}, TTermin{"10:00", "Zahnarzt"}};
+        DateiAtomarSchreiben(datei, KalenderAlsVer33(k));
+    }
+    Anwendungskern kern(Dienste());
+    Protokoll p;
+    kern.Kalender().Anmelden(p);
+    kern.Historie().FarbaenderungMerken(1, 1, 2009);
+    ASSERT_TRUE(kern.Historie().RueckgaengigMoeglich());
+
+    ASSERT_TRUE(kern.Sitzung().DirektOeffnen(datei));
+    EXPECT_EQ(p.ereignisse, std::vector<std::string>{"ersetzt"});
+    EXPECT_FALSE(kern.Historie().RueckgaengigMoeglich());
+    EXPECT_EQ(kern.Kalender().Terminliste(2009, 6, 2).size(), 2u);
+    EXPECT_FALSE(kern.Kalender().geaendert);
+
+    // "Neu" replaces it as well; a file that cannot be read is never a replaced document of
+    // its own, only the empty one that follows.
+    kern.Historie().FarbaenderungMerken(1, 1, 2009);
+    p.ereignisse.clear();
+    ASSERT_TRUE(kern.Sitzung().Neu1Click());
+    EXPECT_EQ(p.ereignisse, std::vector<std::string>{"ersetzt"});
+    EXPECT_FALSE(kern.Historie().RueckgaengigMoeglich());
+    EXPECT_TRUE(kern.Kalender().Terminliste(2009, 6, 2).empty());
+
+    const std::string kaputt = ordner_ + "/kaputt.kvr";
+    DateiAtomarSchreiben(kaputt, "Ver 3.4\r\n");
+    p.ereignisse.clear();
+    EXPECT_FALSE(kern.Sitzung().DirektOeffnen(kaputt));
+    EXPECT_EQ(p.ereignisse, std::vector<std::string>{"ersetzt"});
+    EXPECT_TRUE(kern.Sitzung().Dateiname().empty());
+    kern.Kalender().Abmelden(p);
+}
+
+TEST_F(AnwendungskernTest, EinstellungenKommenAusDerAblage) {
+    RegistrySchluessel(registry_, "Software\\Kalvora").GanzzahlSchreiben("startjahr", 2031);
+    RegistrySchluessel(registry_, "Software\\Kalvora").WahrheitswertSchreiben("aktjahr", false);
+    Anwendungskern kern(Dienste());
+    kern.EinstellungenLesen();
+    EXPECT_EQ(kern.Startjahr(), 2031);
+    RegistrySchluessel(registry_, "Software\\Kalvora").WahrheitswertSchreiben("aktjahr", true);
+    kern.EinstellungenLesen();
+    EXPECT_EQ(kern.Startjahr(), uhr_.jetzt.jahr);
+}
+
+}  // namespace
+}  // namespace kalvora

@@ -25,7 +25,11 @@ Ladeergebnis DateiKalenderspeicher::Laden(TKalender& kal, const std::string& pfa
     // A file that is not there leaves the document empty without a message. One that is
     // there but cannot be read is an error: an empty document under its name would replace
     // it at the next save.
-    if (DateiFehlt(pfad)) return Ladeergebnis::NichtLesbar;
+    if (DateiFehlt(pfad)) {
+        kal.InhaltLeeren();
+        return Ladeergebnis::NichtLesbar;
+    }
+    // The reader empties the document itself, refilling the day lists in place.
     LadeOptionen optionen;
     optionen.fortschritt = fortschritt;
     optionen.warnung = warnung_;

@@ -110,13 +110,14 @@ std::string SperrdateiFuer(const std::string& pfad) {
 
 Dateisitzung::Dateisitzung(TKalender& kal, Dialoge& dialoge, Dateisperre& sperre,
                            Kalenderspeicher& speicher, Speicherplatz& platz,
-                           LetzteDateienAblage& letzteAblage)
+                           LetzteDateienAblage& letzteAblage, TFarbwerte* legende)
     : kal_(kal),
       dialoge_(dialoge),
       sperrdienst_(sperre),
       speicher_(speicher),
       platz_(platz),
       letzteAblage_(letzteAblage),
+      legende_(legende),
       fenster_(&standardfenster_) {}
 
 Dateisitzung::~Dateisitzung() = default;
@@ -164,6 +165,13 @@ void Dateisitzung::FensterZustandMelden() { fenster_->ZustandAnwenden(Zustand())
 
 void Dateisitzung::DokumentErsetztMelden() {
     kal_.Beobachter().Melden([](Dokumentbeobachter& b) { b.DokumentErsetzt(); });
+}
+
+void Dateisitzung::LadenAbschliessen(bool geaendert) {
+    TFarbwerte standard = kal_.Standardfarben;
+    kal_.FarbtabelleAbgleichen(legende_ ? *legende_ : standard);
+    kal_.geaendert = geaendert;
+    DokumentErsetztMelden();
 }
 
 void Dateisitzung::SchreibschutzAnwenden() {
@@ -321,8 +329,6 @@ bool Dateisitzung::Laden(bool ausOeffnen) {
         laedt_ = false;
         FensterZustandMelden();
     });
-    kal_.FarbenLeeren();
-    kal_.TermineLeeren();
     Ladeergebnis ergebnis;
     reparaturAbgelehnt_ = false;
     try {
@@ -347,10 +353,8 @@ bool Dateisitzung::Laden(bool ausOeffnen) {
     }
     if (ergebnis == Ladeergebnis::NichtLesbar) return false;
     altformat_ = ergebnis == Ladeergebnis::Binaer;
-    kal_.geaendert = false;
-    fenster_->FarbtabelleAbgleichen(kal_);
     LetzteDateienAktualisieren(dateiname_);
-    DokumentErsetztMelden();
+    LadenAbschliessen(false);
     if (ausOeffnen) {
         fenster_->Beschaeftigt(false);
         fenster_->Fortschritt(0);
@@ -503,9 +507,7 @@ void Dateisitzung::TeilweiseGelesenBehalten(const std::string& meldung) {
     dateiname_.clear();
     schreibgeschuetzt_ = false;
     altformat_ = false;
-    fenster_->FarbtabelleAbgleichen(kal_);
-    kal_.geaendert = true;
-    DokumentErsetztMelden();
+    LadenAbschliessen(true);
     dialoge_.Meldung(t::TeilweiseImportiert(meldung), Meldungsart::Fehler, Knoepfe::Ok);
     fenster_->JahresansichtNeuZeichnen();
 }

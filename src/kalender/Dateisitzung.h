@@ -80,11 +80,6 @@ public:
     virtual void FarbbearbeitungWiederherstellen() {}
     virtual void JahresansichtNeuZeichnen() {}
     virtual void FarbmenusAktualisieren() {}
-    // After a load: empty names become "[frei]", the legend takes the file's colours.
-    virtual void FarbtabelleAbgleichen(TKalender& kal) {
-        TFarbwerte legende = kal.Standardfarben;
-        kal.FarbtabelleAbgleichen(legende);
-    }
     virtual void UndoLeeren() {}
     virtual void Fortschritt(int) {}
     virtual void Beschaeftigt(bool) {}  // progress bar shown and hourglass cursor
@@ -102,9 +97,11 @@ public:
 
 class Dateisitzung {
 public:
+    // legende: the colours the legend shows, which a slot value 0 in a file takes; without
+    // it the default colours.
     Dateisitzung(TKalender& kal, Dialoge& dialoge, Dateisperre& sperre,
                  Kalenderspeicher& speicher, Speicherplatz& platz,
-                 LetzteDateienAblage& letzteAblage);
+                 LetzteDateienAblage& letzteAblage, TFarbwerte* legende = nullptr);
     ~Dateisitzung();
     Dateisitzung(const Dateisitzung&) = delete;
     Dateisitzung& operator=(const Dateisitzung&) = delete;
@@ -173,6 +170,9 @@ private:
     void FensterZustandMelden();
     // Every subscriber of the document learns that it was replaced.
     void DokumentErsetztMelden();
+    // The end of every load: empty names become "[frei]", the colour table and the legend
+    // are reconciled, the modified flag is set as given, and the subscribers are told.
+    void LadenAbschliessen(bool geaendert);
 
     TKalender& kal_;
     Dialoge& dialoge_;
@@ -180,6 +180,7 @@ private:
     Kalenderspeicher& speicher_;
     Speicherplatz& platz_;
     LetzteDateienAblage& letzteAblage_;
+    TFarbwerte* legende_;
     Sitzungsfenster standardfenster_;
     Sitzungsfenster* fenster_;
 

@@ -942,9 +942,11 @@ private:
 
 }  // namespace
 
-Dateiform KalenderAusBytesLesen(TKalender& kal, std::string_view bytes,
-                                std::optional<std::string_view> begleittext,
-                                const LadeOptionen& optionen) {
+namespace {
+
+// The bytes of a file whose form is known: the document emptied, then read.
+void InFormLesen(TKalender& kal, std::string_view bytes, Dateiform form,
+                 std::optional<std::string_view> begleittext, const LadeOptionen& optionen) {
     kal.FarbenLeeren();
     // The day lists are emptied as the reader goes (see Listenerneuerung), at the latest
     // when this function is left.
@@ -955,7 +957,6 @@ Dateiform KalenderAusBytesLesen(TKalender& kal, std::string_view bytes,
     kal.Linkliste.clear();
     kal.Geburtstagsliste.clear();
 
-    const Dateiform form = FormErkennen(bytes);
     std::string umgewandelt;
     std::string_view daten = bytes;
     if (form != Dateiform::Binaer && bytes.starts_with(kBom)) {
@@ -1007,6 +1008,15 @@ Dateiform KalenderAusBytesLesen(TKalender& kal, std::string_view bytes,
             break;
         }
     }
+}
+
+}  // namespace
+
+Dateiform KalenderAusBytesLesen(TKalender& kal, std::string_view bytes,
+                                std::optional<std::string_view> begleittext,
+                                const LadeOptionen& optionen) {
+    const Dateiform form = FormErkennen(bytes);
+    InFormLesen(kal, bytes, form, begleittext, optionen);
     return form;
 }
 
@@ -1039,8 +1049,10 @@ Dateiform KalenderdateiLesen(TKalender& kal, const std::string& pfad,
     }
     while (datei.Lesen(bytes, block)) {
     }
+    // The whole file is known now; its form decides once.
+    const Dateiform form = FormErkennen(bytes);
     std::optional<std::string> begleitdatei;
-    if (FormErkennen(bytes) == Dateiform::Binaer) {
+    if (form == Dateiform::Binaer) {
         // Written on Windows, where the case of the extension does not matter. A companion
         // that exists but cannot be read is an error: the next save would delete it.
         for (const char* endung : {".TxT", ".txt", ".TXT"}) {
@@ -1051,7 +1063,8 @@ Dateiform KalenderdateiLesen(TKalender& kal, const std::string& pfad,
     }
     std::optional<std::string_view> begleittext;
     if (begleitdatei) begleittext = *begleitdatei;
-    return KalenderAusBytesLesen(kal, bytes, begleittext, optionen);
+    InFormLesen(kal, bytes, form, begleittext, optionen);
+    return form;
 }
 
 }  // namespace kalvora

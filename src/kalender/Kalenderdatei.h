@@ -3,9 +3,10 @@
 // form the program opens ("Ver 3.3", "Ver 3.2", the old binary record with its ".TxT"
 // companion, and the CSV import).
 //
-// Loading: KalenderdateiLesen empties the day colours and day lists (FarbenLeeren,
-// TermineLeeren) and hands the bytes to the reader the first line asks for. The caller (the
-// file session) then runs FarbtabelleAbgleichen and clears `geaendert`; the readers do neither.
+// Loading: KalenderdateiLesen empties the document (day colours, colour table, day lists,
+// categories, links, birthdays; the day lists are refilled in place) and hands the bytes to
+// the reader the first line asks for. The caller (the file session) then reconciles the colour
+// table with the legend and clears `geaendert`; the readers do neither.
 //
 // Malformed text stops the load with a KalvoraFehler naming the fault and its line; the
 // document keeps what was read before it. Accepted beyond the written form: bare LF line

@@ -19,9 +19,10 @@ class Kalenderspeicher {
 public:
     using Fortschrittsmelder = std::function<void(int prozent)>;
     virtual ~Kalenderspeicher() = default;
-    // Reads pfad into the (already emptied) document. A file that exists but cannot be read,
-    // or is malformed, throws KalvoraFehler (TeilweiseGelesen when what was read before the
-    // fault stays in the document).
+    // Replaces the document's days, colour table and lists with those of pfad; a file that
+    // is not there leaves them empty. A file that exists but cannot be read, or is
+    // malformed, throws KalvoraFehler (TeilweiseGelesen when what was read before the fault
+    // stays in the document). The modified flag and the legend are the caller's.
     virtual Ladeergebnis Laden(TKalender& kal, const std::string& pfad,
                                const Fortschrittsmelder& fortschritt) = 0;
     // Writes the whole document. Either the file at pfad is the complete new document

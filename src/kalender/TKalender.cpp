@@ -68,12 +68,16 @@ void TKalender::FarbwertErsetzen(uint32_t alt, uint32_t neu) {
     beobachter_.Melden([&](Dokumentbeobachter& b) { b.FarbwertErsetzt(alt, neu); });
 }
 
-void TKalender::Leeren() {
+void TKalender::InhaltLeeren() {
     FarbenLeeren();
     TermineLeeren();
     Terminkategorie.clear();
     Linkliste.clear();
     Geburtstagsliste.clear();
+}
+
+void TKalender::Leeren() {
+    InhaltLeeren();
     geaendert = false;
 }
 

@@ -136,6 +136,9 @@ public:
     void Abmelden(Dokumentbeobachter& b) { beobachter_.Abmelden(b); }
     const Beobachterliste& Beobachter() const { return beobachter_; }
 
+    // Days, colour table and lists to their empty state with the default colours; the
+    // modified flag stays.
+    void InhaltLeeren();
     // The whole document to its empty state with the given default colours.
     void Leeren();
 

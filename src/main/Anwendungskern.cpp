@@ -17,7 +17,7 @@ Anwendungskern::Anwendungskern(const Plattformdienste& d)
                 }),
       letzteAblage_(d.registry) {
     sitzung_ = std::make_unique<Dateisitzung>(kal_, dialoge_, d.sperre, speicher_, d.platz,
-                                              letzteAblage_);
+                                              letzteAblage_, &legendenfarben_);
 }
 
 Anwendungskern::~Anwendungskern() = default;

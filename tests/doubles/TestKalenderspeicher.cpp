@@ -9,6 +9,7 @@ namespace kalvora::test {
 
 Ladeergebnis TestKalenderspeicher::Laden(TKalender& kal, const std::string& pfad,
                                          const Fortschrittsmelder& fortschritt) {
+    kal.InhaltLeeren();
     std::ifstream ein(pfad, std::ios::binary);
     if (!ein) return Ladeergebnis::NichtLesbar;
     geladen.push_back(pfad);

@@ -69,6 +69,15 @@ TEST_F(DateiKalenderspeicherTest, GespeichertWirdWasGeladenWurde) {
 
     TKalender leer;
     EXPECT_EQ(speicher.Laden(leer, ordner + "/fehlt.kvr", {}), Ladeergebnis::NichtLesbar);
+    // Loaded over a full document, a missing file leaves nothing of it behind; the modified
+    // flag is the session's.
+    wieder.geaendert = true;
+    EXPECT_EQ(speicher.Laden(wieder, ordner + "/fehlt.kvr", {}), Ladeergebnis::NichtLesbar);
+    EXPECT_TRUE(wieder.TageGleich(leer));
+    EXPECT_TRUE(wieder.Geburtstagsliste.empty());
+    EXPECT_TRUE(wieder.Terminkategorie.empty());
+    EXPECT_EQ(wieder.Farbnamen, leer.Farbnamen);
+    EXPECT_TRUE(wieder.geaendert);
 }
 
 // A text the file cannot hold and a folder that does not exist: the user is told, the

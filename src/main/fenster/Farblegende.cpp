@@ -181,14 +181,6 @@ void TForm1::LegendeZeigen() {
     FarbsymboleAufbauen();
 }
 
-void TForm1::FarbtabelleAbgleichen(TKalender& kal) {
-    // A slot value of 0 in the file takes the colour the legend shows now; the document's
-    // own values were reset to the default colours before the load.
-    TFarbwerte legende = legendenfarben_;
-    kal.FarbtabelleAbgleichen(legende);
-    LegendeZeigen();
-}
-
 bool TForm1::LegendenEreignis(int slot, QEvent* e) {
     switch (e->type()) {
         case QEvent::Enter:

@@ -198,7 +198,6 @@ private:
     void StatusTextLeeren() override;
     void LetzteDateienZeigen(const Dateiliste& liste) override;
     void StartcodeAnwenden(const std::string& code) override;
-    void FarbtabelleAbgleichen(TKalender& kal) override;
     void TagesdialogUebernehmen() override;
     void UndoLeeren() override;
     void FarbbearbeitungWiederherstellen() override;

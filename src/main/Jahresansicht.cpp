@@ -496,7 +496,7 @@ Befehlszustand TJahresansicht::Befehle() const {
     Befehlszustand b;
     b.speichern = kal_.geaendert;
     b.ereignissePruefen = !kal_.Geburtstagsliste.empty();
-    b.statistikUndUeberwachung = kal_.geaendert || fenstertitel != UnbenannterTitel;
+    b.statistikUndUeberwachung = kal_.geaendert || dateiOffen;
     return b;
 }
 
@@ -541,18 +541,6 @@ std::string TJahresansicht::JahrEingabe(const std::string& text) {
 
 void TJahresansicht::JahrBlaettern(int schritte) {
     JahrEingabe(std::to_string(jahr_ + schritte));
-}
-
-std::string TJahresansicht::Anwendungstitel() const {
-    std::string s = "Kalvora - " + std::to_string(jahr_);
-    if (IstSchaltjahr(jahr_)) s += " (Schaltjahr)";
-    const std::string vorsatz = "Kalvora - ";
-    if (fenstertitel != UnbenannterTitel) {
-        s += " - ";
-        s += fenstertitel.rfind(vorsatz, 0) == 0 ? fenstertitel.substr(vorsatz.size())
-                                                 : fenstertitel;
-    }
-    return s;
 }
 
 std::vector<Tooltipbereich> TJahresansicht::TooltipBereiche() const {

@@ -83,8 +83,6 @@ struct JahresansichtAnschluesse {
     std::function<std::optional<Punkt>()> zeigerposition;  // pointer over the view, if any
 };
 
-inline const std::string UnbenannterTitel = "Kalvora - [unbenannt]";
-
 class TJahresansicht {
 public:
     TJahresansicht(TKalender& kal, const Uhr& uhr, AusgewaehlterTag& auswahl);
@@ -92,7 +90,7 @@ public:
     // Set by the main window.
     JahresansichtOptionen optionen;
     JahresansichtAnschluesse anschluesse;
-    std::string fenstertitel = UnbenannterTitel;
+    bool dateiOffen = false;  // the document has a file (it is not untitled)
     bool ansichtOffen = false;  // the day dialog or a calendar view is open
     bool terminfeldSichtbar = false;
     bool farbeLoeschenAnstehend = false;
@@ -125,7 +123,6 @@ public:
     std::string JahrEingabe(const std::string& text);
     // Keys "+" / "-" and the mouse wheel.
     void JahrBlaettern(int schritte);
-    std::string Anwendungstitel() const;
 
     const TFeiertagstabelle& Feiertage() const { return feiertage_; }
     std::vector<Tooltipbereich> TooltipBereiche() const;

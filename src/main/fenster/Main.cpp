@@ -39,8 +39,6 @@
 namespace kalvora {
 namespace {
 
-const QString kUnbenannt = QStringLiteral("Kalvora - [unbenannt]");
-
 // Tool button -> the command it shares, its own icon file and a fitting theme icon.
 struct Knopfbelegung {
     const char* aktion;
@@ -138,7 +136,7 @@ TForm1::TForm1(Anwendungskern& kern, QWidget* parent)
       legendenfarben_(kern.Legendenfarben()),
       sitzung_(kern.Sitzung()) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(kUnbenannt);
+    setWindowTitle(QString::fromStdString(kern.Sitzung().Fenstertitel()));
     setWindowIcon(Symbol(QStringLiteral("kalvora")));
     setMinimumSize(760, 540);
     resize(1024, 768);
@@ -286,7 +284,7 @@ void TForm1::AnwendungstitelSetzen() {
 }
 
 void TForm1::BefehleAktualisieren() {
-    ansicht_->fenstertitel = windowTitle().toStdString();
+    ansicht_->dateiOffen = !sitzung_.Dateiname().empty();
     const Befehlszustand b = ansicht_->Befehle();
     Freigeben(befehl::Speichern, b.speichern);
     Freigeben(befehl::EreignissePruefen, b.ereignissePruefen);

@@ -51,7 +51,8 @@ void TForm1::ErsteAktivierung() {
 void TForm1::AnsichtOeffnen(int nummer) {
     // Background monitoring only where its command is available.
     if (nummer == static_cast<int>(Startansicht::Tray) &&
-        !Aktion(befehl::Terminueberwachung)->isEnabled())
+        (!ansicht_->Befehle().statistikUndUeberwachung ||
+         NochNichtGebaut().contains(QString::fromLatin1(befehl::Terminueberwachung))))
         return;
     if (ansichtOeffnen) ansichtOeffnen(nummer);
 }

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "einstellungen/Einstellungen.h"
-#include "einstellungen/Schreibschutzoptionen.h"
+#include "einstellungen/Schreibschutzablage.h"
 #include "methoden/Fehler.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <functional>
 
 #include "einstellungen/Einstellungen.h"
-#include "einstellungen/Schreibschutzoptionen.h"
+#include "einstellungen/Schreibschutzablage.h"
 #include "methoden/Fehler.h"
 
 namespace kalvora {

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "kalender/Kalenderspeicher.h"
-#include "einstellungen/Schreibschutzoptionen.h"
+#include "kalender/Schreibschutzoptionen.h"
 #include "kalender/TKalender.h"
 #include "platform/Dateisperre.h"
 #include "platform/Dialoge.h"

@@ -1,6 +1,6 @@
 #include "main/Anwendungskern.h"
 
-#include "einstellungen/Schreibschutzoptionen.h"
+#include "einstellungen/Schreibschutzablage.h"
 #include "methoden/Fehler.h"
 
 namespace kalvora {

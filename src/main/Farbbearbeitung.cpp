@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "methoden/Zeichensatz.h"
-#include "termine/Tageskopf.h"
+#include "kalender/Tagesfarbbefehle.h"
 
 namespace kalvora {
 
@@ -16,8 +16,6 @@ std::string SchonVerwendet(const std::string& name) {
 namespace t = farbtexte;
 
 namespace {
-
-bool Frei(const std::string& name) { return name == FreiName; }
 
 // A name fit for the calendar file: one line, only characters its code page holds, at
 // most 255 characters; empty means a free slot.
@@ -38,19 +36,6 @@ std::string Farbname(const std::string& antwort) {
 }
 
 }  // namespace
-
-std::optional<int> FarbeEnthalten(const TTagesfarben& farben, uint32_t farbe) {
-    const auto it = std::find(farben.begin(), farben.end(), farbe);
-    if (it == farben.end()) return std::nullopt;
-    return static_cast<int>(it - farben.begin());
-}
-
-bool FarbeEntfernen(TTagesfarben& farben, uint32_t farbe) {
-    const std::optional<int> i = FarbeEnthalten(farben, farbe);
-    if (!i) return false;
-    farben.erase(farben.begin() + *i);
-    return true;
-}
 
 std::array<int, AnzahlFarben + 1> Farbzaehlung(const TKalender& kal, int jahr) {
     std::array<int, AnzahlFarben + 1> z{};
@@ -88,7 +73,7 @@ std::optional<std::string> FarbwahlFehler(const TKalender& kal, int slot, uint32
     for (int k = 1; k <= AnzahlFarben; ++k) {
         if (k == slot || kal.Farbwerte[k] != farbe) continue;
         const std::string& name = kal.Farbnamen[k];
-        if (name.empty() || Frei(name)) return std::string(t::Unbenannt);
+        if (name.empty() || FreierName(name)) return std::string(t::Unbenannt);
         return t::SchonVerwendet(name);
     }
     return std::nullopt;
@@ -106,27 +91,29 @@ Kontextmenue KontextmenueAufbauen(const TKalender& kal, const std::optional<Datu
     m.farbeLoeschenTitel = farben.size() >= 2 ? t::FarbenLoeschen : t::FarbeLoeschen;
     m.farbeLoeschenAktiv = hatFarben && !schreibgeschuetzt;
     m.farbenAktiv = !schreibgeschuetzt;
-    m.unter[0].titel = t::NeueFarbe;
-    m.unter[1].titel = t::FarbeHinzufuegen;
-    m.unter[2].titel = t::EineFarbeLoeschen;
     const bool untermenues = tag && modus == Farbbearbeitung::Keine;
-    for (Kontextuntermenue& u : m.unter) u.sichtbar = untermenues;
-
+    const Farbuntermenues unter = FarbuntermenuesBauen(kal, farben, schreibgeschuetzt);
+    const Farbuntermenue* quellen[3] = {&unter.neu, &unter.hinzufuegen, &unter.loeschen};
+    const char* titel[3] = {t::NeueFarbe, t::FarbeHinzufuegen, t::EineFarbeLoeschen};
+    for (int u = 0; u < 3; ++u) {
+        Kontextuntermenue& k = m.unter[u];
+        static_cast<Farbuntermenue&>(k) = *quellen[u];
+        k.titel = titel[u];
+        k.sichtbar = untermenues;
+        // Away from a day or in the other modes they are hidden and show nothing.
+        if (!untermenues) {
+            k.aktiv = false;
+            for (Farbmenueeintrag& e : k.eintraege) e.sichtbar = false;
+        }
+    }
     for (int slot : MenueSlotfolge) {
         const std::string& name = kal.Farbnamen[slot];
-        const bool hat = FarbeEnthalten(farben, kal.Farbwerte[slot]).has_value();
-        const bool benannt = !Frei(name);
-        Kontexteintrag e{slot, name, false};
-        e.sichtbar = tag && benannt && modus != Farbbearbeitung::Keine &&
+        const bool hat = HatFarbe(farben, kal.Farbwerte[slot]);
+        Farbmenueeintrag e{slot, name, kal.Farbwerte[slot], false};
+        e.sichtbar = tag && !FreierName(name) && modus != Farbbearbeitung::Keine &&
                      !(modus == Farbbearbeitung::Hinzufuegen && hat) &&
                      !(modus == Farbbearbeitung::Loeschen && !hat);
         m.farben.push_back(e);
-        const bool sichtbar[3] = {untermenues && benannt, untermenues && benannt && !hat,
-                                  untermenues && benannt && hat};
-        for (int u = 0; u < 3; ++u) {
-            m.unter[u].eintraege.push_back({slot, name, sichtbar[u]});
-            if (sichtbar[u]) m.unter[u].aktiv = !schreibgeschuetzt;
-        }
     }
     return m;
 }
@@ -217,67 +204,40 @@ bool TFarbbearbeitung::AendertTag(const TTagesfarben& farben) const {
     return false;
 }
 
-void TFarbbearbeitung::Merken(int tag, int monat, int jahr) const {
-    if (merken_) merken_(tag, monat, jahr);
-}
-
-void TFarbbearbeitung::Anwenden(int slot, TTagesfarben& farben) const {
-    const uint32_t c = kal_.Farbwerte[slot];
+Farbbefehl TFarbbearbeitung::Befehl() const {
     switch (modus_) {
+        case Farbbearbeitung::Hinzufuegen: return Farbbefehl::Hinzufuegen;
+        case Farbbearbeitung::Loeschen: return Farbbefehl::Loeschen;
         case Farbbearbeitung::Keine:
         case Farbbearbeitung::Neu:
-        case Farbbearbeitung::AlleLoeschen: farben.assign(1, c); break;
-        case Farbbearbeitung::Hinzufuegen: farben.push_back(c); break;
-        case Farbbearbeitung::Loeschen: FarbeEntfernen(farben, c); break;
+        case Farbbearbeitung::AlleLoeschen: break;
     }
+    return Farbbefehl::Neu;
 }
 
 bool TFarbbearbeitung::DirektMalen(int tag, int monat, int jahr) {
     if (!direkt_ || modus_ == Farbbearbeitung::Keine || !TKalender::ImBereich(jahr, monat, tag))
         return false;
-    TTagesfarben& farben = kal_.Tagesfarben(jahr, monat, tag);
-    if (!AendertTag(farben)) return false;
+    if (!AendertTag(kal_.Tagesfarben(jahr, monat, tag))) return false;
     const uint32_t c = aktuell_.farbe;
+    if (c == Weisswert) return TagesfarbeAendern(kal_, merken_, tag, monat, jahr,
+                                                 Farbbefehl::AlleLoeschen);
     // A current colour that no slot has (any more) cannot be painted.
-    const int slot = c == Weisswert ? 0 : kal_.FarbSlot(c);
-    if (c != Weisswert && slot == 0) return false;
-    Merken(tag, monat, jahr);
-    if (c == Weisswert)
-        farben.clear();
-    else
-        Anwenden(slot, farben);
-    kal_.geaendert = true;
-    return true;
+    const int slot = kal_.FarbSlot(c);
+    return slot != 0 && TagesfarbeAendern(kal_, merken_, tag, monat, jahr, Befehl(), slot);
 }
 
 void TFarbbearbeitung::FarbeAnwenden(int slot, int tag, int monat, int jahr) {
-    if (slot < 1 || slot > AnzahlFarben || !TKalender::ImBereich(jahr, monat, tag)) return;
-    Merken(tag, monat, jahr);
-    Anwenden(slot, kal_.Tagesfarben(jahr, monat, tag));
-    kal_.geaendert = true;
+    TagesfarbeAendern(kal_, merken_, tag, monat, jahr, Befehl(), slot);
 }
 
-void TFarbbearbeitung::UntermenueAnwenden(Untermenue was, int slot, int tag, int monat,
+void TFarbbearbeitung::UntermenueAnwenden(Farbbefehl was, int slot, int tag, int monat,
                                           int jahr) {
-    if (slot < 1 || slot > AnzahlFarben || !TKalender::ImBereich(jahr, monat, tag)) return;
-    Merken(tag, monat, jahr);
-    TTagesfarben& farben = kal_.Tagesfarben(jahr, monat, tag);
-    const uint32_t c = kal_.Farbwerte[slot];
-    switch (was) {
-        case Untermenue::NeueFarbe: farben.assign(1, c); break;
-        case Untermenue::Hinzufuegen:
-            if (!FarbeEnthalten(farben, c)) farben.push_back(c);
-            break;
-        case Untermenue::Loeschen: FarbeEntfernen(farben, c); break;
-    }
-    kal_.geaendert = true;
+    TagesfarbeAendern(kal_, merken_, tag, monat, jahr, was, slot);
 }
 
 void TFarbbearbeitung::FarbenLoeschen(int tag, int monat, int jahr) {
-    if (!TKalender::ImBereich(jahr, monat, tag)) return;
-    Merken(tag, monat, jahr);
-    kal_.Tagesfarben(jahr, monat, tag).clear();
-    kal_.geaendert = true;
+    TagesfarbeAendern(kal_, merken_, tag, monat, jahr, Farbbefehl::AlleLoeschen);
 }
 
 }  // namespace kalvora

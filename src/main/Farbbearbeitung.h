@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "kalender/TKalender.h"
+#include "kalender/Tagesfarbbefehle.h"
 #include "main/Jahresansicht.h"
 
 namespace kalvora {
@@ -34,11 +35,6 @@ inline constexpr const char* Geaendert = "geändert";
 constexpr uint32_t Weisswert = 0xFFFFFF;
 constexpr std::size_t MaxFarbnamenLaenge = 255;
 
-// Index of the first occurrence of farbe in the day's list, nothing when it is missing.
-std::optional<int> FarbeEnthalten(const TTagesfarben& farben, uint32_t farbe);
-// Removes the first occurrence; false (list unchanged) when the colour is not in it.
-bool FarbeEntfernen(TTagesfarben& farben, uint32_t farbe);
-
 // Days per slot of one year (index 0 unused): the numbers on the legend swatches.
 std::array<int, AnzahlFarben + 1> Farbzaehlung(const TKalender& kal, int jahr);
 
@@ -54,25 +50,17 @@ std::vector<Rechteck> Blinkzellen(const TJahresansicht& ansicht, const TKalender
 // The warning for a colour chosen for slot k, nothing when it may be used.
 std::optional<std::string> FarbwahlFehler(const TKalender& kal, int slot, uint32_t farbe);
 
-// The three submenus of the context menu in the mode without direct changes.
-enum class Untermenue { NeueFarbe, Hinzufuegen, Loeschen };
-
-struct Kontexteintrag {
-    int slot = 0;
+// One of the three submenus of the context menu, shown in the mode without direct changes;
+// they run Farbbefehl::Neu, Hinzufuegen and Loeschen (UntermenueBefehle).
+struct Kontextuntermenue : Farbuntermenue {
     std::string titel;
     bool sichtbar = false;
-};
-struct Kontextuntermenue {
-    std::string titel;
-    std::vector<Kontexteintrag> eintraege;  // in the colour-menu slot order
-    bool sichtbar = false;
-    bool aktiv = false;
 };
 // The year view's context menu as it is when it opens.
 struct Kontextmenue {
     std::string farbeLoeschenTitel;
     bool farbeLoeschenAktiv = false;
-    std::vector<Kontexteintrag> farben;  // "Farbe1" … "Farbe20", in the colour-menu order
+    std::vector<Farbmenueeintrag> farben;  // "Farbe1" … "Farbe20", in the colour-menu order
     bool farbenAktiv = true;
     std::array<Kontextuntermenue, 3> unter;
 };
@@ -90,7 +78,7 @@ struct AktuelleFarbe {
 // they make to the document. Each change of a day first calls the undo recorder.
 class TFarbbearbeitung : private Dokumentbeobachter {
 public:
-    using Merker = std::function<void(int tag, int monat, int jahr)>;
+    using Merker = Farbaenderungsmerker;
 
     // Registers with the document so that a new slot value reaches the current colour.
     TFarbbearbeitung(TKalender& kal, Merker farbaenderungMerken);
@@ -122,7 +110,7 @@ public:
     // The colour action of slot k by mode, as the context menu runs it (with undo step).
     void FarbeAnwenden(int slot, int tag, int monat, int jahr);
     // The submenus of the mode without direct changes.
-    void UntermenueAnwenden(Untermenue was, int slot, int tag, int monat, int jahr);
+    void UntermenueAnwenden(Farbbefehl was, int slot, int tag, int monat, int jahr);
     // "Farbe löschen": the day loses all its colours.
     void FarbenLoeschen(int tag, int monat, int jahr);
 
@@ -130,8 +118,8 @@ private:
     void FarbwertErsetzt(uint32_t alt, uint32_t neu) override {
         if (aktuell_.farbe == alt) aktuell_.farbe = neu;
     }
-    void Anwenden(int slot, TTagesfarben& farben) const;
-    void Merken(int tag, int monat, int jahr) const;
+    // What a click or drag, or an entry "Farbe1" … "Farbe20", does in the current mode.
+    Farbbefehl Befehl() const;
 
     TKalender& kal_;
     Merker merken_;

@@ -157,7 +157,8 @@ int Tagesdialog::ZeilenMitFarbname(const std::string& name) const {
 }
 
 void Tagesdialog::TagesfarbeEntfernen(uint32_t farbe) {
-    TagesfarbeAendern(u_, tag, monat, jahr, Farbbefehl::Loeschen, farbplatz(u_.kal, farbe));
+    TagesfarbeAendern(u_.kal, u_.FarbaenderungMerken, tag, monat, jahr, Farbbefehl::Loeschen,
+                      farbplatz(u_.kal, farbe));
 }
 
 void Tagesdialog::terminuebernehmen(int aktion) {
@@ -168,7 +169,8 @@ void Tagesdialog::terminuebernehmen(int aktion) {
         std::fill(kategorien.begin(), kategorien.end(), std::string());
         if (e.tagesinfoLoeschen) info.clear();
         if (e.farbenLoeschen && !u_.kal.Tagesfarben(jahr, monat, tag).empty())
-            TagesfarbeAendern(u_, tag, monat, jahr, Farbbefehl::AlleLoeschen);
+            TagesfarbeAendern(u_.kal, u_.FarbaenderungMerken, tag, monat, jahr,
+                              Farbbefehl::AlleLoeschen);
         return;
     }
     int r = -1;
@@ -212,8 +214,8 @@ void Tagesdialog::terminuebernehmen(int aktion) {
             ZeilenMitFarbname(alt) <= 1 && HatFarbe(farben, farbwert(u_.kal, alt)))
             TagesfarbeEntfernen(farbwert(u_.kal, alt));
         if (e.farbe != KeineFarbe && !HatFarbe(u_.kal.Tagesfarben(jahr, monat, tag), e.farbe))
-            TagesfarbeAendern(u_, tag, monat, jahr, Farbbefehl::Hinzufuegen,
-                              farbplatz(u_.kal, e.farbe));
+            TagesfarbeAendern(u_.kal, u_.FarbaenderungMerken, tag, monat, jahr,
+                              Farbbefehl::Hinzufuegen, farbplatz(u_.kal, e.farbe));
     }
     z[SpFarbe] = e.farbName;
     z[SpKategorie] = e.Kategorie();

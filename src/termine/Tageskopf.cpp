@@ -14,11 +14,6 @@ std::string Zweistellig(int n) { return (n < 10 ? "0" : "") + std::to_string(n);
 
 }  // namespace
 
-int FarbIndex(const TTagesfarben& farben, uint32_t farbe) {
-    const auto it = std::find(farben.begin(), farben.end(), farbe);
-    return it == farben.end() ? -1 : static_cast<int>(it - farben.begin());
-}
-
 std::string Tagestitel(int tag, int monat, int jahr) {
     return std::string(termintexte::TitelAnfang) + Datumsbeschriftung(tag, monat, jahr).substr(1);
 }
@@ -93,51 +88,9 @@ Tagesfarbmenue TagesfarbmenueBauen(const TKalender& kal, int tag, int monat, int
                                    bool schreibgeschuetzt) {
     const TTagesfarben& farben = kal.Tagesfarben(jahr, monat, tag);
     Tagesfarbmenue m;
+    static_cast<Farbuntermenues&>(m) = FarbuntermenuesBauen(kal, farben, schreibgeschuetzt);
     m.alleLoeschenAktiv = !farben.empty() && !schreibgeschuetzt;
-    for (int slot : MenueSlotfolge) {
-        Farbmenueeintrag e;
-        e.slot = slot;
-        e.titel = kal.Farbnamen[static_cast<std::size_t>(slot)];
-        e.farbe = kal.Farbwerte[static_cast<std::size_t>(slot)];
-        const bool belegt = e.titel != FreiName;
-        const bool hat = HatFarbe(farben, e.farbe);
-        e.sichtbar = belegt;
-        m.neu.eintraege.push_back(e);
-        e.sichtbar = belegt && !hat;
-        m.hinzufuegen.eintraege.push_back(e);
-        e.sichtbar = belegt && hat;
-        m.loeschen.eintraege.push_back(e);
-    }
-    for (Farbuntermenue* u : {&m.neu, &m.hinzufuegen, &m.loeschen}) {
-        const bool zeigt = std::any_of(u->eintraege.begin(), u->eintraege.end(),
-                                       [](const Farbmenueeintrag& e) { return e.sichtbar; });
-        u->aktiv = zeigt && !schreibgeschuetzt;
-    }
     return m;
-}
-
-void TagesfarbeAendern(Tagesumgebung& u, int tag, int monat, int jahr, Farbbefehl befehl,
-                       int slot) {
-    if (befehl != Farbbefehl::AlleLoeschen && (slot < 1 || slot > AnzahlFarben)) return;
-    const uint32_t farbe =
-        befehl == Farbbefehl::AlleLoeschen ? 0 : u.kal.Farbwerte[static_cast<std::size_t>(slot)];
-    if (u.FarbaenderungMerken) u.FarbaenderungMerken(tag, monat, jahr);
-    TTagesfarben& farben = u.kal.Tagesfarben(jahr, monat, tag);
-    switch (befehl) {
-    case Farbbefehl::AlleLoeschen:
-        farben.clear();
-        break;
-    case Farbbefehl::Neu:
-        farben.assign(1, farbe);
-        break;
-    case Farbbefehl::Hinzufuegen:
-        farben.push_back(farbe);
-        break;
-    case Farbbefehl::Loeschen:
-        if (const int i = FarbIndex(farben, farbe); i >= 0) farben.erase(farben.begin() + i);
-        break;
-    }
-    u.kal.geaendert = true;
 }
 
 }  // namespace kalvora

@@ -9,12 +9,9 @@
 
 #include "einstellungen/Einstellungen.h"
 #include "kalender/TKalender.h"
+#include "kalender/Tagesfarbbefehle.h"
 
 namespace kalvora {
-
-// Records a day's colours for undo before they change. The main window hands in its own
-// FarbaenderungMerken; empty means no undo is kept.
-using Farbaenderungsmerker = std::function<void(int tag, int monat, int jahr)>;
 
 // What the day dialog's operations need beside their own state.
 struct Tagesumgebung {
@@ -23,16 +20,6 @@ struct Tagesumgebung {
     Farbaenderungsmerker FarbaenderungMerken;
     bool schreibgeschuetzt = false;
 };
-
-// The order of the 20 slots in every colour menu.
-inline constexpr std::array<int, AnzahlFarben> MenueSlotfolge = {
-    1, 2, 3, 13, 4, 5, 6, 14, 7, 8, 9, 15, 10, 11, 12, 16, 17, 18, 19, 20};
-
-// Index of the first occurrence of farbe in the list, -1 when it is missing.
-int FarbIndex(const TTagesfarben& farben, uint32_t farbe);
-inline bool HatFarbe(const TTagesfarben& farben, uint32_t farbe) {
-    return FarbIndex(farben, farbe) >= 0;
-}
 
 // "Termine für Montag, 05.01.2004".
 std::string Tagestitel(int tag, int monat, int jahr);
@@ -67,28 +54,11 @@ inline int FarbtextOben(const Farbband& b, int texthoehe) {
 // joined by '\n'; empty when there are none.
 std::string Geburtstagsmemo(const TKalender& kal, int tag, int monat, int jahr);
 
-// The day-colour menu as it is when it opens.
-struct Farbmenueeintrag {
-    int slot = 0;
-    std::string titel;
-    uint32_t farbe = 0;
-    bool sichtbar = false;
-};
-struct Farbuntermenue {
-    std::vector<Farbmenueeintrag> eintraege;  // in MenueSlotfolge
-    bool aktiv = false;
-};
-struct Tagesfarbmenue {
+// The day-colour menu as it is when it opens: "Alle Farben löschen" and the three submenus.
+struct Tagesfarbmenue : Farbuntermenues {
     bool alleLoeschenAktiv = false;
-    Farbuntermenue neu, hinzufuegen, loeschen;
 };
 Tagesfarbmenue TagesfarbmenueBauen(const TKalender& kal, int tag, int monat, int jahr,
                                    bool schreibgeschuetzt);
-
-enum class Farbbefehl { AlleLoeschen, Neu, Hinzufuegen, Loeschen };
-// Runs one command of the menu on the day: undo record first, then the change, then the
-// document is marked modified. slot is unused for AlleLoeschen.
-void TagesfarbeAendern(Tagesumgebung& u, int tag, int monat, int jahr, Farbbefehl befehl,
-                       int slot = 0);
 
 }  // namespace kalvora

@@ -4,7 +4,7 @@
 
 #include "doubles/SpeicherRegistry.h"
 #include "einstellungen/Einstellungen.h"
-#include "einstellungen/Schreibschutzoptionen.h"
+#include "einstellungen/Schreibschutzablage.h"
 #include "methoden/Fehler.h"
 
 namespace kalvora {

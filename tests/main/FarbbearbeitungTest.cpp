@@ -166,7 +166,7 @@ TEST_F(FarbbearbeitungTest, Umbenennen) {
     EXPECT_EQ(kal.Farbnamen[2], FreiName);
     b.ModusSetzen(M::Hinzufuegen);
     const Kontextmenue m = KontextmenueAufbauen(kal, Datum{3, 6, 2009}, M::Hinzufuegen, false);
-    for (const Kontexteintrag& e : m.farben) {
+    for (const Farbmenueeintrag& e : m.farben) {
         if (e.slot == 2) {
             EXPECT_FALSE(e.sichtbar);
         }
@@ -228,9 +228,9 @@ TEST_F(FarbbearbeitungTest, FarbwertErsetzenImDokumentUndInDenListen) {
 
 TEST_F(FarbbearbeitungTest, Kontextmenue) {
     const Datum tag{5, 6, 2009};
-    const auto sichtbar = [](const std::vector<Kontexteintrag>& v) {
+    const auto sichtbar = [](const std::vector<Farbmenueeintrag>& v) {
         std::vector<int> slots;
-        for (const Kontexteintrag& e : v)
+        for (const Farbmenueeintrag& e : v)
             if (e.sichtbar) slots.push_back(e.slot);
         return slots;
     };
@@ -283,11 +283,11 @@ TEST_F(FarbbearbeitungTest, Kontextmenue) {
 
 TEST_F(FarbbearbeitungTest, UntermenuesUndFarbenLoeschen) {
     Tag(8) = {Blau};
-    b.UntermenueAnwenden(Untermenue::Hinzufuegen, 2, 8, 6, 2009);
+    b.UntermenueAnwenden(Farbbefehl::Hinzufuegen, 2, 8, 6, 2009);
     EXPECT_EQ(Tag(8), (TTagesfarben{Blau, Rot}));
-    b.UntermenueAnwenden(Untermenue::Loeschen, 3, 8, 6, 2009);
+    b.UntermenueAnwenden(Farbbefehl::Loeschen, 3, 8, 6, 2009);
     EXPECT_EQ(Tag(8), TTagesfarben{Rot});
-    b.UntermenueAnwenden(Untermenue::NeueFarbe, 1, 8, 6, 2009);
+    b.UntermenueAnwenden(Farbbefehl::Neu, 1, 8, 6, 2009);
     EXPECT_EQ(Tag(8), TTagesfarben{Gelb});
     b.FarbenLoeschen(8, 6, 2009);
     EXPECT_TRUE(Tag(8).empty());

@@ -68,13 +68,13 @@ TEST(Tageskopf, FarbmenueUndBefehle) {
     EXPECT_EQ(sichtbar(m.loeschen), (std::vector<int>{1, 2}));
     EXPECT_FALSE(TagesfarbmenueBauen(t.kal, 1, 1, 2004, true).neu.aktiv);
 
-    TagesfarbeAendern(t.u, 1, 1, 2004, Farbbefehl::Loeschen, 2);
+    TagesfarbeAendern(t.u.kal, t.u.FarbaenderungMerken, 1, 1, 2004, Farbbefehl::Loeschen, 2);
     EXPECT_EQ(t.Farben(1, 1, 2004), (TTagesfarben{t.Farbe(1), rot}));
-    TagesfarbeAendern(t.u, 1, 1, 2004, Farbbefehl::Hinzufuegen, 3);
+    TagesfarbeAendern(t.u.kal, t.u.FarbaenderungMerken, 1, 1, 2004, Farbbefehl::Hinzufuegen, 3);
     EXPECT_EQ(t.Farben(1, 1, 2004), (TTagesfarben{t.Farbe(1), rot, t.Farbe(3)}));
-    TagesfarbeAendern(t.u, 1, 1, 2004, Farbbefehl::Neu, 4);
+    TagesfarbeAendern(t.u.kal, t.u.FarbaenderungMerken, 1, 1, 2004, Farbbefehl::Neu, 4);
     EXPECT_EQ(t.Farben(1, 1, 2004), (TTagesfarben{t.Farbe(4)}));
-    TagesfarbeAendern(t.u, 1, 1, 2004, Farbbefehl::AlleLoeschen);
+    TagesfarbeAendern(t.u.kal, t.u.FarbaenderungMerken, 1, 1, 2004, Farbbefehl::AlleLoeschen);
     EXPECT_TRUE(t.Farben(1, 1, 2004).empty());
     EXPECT_EQ(t.undo.size(), 4u);
     EXPECT_TRUE(t.kal.geaendert);

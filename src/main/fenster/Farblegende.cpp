@@ -284,7 +284,7 @@ void TForm1::KontextmenueZeigen(const QPoint& global) {
         ansicht_->ZeigerAuswerten(0, 0);
         AnsichtTexteZeigen();
     });
-    for (const Kontexteintrag& e : modell.farben) {
+    for (const Farbmenueeintrag& e : modell.farben) {
         QAction* a = menue.addAction(farbsymbole_[e.slot], QString::fromStdString(e.titel));
         a->setObjectName(QStringLiteral("Farbe%1").arg(e.slot));
         a->setVisible(e.sichtbar);
@@ -295,8 +295,6 @@ void TForm1::KontextmenueZeigen(const QPoint& global) {
             TagGeaendert(d.tag, d.monat, d.jahr);
         });
     }
-    const Untermenue arten[] = {Untermenue::NeueFarbe, Untermenue::Hinzufuegen,
-                                Untermenue::Loeschen};
     const char* namen[] = {"neueFarbe2", "eineFarbehinzufgen1", "eineFarbelschen1"};
     for (int u = 0; u < 3; ++u) {
         const Kontextuntermenue& um = modell.unter[u];
@@ -304,11 +302,11 @@ void TForm1::KontextmenueZeigen(const QPoint& global) {
         sub->setObjectName(QString::fromLatin1(namen[u]));
         sub->menuAction()->setVisible(um.sichtbar);
         sub->setEnabled(um.aktiv);
-        for (const Kontexteintrag& e : um.eintraege) {
+        for (const Farbmenueeintrag& e : um.eintraege) {
             if (!e.sichtbar || !tag) continue;
             QAction* a = sub->addAction(farbsymbole_[e.slot], QString::fromStdString(e.titel));
             connect(a, &QAction::triggered, this,
-                    [this, art = arten[u], slot = e.slot, d = *tag] {
+                    [this, art = UntermenueBefehle[u], slot = e.slot, d = *tag] {
                         farbe_->UntermenueAnwenden(art, slot, d.tag, d.monat, d.jahr);
                         TagGeaendert(d.tag, d.monat, d.jahr);
                     });

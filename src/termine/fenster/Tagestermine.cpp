@@ -497,7 +497,8 @@ QMenu* TForm3::Tagesfarbmenue() {
     farbmenue_->clear();
     auto befehl = [this](Farbbefehl b, int slot) {
         const Datum t = dialog_->Tag();
-        TagesfarbeAendern(umgebung_, t.tag, t.monat, t.jahr, b, slot);
+        TagesfarbeAendern(umgebung_.kal, umgebung_.FarbaenderungMerken, t.tag, t.monat, t.jahr,
+                          b, slot);
         KopfAnzeigen();
     };
     QAction* alle = farbmenue_->addAction(Q(tt::AlleFarbenLoeschen), this,

@@ -1,4 +1,4 @@
-#include "einstellungen/Schreibschutzoptionen.h"
+#include "einstellungen/Schreibschutzablage.h"
 
 namespace kalvora {
 

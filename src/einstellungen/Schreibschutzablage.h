@@ -1,25 +1,12 @@
 #pragma once
-// How a read-only copy refreshes itself, whether a writable copy saves by itself, how files
-// are opened and whether alarms are announced; kept under "Software\Kalvora\Schreibschutz".
-#include <cstdint>
-
+// Where the write-protection options are kept: under "Software\Kalvora\Schreibschutz".
 #include "einstellungen/Werttabelle.h"
+#include "kalender/Schreibschutzoptionen.h"
 #include "platform/Registry.h"
 
 namespace kalvora {
 
 constexpr const char* SchreibschutzSchluessel = "Software\\Kalvora\\Schreibschutz";
-
-struct Schreibschutzoptionen {
-    int32_t Intervall = 1;  // minutes between two refreshes of a read-only document
-    int32_t Art = 0;        // 0 "manuell", 1 "zeitintervall"
-    bool autosave = false;
-    int32_t sIntervall = 1;  // minutes between two automatic saves
-    bool alleSchreibgeschuetzt = false;
-    bool keineSchutzmeldung = false;
-    bool AlarmAus = false;
-    bool operator==(const Schreibschutzoptionen&) const = default;
-};
 
 // The seven values in the order the dialog writes them.
 const Werttabelle<Schreibschutzoptionen>& SchreibschutzWerte();

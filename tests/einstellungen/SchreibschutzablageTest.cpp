@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "doubles/SpeicherRegistry.h"
-#include "einstellungen/Schreibschutzoptionen.h"
+#include "einstellungen/Schreibschutzablage.h"
 #include "methoden/Fehler.h"
 
 namespace kalvora {

@@ -24,7 +24,7 @@ void TFarbhistorie::FarbaenderungMerken(int tag, int monat, int jahr) {
 }
 
 std::optional<Datum> TFarbhistorie::Umkehren(Tzurueck& von, Tzurueck& nach) {
-    if (von.empty()) return std::nullopt;
+    if (von.empty() || (gesperrt_ && gesperrt_())) return std::nullopt;
     TZurueckEintrag e = std::move(von.back());
     von.pop_back();
     nach.push_back(Aufnahme(e.tag, e.monat, e.jahr));

@@ -1,6 +1,7 @@
 #pragma once
 // Undo and redo of day colours: every command that changes a day's colours records the day's
 // previous colours first. Only day colours are covered.
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -36,6 +37,9 @@ public:
     TFarbhistorie(const TFarbhistorie&) = delete;
     TFarbhistorie& operator=(const TFarbhistorie&) = delete;
 
+    // While this says so (the document is read-only) undo and redo change nothing.
+    void SperreSetzen(std::function<bool()> gesperrt) { gesperrt_ = std::move(gesperrt); }
+
     // Before a day's colours change. A new change makes the redo list worthless.
     void FarbaenderungMerken(int tag, int monat, int jahr);
     // Sets the top day of one list back to its recorded colours and records the present ones
@@ -59,6 +63,7 @@ private:
     std::optional<Datum> Umkehren(Tzurueck& von, Tzurueck& nach);
 
     TKalender& kal_;
+    std::function<bool()> gesperrt_;
     Tzurueck undo_;
     Tzurueck redo_;
 };

@@ -18,6 +18,8 @@ Anwendungskern::Anwendungskern(const Plattformdienste& d)
       letzteAblage_(d.registry) {
     sitzung_ = std::make_unique<Dateisitzung>(kal_, dialoge_, d.sperre, speicher_, d.platz,
                                               letzteAblage_, &legendenfarben_);
+    // A read-only document is never changed, whichever window asks.
+    historie_.SperreSetzen([this] { return sitzung_->schreibgeschuetzt(); });
 }
 
 Anwendungskern::~Anwendungskern() = default;

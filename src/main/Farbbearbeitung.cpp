@@ -120,8 +120,11 @@ Kontextmenue KontextmenueAufbauen(const TKalender& kal, const std::optional<Datu
 
 // ---- mode, current colour and changes -------------------------------------------------
 
-TFarbbearbeitung::TFarbbearbeitung(TKalender& kal, Merker farbaenderungMerken)
-    : kal_(kal), merken_(std::move(farbaenderungMerken)) {
+TFarbbearbeitung::TFarbbearbeitung(TKalender& kal, Merker farbaenderungMerken,
+                                   std::function<bool()> schreibgeschuetzt)
+    : kal_(kal),
+      merken_(std::move(farbaenderungMerken)),
+      schreibgeschuetzt_(std::move(schreibgeschuetzt)) {
     kal_.Anmelden(*this);
 }
 
@@ -167,7 +170,7 @@ void TFarbbearbeitung::KontrollkaestchenKlick(bool angehakt) {
 }
 
 bool TFarbbearbeitung::FarbnameSetzen(int slot, const std::string& antwort) {
-    if (slot < 1 || slot > AnzahlFarben) return false;
+    if (slot < 1 || slot > AnzahlFarben || Gesperrt()) return false;
     const std::string name = Farbname(antwort);
     if (aktuell_.farbe == kal_.Farbwerte[slot]) aktuell_.name = name;
     if (name == kal_.Farbnamen[slot]) return false;
@@ -178,6 +181,7 @@ bool TFarbbearbeitung::FarbnameSetzen(int slot, const std::string& antwort) {
 
 std::optional<std::string> TFarbbearbeitung::FarbwertSetzen(int slot, uint32_t farbe) {
     if (slot < 1 || slot > AnzahlFarben) return std::nullopt;
+    if (Gesperrt()) return std::string(t::Schreibgeschuetzt);
     farbe &= 0xFFFFFF;
     if (auto fehler = FarbwahlFehler(kal_, slot, farbe)) return fehler;
     const uint32_t alt = kal_.Farbwerte[slot];
@@ -215,29 +219,32 @@ Farbbefehl TFarbbearbeitung::Befehl() const {
     return Farbbefehl::Neu;
 }
 
+bool TFarbbearbeitung::Aendern(int tag, int monat, int jahr, Farbbefehl befehl, int slot) {
+    return !Gesperrt() && TagesfarbeAendern(kal_, merken_, tag, monat, jahr, befehl, slot);
+}
+
 bool TFarbbearbeitung::DirektMalen(int tag, int monat, int jahr) {
     if (!direkt_ || modus_ == Farbbearbeitung::Keine || !TKalender::ImBereich(jahr, monat, tag))
         return false;
     if (!AendertTag(kal_.Tagesfarben(jahr, monat, tag))) return false;
     const uint32_t c = aktuell_.farbe;
-    if (c == Weisswert) return TagesfarbeAendern(kal_, merken_, tag, monat, jahr,
-                                                 Farbbefehl::AlleLoeschen);
+    if (c == Weisswert) return Aendern(tag, monat, jahr, Farbbefehl::AlleLoeschen);
     // A current colour that no slot has (any more) cannot be painted.
     const int slot = kal_.FarbSlot(c);
-    return slot != 0 && TagesfarbeAendern(kal_, merken_, tag, monat, jahr, Befehl(), slot);
+    return slot != 0 && Aendern(tag, monat, jahr, Befehl(), slot);
 }
 
-void TFarbbearbeitung::FarbeAnwenden(int slot, int tag, int monat, int jahr) {
-    TagesfarbeAendern(kal_, merken_, tag, monat, jahr, Befehl(), slot);
+bool TFarbbearbeitung::FarbeAnwenden(int slot, int tag, int monat, int jahr) {
+    return Aendern(tag, monat, jahr, Befehl(), slot);
 }
 
-void TFarbbearbeitung::UntermenueAnwenden(Farbbefehl was, int slot, int tag, int monat,
+bool TFarbbearbeitung::UntermenueAnwenden(Farbbefehl was, int slot, int tag, int monat,
                                           int jahr) {
-    TagesfarbeAendern(kal_, merken_, tag, monat, jahr, was, slot);
+    return Aendern(tag, monat, jahr, was, slot);
 }
 
-void TFarbbearbeitung::FarbenLoeschen(int tag, int monat, int jahr) {
-    TagesfarbeAendern(kal_, merken_, tag, monat, jahr, Farbbefehl::AlleLoeschen);
+bool TFarbbearbeitung::FarbenLoeschen(int tag, int monat, int jahr) {
+    return Aendern(tag, monat, jahr, Farbbefehl::AlleLoeschen);
 }
 
 }  // namespace kalvora

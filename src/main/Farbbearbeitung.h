@@ -30,6 +30,8 @@ inline constexpr const char* NeueFarbe = "neue Farbe";
 inline constexpr const char* FarbeHinzufuegen = "eine Farbe hinzufügen";
 inline constexpr const char* EineFarbeLoeschen = "eine Farbe löschen";
 inline constexpr const char* Geaendert = "geändert";
+inline constexpr const char* Schreibgeschuetzt =
+    "Der Kalender ist schreibgeschützt und kann nicht geändert werden.";
 }  // namespace farbtexte
 
 constexpr uint32_t Weisswert = 0xFFFFFF;
@@ -81,7 +83,9 @@ public:
     using Merker = Farbaenderungsmerker;
 
     // Registers with the document so that a new slot value reaches the current colour.
-    TFarbbearbeitung(TKalender& kal, Merker farbaenderungMerken);
+    // While schreibgeschuetzt says so, every change of the document is refused.
+    TFarbbearbeitung(TKalender& kal, Merker farbaenderungMerken,
+                     std::function<bool()> schreibgeschuetzt = {});
     ~TFarbbearbeitung();
     TFarbbearbeitung(const TFarbbearbeitung&) = delete;
     TFarbbearbeitung& operator=(const TFarbbearbeitung&) = delete;
@@ -108,11 +112,11 @@ public:
     // A left click or drag over a day; true when the day changed.
     bool DirektMalen(int tag, int monat, int jahr);
     // The colour action of slot k by mode, as the context menu runs it (with undo step).
-    void FarbeAnwenden(int slot, int tag, int monat, int jahr);
+    bool FarbeAnwenden(int slot, int tag, int monat, int jahr);
     // The submenus of the mode without direct changes.
-    void UntermenueAnwenden(Farbbefehl was, int slot, int tag, int monat, int jahr);
-    // "Farbe löschen": the day loses all its colours.
-    void FarbenLoeschen(int tag, int monat, int jahr);
+    bool UntermenueAnwenden(Farbbefehl was, int slot, int tag, int monat, int jahr);
+    // "Farbe löschen": the day loses all its colours; false when nothing was changed.
+    bool FarbenLoeschen(int tag, int monat, int jahr);
 
 private:
     void FarbwertErsetzt(uint32_t alt, uint32_t neu) override {
@@ -120,9 +124,13 @@ private:
     }
     // What a click or drag, or an entry "Farbe1" … "Farbe20", does in the current mode.
     Farbbefehl Befehl() const;
+    bool Gesperrt() const { return schreibgeschuetzt_ && schreibgeschuetzt_(); }
+    // A day's colours through the one command set, unless the document is read-only.
+    bool Aendern(int tag, int monat, int jahr, Farbbefehl befehl, int slot = 0);
 
     TKalender& kal_;
     Merker merken_;
+    std::function<bool()> schreibgeschuetzt_;
     Farbbearbeitung modus_ = Farbbearbeitung::Keine;
     bool direkt_ = false;
     AktuelleFarbe aktuell_;

@@ -294,6 +294,44 @@ TEST_F(FarbbearbeitungTest, UntermenuesUndFarbenLoeschen) {
     EXPECT_EQ(gemerkt.size(), 4u);
 }
 
+// A read-only document is refused in the logic, whichever window asks.
+TEST(Farbbearbeitung, SchreibgeschuetztesDokumentBleibtUnveraendert) {
+    TKalender kal;
+    kal.Farbnamen[2] = "Dienst";
+    bool gesperrt = true;
+    int gemerkt = 0;
+    TFarbbearbeitung b{kal, [&](int, int, int) { ++gemerkt; }, [&] { return gesperrt; }};
+    kal.Tagesfarben(2009, 6, 8) = {Blau};
+    b.FarbfeldKlick(2);
+    b.ModusSetzen(Farbbearbeitung::Neu);
+    EXPECT_FALSE(b.DirektMalen(8, 6, 2009));
+    EXPECT_FALSE(b.FarbeAnwenden(2, 8, 6, 2009));
+    EXPECT_FALSE(b.UntermenueAnwenden(Farbbefehl::Hinzufuegen, 2, 8, 6, 2009));
+    EXPECT_FALSE(b.FarbenLoeschen(8, 6, 2009));
+    EXPECT_FALSE(b.FarbnameSetzen(2, "Reise"));
+    EXPECT_TRUE(b.FarbwertSetzen(2, 0x123456).has_value());
+    EXPECT_EQ(kal.Tagesfarben(2009, 6, 8), TTagesfarben{Blau});
+    EXPECT_EQ(kal.Farbnamen[2], "Dienst");
+    EXPECT_EQ(kal.Farbwerte[2], Rot);
+    EXPECT_EQ(gemerkt, 0);
+    EXPECT_FALSE(kal.geaendert);
+    gesperrt = false;
+    EXPECT_TRUE(b.DirektMalen(8, 6, 2009));
+    EXPECT_EQ(kal.Tagesfarben(2009, 6, 8), TTagesfarben{Rot});
+
+    // The undo history follows the same rule.
+    TFarbhistorie h(kal);
+    h.FarbaenderungMerken(8, 6, 2009);
+    kal.Tagesfarben(2009, 6, 8) = {Gelb};
+    h.SperreSetzen([&] { return gesperrt; });
+    gesperrt = true;
+    EXPECT_FALSE(h.Rueckgaengig());
+    EXPECT_EQ(kal.Tagesfarben(2009, 6, 8), TTagesfarben{Gelb});
+    gesperrt = false;
+    EXPECT_TRUE(h.Rueckgaengig());
+    EXPECT_EQ(kal.Tagesfarben(2009, 6, 8), TTagesfarben{Rot});
+}
+
 TEST(Farbzellen, ZaehlungNeuzeichnenUndBlinken) {
     TKalender kal;
     test::StehendeUhr uhr{Zeitpunkt{2009, 6, 15, 12, 0, 0}};

@@ -53,7 +53,8 @@ QCursor Zeigerbild(const QString& name, Qt::CursorShape ersatz) {
 
 void TForm1::FarbeditorAnlegen() {
     farbe_ = std::make_unique<TFarbbearbeitung>(
-        kal_, [this](int t, int m, int j) { FarbaenderungMerken(t, m, j); });
+        kal_, [this](int t, int m, int j) { FarbaenderungMerken(t, m, j); },
+        [this] { return sitzung_.schreibgeschuetzt(); });
     ZeigerLaden();
     blinkTimer_ = new QTimer(this);
     blinkTimer_->setInterval(200);
@@ -70,13 +71,11 @@ void TForm1::FarbeditorAnlegen() {
 
     auto& a = ansicht_->anschluesse;
     a.farbeAnwenden = [this](int t, int m, int j) {
-        if (!bearbeitbar_ || ansicht_->Hilfemodus()) return;
+        if (ansicht_->Hilfemodus()) return;
         if (farbe_->DirektMalen(t, m, j)) TagGeaendert(t, m, j);
     };
     a.farbeLoeschen = [this](int t, int m, int j) {
-        if (!bearbeitbar_) return;
-        farbe_->FarbenLoeschen(t, m, j);
-        TagGeaendert(t, m, j);
+        if (farbe_->FarbenLoeschen(t, m, j)) TagGeaendert(t, m, j);
     };
     // The blink tick repaints the view itself; every other paint ends the highlight.
     a.legendeAnhalten = [this] {
@@ -271,7 +270,7 @@ void TForm1::KontextmenueZeigen(const QPoint& global) {
     if (const auto tm = ansicht_->TagAnPosition(p.x(), p.y()))
         tag = Datum{tm->tag, tm->monat, ansicht_->Jahr()};
     const Kontextmenue modell =
-        KontextmenueAufbauen(kal_, tag, farbe_->Modus(), !bearbeitbar_);
+        KontextmenueAufbauen(kal_, tag, farbe_->Modus(), sitzung_.schreibgeschuetzt());
 
     QMenu menue(this);
     menue.setObjectName(QStringLiteral("PopupMenu1"));
@@ -291,8 +290,8 @@ void TForm1::KontextmenueZeigen(const QPoint& global) {
         a->setEnabled(modell.farbenAktiv);
         if (!tag) continue;
         connect(a, &QAction::triggered, this, [this, slot = e.slot, d = *tag] {
-            farbe_->FarbeAnwenden(slot, d.tag, d.monat, d.jahr);
-            TagGeaendert(d.tag, d.monat, d.jahr);
+            if (farbe_->FarbeAnwenden(slot, d.tag, d.monat, d.jahr))
+                TagGeaendert(d.tag, d.monat, d.jahr);
         });
     }
     const char* namen[] = {"neueFarbe2", "eineFarbehinzufgen1", "eineFarbelschen1"};
@@ -307,8 +306,8 @@ void TForm1::KontextmenueZeigen(const QPoint& global) {
             QAction* a = sub->addAction(farbsymbole_[e.slot], QString::fromStdString(e.titel));
             connect(a, &QAction::triggered, this,
                     [this, art = UntermenueBefehle[u], slot = e.slot, d = *tag] {
-                        farbe_->UntermenueAnwenden(art, slot, d.tag, d.monat, d.jahr);
-                        TagGeaendert(d.tag, d.monat, d.jahr);
+                        if (farbe_->UntermenueAnwenden(art, slot, d.tag, d.monat, d.jahr))
+                            TagGeaendert(d.tag, d.monat, d.jahr);
                     });
         }
     }

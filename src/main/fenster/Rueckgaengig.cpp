@@ -42,7 +42,6 @@ void TForm1::HistorienhinweisSetzen(QObject* knopf) {
 }
 
 void TForm1::Rckgngig1Click() {
-    if (!bearbeitbar_) return;
     if (const std::optional<Datum> d = historie_.Rueckgaengig()) {
         kal_.geaendert = true;
         kern_.TagGeaendertMelden(*d);
@@ -51,7 +50,6 @@ void TForm1::Rckgngig1Click() {
 }
 
 void TForm1::Wiederherstellen1Click() {
-    if (!bearbeitbar_) return;
     if (const std::optional<Datum> d = historie_.Wiederherstellen()) {
         kal_.geaendert = true;
         kern_.TagGeaendertMelden(*d);

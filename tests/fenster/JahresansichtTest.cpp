@@ -148,10 +148,15 @@ private slots:
 
     void LegendeZeigtNamenFarbenUndZahlen() {
         TForm1& f = Fenster();
-        QCOMPARE(f.Farbfeld(1)->geometry(), QRect(224, 12, 21, 21));
-        QCOMPARE(f.Farbname(1)->geometry(), QRect(256, 16, 97, 13));
-        QCOMPARE(f.Farbfeld(13)->pos(), QPoint(224, 108));
-        QCOMPARE(f.Farbfeld(16)->pos(), QPoint(656, 108));
+        // Places in the bottom panel, whatever widget holds the legend.
+        const auto imPanel = [&f](QWidget* w) {
+            return QRect(w->mapTo(f.UnteresPanel(), QPoint(0, 0)), w->size());
+        };
+        QCOMPARE(imPanel(f.Farbfeld(1)), QRect(224, 12, 21, 21));
+        QCOMPARE(imPanel(f.Farbname(1)), QRect(256, 16, 97, 13));
+        QCOMPARE(imPanel(f.Farbfeld(13)).topLeft(), QPoint(224, 108));
+        QCOMPARE(imPanel(f.Farbfeld(16)).topLeft(), QPoint(656, 108));
+        QCOMPARE(imPanel(f.Farbfeld(20)).topLeft(), QPoint(800, 108));
         QCOMPARE(f.Farbname(1)->text(), QStringLiteral("Urlaub"));
         QCOMPARE(f.Farbname(1)->toolTip(), QStringLiteral("Urlaub"));
         QCOMPARE(f.Farbname(3)->text(), QStringLiteral("[frei]"));

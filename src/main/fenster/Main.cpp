@@ -3,40 +3,55 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
-#include <QKeyEvent>
-#include <QMouseEvent>
-#include <QSpinBox>
-#include <QTextEdit>
-#include <QVBoxLayout>
 #include <QDate>
+#include <QDesktopServices>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
-#include <QScreen>
-#include <QSessionManager>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
 #include <QProgressBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QSessionManager>
+#include <QSpinBox>
 #include <QStatusBar>
+#include <QSvgRenderer>
+#include <QTextEdit>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <QUrl>
+#include <QVBoxLayout>
 
-#include "methoden/Systemfehler.h"
 #include "einstellungen/Einstellungen.h"
+#include "einstellungen/Programmstart.h"
 #include "kalender/CsvDatei.h"
-#include "methoden/Fehler.h"
 #include "main/Ansichtswechsel.h"
 #include "main/Hauptmenue.h"
+#include "main/Jahresgeometrie.h"
+#include "main/fenster/Farblegende.h"
 #include "main/fenster/GeheZuJahr.h"
+#include "main/fenster/Jahresfeld.h"
 #include "main/fenster/Jahresflaeche.h"
-#include "termine/fenster/Drucksteuerung.h"
+#include "methoden/Fehler.h"
+#include "methoden/Systemfehler.h"
 #include "platform/qt/QtDaten.h"
 #include "platform/qt/QtLeinwand.h"
+#include "termine/fenster/Drucksteuerung.h"
 #include "termine/fenster/Tagestermine.h"
 
 namespace kalvora {
+
+namespace t = farbtexte;
+
 namespace {
 
 // Tool button -> the command it shares, its own icon file and a fitting theme icon.
@@ -782,8 +797,6 @@ bool TForm1::eventFilter(QObject* objekt, QEvent* e) {
     if (BefehlstasteVorziehen(objekt, e)) return true;
     ZeigerAusserhalbPruefen(objekt, e);
     if (objekt->parent() == unteresPanel_ && unteresPanel_) {
-        for (int k = 1; k <= int(farbfelder_.size()); ++k)
-            if (objekt == farbfelder_[k - 1]) return LegendenEreignis(k, e);
         if (objekt == aktuelleFarbe_ && e->type() == QEvent::MouseButtonPress &&
             static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton) {
             if (bearbeitbar_) {
@@ -820,6 +833,609 @@ void TForm1::changeEvent(QEvent* e) {
     setWindowState(windowState() | Qt::WindowMaximized);
     if (!flaeche_->Zeigerposition()) {
         ansicht_->ZeigerAuswerten(0, 0);  // today's texts and sun times
+        AnsichtTexteZeigen();
+    }
+}
+
+// ---- bottom panel ---------------------------------------------------------------------
+
+namespace {
+
+constexpr int kPanelHoehe = 137;
+
+}  // namespace
+
+void TForm1::UnteresPanelAufbauen() {
+    auto* panel = new QWidget;
+    panel->setObjectName(QStringLiteral("Panel1"));
+    panel->setFixedHeight(kPanelHoehe);
+    panel->setMouseTracking(true);  // the pointer on the background empties the status bar
+    unteresPanel_ = panel;
+
+    farbenKnopf_ = new QPushButton(QStringLiteral("Farben"), panel);
+    farbenKnopf_->setObjectName(QStringLiteral("Farben"));
+    farbenKnopf_->setGeometry(8, 8, 89, 25);
+    termineKnopf_ = new QPushButton(QStringLiteral("Termine"), panel);
+    termineKnopf_->setObjectName(QStringLiteral("Termine"));
+    termineKnopf_->setGeometry(104, 8, 89, 25);
+    connect(farbenKnopf_, &QPushButton::clicked, this, [this] {
+        TerminfeldZeigen(false);
+        jahresfeld_->setFocus();
+    });
+    connect(termineKnopf_, &QPushButton::clicked, this, [this] {
+        TerminfeldZeigen(true);
+        terminfeld_->setFocus();
+    });
+
+    auto* jahrText = new QLabel(QStringLiteral("Aktuelles Jahr :"), panel);
+    jahrText->setObjectName(QStringLiteral("Label1"));
+    jahrText->move(16, 58);
+    jahresfeld_ = new TJahresfeld(panel);
+    jahresfeld_->setObjectName(QStringLiteral("SpinEdit1"));
+    jahresfeld_->setRange(ErstesJahr, LetztesJahr);
+    jahresfeld_->setGroupSeparatorShown(false);
+    jahresfeld_->setGeometry(128, 56, 73, 22);
+    jahresfeld_->setValue(ansicht_->Jahr());
+    // Typing goes through the year view's rule, the arrows set the year directly.
+    connect(jahresfeld_, &QSpinBox::valueChanged, this, [this](int jahr) {
+        if (jahrWirdGesetzt_ || jahr == ansicht_->Jahr()) return;
+        JahrSetzen(jahr);
+    });
+    connect(jahresfeld_->findChild<QLineEdit*>(), &QLineEdit::textEdited, this,
+            [this](const QString& text) {
+        if (jahrWirdGesetzt_) return;
+        const std::string ergebnis = ansicht_->JahrEingabe(text.toStdString());
+        if (ergebnis != text.toStdString()) {
+            jahrWirdGesetzt_ = true;
+            jahresfeld_->setValue(QString::fromStdString(ergebnis).toInt());
+            jahrWirdGesetzt_ = false;
+        }
+        JahrAnzeigen();
+    });
+
+    aktuelleFarbeBox_ = new QCheckBox(QStringLiteral("Aktuelle Farbe:"), panel);
+    aktuelleFarbeBox_->setObjectName(QStringLiteral("CheckBox1"));
+    aktuelleFarbeBox_->setToolTip(
+        QStringLiteral("Anklicken, um direkte Farbänderungen zu ermöglichen"));
+    aktuelleFarbeBox_->move(16, 96);
+    aktuelleFarbe_ = new TKurztext(panel);
+    aktuelleFarbe_->setObjectName(QStringLiteral("Label33"));
+    aktuelleFarbe_->setGeometry(128, 92, 65, 25);
+    aktuelleFarbe_->setAlignment(Qt::AlignCenter);
+    aktuelleFarbe_->setCursor(Qt::PointingHandCursor);
+    aktuelleFarbe_->ImmerHinweis(true);
+
+    legende_ = new TFarblegende(panel);
+    LegendeAnschliessen();
+
+    terminfeld_ = new QTextEdit(panel);
+    terminfeld_->setObjectName(QStringLiteral("Memo1"));
+    terminfeld_->setReadOnly(true);
+    terminfeld_->setContextMenuPolicy(Qt::CustomContextMenu);
+    terminfeld_->hide();
+    connect(terminfeld_, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& p) { LinkmenueZeigen(terminfeld_->mapToGlobal(p)); });
+}
+
+QLabel* TForm1::Farbfeld(int slot) const { return legende_->Farbfeld(slot); }
+
+QLabel* TForm1::Farbname(int slot) const { return legende_->Farbname(slot); }
+
+void TForm1::TerminfeldZeigen(bool zeigen) {
+    ansicht_->terminfeldSichtbar = zeigen;
+    legende_->SlotsZeigen(einstellungen_.AnzahlFarben == 1 ? AnzahlFarben : 16);
+    legende_->setVisible(!zeigen);
+    terminfeld_->setVisible(zeigen);
+    if (zeigen) {
+        // The field shows the day under the pointer, or today.
+        const std::optional<Punkt> p = flaeche_->Zeigerposition();
+        ansicht_->ZeigerAuswerten(p ? p->x : 0, p ? p->y : 0);
+        AnsichtTexteZeigen();
+    }
+}
+
+void TForm1::LinkmenueZeigen(const QPoint& global) {
+    const std::vector<std::string> links =
+        LinksDesTages(kal_, auswahl_.tag, auswahl_.monat, auswahl_.jahr);
+    if (links.empty()) return;
+    QMenu menue(this);
+    menue.setObjectName(QStringLiteral("Linkmenue"));
+    for (const std::string& link : links) {
+        const QString text = QString::fromStdString(link);
+        // Handed to the desktop's "open", never to a command line.
+        connect(menue.addAction(text), &QAction::triggered, this,
+                [text] { QDesktopServices::openUrl(QUrl::fromUserInput(text)); });
+    }
+    menue.exec(global);
+}
+
+void TForm1::AnsichtTexteZeigen() {
+    const auto& status = ansicht_->Statusfelder();
+    for (int i : {0, 1, 3}) felder_[i]->TextSetzen(QString::fromStdString(status[i]));
+    if (terminfeld_->isVisibleTo(unteresPanel_)) {
+        QString text = QString::fromStdString(ansicht_->Terminfeld());
+        text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        if (terminfeld_->toPlainText() != text) terminfeld_->setPlainText(text);
+    }
+    sonne_->setText(QString::fromStdString(ansicht_->Sonnenbeschriftung()));
+    sonnenplatz_->setVisible(ansicht_->SonneSichtbar());
+    flaeche_->setCursor(Zeiger(ansicht_->Zeiger()));
+    BefehleAktualisieren();
+}
+
+void TForm1::NachDemMalen() {
+    felder_[2]->TextSetzen(QString::fromStdString(ansicht_->Statusfelder()[2]));
+    legende_->ZaehlerZeigen(ansicht_->Legendenzaehler());
+    BefehleAktualisieren();
+}
+
+bool TForm1::SonnenfeldSichtbar() const { return sonnenplatz_->isVisible(); }
+
+// ---- colour editing, legend and context menu ------------------------------------------
+
+namespace {
+
+// The mode commands in the order of the "&Werkzeuge" menu.
+const Farbbearbeitung kModi[] = {Farbbearbeitung::Keine, Farbbearbeitung::Hinzufuegen,
+                                 Farbbearbeitung::Loeschen, Farbbearbeitung::Neu,
+                                 Farbbearbeitung::AlleLoeschen};
+
+QRect AlsQRect(const Rechteck& r) { return QRect(r.links, r.oben, r.Breite(), r.Hoehe()); }
+
+// A pointer image of the data folder; the tip of its arrow is the hot spot.
+QCursor Zeigerbild(const QString& name, Qt::CursorShape ersatz) {
+    QSvgRenderer svg(Datenpfad(QStringLiteral("zeiger/%1.svg").arg(name)));
+    if (!svg.isValid()) return QCursor(ersatz);
+    QPixmap bild(32, 32);
+    bild.fill(Qt::transparent);
+    QPainter p(&bild);
+    svg.render(&p);
+    p.end();
+    return QCursor(bild, 1, 1);
+}
+
+}  // namespace
+
+void TForm1::FarbeditorAnlegen() {
+    farbe_ = std::make_unique<TFarbbearbeitung>(
+        kal_, [this](int t, int m, int j) { FarbaenderungMerken(t, m, j); },
+        [this] { return sitzung_.schreibgeschuetzt(); });
+    ZeigerLaden();
+    blinkTimer_ = new QTimer(this);
+    blinkTimer_->setInterval(200);
+    connect(blinkTimer_, &QTimer::timeout, this, &TForm1::BlinkTakt);
+
+    const QList<QAction*> modi = werkzeuge_->actions();
+    for (int i = 0; i < modi.size(); ++i)
+        connect(modi[i], &QAction::triggered, this, [this, i] { ModusSetzen(kModi[i]); });
+    connect(aktuelleFarbeBox_, &QCheckBox::clicked, this, [this](bool an) {
+        farbe_->KontrollkaestchenKlick(an);
+        FarbzustandZeigen();
+        if (unteresPanel_->isVisible()) jahresfeld_->setFocus();
+    });
+
+    auto& a = ansicht_->anschluesse;
+    a.farbeAnwenden = [this](int t, int m, int j) {
+        if (ansicht_->Hilfemodus()) return;
+        if (farbe_->DirektMalen(t, m, j)) TagGeaendert(t, m, j);
+    };
+    a.farbeLoeschen = [this](int t, int m, int j) {
+        if (farbe_->FarbenLoeschen(t, m, j)) TagGeaendert(t, m, j);
+    };
+    // The blink tick repaints the view itself; every other paint ends the highlight.
+    a.legendeAnhalten = [this] {
+        if (!blinkTakt_) LegendeAnhalten();
+    };
+}
+
+void TForm1::ZeigerLaden() {
+    zeiger_[Zeigerform::Pfeil] = QCursor(Qt::ArrowCursor);
+    zeiger_[Zeigerform::Hilfe] = QCursor(Qt::WhatsThisCursor);
+    zeiger_[Zeigerform::Plus] = Zeigerbild(QStringLiteral("plus"), Qt::CrossCursor);
+    zeiger_[Zeigerform::Minus] = Zeigerbild(QStringLiteral("minus"), Qt::CrossCursor);
+    zeiger_[Zeigerform::Neu] = Zeigerbild(QStringLiteral("neu"), Qt::CrossCursor);
+    zeiger_[Zeigerform::Loeschen] = Zeigerbild(QStringLiteral("loeschen"), Qt::CrossCursor);
+}
+
+QCursor TForm1::Zeiger(Zeigerform form) const {
+    const auto it = zeiger_.find(form);
+    return it == zeiger_.end() ? QCursor(Qt::ArrowCursor) : it->second;
+}
+
+void TForm1::ModusSetzen(Farbbearbeitung modus) {
+    farbe_->ModusSetzen(modus);
+    FarbzustandZeigen();
+}
+
+void TForm1::FarbbearbeitungWiederherstellen() {
+    ModusSetzen(einstellungen_.JahresansichtBearbeiten ? Farbbearbeitung::Hinzufuegen
+                                                       : Farbbearbeitung::Keine);
+    flaeche_->update();
+}
+
+void TForm1::FarbzustandZeigen() {
+    if (!farbe_) return;
+    const QList<QAction*> modi = werkzeuge_->actions();
+    for (int i = 0; i < modi.size(); ++i) {
+        modi[i]->setChecked(kModi[i] == farbe_->Modus());
+        Freigeben(modi[i]->objectName(), bearbeitbar_);
+    }
+    aktuelleFarbeBox_->setChecked(farbe_->Direkt());
+    aktuelleFarbeBox_->setEnabled(bearbeitbar_);
+    const kalvora::AktuelleFarbe& c = farbe_->Aktuell();
+    Einfaerben(aktuelleFarbe_, c.farbe);
+    // A long name is cut at the end instead of on both sides of the centred text.
+    aktuelleFarbe_->TextSetzen(QString::fromStdString(c.name));
+    aktuelleFarbe_->setEnabled(bearbeitbar_);
+    legende_->Bearbeitbar(bearbeitbar_);
+    ansicht_->farbbearbeitung = farbe_->Modus();
+    // The pointer follows the mode at once when it rests on the view.
+    if (const std::optional<Punkt> p = flaeche_->Zeigerposition()) {
+        ansicht_->ZeigerAuswerten(p->x, p->y);
+        AnsichtTexteZeigen();
+    }
+}
+
+void TForm1::FarbmenusAktualisieren() {
+    LegendeZeigen();
+    farbe_->NameAbgleichen();
+    FarbzustandZeigen();
+}
+
+QIcon TForm1::Farbsymbol(int slot) const {
+    return slot >= 1 && slot <= AnzahlFarben ? farbsymbole_[slot] : QIcon();
+}
+
+void TForm1::FarbsymboleAufbauen() {
+    for (int k = 1; k <= AnzahlFarben; ++k) {
+        QPixmap p(16, 16);
+        p.fill(AlsQColor(kal_.Farbwerte[k]));
+        farbsymbole_[k] = QIcon(p);
+    }
+}
+
+void TForm1::TagNeuZeichnen(int tag, int monat, int jahr) {
+    const std::optional<Rechteck> z = kalvora::TagNeuZeichnen(*ansicht_, tag, monat, jahr);
+    if (!z) return;
+    flaeche_->update(QRect(z->links, z->oben, z->Breite() + 1, z->Hoehe() + 1));
+    legende_->ZaehlerZeigen(Farbzaehlung(kal_, jahr));
+    // Panel 3 names the colours of the hovered day, which may be the changed one.
+    ansicht_->TagtexteAuffrischen();
+    AnsichtTexteZeigen();
+}
+
+void TForm1::TagGeaendert(int tag, int monat, int jahr) {
+    kern_.TagGeaendertMelden({tag, monat, jahr});
+    felder_[2]->TextSetzen(QString::fromUtf8(t::Geaendert));
+}
+
+// ---- legend ---------------------------------------------------------------------------
+
+void TForm1::LegendeZeigen() {
+    for (int k = 1; k <= AnzahlFarben; ++k) legendenfarben_[k] = kal_.Farbwerte[k];
+    legende_->Zeigen(kal_, Farbzaehlung(kal_, ansicht_->Jahr()));
+    FarbsymboleAufbauen();
+}
+
+bool TForm1::LegendeBedienbar(bool rechts) {
+    return bearbeitbar_ && ansicht_->HilfeKlick(Hilfeziel::Farbfeld, rechts).normaleAktion;
+}
+
+void TForm1::LegendeAnschliessen() {
+    connect(legende_, &TFarblegende::FarbfeldBetreten, this, &TForm1::LegendeBlinken);
+    connect(legende_, &TFarblegende::FarbfeldVerlassen, this, [this] { LegendeAnhalten(); });
+    connect(legende_, &TFarblegende::HintergrundBeruehrt, this, &TForm1::ZeigerAusserhalb);
+    connect(legende_, &TFarblegende::FarbfeldGeklickt, this, [this](int slot) {
+        if (!LegendeBedienbar(false)) return;
+        farbe_->FarbfeldKlick(slot);
+        FarbzustandZeigen();
+    });
+    connect(legende_, &TFarblegende::FarbfeldDoppelklick, this, [this](int slot) {
+        if (LegendeBedienbar(false)) FarbfeldUmbenennen(slot);
+    });
+    connect(legende_, &TFarblegende::FarbfeldRechtsklick, this, [this](int slot) {
+        if (LegendeBedienbar(true)) FarbfeldFarbeWaehlen(slot);
+    });
+}
+
+void TForm1::FarbfeldUmbenennen(int slot) {
+    const auto antwort = dialoge_.Eingabe(t::Titel, t::NeuerText, kal_.Farbnamen[slot]);
+    if (!antwort) return;
+    farbe_->FarbnameSetzen(slot, *antwort);
+    kern_.FarbtabelleGeaendertMelden();
+    BefehleAktualisieren();
+}
+
+void TForm1::FarbfeldFarbeWaehlen(int slot) {
+    LegendeAnhalten();
+    const auto farbe = dialoge_.Farbe(kal_.Farbwerte[slot], {});
+    if (!farbe) return;
+    if (const auto fehler = farbe_->FarbwertSetzen(slot, *farbe)) {
+        dialoge_.Meldung(*fehler, Meldungsart::Warnung, Knoepfe::Ok);
+        return;
+    }
+    kern_.FarbtabelleGeaendertMelden();
+    BefehleAktualisieren();
+}
+
+void TForm1::LegendeBlinken(int slot) {
+    if (slot < 1 || slot > AnzahlFarben) return;
+    if (blinkFarbe_ != kal_.Farbwerte[slot]) LegendeAnhalten();
+    blinkFarbe_ = kal_.Farbwerte[slot];
+    if (!blinkTimer_->isActive()) blinkTimer_->start();
+}
+
+bool TForm1::LegendeBlinkt() const { return blinkTimer_->isActive(); }
+
+void TForm1::BlinkTakt() {
+    blinkAn_ = !blinkAn_;
+    const std::vector<Rechteck> zellen = Blinkzellen(*ansicht_, kal_, blinkFarbe_);
+    QRegion bereich;
+    for (const Rechteck& r : zellen) bereich += AlsQRect(r);
+    flaeche_->MarkierungSetzen(blinkAn_ ? zellen : std::vector<Rechteck>{});
+    blinkTakt_ = true;
+    if (!bereich.isEmpty()) flaeche_->repaint(bereich);
+    blinkTakt_ = false;
+}
+
+void TForm1::LegendeAnhalten() {
+    if (!blinkTimer_) return;
+    const bool lief = blinkTimer_->isActive();
+    blinkTimer_->stop();
+    if (blinkAn_) {
+        blinkAn_ = false;
+        flaeche_->MarkierungSetzen({});
+        flaeche_->update();
+    }
+    if (lief) {
+        ansicht_->ZeigerVerlassen();  // the texts stay empty until the pointer is back
+        for (int i : {0, 1, 3}) felder_[i]->TextSetzen({});
+    }
+}
+
+// ---- context menu ---------------------------------------------------------------------
+
+void TForm1::KontextmenueZeigen(const QPoint& global) {
+    const QPoint p = flaeche_->mapFromGlobal(global);
+    std::optional<Datum> tag;
+    if (const auto tm = ansicht_->TagAnPosition(p.x(), p.y()))
+        tag = Datum{tm->tag, tm->monat, ansicht_->Jahr()};
+    const Kontextmenue modell =
+        KontextmenueAufbauen(kal_, tag, farbe_->Modus(), sitzung_.schreibgeschuetzt());
+
+    QMenu menue(this);
+    menue.setObjectName(QStringLiteral("PopupMenu1"));
+    QAction* loeschen = menue.addAction(QString::fromUtf8(modell.farbeLoeschenTitel));
+    loeschen->setObjectName(QStringLiteral("Farbelschen1"));
+    loeschen->setEnabled(modell.farbeLoeschenAktiv);
+    connect(loeschen, &QAction::triggered, this, [this] {
+        // The next pointer evaluation deletes the colours of the remembered day.
+        ansicht_->farbeLoeschenAnstehend = true;
+        ansicht_->ZeigerAuswerten(0, 0);
+        AnsichtTexteZeigen();
+    });
+    for (const Farbmenueeintrag& e : modell.farben) {
+        QAction* a = menue.addAction(farbsymbole_[e.slot], QString::fromStdString(e.titel));
+        a->setObjectName(QStringLiteral("Farbe%1").arg(e.slot));
+        a->setVisible(e.sichtbar);
+        a->setEnabled(modell.farbenAktiv);
+        if (!tag) continue;
+        connect(a, &QAction::triggered, this, [this, slot = e.slot, d = *tag] {
+            if (farbe_->FarbeAnwenden(slot, d.tag, d.monat, d.jahr))
+                TagGeaendert(d.tag, d.monat, d.jahr);
+        });
+    }
+    const char* namen[] = {"neueFarbe2", "eineFarbehinzufgen1", "eineFarbelschen1"};
+    for (int u = 0; u < 3; ++u) {
+        const Kontextuntermenue& um = modell.unter[u];
+        QMenu* sub = menue.addMenu(QString::fromStdString(um.titel));
+        sub->setObjectName(QString::fromLatin1(namen[u]));
+        sub->menuAction()->setVisible(um.sichtbar);
+        sub->setEnabled(um.aktiv);
+        for (const Farbmenueeintrag& e : um.eintraege) {
+            if (!e.sichtbar || !tag) continue;
+            QAction* a = sub->addAction(farbsymbole_[e.slot], QString::fromStdString(e.titel));
+            connect(a, &QAction::triggered, this,
+                    [this, art = UntermenueBefehle[u], slot = e.slot, d = *tag] {
+                        if (farbe_->UntermenueAnwenden(art, slot, d.tag, d.monat, d.jahr))
+                            TagGeaendert(d.tag, d.monat, d.jahr);
+                    });
+        }
+    }
+    menue.addSeparator();
+    QAction* tagestermine = menue.addAction(QStringLiteral("Tagestermine"));
+    connect(tagestermine, &QAction::triggered, this,
+            [this] { TagesdialogOeffnen(auswahl_.tag, auswahl_.monat, auswahl_.jahr); });
+    // The calendar views come with their windows.
+    for (const char* titel : {"Wochenansicht", "Monatsansicht", "Desktopstundenplanansicht"})
+        menue.addAction(QString::fromLatin1(titel))->setEnabled(false);
+    menue.addSeparator();
+    const QString vollbild = QString::fromStdString(
+        VollbildMenuetext({vollbildPanel_, vollbildMenue_, vollbildToolbar_}));
+    connect(menue.addAction(vollbild), &QAction::triggered, this, &TForm1::VollbildUmschalten);
+    menue.exec(global);
+}
+
+// ---- undo and redo of day colours -----------------------------------------------------
+
+namespace h = historientexte;
+
+void TForm1::FarbaenderungMerken(int tag, int monat, int jahr) {
+    historie_.FarbaenderungMerken(tag, monat, jahr);
+    HistorieAnzeigen();
+}
+
+void TForm1::HistorieAnzeigen() {
+    if (!Aktion(befehl::Rueckgaengig)) return;  // the menu is not built yet
+    Freigeben(befehl::Rueckgaengig, bearbeitbar_ && historie_.RueckgaengigMoeglich());
+    Freigeben(befehl::Wiederherstellen,
+              bearbeitbar_ && historie_.WiederherstellenMoeglich());
+    // An empty list gives its button the plain hint back.
+    if (!historie_.RueckgaengigMoeglich())
+        Aktion(befehl::Rueckgaengig)->setToolTip(QString::fromUtf8(h::Rueckgaengig));
+    if (!historie_.WiederherstellenMoeglich())
+        Aktion(befehl::Wiederherstellen)
+            ->setToolTip(QString::fromUtf8(h::Wiederherstellen));
+}
+
+void TForm1::HistorienhinweisSetzen(QObject* knopf) {
+    // The hint counts the steps while the pointer is on the button.
+    if (knopf == Toolbutton(7)) {
+        Aktion(befehl::Rueckgaengig)
+            ->setToolTip(QString::fromStdString(
+                Historienhinweis(h::Rueckgaengig, historie_.Undoliste().size())));
+    } else if (knopf == Toolbutton(8)) {
+        Aktion(befehl::Wiederherstellen)
+            ->setToolTip(QString::fromStdString(
+                Historienhinweis(h::Wiederherstellen, historie_.Redoliste().size())));
+    }
+}
+
+void TForm1::Rckgngig1Click() {
+    if (const std::optional<Datum> d = historie_.Rueckgaengig()) {
+        kal_.geaendert = true;
+        kern_.TagGeaendertMelden(*d);
+    }
+    HistorieAnzeigen();
+}
+
+void TForm1::Wiederherstellen1Click() {
+    if (const std::optional<Datum> d = historie_.Wiederherstellen()) {
+        kal_.geaendert = true;
+        kern_.TagGeaendertMelden(*d);
+    }
+    HistorieAnzeigen();
+}
+
+void TForm1::UndoLeeren() {
+    historie_.Leeren();
+    HistorieAnzeigen();
+}
+
+// ---- start ------------------------------------------------------------------------------
+
+void TForm1::StartNachSplash() {
+    TerminfeldZeigen(einstellungen_.TerminfeldAnzeigen);
+    const auto farbmodus = [this] {
+        ModusSetzen(einstellungen_.JahresansichtBearbeiten ? Farbbearbeitung::Hinzufuegen
+                                                           : Farbbearbeitung::Keine);
+    };
+    farbmodus();
+    Befehlszeile zeile;
+    zeile.datei = startdatei_.toStdString();
+    zeile.startcode = startcode_.toStdString();
+    const std::string datei = Startdatei(zeile, einstellungen_.Startdatei);
+    if (!datei.empty()) {
+        // The load evaluates the start code once, right after the file is read.
+        startLaeuft_ = true;
+        sitzung_.StartcodeSetzen(zeile.startcode);
+        sitzung_.DirektOeffnen(datei);
+        startLaeuft_ = false;
+        farbmodus();
+    }
+    ErsteAktivierung();
+    ToolbarAnwenden(ToolbarAusEinstellungen());
+}
+
+void TForm1::StartcodeAnwenden(const std::string& code) {
+    // A file that could not be read leaves the code pending; a later "Öffnen" ignores it.
+    if (!startLaeuft_) return;
+    const Startaktion a = StartcodeAktion(code, einstellungen_.Autostartansicht);
+    if (a.vollbild) VollbildUmschalten();
+    if (a.ansicht && *a.ansicht != Startansicht::Jahresansicht)
+        AnsichtOeffnen(static_cast<int>(*a.ansicht));
+}
+
+void TForm1::ErsteAktivierung() {
+    if (!ersteAktivierung_) return;
+    ersteAktivierung_ = false;
+    if (!StartansichtOeffnen(startcode_.toStdString())) return;
+    const Startansicht ansicht = AnsichtAusNummer(einstellungen_.Startansicht);
+    if (ansicht != Startansicht::Jahresansicht) AnsichtOeffnen(static_cast<int>(ansicht));
+}
+
+void TForm1::AnsichtOeffnen(int nummer) {
+    // Background monitoring only where its command is available.
+    if (nummer == static_cast<int>(Startansicht::Tray) &&
+        (!ansicht_->Befehle().statistikUndUeberwachung ||
+         NochNichtGebaut().contains(QString::fromLatin1(befehl::Terminueberwachung))))
+        return;
+    if (ansichtOeffnen) ansichtOeffnen(nummer);
+}
+
+// ---- keys, the pointer outside the year view, the window size ---------------------------
+
+bool TForm1::BefehlstasteVorziehen(QObject* objekt, QEvent* e) {
+    if (e->type() != QEvent::ShortcutOverride) return false;
+    auto* w = qobject_cast<QWidget*>(objekt);
+    if (!w || w == this || w->window() != this) return false;
+    auto* k = static_cast<QKeyEvent*>(e);
+    const QKeySequence taste(k->keyCombination());
+    for (const auto& [name, aktion] : aktionen_) {
+        if (aktion->isEnabled() && !aktion->shortcut().isEmpty() && aktion->shortcut() == taste) {
+            // Left unaccepted, the key is matched against the window's shortcuts; "&Rückgängig"
+            // (Ctrl+Z) and "&Wiederherstellen" (Ctrl+R) undo colours, not the typing in the
+            // year field.
+            e->ignore();
+            return true;
+        }
+    }
+    return false;
+}
+
+void TForm1::ZeigerAusserhalbPruefen(QObject* objekt, QEvent* e) {
+    if (e->type() != QEvent::Enter && e->type() != QEvent::MouseMove) return;
+    auto* w = qobject_cast<QWidget*>(objekt);
+    if (!w || !unteresPanel_) return;
+    bool aussen = false;
+    if (w == unteresPanel_) {
+        // The background only: the legend swatches have their own highlight.
+        const QPoint p = static_cast<QSinglePointEvent*>(e)->position().toPoint();
+        aussen = unteresPanel_->childAt(p) == nullptr;
+    } else if (w == statusBar() || statusBar()->isAncestorOf(w)) {
+        aussen = true;
+    }
+    if (aussen) ZeigerAusserhalb();
+}
+
+void TForm1::ZeigerAusserhalb() {
+    LegendeAnhalten();
+    if (!ansicht_->Schwebetag() && felder_[0]->VollerText().isEmpty() &&
+        felder_[1]->VollerText().isEmpty() && felder_[3]->VollerText().isEmpty())
+        return;
+    ansicht_->ZeigerVerlassen();
+    for (int i : {0, 1, 3}) felder_[i]->TextSetzen({});
+}
+
+bool TForm1::MindestgroesseHalten() {
+    // Size hints are only hints: a window manager, or none, may resize below them.
+    const QSize aussen = frameGeometry().size();
+    const QSize rahmen = aussen - size();
+    // The hint is for the client area; the minimum is the outer size.
+    const Groesse klein = FenstergroesseBegrenzen({0, 0});
+    const QSize hinweis(klein.breite - rahmen.width(), klein.hoehe - rahmen.height());
+    if (rahmen.isValid() && minimumSize() != hinweis) setMinimumSize(hinweis);
+    const Groesse g = FenstergroesseBegrenzen({aussen.width(), aussen.height()});
+    if (g == Groesse{aussen.width(), aussen.height()}) {
+        rueckstellungen_ = 0;
+        return false;
+    }
+    // A window manager that insists on its size (a tiling one) is not fought for ever.
+    if (rueckstellungen_ >= 3) return false;
+    ++rueckstellungen_;
+    resize(g.breite - rahmen.width(), g.hoehe - rahmen.height());
+    return true;
+}
+
+void TForm1::ZeigerNachAnordnung() {
+    // While a dialog or a view is open the selected day belongs to it.
+    if (ansicht_->ansichtOffen) return;
+    if (const std::optional<Punkt> p = flaeche_->Zeigerposition()) {
+        ansicht_->ZeigerAuswerten(p->x, p->y);
+        AnsichtTexteZeigen();
+    } else if (ansicht_->Schwebetag()) {
+        // The day the texts describe is no longer under the pointer.
+        ansicht_->ZeigerVerlassen();
         AnsichtTexteZeigen();
     }
 }

@@ -41,6 +41,7 @@ namespace kalvora {
 
 class Registry;
 class TDrucksteuerung;
+class TFarblegende;
 class TForm3;
 class TJahresflaeche;
 
@@ -205,13 +206,13 @@ private:
 
     void UnteresPanelAufbauen();
     void Anordnen();
-    // Window handling of Fensterfuehrung.cpp.
     // A key of a main-window command goes to the command, wherever the focus is: the focus
     // widget (the year field) does not get to take it over for its own editing.
     bool BefehlstasteVorziehen(QObject* objekt, QEvent* e);
     // The pointer on the bottom panel's background or on the status bar: the legend
     // highlight stops and status panels 0, 1 and 3 are emptied.
     void ZeigerAusserhalbPruefen(QObject* objekt, QEvent* e);
+    void ZeigerAusserhalb();
     // Sets the window back to the minimum outer size; true when it had to.
     bool MindestgroesseHalten();
     // After a new layout the texts describe the day that is now under the pointer.
@@ -232,8 +233,10 @@ private:
     void ZeigerLaden();
     void TagGeaendert(int tag, int monat, int jahr);
     void BlinkTakt();
-    // Mouse events of the legend swatches; true when the event is used up.
-    bool LegendenEreignis(int slot, QEvent* e);
+    // The legend's signals; a click on a swatch acts only on an editable document and
+    // outside help mode.
+    void LegendeAnschliessen();
+    bool LegendeBedienbar(bool rechts);
     void FarbfeldUmbenennen(int slot);
     void FarbfeldFarbeWaehlen(int slot);
     void HistorienhinweisSetzen(QObject* knopf);
@@ -281,9 +284,7 @@ private:
     QPushButton* termineKnopf_ = nullptr;
     QCheckBox* aktuelleFarbeBox_ = nullptr;
     TKurztext* aktuelleFarbe_ = nullptr;
-    std::vector<QLabel*> farbfelder_;  // slot 1..20 at 0..19
-    std::vector<TKurztext*> farbnamen_;
-    std::vector<QWidget*> legende_;    // everything the appointment field replaces
+    TFarblegende* legende_ = nullptr;  // the appointment field takes its place
     QAction* sonnenplatz_ = nullptr;
     std::unique_ptr<TFarbbearbeitung> farbe_;
     std::array<QIcon, AnzahlFarben + 1> farbsymbole_;

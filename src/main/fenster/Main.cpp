@@ -40,6 +40,7 @@
 #include "main/fenster/Farblegende.h"
 #include "main/fenster/GeheZuJahr.h"
 #include "main/fenster/Jahresfeld.h"
+#include "main/fenster/Unterpanel.h"
 #include "main/fenster/Jahresflaeche.h"
 #include "methoden/Fehler.h"
 #include "methoden/Systemfehler.h"
@@ -363,11 +364,7 @@ void TForm1::JahrBlaettern(int jahre) {
 }
 
 void TForm1::JahrAnzeigen() {
-    if (jahresfeld_->value() != ansicht_->Jahr()) {
-        jahrWirdGesetzt_ = true;
-        jahresfeld_->setValue(ansicht_->Jahr());
-        jahrWirdGesetzt_ = false;
-    }
+    unteresPanel_->JahrZeigen(ansicht_->Jahr());
     AnwendungstitelSetzen();
     AnsichtTexteZeigen();
 }
@@ -390,8 +387,7 @@ void TForm1::Anordnen() {
     QPainter maler(&bild);
     QtLeinwand masse(maler);
     ansicht_->JahresansichtAnordnen(f, masse);
-    terminfeld_->setGeometry(224, 4, std::max(0, ansicht_->Anordnung().terminfeldBreite),
-                             unteresPanel_->height() - 8);
+    unteresPanel_->TerminfeldBreite(ansicht_->Anordnung().terminfeldBreite);
     if (fortschritt_->isVisible()) FortschrittPlatzieren();
     flaeche_->update();
     ZeigerNachAnordnung();
@@ -796,16 +792,6 @@ bool TForm1::eventFilter(QObject* objekt, QEvent* e) {
     if (e->type() == QEvent::Enter) HistorienhinweisSetzen(objekt);
     if (BefehlstasteVorziehen(objekt, e)) return true;
     ZeigerAusserhalbPruefen(objekt, e);
-    if (objekt->parent() == unteresPanel_ && unteresPanel_) {
-        if (objekt == aktuelleFarbe_ && e->type() == QEvent::MouseButtonPress &&
-            static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton) {
-            if (bearbeitbar_) {
-                farbe_->AktuelleFarbeKlick();
-                FarbzustandZeigen();
-            }
-            return true;
-        }
-    }
     if (e->type() != QEvent::KeyPress) return false;
     auto* w = qobject_cast<QWidget*>(objekt);
     if (!w || w->window() != this) return false;
@@ -839,83 +825,48 @@ void TForm1::changeEvent(QEvent* e) {
 
 // ---- bottom panel ---------------------------------------------------------------------
 
-namespace {
-
-constexpr int kPanelHoehe = 137;
-
-}  // namespace
 
 void TForm1::UnteresPanelAufbauen() {
-    auto* panel = new QWidget;
-    panel->setObjectName(QStringLiteral("Panel1"));
-    panel->setFixedHeight(kPanelHoehe);
-    panel->setMouseTracking(true);  // the pointer on the background empties the status bar
+    auto* panel = new TUnterpanel(ansicht_->Jahr());
     unteresPanel_ = panel;
-
-    farbenKnopf_ = new QPushButton(QStringLiteral("Farben"), panel);
-    farbenKnopf_->setObjectName(QStringLiteral("Farben"));
-    farbenKnopf_->setGeometry(8, 8, 89, 25);
-    termineKnopf_ = new QPushButton(QStringLiteral("Termine"), panel);
-    termineKnopf_->setObjectName(QStringLiteral("Termine"));
-    termineKnopf_->setGeometry(104, 8, 89, 25);
-    connect(farbenKnopf_, &QPushButton::clicked, this, [this] {
+    legende_ = panel->Legende();
+    LegendeAnschliessen();
+    connect(panel, &TUnterpanel::FarbenGewaehlt, this, [this] {
         TerminfeldZeigen(false);
-        jahresfeld_->setFocus();
+        Jahresfeld()->setFocus();
     });
-    connect(termineKnopf_, &QPushButton::clicked, this, [this] {
+    connect(panel, &TUnterpanel::TermineGewaehlt, this, [this] {
         TerminfeldZeigen(true);
-        terminfeld_->setFocus();
+        Terminfeld()->setFocus();
     });
-
-    auto* jahrText = new QLabel(QStringLiteral("Aktuelles Jahr :"), panel);
-    jahrText->setObjectName(QStringLiteral("Label1"));
-    jahrText->move(16, 58);
-    jahresfeld_ = new TJahresfeld(panel);
-    jahresfeld_->setObjectName(QStringLiteral("SpinEdit1"));
-    jahresfeld_->setRange(ErstesJahr, LetztesJahr);
-    jahresfeld_->setGroupSeparatorShown(false);
-    jahresfeld_->setGeometry(128, 56, 73, 22);
-    jahresfeld_->setValue(ansicht_->Jahr());
-    // Typing goes through the year view's rule, the arrows set the year directly.
-    connect(jahresfeld_, &QSpinBox::valueChanged, this, [this](int jahr) {
-        if (jahrWirdGesetzt_ || jahr == ansicht_->Jahr()) return;
-        JahrSetzen(jahr);
+    connect(panel, &TUnterpanel::JahrGewaehlt, this, [this](int jahr) {
+        if (jahr != ansicht_->Jahr()) JahrSetzen(jahr);
     });
-    connect(jahresfeld_->findChild<QLineEdit*>(), &QLineEdit::textEdited, this,
-            [this](const QString& text) {
-        if (jahrWirdGesetzt_) return;
+    connect(panel, &TUnterpanel::JahrEingetippt, this, [this](const QString& text) {
         const std::string ergebnis = ansicht_->JahrEingabe(text.toStdString());
-        if (ergebnis != text.toStdString()) {
-            jahrWirdGesetzt_ = true;
-            jahresfeld_->setValue(QString::fromStdString(ergebnis).toInt());
-            jahrWirdGesetzt_ = false;
-        }
+        if (ergebnis != text.toStdString())
+            unteresPanel_->JahrZeigen(QString::fromStdString(ergebnis).toInt());
         JahrAnzeigen();
     });
-
-    aktuelleFarbeBox_ = new QCheckBox(QStringLiteral("Aktuelle Farbe:"), panel);
-    aktuelleFarbeBox_->setObjectName(QStringLiteral("CheckBox1"));
-    aktuelleFarbeBox_->setToolTip(
-        QStringLiteral("Anklicken, um direkte Farbänderungen zu ermöglichen"));
-    aktuelleFarbeBox_->move(16, 96);
-    aktuelleFarbe_ = new TKurztext(panel);
-    aktuelleFarbe_->setObjectName(QStringLiteral("Label33"));
-    aktuelleFarbe_->setGeometry(128, 92, 65, 25);
-    aktuelleFarbe_->setAlignment(Qt::AlignCenter);
-    aktuelleFarbe_->setCursor(Qt::PointingHandCursor);
-    aktuelleFarbe_->ImmerHinweis(true);
-
-    legende_ = new TFarblegende(panel);
-    LegendeAnschliessen();
-
-    terminfeld_ = new QTextEdit(panel);
-    terminfeld_->setObjectName(QStringLiteral("Memo1"));
-    terminfeld_->setReadOnly(true);
-    terminfeld_->setContextMenuPolicy(Qt::CustomContextMenu);
-    terminfeld_->hide();
-    connect(terminfeld_, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& p) { LinkmenueZeigen(terminfeld_->mapToGlobal(p)); });
+    connect(panel, &TUnterpanel::AktuelleFarbeGeklickt, this, [this] {
+        if (!bearbeitbar_) return;
+        farbe_->AktuelleFarbeKlick();
+        FarbzustandZeigen();
+    });
+    connect(panel, &TUnterpanel::AktuelleFarbeAngehakt, this, [this](bool an) {
+        farbe_->KontrollkaestchenKlick(an);
+        FarbzustandZeigen();
+        if (unteresPanel_->isVisible()) Jahresfeld()->setFocus();
+    });
+    connect(panel, &TUnterpanel::LinksGewuenscht, this, &TForm1::LinkmenueZeigen);
+    connect(panel, &TUnterpanel::HintergrundBeruehrt, this, &TForm1::ZeigerAusserhalb);
 }
+
+QWidget* TForm1::UnteresPanel() const { return unteresPanel_; }
+QSpinBox* TForm1::Jahresfeld() const { return unteresPanel_->Jahresfeld(); }
+QTextEdit* TForm1::Terminfeld() const { return unteresPanel_->Terminfeld(); }
+QCheckBox* TForm1::AktuelleFarbeBox() const { return unteresPanel_->AktuelleFarbeBox(); }
+QLabel* TForm1::AktuelleFarbe() const { return unteresPanel_->AktuelleFarbe(); }
 
 QLabel* TForm1::Farbfeld(int slot) const { return legende_->Farbfeld(slot); }
 
@@ -923,9 +874,7 @@ QLabel* TForm1::Farbname(int slot) const { return legende_->Farbname(slot); }
 
 void TForm1::TerminfeldZeigen(bool zeigen) {
     ansicht_->terminfeldSichtbar = zeigen;
-    legende_->SlotsZeigen(einstellungen_.AnzahlFarben == 1 ? AnzahlFarben : 16);
-    legende_->setVisible(!zeigen);
-    terminfeld_->setVisible(zeigen);
+    unteresPanel_->TerminfeldZeigen(zeigen, einstellungen_.AnzahlFarben == 1 ? AnzahlFarben : 16);
     if (zeigen) {
         // The field shows the day under the pointer, or today.
         const std::optional<Punkt> p = flaeche_->Zeigerposition();
@@ -952,10 +901,10 @@ void TForm1::LinkmenueZeigen(const QPoint& global) {
 void TForm1::AnsichtTexteZeigen() {
     const auto& status = ansicht_->Statusfelder();
     for (int i : {0, 1, 3}) felder_[i]->TextSetzen(QString::fromStdString(status[i]));
-    if (terminfeld_->isVisibleTo(unteresPanel_)) {
+    if (unteresPanel_->TerminfeldSichtbar()) {
         QString text = QString::fromStdString(ansicht_->Terminfeld());
         text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-        if (terminfeld_->toPlainText() != text) terminfeld_->setPlainText(text);
+        unteresPanel_->TerminfeldText(text);
     }
     sonne_->setText(QString::fromStdString(ansicht_->Sonnenbeschriftung()));
     sonnenplatz_->setVisible(ansicht_->SonneSichtbar());
@@ -1008,11 +957,6 @@ void TForm1::FarbeditorAnlegen() {
     const QList<QAction*> modi = werkzeuge_->actions();
     for (int i = 0; i < modi.size(); ++i)
         connect(modi[i], &QAction::triggered, this, [this, i] { ModusSetzen(kModi[i]); });
-    connect(aktuelleFarbeBox_, &QCheckBox::clicked, this, [this](bool an) {
-        farbe_->KontrollkaestchenKlick(an);
-        FarbzustandZeigen();
-        if (unteresPanel_->isVisible()) jahresfeld_->setFocus();
-    });
 
     auto& a = ansicht_->anschluesse;
     a.farbeAnwenden = [this](int t, int m, int j) {
@@ -1060,14 +1004,8 @@ void TForm1::FarbzustandZeigen() {
         modi[i]->setChecked(kModi[i] == farbe_->Modus());
         Freigeben(modi[i]->objectName(), bearbeitbar_);
     }
-    aktuelleFarbeBox_->setChecked(farbe_->Direkt());
-    aktuelleFarbeBox_->setEnabled(bearbeitbar_);
     const kalvora::AktuelleFarbe& c = farbe_->Aktuell();
-    Einfaerben(aktuelleFarbe_, c.farbe);
-    // A long name is cut at the end instead of on both sides of the centred text.
-    aktuelleFarbe_->TextSetzen(QString::fromStdString(c.name));
-    aktuelleFarbe_->setEnabled(bearbeitbar_);
-    legende_->Bearbeitbar(bearbeitbar_);
+    unteresPanel_->AktuelleFarbeZeigen(c.farbe, c.name, farbe_->Direkt(), bearbeitbar_);
     ansicht_->farbbearbeitung = farbe_->Modus();
     // The pointer follows the mode at once when it rests on the view.
     if (const std::optional<Punkt> p = flaeche_->Zeigerposition()) {
@@ -1387,15 +1325,8 @@ void TForm1::ZeigerAusserhalbPruefen(QObject* objekt, QEvent* e) {
     if (e->type() != QEvent::Enter && e->type() != QEvent::MouseMove) return;
     auto* w = qobject_cast<QWidget*>(objekt);
     if (!w || !unteresPanel_) return;
-    bool aussen = false;
-    if (w == unteresPanel_) {
-        // The background only: the legend swatches have their own highlight.
-        const QPoint p = static_cast<QSinglePointEvent*>(e)->position().toPoint();
-        aussen = unteresPanel_->childAt(p) == nullptr;
-    } else if (w == statusBar() || statusBar()->isAncestorOf(w)) {
-        aussen = true;
-    }
-    if (aussen) ZeigerAusserhalb();
+    // The panel's background reports itself.
+    if (w == statusBar() || statusBar()->isAncestorOf(w)) ZeigerAusserhalb();
 }
 
 void TForm1::ZeigerAusserhalb() {

@@ -42,6 +42,7 @@ namespace kalvora {
 class Registry;
 class TDrucksteuerung;
 class TFarblegende;
+class TUnterpanel;
 class TForm3;
 class TJahresflaeche;
 
@@ -154,11 +155,11 @@ public:
 
     // The year view and the bottom panel.
     TJahresflaeche* Flaeche() const { return flaeche_; }
-    QWidget* UnteresPanel() const { return unteresPanel_; }
-    QSpinBox* Jahresfeld() const { return jahresfeld_; }
-    QTextEdit* Terminfeld() const { return terminfeld_; }
-    QCheckBox* AktuelleFarbeBox() const { return aktuelleFarbeBox_; }
-    QLabel* AktuelleFarbe() const { return aktuelleFarbe_; }
+    QWidget* UnteresPanel() const;
+    QSpinBox* Jahresfeld() const;
+    QTextEdit* Terminfeld() const;
+    QCheckBox* AktuelleFarbeBox() const;
+    QLabel* AktuelleFarbe() const;
     // Legend slot 1..20: the swatch with the count and the name field.
     QLabel* Farbfeld(int slot) const;
     QLabel* Farbname(int slot) const;
@@ -275,15 +276,8 @@ private:
     bool vollbildPanel_ = true;
     bool vollbildMenue_ = true;
     bool vollbildToolbar_ = true;
-    QWidget* unteresPanel_ = nullptr;
+    TUnterpanel* unteresPanel_ = nullptr;
     TJahresflaeche* flaeche_ = nullptr;
-    QSpinBox* jahresfeld_ = nullptr;
-    bool jahrWirdGesetzt_ = false;
-    QTextEdit* terminfeld_ = nullptr;
-    QPushButton* farbenKnopf_ = nullptr;
-    QPushButton* termineKnopf_ = nullptr;
-    QCheckBox* aktuelleFarbeBox_ = nullptr;
-    TKurztext* aktuelleFarbe_ = nullptr;
     TFarblegende* legende_ = nullptr;  // the appointment field takes its place
     QAction* sonnenplatz_ = nullptr;
     std::unique_ptr<TFarbbearbeitung> farbe_;

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 
+#include "main/fenster/Kurztext.h"
 #include "main/fenster/Programmschrift.h"
 #include "platform/qt/QtLeinwand.h"
 

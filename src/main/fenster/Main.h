@@ -21,6 +21,7 @@
 #include "main/AusgewaehlterTag.h"
 #include "main/Farbbearbeitung.h"
 #include "main/Jahresansicht.h"
+#include "main/fenster/Kurztext.h"
 #include "main/fenster/Programmschrift.h"
 #include "platform/Dialoge.h"
 #include "platform/Uhr.h"

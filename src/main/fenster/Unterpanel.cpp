@@ -11,6 +11,7 @@
 #include "methoden/Methoden.h"
 #include "main/fenster/Farblegende.h"
 #include "main/fenster/Jahresfeld.h"
+#include "main/fenster/Kurztext.h"
 #include "main/fenster/Programmschrift.h"
 
 namespace kalvora {

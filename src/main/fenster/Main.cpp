@@ -38,6 +38,7 @@
 #include "main/Hauptmenue.h"
 #include "main/Jahresgeometrie.h"
 #include "main/fenster/Farblegende.h"
+#include "main/fenster/Hauptbefehle.h"
 #include "main/fenster/GeheZuJahr.h"
 #include "main/fenster/Jahresfeld.h"
 #include "main/fenster/Unterpanel.h"
@@ -55,89 +56,10 @@ namespace t = farbtexte;
 
 namespace {
 
-// Tool button -> the command it shares, its own icon file and a fitting theme icon.
-struct Knopfbelegung {
-    const char* aktion;
-    const char* symbol;
-    const char* thema;
-};
-const Knopfbelegung kKnoepfe[AnzahlToolbuttons] = {
-    {befehl::Neu, "neu", "document-new"},
-    {befehl::Oeffnen, "oeffnen", "document-open"},
-    {befehl::Speichern, "speichern", "document-save"},
-    {befehl::SpeichernUnter, "speichern-unter", "document-save-as"},
-    {befehl::Drucken, "drucken", "document-print"},
-    {befehl::Druckereinstellung, "druckereinstellung", ""},
-    {befehl::Rueckgaengig, "rueckgaengig", "edit-undo"},
-    {befehl::Wiederherstellen, "wiederherstellen", "edit-redo"},
-    {befehl::Suchen, "suchen", "edit-find"},
-    {befehl::Weitersuchen, "weitersuchen", ""},
-    {befehl::Schreibschutz, "schreibschutz", ""},
-    {befehl::Aktualisieren, "aktualisieren", "view-refresh"},
-    {befehl::SchreibschutzEinstellungen, "schreibschutz-einstellungen", ""},
-    {befehl::KeineFarbaenderungen, "farben-gesperrt", ""},
-    {befehl::FarbenHinzufuegen, "farben-hinzufuegen", ""},
-    {befehl::FarbenLoeschen, "farben-loeschen", ""},
-    {befehl::NeueFarbe, "neue-farbe", ""},
-    {befehl::AlleFarbenLoeschen, "alle-farben-loeschen", ""},
-    // The button opens the day dialog for the selected day; the menu entry first goes to
-    // today, so they are two commands.
-    {befehl::TagestermineKnopf, "tagestermine", ""},
-    {befehl::TerminlisteDrucken, "terminliste-drucken", ""},
-    {befehl::Terminueberwachung, "terminueberwachung", ""},
-    {befehl::Geburtstagsliste, "geburtstagsliste", ""},
-    {befehl::NamenstageJahresuebersicht, "namenstage", ""},
-    {befehl::Wochenansicht, "wochenansicht", ""},
-    {befehl::ZweiWochen, "zwei-wochen", ""},
-    {befehl::Monatsansicht, "monatsansicht", ""},
-    {befehl::MonatMitWochen, "monat-wochen", ""},
-    {befehl::Stundenplan, "stundenplan", ""},
-    {befehl::DesktopStundenplan, "desktop-stundenplan", ""},
-    {befehl::Statistik, "statistik", ""},
-    {befehl::GeheZuJahr, "gehe-zu-jahr", "go-jump"},
-    {befehl::Adressbuch, "adressbuch", "x-office-address-book"},
-    {befehl::ToolbarAnpassen, "toolbar-anpassen", ""},
-    {befehl::Optionen, "optionen", "preferences-system"},
-    {befehl::Hilfe, "hilfe", "help-contents"},
-    {befehl::Direkthilfe, "direkthilfe", ""},
-    {befehl::Online, "online", "internet-web-browser"},
-    {befehl::UpdatePruefen, "update", "system-software-update"},
-    {befehl::Info, "info", "help-about"},
-};
-
 // Status bar panels: three fixed widths, the fourth takes the rest.
 constexpr int kFeldbreiten[] = {180, 250, 55};
 
 }  // namespace
-
-const QStringList& TForm1::NochNichtGebaut() {
-    // Keep this list true: an entry leaves it when its command really works.
-    static const QStringList liste = {
-        // Datei
-        QString::fromLatin1(befehl::XmlDatei),
-        // Bearbeiten
-        QString::fromLatin1(befehl::SchreibschutzEinstellungen),
-        // Termine
-        QString::fromLatin1(befehl::FarbenDefinieren),
-        QString::fromLatin1(befehl::KategorienDefinieren), QString::fromLatin1(befehl::Linkliste),
-        QString::fromLatin1(befehl::Wochenfortschreibung),
-        QString::fromLatin1(befehl::Terminueberwachung), QString::fromLatin1(befehl::Geburtstagsliste),
-        QString::fromLatin1(befehl::EreignissePruefen), QString::fromLatin1(befehl::NamenstageJahresuebersicht),
-        // Ansicht
-        QString::fromLatin1(befehl::Wochenansicht), QString::fromLatin1(befehl::ZweiWochen),
-        QString::fromLatin1(befehl::Monatsansicht), QString::fromLatin1(befehl::MonatMitWochen),
-        QString::fromLatin1(befehl::Stundenplan), QString::fromLatin1(befehl::DesktopStundenplan),
-        QString::fromLatin1(befehl::Statistik),
-        // Extras
-        QString::fromLatin1(befehl::Adressbuch), QString::fromLatin1(befehl::ToolbarAnpassen),
-        QString::fromLatin1(befehl::Optionen),
-        // Hilfe
-        QString::fromLatin1(befehl::Hilfe), QString::fromLatin1(befehl::Direkthilfe),
-        QString::fromLatin1(befehl::Handbuch), QString::fromLatin1(befehl::Online),
-        QString::fromLatin1(befehl::UpdatePruefen), QString::fromLatin1(befehl::Info),
-    };
-    return liste;
-}
 
 TForm1::TForm1(Anwendungskern& kern, QWidget* parent)
     : QMainWindow(parent),
@@ -170,8 +92,9 @@ TForm1::TForm1(Anwendungskern& kern, QWidget* parent)
     // The long-lived windows are built with the settings they show (the appointment
     // editor's remembered start time).
     kern_.EinstellungenLesen();
-    MenueAufbauen();
-    ToolbarAufbauen();
+    befehle_ = new THauptbefehle(*this);
+    connect(Aktion(befehl::Beenden), &QAction::triggered, this, &TForm1::Beenden1Click);
+    connect(befehle_, &THauptbefehle::LetzteDateiGewaehlt, this, &TForm1::LetzteDateiGewaehlt);
     StatusleisteAufbauen();
     TagesdialogAnlegen();
 
@@ -230,7 +153,7 @@ TForm1::TForm1(Anwendungskern& kern, QWidget* parent)
                 [this, aufruf = aufruf] { (sitzung_.*aufruf)(); });
     connect(this, &TForm1::LetzteDateiGewaehlt, this,
             [this](int nummer) { sitzung_.LetzteDateiOeffnen(nummer + 1); });
-    connect(letzteDateien_, &QMenu::aboutToShow, this,
+    connect(befehle_->LetzteDateien(), &QMenu::aboutToShow, this,
             [this] { sitzung_.LetzteDateienAktualisieren({}); });
     connect(findChild<QMenu*>(QString::fromLatin1(befehl::Bearbeiten)), &QMenu::aboutToShow, this,
             [this] {
@@ -261,7 +184,7 @@ TForm1::TForm1(Anwendungskern& kern, QWidget* parent)
     connect(findChild<QMenu*>(QString::fromLatin1(befehl::Datei)), &QMenu::aboutToShow, this,
             &TForm1::BefehleAktualisieren);
     // Shortcuts must work while the menu bar is hidden in full-screen mode.
-    for (const auto& [name, aktion] : aktionen_)
+    for (const auto& [name, aktion] : befehle_->Aktionen())
         if (!aktion->menu()) addAction(aktion);
     if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
         connect(qGuiApp, &QGuiApplication::commitDataRequest, this,
@@ -480,109 +403,6 @@ void TForm1::FarbtabelleGeaendert() {
     flaeche_->update();
 }
 
-QMenu* TForm1::Menue(QWidget* eltern, const QString& titel, const QString& name) {
-    auto* m = new QMenu(titel, eltern);
-    m->setObjectName(name);
-    m->menuAction()->setObjectName(name);
-    m->setToolTipsVisible(false);
-    aktionen_[name] = m->menuAction();
-    if (auto* leiste = qobject_cast<QMenuBar*>(eltern))
-        leiste->addMenu(m);
-    else if (auto* ober = qobject_cast<QMenu*>(eltern))
-        ober->addMenu(m);
-    return m;
-}
-
-QAction* TForm1::Eintrag(QMenu* menue, const QString& titel, const QKeySequence& tasten,
-                         const QString& name) {
-    auto* a = new QAction(titel, this);
-    a->setObjectName(name);
-    if (!tasten.isEmpty()) {
-        a->setShortcut(tasten);
-        a->setShortcutContext(Qt::WindowShortcut);
-    }
-    if (menue) menue->addAction(a);
-    aktionen_[name] = a;
-    return a;
-}
-
-void TForm1::MenueAufbauen() {
-    QMenuBar* leiste = menuBar();
-    leiste->setObjectName(QStringLiteral("MainMenu1"));
-    werkzeuge_ = new QActionGroup(this);
-    werkzeuge_->setExclusive(true);
-    using A = Menuezeile::Art;
-    std::vector<QMenu*> offen;
-    for (const Menuezeile& z : Hauptmenue()) {
-        const QString titel = QString::fromUtf8(z.titel);
-        const QString name = QString::fromLatin1(z.name);
-        QMenu* innen = offen.empty() ? nullptr : offen.back();
-        switch (z.art) {
-            case A::Menue:
-                offen.push_back(Menue(innen ? static_cast<QWidget*>(innen) : leiste, titel, name));
-                break;
-            case A::Ende: offen.pop_back(); break;
-            case A::Trenner: innen->addSeparator(); break;
-            case A::Eintrag:
-            case A::Haken:
-            case A::Werkzeug:
-            case A::Befehl: {
-                QAction* a = Eintrag(z.art == A::Befehl ? nullptr : innen, titel,
-                                     QKeySequence(QString::fromLatin1(z.tasten)), name);
-                a->setCheckable(z.art == A::Haken || z.art == A::Werkzeug);
-                if (z.art == A::Werkzeug) werkzeuge_->addAction(a);
-                break;
-            }
-        }
-    }
-    // Direct colour editing starts locked unless the settings unlock it.
-    werkzeuge_->actions().front()->setChecked(true);
-    connect(Aktion(befehl::Beenden), &QAction::triggered, this, &TForm1::Beenden1Click);
-}
-
-void TForm1::ToolbarAufbauen() {
-    QToolBar* leiste = addToolBar(QStringLiteral("Toolbar"));
-    leiste->setObjectName(QStringLiteral("ToolBar1"));
-    leiste->setMovable(false);
-    leiste->setFloatable(false);
-    leiste->setIconSize(QSize(16, 16));
-    leiste->toggleViewAction()->setVisible(false);
-    setContextMenuPolicy(Qt::NoContextMenu);  // no menu to hide the bar
-
-    letzteDateien_ = new QMenu(this);
-    letzteDateien_->setObjectName(QStringLiteral("LetzteDateien"));
-
-    int gruppe = 0;
-    for (int i = 1; i <= AnzahlToolbuttons; ++i) {
-        const Knopfbelegung& k = kKnoepfe[i - 1];
-        QAction* a = Aktion(QString::fromLatin1(k.aktion));
-        Q_ASSERT(a);
-        a->setToolTip(QString::fromUtf8(Toolbuttons()[i - 1].hinweis));
-        a->setIcon(Symbol(QString::fromLatin1(k.symbol), QString::fromLatin1(k.thema)));
-        auto* knopf = new QToolButton(leiste);
-        knopf->setObjectName(QStringLiteral("ToolButton%1").arg(i));
-        knopf->setDefaultAction(a);
-        knopf->setAutoRaise(true);
-        knopf->setToolButtonStyle(Qt::ToolButtonIconOnly);
-        if (i == 30) knopf->setPopupMode(QToolButton::InstantPopup);  // the three charts
-        knoepfe_.push_back(knopf);
-        knopfplaetze_.push_back(leiste->addWidget(knopf));
-        if (i == ToolbarGruppenenden()[gruppe]) {
-            trenner_.push_back(leiste->addSeparator());
-            ++gruppe;
-        }
-    }
-    // The caption stands at the right end of the bar.
-    auto* abstand = new QWidget(leiste);
-    abstand->setObjectName(QStringLiteral("Sonnenabstand"));
-    abstand->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
-    leiste->addWidget(abstand);
-    sonne_ = new QLabel(leiste);
-    sonne_->setObjectName(QStringLiteral("Sonne"));
-    sonnenplatz_ = leiste->addWidget(sonne_);
-    sonnenplatz_->setVisible(false);
-}
-
 void TForm1::StatusleisteAufbauen() {
     QStatusBar* leiste = statusBar();
     leiste->setObjectName(QStringLiteral("StatusBar1"));
@@ -615,56 +435,9 @@ void TForm1::FortschrittPlatzieren() {
     fortschritt_->setGeometry(x, 5, std::max(40, leiste->width() - x - 24), hoehe);
 }
 
-QAction* TForm1::Aktion(const QString& name) const {
-    auto it = aktionen_.find(name);
-    return it == aktionen_.end() ? nullptr : it->second;
-}
-
-QToolButton* TForm1::Toolbutton(int index) const {
-    if (index < 1 || index > int(knoepfe_.size())) return nullptr;
-    return knoepfe_[index - 1];
-}
-
 QLabel* TForm1::Statusfeld(int nummer) const {
     if (nummer < 0 || nummer >= int(felder_.size())) return nullptr;
     return felder_[nummer];
-}
-
-void TForm1::Freigeben(const QString& name, bool an) {
-    if (QAction* a = Aktion(name)) a->setEnabled(an && !NochNichtGebaut().contains(name));
-}
-
-void TForm1::ToolbarAnwenden(const ToolbarSichtbarkeit& sichtbar) {
-    for (int i = 0; i < AnzahlToolbuttons; ++i) knopfplaetze_[i]->setVisible(sichtbar[i]);
-    const auto trenner = kalvora::ToolbarTrennerSichtbar(sichtbar);
-    for (int g = 0; g < AnzahlToolbarTrenner; ++g) trenner_[g]->setVisible(trenner[g]);
-}
-
-bool TForm1::ToolbuttonSichtbar(int index) const {
-    return index >= 1 && index <= AnzahlToolbuttons && knopfplaetze_[index - 1]->isVisible();
-}
-
-bool TForm1::ToolbarTrennerSichtbar(int gruppe) const {
-    return gruppe >= 0 && gruppe < AnzahlToolbarTrenner && trenner_[gruppe]->isVisible();
-}
-
-void TForm1::LetzteDateienMenue(const std::vector<std::string>& pfade) {
-    letzteDateien_->clear();
-    int nummer = 0;
-    for (const std::string& pfad : pfade) {
-        const int n = nummer++;
-        if (pfad.empty()) continue;
-        QAction* a = letzteDateien_->addAction(QString::fromStdString(pfad));
-        connect(a, &QAction::triggered, this, [this, n] { emit LetzteDateiGewaehlt(n); });
-    }
-    QToolButton* oeffnen = Toolbutton(2);
-    if (letzteDateien_->isEmpty()) {
-        oeffnen->setMenu(nullptr);
-        oeffnen->setPopupMode(QToolButton::DelayedPopup);
-    } else {
-        oeffnen->setMenu(letzteDateien_);
-        oeffnen->setPopupMode(QToolButton::MenuButtonPopup);
-    }
 }
 
 void TForm1::ArbeitBeginnen() {
@@ -906,8 +679,8 @@ void TForm1::AnsichtTexteZeigen() {
         text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
         unteresPanel_->TerminfeldText(text);
     }
-    sonne_->setText(QString::fromStdString(ansicht_->Sonnenbeschriftung()));
-    sonnenplatz_->setVisible(ansicht_->SonneSichtbar());
+    befehle_->Sonnenfeld()->setText(QString::fromStdString(ansicht_->Sonnenbeschriftung()));
+    befehle_->SonnenfeldZeigen(ansicht_->SonneSichtbar());
     flaeche_->setCursor(Zeiger(ansicht_->Zeiger()));
     BefehleAktualisieren();
 }
@@ -918,7 +691,6 @@ void TForm1::NachDemMalen() {
     BefehleAktualisieren();
 }
 
-bool TForm1::SonnenfeldSichtbar() const { return sonnenplatz_->isVisible(); }
 
 // ---- colour editing, legend and context menu ------------------------------------------
 
@@ -954,7 +726,7 @@ void TForm1::FarbeditorAnlegen() {
     blinkTimer_->setInterval(200);
     connect(blinkTimer_, &QTimer::timeout, this, &TForm1::BlinkTakt);
 
-    const QList<QAction*> modi = werkzeuge_->actions();
+    const QList<QAction*> modi = befehle_->Werkzeuge()->actions();
     for (int i = 0; i < modi.size(); ++i)
         connect(modi[i], &QAction::triggered, this, [this, i] { ModusSetzen(kModi[i]); });
 
@@ -999,7 +771,7 @@ void TForm1::FarbbearbeitungWiederherstellen() {
 
 void TForm1::FarbzustandZeigen() {
     if (!farbe_) return;
-    const QList<QAction*> modi = werkzeuge_->actions();
+    const QList<QAction*> modi = befehle_->Werkzeuge()->actions();
     for (int i = 0; i < modi.size(); ++i) {
         modi[i]->setChecked(kModi[i] == farbe_->Modus());
         Freigeben(modi[i]->objectName(), bearbeitbar_);
@@ -1309,7 +1081,7 @@ bool TForm1::BefehlstasteVorziehen(QObject* objekt, QEvent* e) {
     if (!w || w == this || w->window() != this) return false;
     auto* k = static_cast<QKeyEvent*>(e);
     const QKeySequence taste(k->keyCombination());
-    for (const auto& [name, aktion] : aktionen_) {
+    for (const auto& [name, aktion] : befehle_->Aktionen()) {
         if (aktion->isEnabled() && !aktion->shortcut().isEmpty() && aktion->shortcut() == taste) {
             // Left unaccepted, the key is matched against the window's shortcuts; "&Rückgängig"
             // (Ctrl+Z) and "&Wiederherstellen" (Ctrl+R) undo colours, not the typing in the

@@ -22,6 +22,7 @@
 #include "main/Farbbearbeitung.h"
 #include "main/Jahresansicht.h"
 #include "main/fenster/Kurztext.h"
+#include "main/fenster/Hauptbefehle.h"
 #include "main/fenster/Programmschrift.h"
 #include "platform/Dialoge.h"
 #include "platform/Uhr.h"
@@ -55,23 +56,25 @@ public:
     ~TForm1() override;
 
     // Object names of the commands whose feature is not built yet; they stay disabled.
-    static const QStringList& NochNichtGebaut();
+    static const QStringList& NochNichtGebaut() { return THauptbefehle::NochNichtGebaut(); }
 
     // A command of the menu by its object name ("Neu1", "ffnen1" …); nullptr if unknown.
-    QAction* Aktion(const QString& name) const;
+    QAction* Aktion(const QString& name) const { return befehle_->Aktion(name); }
     // Tool button 1..39 in the order of the tool bar.
-    QToolButton* Toolbutton(int index) const;
+    QToolButton* Toolbutton(int index) const { return befehle_->Toolbutton(index); }
     // Status bar panels 0..3.
     QLabel* Statusfeld(int nummer) const;
     QProgressBar* Fortschrittsbalken() const { return fortschritt_; }
 
     // Shows and hides the tool buttons and their separators.
-    void ToolbarAnwenden(const ToolbarSichtbarkeit& sichtbar);
-    bool ToolbuttonSichtbar(int index) const;
-    bool ToolbarTrennerSichtbar(int gruppe) const;
+    void ToolbarAnwenden(const ToolbarSichtbarkeit& s) { befehle_->ToolbarAnwenden(s); }
+    bool ToolbuttonSichtbar(int index) const { return befehle_->ToolbuttonSichtbar(index); }
+    bool ToolbarTrennerSichtbar(int g) const { return befehle_->ToolbarTrennerSichtbar(g); }
 
     // The recent files as the drop-down of "Öffnen"; with none it is a plain button.
-    void LetzteDateienMenue(const std::vector<std::string>& pfade);
+    void LetzteDateienMenue(const std::vector<std::string>& pfade) {
+        befehle_->LetzteDateienMenue(pfade);
+    }
 
     // Long work: the progress bar (0..100) in the status bar and the wait cursor.
     void ArbeitBeginnen();
@@ -80,7 +83,7 @@ public:
     std::function<void(int)> Fortschrittsmelder();
 
     // Enables a command unless its feature is not built yet.
-    void Freigeben(const QString& name, bool an);
+    void Freigeben(const QString& name, bool an) { befehle_->Freigeben(name, an); }
 
     // Every question of the window goes through the core's dialogs.
     Dialoge& Dialogdienst() { return dialoge_; }
@@ -165,8 +168,8 @@ public:
     QLabel* Farbfeld(int slot) const;
     QLabel* Farbname(int slot) const;
     // The sunrise and sunset caption of the tool bar.
-    QLabel* Sonnenfeld() const { return sonne_; }
-    bool SonnenfeldSichtbar() const;
+    QLabel* Sonnenfeld() const { return befehle_->Sonnenfeld(); }
+    bool SonnenfeldSichtbar() const { return befehle_->SonnenfeldSichtbar(); }
 
 signals:
     // The window has been painted for the first time.
@@ -249,13 +252,8 @@ private:
 
     ToolbarSichtbarkeit ToolbarAusEinstellungen() const;
     void FormCreate();
-    void MenueAufbauen();
-    void ToolbarAufbauen();
     void StatusleisteAufbauen();
     void FortschrittPlatzieren();
-    QMenu* Menue(QWidget* eltern, const QString& titel, const QString& name);
-    QAction* Eintrag(QMenu* menue, const QString& titel, const QKeySequence& tasten = {},
-                     const QString& name = {});
 
     Anwendungskern& kern_;
     const Uhr& uhr_;
@@ -277,10 +275,10 @@ private:
     bool vollbildPanel_ = true;
     bool vollbildMenue_ = true;
     bool vollbildToolbar_ = true;
+    THauptbefehle* befehle_ = nullptr;  // menu bar and tool bar
     TUnterpanel* unteresPanel_ = nullptr;
     TJahresflaeche* flaeche_ = nullptr;
     TFarblegende* legende_ = nullptr;  // the appointment field takes its place
-    QAction* sonnenplatz_ = nullptr;
     std::unique_ptr<TFarbbearbeitung> farbe_;
     std::array<QIcon, AnzahlFarben + 1> farbsymbole_;
     std::map<Zeigerform, QCursor> zeiger_;
@@ -292,13 +290,6 @@ private:
     TDrucksteuerung* drucken_ = nullptr;
     QTimer* aktualisierenTimer_ = nullptr;
     QTimer* speichernTimer_ = nullptr;
-    std::map<QString, QAction*> aktionen_;
-    QActionGroup* werkzeuge_ = nullptr;
-    QMenu* letzteDateien_ = nullptr;
-    std::vector<QToolButton*> knoepfe_;
-    std::vector<QAction*> knopfplaetze_;  // tool bar slots of the buttons
-    std::vector<QAction*> trenner_;
-    QLabel* sonne_ = nullptr;
     std::vector<TKurztext*> felder_;
     QProgressBar* fortschritt_ = nullptr;
     bool arbeitet_ = false;

@@ -3,6 +3,7 @@
 #include <QEnterEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPixmap>
 
 #include "main/fenster/Kurztext.h"
 #include "main/fenster/Programmschrift.h"
@@ -62,6 +63,10 @@ QLabel* TFarblegende::Farbfeld(int slot) const {
     return slot >= 1 && slot <= AnzahlFarben ? felder_[slot - 1] : nullptr;
 }
 
+QIcon TFarblegende::Farbsymbol(int slot) const {
+    return slot >= 1 && slot <= AnzahlFarben ? symbole_[slot] : QIcon();
+}
+
 TKurztext* TFarblegende::Farbname(int slot) const {
     return slot >= 1 && slot <= AnzahlFarben ? namen_[slot - 1] : nullptr;
 }
@@ -71,6 +76,9 @@ void TFarblegende::Zeigen(const TKalender& kal,
     for (int k = 1; k <= AnzahlFarben; ++k) {
         Einfaerben(felder_[k - 1], kal.Farbwerte[k]);
         namen_[k - 1]->TextSetzen(QString::fromStdString(kal.Farbnamen[k]));  // and its tooltip
+        QPixmap p(16, 16);
+        p.fill(AlsQColor(kal.Farbwerte[k]));
+        symbole_[k] = QIcon(p);
     }
     ZaehlerZeigen(zaehler);
 }

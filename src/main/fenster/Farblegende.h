@@ -1,6 +1,7 @@
 #pragma once
 // The colour legend of the bottom panel: a swatch with its day count and a name field for each
 // of the 20 slots. It shows what it is given and reports what the pointer does on it.
+#include <QIcon>
 #include <QWidget>
 
 #include <array>
@@ -31,6 +32,9 @@ public:
     QLabel* Farbfeld(int slot) const;
     TKurztext* Farbname(int slot) const;
 
+    // The 16 x 16 icon of slot 1..20 for the colour menus; empty outside.
+    QIcon Farbsymbol(int slot) const;
+
     // Colours and names of the document's colour table, and the day counts of the year.
     void Zeigen(const TKalender& kal, const std::array<int, AnzahlFarben + 1>& zaehler);
     void ZaehlerZeigen(const std::array<int, AnzahlFarben + 1>& zaehler);
@@ -58,6 +62,7 @@ protected:
 private:
     std::vector<QLabel*> felder_;  // slot 1..20 at 0..19
     std::vector<TKurztext*> namen_;
+    std::array<QIcon, AnzahlFarben + 1> symbole_;
 };
 
 }  // namespace kalvora

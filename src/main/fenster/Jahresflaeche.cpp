@@ -4,9 +4,12 @@
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPixmap>
+#include <QSvgRenderer>
 #include <QToolTip>
 #include <QWheelEvent>
 
+#include "platform/qt/QtDaten.h"
 #include "platform/qt/QtLeinwand.h"
 
 namespace kalvora {
@@ -19,12 +22,39 @@ Maustasten AlsMaustasten(Qt::MouseButtons knoepfe) {
     return t;
 }
 
+namespace {
+
+// A pointer image of the data folder; the tip of its arrow is the hot spot.
+QCursor Zeigerbild(const QString& name, Qt::CursorShape ersatz) {
+    QSvgRenderer svg(Datenpfad(QStringLiteral("zeiger/%1.svg").arg(name)));
+    if (!svg.isValid()) return QCursor(ersatz);
+    QPixmap bild(32, 32);
+    bild.fill(Qt::transparent);
+    QPainter p(&bild);
+    svg.render(&p);
+    p.end();
+    return QCursor(bild, 1, 1);
+}
+
+}  // namespace
+
 TJahresflaeche::TJahresflaeche(TJahresansicht& ansicht, QWidget* parent)
     : QWidget(parent), ansicht_(ansicht) {
     setObjectName(QStringLiteral("Jahresansicht"));
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setContextMenuPolicy(Qt::PreventContextMenu);  // the right press opens it
+    zeiger_[Zeigerform::Pfeil] = QCursor(Qt::ArrowCursor);
+    zeiger_[Zeigerform::Hilfe] = QCursor(Qt::WhatsThisCursor);
+    zeiger_[Zeigerform::Plus] = Zeigerbild(QStringLiteral("plus"), Qt::CrossCursor);
+    zeiger_[Zeigerform::Minus] = Zeigerbild(QStringLiteral("minus"), Qt::CrossCursor);
+    zeiger_[Zeigerform::Neu] = Zeigerbild(QStringLiteral("neu"), Qt::CrossCursor);
+    zeiger_[Zeigerform::Loeschen] = Zeigerbild(QStringLiteral("loeschen"), Qt::CrossCursor);
+}
+
+QCursor TJahresflaeche::Zeiger(Zeigerform form) const {
+    const auto it = zeiger_.find(form);
+    return it == zeiger_.end() ? QCursor(Qt::ArrowCursor) : it->second;
 }
 
 std::optional<Punkt> TJahresflaeche::Zeigerposition() const {

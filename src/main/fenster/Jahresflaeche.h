@@ -1,7 +1,10 @@
 #pragma once
 // The widget of the year view: paints through the logic onto a QPainter and hands pointer,
 // wheel and tooltip events to it.
+#include <QCursor>
 #include <QWidget>
+
+#include <map>
 
 #include "main/Jahresansicht.h"
 
@@ -16,6 +19,10 @@ public:
 
     // The pointer's position when it is over the view.
     std::optional<Punkt> Zeigerposition() const;
+    // The pointer image for a shape (images of their own for the editing modes), and the
+    // one the view shows now.
+    QCursor Zeiger(Zeigerform form) const;
+    void ZeigerformSetzen(Zeigerform form) { setCursor(Zeiger(form)); }
     // Rectangles inverted over the painted year (the legend highlight); empty for none.
     void MarkierungSetzen(std::vector<Rechteck> zellen) { markierung_ = std::move(zellen); }
     const std::vector<Rechteck>& Markierung() const { return markierung_; }
@@ -41,6 +48,7 @@ private:
     TJahresansicht& ansicht_;
     int radRest_ = 0;  // wheel steps smaller than one notch
     std::vector<Rechteck> markierung_;
+    std::map<Zeigerform, QCursor> zeiger_;
 };
 
 }  // namespace kalvora

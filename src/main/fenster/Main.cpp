@@ -23,7 +23,6 @@
 #include <QSessionManager>
 #include <QSpinBox>
 #include <QStatusBar>
-#include <QSvgRenderer>
 #include <QTextEdit>
 #include <QTimer>
 #include <QToolBar>
@@ -643,6 +642,8 @@ QLabel* TForm1::AktuelleFarbe() const { return unteresPanel_->AktuelleFarbe(); }
 
 QLabel* TForm1::Farbfeld(int slot) const { return legende_->Farbfeld(slot); }
 
+QIcon TForm1::Farbsymbol(int slot) const { return legende_->Farbsymbol(slot); }
+
 QLabel* TForm1::Farbname(int slot) const { return legende_->Farbname(slot); }
 
 void TForm1::TerminfeldZeigen(bool zeigen) {
@@ -681,7 +682,7 @@ void TForm1::AnsichtTexteZeigen() {
     }
     befehle_->Sonnenfeld()->setText(QString::fromStdString(ansicht_->Sonnenbeschriftung()));
     befehle_->SonnenfeldZeigen(ansicht_->SonneSichtbar());
-    flaeche_->setCursor(Zeiger(ansicht_->Zeiger()));
+    flaeche_->ZeigerformSetzen(ansicht_->Zeiger());
     BefehleAktualisieren();
 }
 
@@ -703,25 +704,12 @@ const Farbbearbeitung kModi[] = {Farbbearbeitung::Keine, Farbbearbeitung::Hinzuf
 
 QRect AlsQRect(const Rechteck& r) { return QRect(r.links, r.oben, r.Breite(), r.Hoehe()); }
 
-// A pointer image of the data folder; the tip of its arrow is the hot spot.
-QCursor Zeigerbild(const QString& name, Qt::CursorShape ersatz) {
-    QSvgRenderer svg(Datenpfad(QStringLiteral("zeiger/%1.svg").arg(name)));
-    if (!svg.isValid()) return QCursor(ersatz);
-    QPixmap bild(32, 32);
-    bild.fill(Qt::transparent);
-    QPainter p(&bild);
-    svg.render(&p);
-    p.end();
-    return QCursor(bild, 1, 1);
-}
-
 }  // namespace
 
 void TForm1::FarbeditorAnlegen() {
     farbe_ = std::make_unique<TFarbbearbeitung>(
         kal_, [this](int t, int m, int j) { FarbaenderungMerken(t, m, j); },
         [this] { return sitzung_.schreibgeschuetzt(); });
-    ZeigerLaden();
     blinkTimer_ = new QTimer(this);
     blinkTimer_->setInterval(200);
     connect(blinkTimer_, &QTimer::timeout, this, &TForm1::BlinkTakt);
@@ -742,20 +730,6 @@ void TForm1::FarbeditorAnlegen() {
     a.legendeAnhalten = [this] {
         if (!blinkTakt_) LegendeAnhalten();
     };
-}
-
-void TForm1::ZeigerLaden() {
-    zeiger_[Zeigerform::Pfeil] = QCursor(Qt::ArrowCursor);
-    zeiger_[Zeigerform::Hilfe] = QCursor(Qt::WhatsThisCursor);
-    zeiger_[Zeigerform::Plus] = Zeigerbild(QStringLiteral("plus"), Qt::CrossCursor);
-    zeiger_[Zeigerform::Minus] = Zeigerbild(QStringLiteral("minus"), Qt::CrossCursor);
-    zeiger_[Zeigerform::Neu] = Zeigerbild(QStringLiteral("neu"), Qt::CrossCursor);
-    zeiger_[Zeigerform::Loeschen] = Zeigerbild(QStringLiteral("loeschen"), Qt::CrossCursor);
-}
-
-QCursor TForm1::Zeiger(Zeigerform form) const {
-    const auto it = zeiger_.find(form);
-    return it == zeiger_.end() ? QCursor(Qt::ArrowCursor) : it->second;
 }
 
 void TForm1::ModusSetzen(Farbbearbeitung modus) {
@@ -792,18 +766,6 @@ void TForm1::FarbmenusAktualisieren() {
     FarbzustandZeigen();
 }
 
-QIcon TForm1::Farbsymbol(int slot) const {
-    return slot >= 1 && slot <= AnzahlFarben ? farbsymbole_[slot] : QIcon();
-}
-
-void TForm1::FarbsymboleAufbauen() {
-    for (int k = 1; k <= AnzahlFarben; ++k) {
-        QPixmap p(16, 16);
-        p.fill(AlsQColor(kal_.Farbwerte[k]));
-        farbsymbole_[k] = QIcon(p);
-    }
-}
-
 void TForm1::TagNeuZeichnen(int tag, int monat, int jahr) {
     const std::optional<Rechteck> z = kalvora::TagNeuZeichnen(*ansicht_, tag, monat, jahr);
     if (!z) return;
@@ -824,7 +786,6 @@ void TForm1::TagGeaendert(int tag, int monat, int jahr) {
 void TForm1::LegendeZeigen() {
     for (int k = 1; k <= AnzahlFarben; ++k) legendenfarben_[k] = kal_.Farbwerte[k];
     legende_->Zeigen(kal_, Farbzaehlung(kal_, ansicht_->Jahr()));
-    FarbsymboleAufbauen();
 }
 
 bool TForm1::LegendeBedienbar(bool rechts) {
@@ -925,7 +886,7 @@ void TForm1::KontextmenueZeigen(const QPoint& global) {
         AnsichtTexteZeigen();
     });
     for (const Farbmenueeintrag& e : modell.farben) {
-        QAction* a = menue.addAction(farbsymbole_[e.slot], QString::fromStdString(e.titel));
+        QAction* a = menue.addAction(legende_->Farbsymbol(e.slot), QString::fromStdString(e.titel));
         a->setObjectName(QStringLiteral("Farbe%1").arg(e.slot));
         a->setVisible(e.sichtbar);
         a->setEnabled(modell.farbenAktiv);
@@ -944,7 +905,7 @@ void TForm1::KontextmenueZeigen(const QPoint& global) {
         sub->setEnabled(um.aktiv);
         for (const Farbmenueeintrag& e : um.eintraege) {
             if (!e.sichtbar || !tag) continue;
-            QAction* a = sub->addAction(farbsymbole_[e.slot], QString::fromStdString(e.titel));
+            QAction* a = sub->addAction(legende_->Farbsymbol(e.slot), QString::fromStdString(e.titel));
             connect(a, &QAction::triggered, this,
                     [this, art = UntermenueBefehle[u], slot = e.slot, d = *tag] {
                         if (farbe_->UntermenueAnwenden(art, slot, d.tag, d.monat, d.jahr))

@@ -143,8 +143,6 @@ public:
     void ModusSetzen(Farbbearbeitung modus);
     // The 16 x 16 icon of slot 1..20 shown beside its menu entries.
     QIcon Farbsymbol(int slot) const;
-    // The pointer of the year view for a shape (custom images for the editing modes).
-    QCursor Zeiger(Zeigerform form) const;
     // The legend highlight: the days of a slot's colour blink while the pointer rests on
     // its swatch.
     void LegendeBlinken(int slot);
@@ -234,8 +232,6 @@ private:
     void HistorieAnzeigen();
     void FarbeditorAnlegen();
     void FarbzustandZeigen();
-    void FarbsymboleAufbauen();
-    void ZeigerLaden();
     void TagGeaendert(int tag, int monat, int jahr);
     void BlinkTakt();
     // The legend's signals; a click on a swatch acts only on an editable document and
@@ -280,8 +276,6 @@ private:
     TJahresflaeche* flaeche_ = nullptr;
     TFarblegende* legende_ = nullptr;  // the appointment field takes its place
     std::unique_ptr<TFarbbearbeitung> farbe_;
-    std::array<QIcon, AnzahlFarben + 1> farbsymbole_;
-    std::map<Zeigerform, QCursor> zeiger_;
     QTimer* blinkTimer_ = nullptr;
     uint32_t blinkFarbe_ = 0;
     bool blinkAn_ = false;    // the highlight is drawn

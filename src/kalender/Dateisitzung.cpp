@@ -110,7 +110,8 @@ std::string SperrdateiFuer(const std::string& pfad) {
 
 Dateisitzung::Dateisitzung(TKalender& kal, Dialoge& dialoge, Dateisperre& sperre,
                            Kalenderspeicher& speicher, Speicherplatz& platz,
-                           LetzteDateienAblage& letzteAblage, TFarbwerte* legende)
+                           LetzteDateienAblage& letzteAblage, TFarbwerte* legende,
+                           TFarbhistorie* historie)
     : kal_(kal),
       dialoge_(dialoge),
       sperrdienst_(sperre),
@@ -118,6 +119,7 @@ Dateisitzung::Dateisitzung(TKalender& kal, Dialoge& dialoge, Dateisperre& sperre
       platz_(platz),
       letzteAblage_(letzteAblage),
       legende_(legende),
+      historie_(historie),
       fenster_(&standardfenster_) {}
 
 Dateisitzung::~Dateisitzung() = default;
@@ -175,7 +177,7 @@ void Dateisitzung::LadenAbschliessen(bool geaendert) {
 }
 
 void Dateisitzung::SchreibschutzAnwenden() {
-    if (schreibgeschuetzt_) fenster_->UndoLeeren();
+    if (schreibgeschuetzt_) HistorieLeeren();
     FensterZustandMelden();
 }
 
@@ -307,7 +309,7 @@ bool Dateisitzung::OeffnenSchritte(bool ausSchreibschutz) {
         }
     }
 
-    fenster_->UndoLeeren();
+    HistorieLeeren();
     fenster_->Beschaeftigt(true);
     fenster_->Fortschritt(0);
 
@@ -606,7 +608,7 @@ bool Dateisitzung::FormCloseQuery() {
 
 void Dateisitzung::FormClose() {
     fenster_->ZeitgeberStoppen();
-    fenster_->UndoLeeren();
+    HistorieLeeren();
     sperre_.reset();
     if (!dateiname_.empty()) sperrdienst_.Loeschen(SperrdateiFuer(dateiname_));
     dateiname_.clear();

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "kalender/Farbhistorie.h"
 #include "kalender/Kalenderspeicher.h"
 #include "kalender/Schreibschutzoptionen.h"
 #include "kalender/TKalender.h"
@@ -80,7 +81,6 @@ public:
     virtual void FarbbearbeitungWiederherstellen() {}
     virtual void JahresansichtNeuZeichnen() {}
     virtual void FarbmenusAktualisieren() {}
-    virtual void UndoLeeren() {}
     virtual void Fortschritt(int) {}
     virtual void Beschaeftigt(bool) {}  // progress bar shown and hourglass cursor
     virtual void StatusTextLeeren() {}  // the status bar's third panel
@@ -98,10 +98,12 @@ public:
 class Dateisitzung {
 public:
     // legende: the colours the legend shows, which a slot value 0 in a file takes; without
-    // it the default colours.
+    // it the default colours. historie: the colour undo history, emptied when another file
+    // is opened, the document becomes read-only or the window closes.
     Dateisitzung(TKalender& kal, Dialoge& dialoge, Dateisperre& sperre,
                  Kalenderspeicher& speicher, Speicherplatz& platz,
-                 LetzteDateienAblage& letzteAblage, TFarbwerte* legende = nullptr);
+                 LetzteDateienAblage& letzteAblage, TFarbwerte* legende = nullptr,
+                 TFarbhistorie* historie = nullptr);
     ~Dateisitzung();
     Dateisitzung(const Dateisitzung&) = delete;
     Dateisitzung& operator=(const Dateisitzung&) = delete;
@@ -181,6 +183,10 @@ private:
     Speicherplatz& platz_;
     LetzteDateienAblage& letzteAblage_;
     TFarbwerte* legende_;
+    TFarbhistorie* historie_;
+    void HistorieLeeren() {
+        if (historie_) historie_->Leeren();
+    }
     Sitzungsfenster standardfenster_;
     Sitzungsfenster* fenster_;
 

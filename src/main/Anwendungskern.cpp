@@ -17,7 +17,7 @@ Anwendungskern::Anwendungskern(const Plattformdienste& d)
                 }),
       letzteAblage_(d.registry) {
     sitzung_ = std::make_unique<Dateisitzung>(kal_, dialoge_, d.sperre, speicher_, d.platz,
-                                              letzteAblage_, &legendenfarben_);
+                                              letzteAblage_, &legendenfarben_, &historie_);
     // A read-only document is never changed, whichever window asks.
     historie_.SperreSetzen([this] { return sitzung_->schreibgeschuetzt(); });
 }

@@ -112,6 +112,15 @@ TEST_F(AnwendungskernTest, GeladenesDokumentWirdEinmalGemeldetUndLeertDieHistori
     EXPECT_FALSE(kern.Historie().RueckgaengigMoeglich());
     EXPECT_TRUE(kern.Kalender().Terminliste(2009, 6, 2).empty());
 
+    // Read-only, there is nothing to undo.
+    ASSERT_TRUE(kern.Sitzung().DirektOeffnen(datei));
+    kern.Historie().FarbaenderungMerken(2, 6, 2009);
+    ASSERT_TRUE(kern.Sitzung().Schreibschutz1Click());
+    ASSERT_TRUE(kern.Sitzung().schreibgeschuetzt());
+    EXPECT_FALSE(kern.Historie().RueckgaengigMoeglich());
+    ASSERT_TRUE(kern.Sitzung().Schreibschutz1Click());
+    ASSERT_TRUE(kern.Sitzung().Neu1Click());
+
     const std::string kaputt = ordner_ + "/kaputt.kvr";
     DateiAtomarSchreiben(kaputt, "Ver 3.4\r\n");
     p.ereignisse.clear();

@@ -978,10 +978,6 @@ void TForm1::Wiederherstellen1Click() {
     HistorieAnzeigen();
 }
 
-void TForm1::UndoLeeren() {
-    historie_.Leeren();
-    HistorieAnzeigen();
-}
 
 // ---- start ------------------------------------------------------------------------------
 

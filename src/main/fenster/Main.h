@@ -203,7 +203,6 @@ private:
     void LetzteDateienZeigen(const Dateiliste& liste) override;
     void StartcodeAnwenden(const std::string& code) override;
     void TagesdialogUebernehmen() override;
-    void UndoLeeren() override;
     void FarbbearbeitungWiederherstellen() override;
     void FarbmenusAktualisieren() override;
 

@@ -40,6 +40,7 @@
 #include "main/fenster/Hauptbefehle.h"
 #include "main/fenster/GeheZuJahr.h"
 #include "main/fenster/Jahresfeld.h"
+#include "main/fenster/Statusleiste.h"
 #include "main/fenster/Unterpanel.h"
 #include "main/fenster/Jahresflaeche.h"
 #include "methoden/Fehler.h"
@@ -52,13 +53,6 @@
 namespace kalvora {
 
 namespace t = farbtexte;
-
-namespace {
-
-// Status bar panels: three fixed widths, the fourth takes the rest.
-constexpr int kFeldbreiten[] = {180, 250, 55};
-
-}  // namespace
 
 TForm1::TForm1(Anwendungskern& kern, QWidget* parent)
     : QMainWindow(parent),
@@ -94,7 +88,9 @@ TForm1::TForm1(Anwendungskern& kern, QWidget* parent)
     befehle_ = new THauptbefehle(*this);
     connect(Aktion(befehl::Beenden), &QAction::triggered, this, &TForm1::Beenden1Click);
     connect(befehle_, &THauptbefehle::LetzteDateiGewaehlt, this, &TForm1::LetzteDateiGewaehlt);
-    StatusleisteAufbauen();
+    statusleiste_ = new TStatusleiste(this);
+    setStatusBar(statusleiste_);
+    connect(statusleiste_, &TStatusleiste::ZeigerDarauf, this, &TForm1::ZeigerAusserhalb);
     TagesdialogAnlegen();
 
     // The year view fills the client area above the bottom panel.
@@ -310,7 +306,6 @@ void TForm1::Anordnen() {
     QtLeinwand masse(maler);
     ansicht_->JahresansichtAnordnen(f, masse);
     unteresPanel_->TerminfeldBreite(ansicht_->Anordnung().terminfeldBreite);
-    if (fortschritt_->isVisible()) FortschrittPlatzieren();
     flaeche_->update();
     ZeigerNachAnordnung();
 }
@@ -378,7 +373,7 @@ void TForm1::Beschaeftigt(bool ja) {
         ArbeitBeenden();
 }
 
-void TForm1::StatusTextLeeren() { felder_[2]->TextSetzen({}); }
+void TForm1::StatusTextLeeren() { statusleiste_->Feld(2)->TextSetzen({}); }
 
 void TForm1::LetzteDateienZeigen(const Dateiliste& liste) {
     LetzteDateienMenue(std::vector<std::string>(liste.begin(), liste.end()));
@@ -402,66 +397,12 @@ void TForm1::FarbtabelleGeaendert() {
     flaeche_->update();
 }
 
-void TForm1::StatusleisteAufbauen() {
-    QStatusBar* leiste = statusBar();
-    leiste->setObjectName(QStringLiteral("StatusBar1"));
-    leiste->setSizeGripEnabled(true);
-    leiste->setMouseTracking(true);  // the pointer on it empties panels 0, 1 and 3
-    for (int i = 0; i < 4; ++i) {
-        auto* feld = new TKurztext(leiste);
-        feld->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
-        feld->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        if (i < 3) {
-            feld->setFixedWidth(kFeldbreiten[i]);
-            leiste->addWidget(feld);
-        } else {
-            leiste->addWidget(feld, 1);
-        }
-        felder_.push_back(feld);
-    }
-    fortschritt_ = new QProgressBar(leiste);
-    fortschritt_->setObjectName(QStringLiteral("ProgressBar1"));
-    fortschritt_->setRange(0, 100);
-    fortschritt_->setTextVisible(false);
-    fortschritt_->hide();
-}
+QLabel* TForm1::Statusfeld(int nummer) const { return statusleiste_->Feld(nummer); }
+QProgressBar* TForm1::Fortschrittsbalken() const { return statusleiste_->Fortschrittsbalken(); }
 
-void TForm1::FortschrittPlatzieren() {
-    // Over the fourth panel, 5 pixels below the top of the status bar.
-    QStatusBar* leiste = statusBar();
-    const int x = felder_[3]->geometry().x();
-    const int hoehe = std::max(6, leiste->height() - 8);
-    fortschritt_->setGeometry(x, 5, std::max(40, leiste->width() - x - 24), hoehe);
-}
-
-QLabel* TForm1::Statusfeld(int nummer) const {
-    if (nummer < 0 || nummer >= int(felder_.size())) return nullptr;
-    return felder_[nummer];
-}
-
-void TForm1::ArbeitBeginnen() {
-    if (!arbeitet_) QApplication::setOverrideCursor(Qt::WaitCursor);
-    arbeitet_ = true;
-    FortschrittPlatzieren();
-    fortschritt_->setValue(0);
-    fortschritt_->show();
-    fortschritt_->repaint();
-}
-
-void TForm1::FortschrittSetzen(int prozent) {
-    const int wert = std::clamp(prozent, 0, 100);
-    if (fortschritt_->value() == wert) return;
-    fortschritt_->setValue(wert);
-    // Long work runs on this thread; paint the bar now instead of after the work.
-    if (fortschritt_->isVisible()) fortschritt_->repaint();
-}
-
-void TForm1::ArbeitBeenden() {
-    if (arbeitet_) QApplication::restoreOverrideCursor();
-    arbeitet_ = false;
-    fortschritt_->hide();
-    fortschritt_->setValue(0);
-}
+void TForm1::ArbeitBeginnen() { statusleiste_->ArbeitBeginnen(); }
+void TForm1::FortschrittSetzen(int prozent) { statusleiste_->FortschrittSetzen(prozent); }
+void TForm1::ArbeitBeenden() { statusleiste_->ArbeitBeenden(); }
 
 std::function<void(int)> TForm1::Fortschrittsmelder() {
     return [this](int prozent) { FortschrittSetzen(prozent); };
@@ -563,7 +504,6 @@ bool TForm1::eventFilter(QObject* objekt, QEvent* e) {
     }
     if (e->type() == QEvent::Enter) HistorienhinweisSetzen(objekt);
     if (BefehlstasteVorziehen(objekt, e)) return true;
-    ZeigerAusserhalbPruefen(objekt, e);
     if (e->type() != QEvent::KeyPress) return false;
     auto* w = qobject_cast<QWidget*>(objekt);
     if (!w || w->window() != this) return false;
@@ -674,7 +614,7 @@ void TForm1::LinkmenueZeigen(const QPoint& global) {
 
 void TForm1::AnsichtTexteZeigen() {
     const auto& status = ansicht_->Statusfelder();
-    for (int i : {0, 1, 3}) felder_[i]->TextSetzen(QString::fromStdString(status[i]));
+    for (int i : {0, 1, 3}) statusleiste_->Feld(i)->TextSetzen(QString::fromStdString(status[i]));
     if (unteresPanel_->TerminfeldSichtbar()) {
         QString text = QString::fromStdString(ansicht_->Terminfeld());
         text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -687,7 +627,7 @@ void TForm1::AnsichtTexteZeigen() {
 }
 
 void TForm1::NachDemMalen() {
-    felder_[2]->TextSetzen(QString::fromStdString(ansicht_->Statusfelder()[2]));
+    statusleiste_->Feld(2)->TextSetzen(QString::fromStdString(ansicht_->Statusfelder()[2]));
     legende_->ZaehlerZeigen(ansicht_->Legendenzaehler());
     BefehleAktualisieren();
 }
@@ -778,7 +718,7 @@ void TForm1::TagNeuZeichnen(int tag, int monat, int jahr) {
 
 void TForm1::TagGeaendert(int tag, int monat, int jahr) {
     kern_.TagGeaendertMelden({tag, monat, jahr});
-    felder_[2]->TextSetzen(QString::fromUtf8(t::Geaendert));
+    statusleiste_->Feld(2)->TextSetzen(QString::fromUtf8(t::Geaendert));
 }
 
 // ---- legend ---------------------------------------------------------------------------
@@ -860,7 +800,7 @@ void TForm1::LegendeAnhalten() {
     }
     if (lief) {
         ansicht_->ZeigerVerlassen();  // the texts stay empty until the pointer is back
-        for (int i : {0, 1, 3}) felder_[i]->TextSetzen({});
+        statusleiste_->TagestexteLeeren();
     }
 }
 
@@ -1050,21 +990,14 @@ bool TForm1::BefehlstasteVorziehen(QObject* objekt, QEvent* e) {
     return false;
 }
 
-void TForm1::ZeigerAusserhalbPruefen(QObject* objekt, QEvent* e) {
-    if (e->type() != QEvent::Enter && e->type() != QEvent::MouseMove) return;
-    auto* w = qobject_cast<QWidget*>(objekt);
-    if (!w || !unteresPanel_) return;
-    // The panel's background reports itself.
-    if (w == statusBar() || statusBar()->isAncestorOf(w)) ZeigerAusserhalb();
-}
-
 void TForm1::ZeigerAusserhalb() {
     LegendeAnhalten();
-    if (!ansicht_->Schwebetag() && felder_[0]->VollerText().isEmpty() &&
-        felder_[1]->VollerText().isEmpty() && felder_[3]->VollerText().isEmpty())
+    if (!ansicht_->Schwebetag() && statusleiste_->Feld(0)->VollerText().isEmpty() &&
+        statusleiste_->Feld(1)->VollerText().isEmpty() &&
+        statusleiste_->Feld(3)->VollerText().isEmpty())
         return;
     ansicht_->ZeigerVerlassen();
-    for (int i : {0, 1, 3}) felder_[i]->TextSetzen({});
+    statusleiste_->TagestexteLeeren();
 }
 
 bool TForm1::MindestgroesseHalten() {

@@ -44,6 +44,7 @@ namespace kalvora {
 class Registry;
 class TDrucksteuerung;
 class TFarblegende;
+class TStatusleiste;
 class TUnterpanel;
 class TForm3;
 class TJahresflaeche;
@@ -64,7 +65,7 @@ public:
     QToolButton* Toolbutton(int index) const { return befehle_->Toolbutton(index); }
     // Status bar panels 0..3.
     QLabel* Statusfeld(int nummer) const;
-    QProgressBar* Fortschrittsbalken() const { return fortschritt_; }
+    QProgressBar* Fortschrittsbalken() const;
 
     // Shows and hides the tool buttons and their separators.
     void ToolbarAnwenden(const ToolbarSichtbarkeit& s) { befehle_->ToolbarAnwenden(s); }
@@ -213,7 +214,6 @@ private:
     bool BefehlstasteVorziehen(QObject* objekt, QEvent* e);
     // The pointer on the bottom panel's background or on the status bar: the legend
     // highlight stops and status panels 0, 1 and 3 are emptied.
-    void ZeigerAusserhalbPruefen(QObject* objekt, QEvent* e);
     void ZeigerAusserhalb();
     // Sets the window back to the minimum outer size; true when it had to.
     bool MindestgroesseHalten();
@@ -247,8 +247,6 @@ private:
 
     ToolbarSichtbarkeit ToolbarAusEinstellungen() const;
     void FormCreate();
-    void StatusleisteAufbauen();
-    void FortschrittPlatzieren();
 
     Anwendungskern& kern_;
     const Uhr& uhr_;
@@ -283,9 +281,7 @@ private:
     TDrucksteuerung* drucken_ = nullptr;
     QTimer* aktualisierenTimer_ = nullptr;
     QTimer* speichernTimer_ = nullptr;
-    std::vector<TKurztext*> felder_;
-    QProgressBar* fortschritt_ = nullptr;
-    bool arbeitet_ = false;
+    TStatusleiste* statusleiste_ = nullptr;
     bool gezeichnet_ = false;
     QString startdatei_;
     QString startcode_;

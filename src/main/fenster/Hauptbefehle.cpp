@@ -78,8 +78,10 @@ const QStringList& THauptbefehle::NochNichtGebaut() {
         QString::fromLatin1(befehl::FarbenDefinieren),
         QString::fromLatin1(befehl::KategorienDefinieren), QString::fromLatin1(befehl::Linkliste),
         QString::fromLatin1(befehl::Wochenfortschreibung),
-        QString::fromLatin1(befehl::Terminueberwachung), QString::fromLatin1(befehl::Geburtstagsliste),
-        QString::fromLatin1(befehl::EreignissePruefen), QString::fromLatin1(befehl::NamenstageJahresuebersicht),
+        QString::fromLatin1(befehl::Terminueberwachung),
+        QString::fromLatin1(befehl::Geburtstagsliste),
+        QString::fromLatin1(befehl::EreignissePruefen),
+        QString::fromLatin1(befehl::NamenstageJahresuebersicht),
         // Ansicht
         QString::fromLatin1(befehl::Wochenansicht), QString::fromLatin1(befehl::ZweiWochen),
         QString::fromLatin1(befehl::Monatsansicht), QString::fromLatin1(befehl::MonatMitWochen),

@@ -40,6 +40,7 @@
 #include "main/fenster/Hauptbefehle.h"
 #include "main/fenster/GeheZuJahr.h"
 #include "main/fenster/Jahresfeld.h"
+#include "main/fenster/Jahreskontextmenue.h"
 #include "main/fenster/Statusleiste.h"
 #include "main/fenster/Unterpanel.h"
 #include "main/fenster/Jahresflaeche.h"
@@ -813,57 +814,30 @@ void TForm1::KontextmenueZeigen(const QPoint& global) {
         tag = Datum{tm->tag, tm->monat, ansicht_->Jahr()};
     const Kontextmenue modell =
         KontextmenueAufbauen(kal_, tag, farbe_->Modus(), sitzung_.schreibgeschuetzt());
-
-    QMenu menue(this);
-    menue.setObjectName(QStringLiteral("PopupMenu1"));
-    QAction* loeschen = menue.addAction(QString::fromUtf8(modell.farbeLoeschenTitel));
-    loeschen->setObjectName(QStringLiteral("Farbelschen1"));
-    loeschen->setEnabled(modell.farbeLoeschenAktiv);
-    connect(loeschen, &QAction::triggered, this, [this] {
+    TJahreskontextmenue menue(
+        modell, tag.has_value(), *legende_,
+        QString::fromStdString(
+            VollbildMenuetext({vollbildPanel_, vollbildMenue_, vollbildToolbar_})),
+        this);
+    connect(&menue, &TJahreskontextmenue::FarbeLoeschenGewaehlt, this, [this] {
         // The next pointer evaluation deletes the colours of the remembered day.
         ansicht_->farbeLoeschenAnstehend = true;
         ansicht_->ZeigerAuswerten(0, 0);
         AnsichtTexteZeigen();
     });
-    for (const Farbmenueeintrag& e : modell.farben) {
-        QAction* a = menue.addAction(legende_->Farbsymbol(e.slot), QString::fromStdString(e.titel));
-        a->setObjectName(QStringLiteral("Farbe%1").arg(e.slot));
-        a->setVisible(e.sichtbar);
-        a->setEnabled(modell.farbenAktiv);
-        if (!tag) continue;
-        connect(a, &QAction::triggered, this, [this, slot = e.slot, d = *tag] {
-            if (farbe_->FarbeAnwenden(slot, d.tag, d.monat, d.jahr))
-                TagGeaendert(d.tag, d.monat, d.jahr);
-        });
-    }
-    const char* namen[] = {"neueFarbe2", "eineFarbehinzufgen1", "eineFarbelschen1"};
-    for (int u = 0; u < 3; ++u) {
-        const Kontextuntermenue& um = modell.unter[u];
-        QMenu* sub = menue.addMenu(QString::fromStdString(um.titel));
-        sub->setObjectName(QString::fromLatin1(namen[u]));
-        sub->menuAction()->setVisible(um.sichtbar);
-        sub->setEnabled(um.aktiv);
-        for (const Farbmenueeintrag& e : um.eintraege) {
-            if (!e.sichtbar || !tag) continue;
-            QAction* a = sub->addAction(legende_->Farbsymbol(e.slot), QString::fromStdString(e.titel));
-            connect(a, &QAction::triggered, this,
-                    [this, art = UntermenueBefehle[u], slot = e.slot, d = *tag] {
-                        if (farbe_->UntermenueAnwenden(art, slot, d.tag, d.monat, d.jahr))
-                            TagGeaendert(d.tag, d.monat, d.jahr);
-                    });
-        }
-    }
-    menue.addSeparator();
-    QAction* tagestermine = menue.addAction(QStringLiteral("Tagestermine"));
-    connect(tagestermine, &QAction::triggered, this,
+    const Datum d = tag.value_or(Datum{0, 0, 0});
+    connect(&menue, &TJahreskontextmenue::FarbeGewaehlt, this, [this, d](int slot) {
+        if (farbe_->FarbeAnwenden(slot, d.tag, d.monat, d.jahr))
+            TagGeaendert(d.tag, d.monat, d.jahr);
+    });
+    connect(&menue, &TJahreskontextmenue::UntermenueGewaehlt, this,
+            [this, d](Farbbefehl befehl, int slot) {
+                if (farbe_->UntermenueAnwenden(befehl, slot, d.tag, d.monat, d.jahr))
+                    TagGeaendert(d.tag, d.monat, d.jahr);
+            });
+    connect(&menue, &TJahreskontextmenue::TagestermineGewaehlt, this,
             [this] { TagesdialogOeffnen(auswahl_.tag, auswahl_.monat, auswahl_.jahr); });
-    // The calendar views come with their windows.
-    for (const char* titel : {"Wochenansicht", "Monatsansicht", "Desktopstundenplanansicht"})
-        menue.addAction(QString::fromLatin1(titel))->setEnabled(false);
-    menue.addSeparator();
-    const QString vollbild = QString::fromStdString(
-        VollbildMenuetext({vollbildPanel_, vollbildMenue_, vollbildToolbar_}));
-    connect(menue.addAction(vollbild), &QAction::triggered, this, &TForm1::VollbildUmschalten);
+    connect(&menue, &TJahreskontextmenue::VollbildGewaehlt, this, &TForm1::VollbildUmschalten);
     menue.exec(global);
 }
 

@@ -125,6 +125,8 @@ public:
     void JahrBlaettern(int schritte);
 
     const TFeiertagstabelle& Feiertage() const { return feiertage_; }
+    // The document the view shows.
+    const TKalender& Kalender() const { return kal_; }
     std::vector<Tooltipbereich> TooltipBereiche() const;
     std::string TooltipAn(int x, int y) const;
     // The year caption as last painted, for its double click.

@@ -4,11 +4,13 @@
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTimer>
 #include <QPixmap>
 #include <QSvgRenderer>
 #include <QToolTip>
 #include <QWheelEvent>
 
+#include "main/Farbbearbeitung.h"
 #include "platform/qt/QtDaten.h"
 #include "platform/qt/QtLeinwand.h"
 
@@ -44,12 +46,45 @@ TJahresflaeche::TJahresflaeche(TJahresansicht& ansicht, QWidget* parent)
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setContextMenuPolicy(Qt::PreventContextMenu);  // the right press opens it
+    blinker_ = new QTimer(this);
+    blinker_->setInterval(200);
+    connect(blinker_, &QTimer::timeout, this, &TJahresflaeche::Hervorhebungstakt);
     zeiger_[Zeigerform::Pfeil] = QCursor(Qt::ArrowCursor);
     zeiger_[Zeigerform::Hilfe] = QCursor(Qt::WhatsThisCursor);
     zeiger_[Zeigerform::Plus] = Zeigerbild(QStringLiteral("plus"), Qt::CrossCursor);
     zeiger_[Zeigerform::Minus] = Zeigerbild(QStringLiteral("minus"), Qt::CrossCursor);
     zeiger_[Zeigerform::Neu] = Zeigerbild(QStringLiteral("neu"), Qt::CrossCursor);
     zeiger_[Zeigerform::Loeschen] = Zeigerbild(QStringLiteral("loeschen"), Qt::CrossCursor);
+}
+
+void TJahresflaeche::Hervorheben(uint32_t farbe) {
+    if (hervorgehoben_ != farbe) HervorhebungAnhalten();
+    hervorgehoben_ = farbe;
+    if (!blinker_->isActive()) blinker_->start();
+}
+
+bool TJahresflaeche::Hervorhebt() const { return blinker_->isActive(); }
+
+void TJahresflaeche::Hervorhebungstakt() {
+    an_ = !an_;
+    const std::vector<Rechteck> zellen = Blinkzellen(ansicht_, ansicht_.Kalender(), hervorgehoben_);
+    QRegion bereich;
+    for (const Rechteck& r : zellen) bereich += QRect(r.links, r.oben, r.Breite(), r.Hoehe());
+    markierung_ = an_ ? zellen : std::vector<Rechteck>{};
+    takt_ = true;
+    if (!bereich.isEmpty()) repaint(bereich);
+    takt_ = false;
+}
+
+bool TJahresflaeche::HervorhebungAnhalten() {
+    const bool lief = blinker_->isActive();
+    blinker_->stop();
+    if (an_) {
+        an_ = false;
+        markierung_.clear();
+        update();
+    }
+    return lief;
 }
 
 QCursor TJahresflaeche::Zeiger(Zeigerform form) const {

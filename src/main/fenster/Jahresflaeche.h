@@ -4,7 +4,10 @@
 #include <QCursor>
 #include <QWidget>
 
+#include <cstdint>
 #include <map>
+
+class QTimer;
 
 #include "main/Jahresansicht.h"
 
@@ -23,8 +26,16 @@ public:
     // one the view shows now.
     QCursor Zeiger(Zeigerform form) const;
     void ZeigerformSetzen(Zeigerform form) { setCursor(Zeiger(form)); }
-    // Rectangles inverted over the painted year (the legend highlight); empty for none.
-    void MarkierungSetzen(std::vector<Rechteck> zellen) { markierung_ = std::move(zellen); }
+    // The legend highlight: every 200 ms the cells of the days holding the colour invert
+    // and return. Hervorheben with another colour starts over; Anhalten undraws a drawn
+    // highlight and tells whether one was running.
+    void Hervorheben(uint32_t farbe);
+    bool HervorhebungAnhalten();
+    bool Hervorhebt() const;
+    uint32_t HervorgehobeneFarbe() const { return hervorgehoben_; }
+    // Whether the view is repainting for a tick of the highlight right now.
+    bool ImHervorhebungstakt() const { return takt_; }
+    // Rectangles inverted over the painted year; empty while none is drawn.
     const std::vector<Rechteck>& Markierung() const { return markierung_; }
 
 signals:
@@ -49,6 +60,11 @@ private:
     int radRest_ = 0;  // wheel steps smaller than one notch
     std::vector<Rechteck> markierung_;
     std::map<Zeigerform, QCursor> zeiger_;
+    void Hervorhebungstakt();
+    QTimer* blinker_ = nullptr;
+    uint32_t hervorgehoben_ = 0;
+    bool an_ = false;  // the highlight is drawn
+    bool takt_ = false;
 };
 
 }  // namespace kalvora

@@ -643,17 +643,12 @@ const Farbbearbeitung kModi[] = {Farbbearbeitung::Keine, Farbbearbeitung::Hinzuf
                                  Farbbearbeitung::Loeschen, Farbbearbeitung::Neu,
                                  Farbbearbeitung::AlleLoeschen};
 
-QRect AlsQRect(const Rechteck& r) { return QRect(r.links, r.oben, r.Breite(), r.Hoehe()); }
-
 }  // namespace
 
 void TForm1::FarbeditorAnlegen() {
     farbe_ = std::make_unique<TFarbbearbeitung>(
         kal_, [this](int t, int m, int j) { FarbaenderungMerken(t, m, j); },
         [this] { return sitzung_.schreibgeschuetzt(); });
-    blinkTimer_ = new QTimer(this);
-    blinkTimer_->setInterval(200);
-    connect(blinkTimer_, &QTimer::timeout, this, &TForm1::BlinkTakt);
 
     const QList<QAction*> modi = befehle_->Werkzeuge()->actions();
     for (int i = 0; i < modi.size(); ++i)
@@ -669,7 +664,7 @@ void TForm1::FarbeditorAnlegen() {
     };
     // The blink tick repaints the view itself; every other paint ends the highlight.
     a.legendeAnhalten = [this] {
-        if (!blinkTakt_) LegendeAnhalten();
+        if (!flaeche_->ImHervorhebungstakt()) LegendeAnhalten();
     };
 }
 
@@ -772,34 +767,15 @@ void TForm1::FarbfeldFarbeWaehlen(int slot) {
 
 void TForm1::LegendeBlinken(int slot) {
     if (slot < 1 || slot > AnzahlFarben) return;
-    if (blinkFarbe_ != kal_.Farbwerte[slot]) LegendeAnhalten();
-    blinkFarbe_ = kal_.Farbwerte[slot];
-    if (!blinkTimer_->isActive()) blinkTimer_->start();
+    if (flaeche_->HervorgehobeneFarbe() != kal_.Farbwerte[slot]) LegendeAnhalten();
+    flaeche_->Hervorheben(kal_.Farbwerte[slot]);
 }
 
-bool TForm1::LegendeBlinkt() const { return blinkTimer_->isActive(); }
-
-void TForm1::BlinkTakt() {
-    blinkAn_ = !blinkAn_;
-    const std::vector<Rechteck> zellen = Blinkzellen(*ansicht_, kal_, blinkFarbe_);
-    QRegion bereich;
-    for (const Rechteck& r : zellen) bereich += AlsQRect(r);
-    flaeche_->MarkierungSetzen(blinkAn_ ? zellen : std::vector<Rechteck>{});
-    blinkTakt_ = true;
-    if (!bereich.isEmpty()) flaeche_->repaint(bereich);
-    blinkTakt_ = false;
-}
+bool TForm1::LegendeBlinkt() const { return flaeche_->Hervorhebt(); }
 
 void TForm1::LegendeAnhalten() {
-    if (!blinkTimer_) return;
-    const bool lief = blinkTimer_->isActive();
-    blinkTimer_->stop();
-    if (blinkAn_) {
-        blinkAn_ = false;
-        flaeche_->MarkierungSetzen({});
-        flaeche_->update();
-    }
-    if (lief) {
+    if (!flaeche_) return;
+    if (flaeche_->HervorhebungAnhalten()) {
         ansicht_->ZeigerVerlassen();  // the texts stay empty until the pointer is back
         statusleiste_->TagestexteLeeren();
     }

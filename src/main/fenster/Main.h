@@ -232,7 +232,6 @@ private:
     void FarbeditorAnlegen();
     void FarbzustandZeigen();
     void TagGeaendert(int tag, int monat, int jahr);
-    void BlinkTakt();
     // The legend's signals; a click on a swatch acts only on an editable document and
     // outside help mode.
     void LegendeAnschliessen();
@@ -273,10 +272,6 @@ private:
     TJahresflaeche* flaeche_ = nullptr;
     TFarblegende* legende_ = nullptr;  // the appointment field takes its place
     std::unique_ptr<TFarbbearbeitung> farbe_;
-    QTimer* blinkTimer_ = nullptr;
-    uint32_t blinkFarbe_ = 0;
-    bool blinkAn_ = false;    // the highlight is drawn
-    bool blinkTakt_ = false;  // the view repaints for a blink tick
     bool bearbeitbar_ = true;  // false while the document is read-only
     TDrucksteuerung* drucken_ = nullptr;
     QTimer* aktualisierenTimer_ = nullptr;

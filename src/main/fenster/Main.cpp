@@ -65,7 +65,6 @@ TForm1::TForm1(Anwendungskern& kern, QWidget* parent)
       kal_(kern.Kalender()),
       historie_(kern.Historie()),
       auswahl_(kern.Auswahl()),
-      legendenfarben_(kern.Legendenfarben()),
       sitzung_(kern.Sitzung()) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromStdString(kern.Sitzung().Fenstertitel()));
@@ -75,7 +74,6 @@ TForm1::TForm1(Anwendungskern& kern, QWidget* parent)
 
     ansicht_ = std::make_unique<TJahresansicht>(kal_, uhr_, auswahl_);
     sitzung_.FensterSetzen(this);
-    kal_.Anmelden(*this);
     aktualisierenTimer_ = new QTimer(this);
     speichernTimer_ = new QTimer(this);
     connect(aktualisierenTimer_, &QTimer::timeout, this,
@@ -105,14 +103,29 @@ TForm1::TForm1(Anwendungskern& kern, QWidget* parent)
     spalte->addWidget(flaeche_, 1);
     spalte->addWidget(unteresPanel_);
     setCentralWidget(mitte);
-    FarbeditorAnlegen();
+    farben_ = std::make_unique<TFarbsteuerung>(
+        kern_, TFarbsteuerung::Teile{*ansicht_, *flaeche_, *unteresPanel_, *statusleiste_,
+                                     *befehle_});
+    connect(farben_.get(), &TFarbsteuerung::TexteAuffrischen, this, &TForm1::AnsichtTexteZeigen);
+    connect(farben_.get(), &TFarbsteuerung::BefehleAuffrischen, this,
+            &TForm1::BefehleAktualisieren);
+    connect(farben_.get(), &TFarbsteuerung::TagestermineGewuenscht, this,
+            [this] { TagesdialogOeffnen(auswahl_.tag, auswahl_.monat, auswahl_.jahr); });
+    connect(farben_.get(), &TFarbsteuerung::VollbildGewuenscht, this,
+            &TForm1::VollbildUmschalten);
     ansicht_->anschluesse.neuZeichnen = [this] { flaeche_->update(); };
     ansicht_->anschluesse.zeigerposition = [this] { return flaeche_->Zeigerposition(); };
     connect(flaeche_, &TJahresflaeche::Gezeichnet, this, &TForm1::NachDemMalen);
     connect(flaeche_, &TJahresflaeche::Ausgewertet, this, &TForm1::AnsichtTexteZeigen);
     connect(flaeche_, &TJahresflaeche::Blaettern, this, &TForm1::JahrBlaettern);
     connect(flaeche_, &TJahresflaeche::JahrTitelDoppelklick, this, &TForm1::GeheZuJahr1Click);
-    connect(flaeche_, &TJahresflaeche::Kontextmenue, this, &TForm1::KontextmenueZeigen);
+    connect(flaeche_, &TJahresflaeche::Kontextmenue, this, [this](const QPoint& global) {
+        farben_->KontextmenueZeigen(
+            global,
+            QString::fromStdString(
+                VollbildMenuetext({vollbildPanel_, vollbildMenue_, vollbildToolbar_})),
+            this);
+    });
     connect(flaeche_, &TJahresflaeche::TagDoppelklick, this,
             [this] { TagesdialogOeffnen(auswahl_.tag, auswahl_.monat, auswahl_.jahr); });
     QCoreApplication::instance()->installEventFilter(this);
@@ -172,9 +185,9 @@ TForm1::TForm1(Anwendungskern& kern, QWidget* parent)
             [this] { TagesdialogOeffnen(auswahl_.tag, auswahl_.monat, auswahl_.jahr); });
     connect(Aktion(befehl::Suchen), &QAction::triggered, this, &TForm1::Suchen1Click);
     connect(Aktion(befehl::Rueckgaengig), &QAction::triggered, this,
-            &TForm1::Rckgngig1Click);
+            [this] { farben_->Rueckgaengig(); });
     connect(Aktion(befehl::Wiederherstellen), &QAction::triggered, this,
-            &TForm1::Wiederherstellen1Click);
+            [this] { farben_->Wiederherstellen(); });
     connect(Aktion(befehl::Weitersuchen), &QAction::triggered, this,
             &TForm1::Weitersuchen1Click);
     connect(findChild<QMenu*>(QString::fromLatin1(befehl::Datei)), &QMenu::aboutToShow, this,
@@ -205,7 +218,7 @@ void TForm1::FormCreate() {
     kal_.FarbenLeeren();
     kal_.geaendert = false;
     TerminfeldZeigen(false);
-    LegendeZeigen();
+    farben_->LegendeZeigen();
     JahrSetzen(kern_.Startjahr());
     ToolbarAnwenden(ToolbarAusEinstellungen());
     sitzung_.LetzteDateienAktualisieren({});
@@ -233,9 +246,7 @@ void TForm1::ZustandAnwenden(const Fensterzustand& z) {
     Freigeben(befehl::Schreibschutz, z.schreibschutzAktiv);
     Freigeben(befehl::Aktualisieren, z.aktualisierenAktiv);
     Freigeben(befehl::Schliessen, z.schliessenAktiv);
-    bearbeitbar_ = z.bearbeitbar;
-    HistorieAnzeigen();
-    FarbzustandZeigen();
+    if (farben_) farben_->BearbeitbarSetzen(z.bearbeitbar);
     const auto stellen = [](QTimer* t, int ms) {
         if (ms <= 0) {
             t->stop();
@@ -259,7 +270,7 @@ void TForm1::NeuInitialisieren() {
     ansicht_->optionen = JahresansichtOptionenAus(einstellungen_);
     kal_.Standardfarben = einstellungen_.Standardfarben;
     TerminfeldZeigen(ansicht_->terminfeldSichtbar);
-    LegendeZeigen();
+    farben_->LegendeZeigen();
     JahrSetzen(kern_.Startjahr());
     ToolbarAnwenden(ToolbarAusEinstellungen());
 }
@@ -381,21 +392,8 @@ void TForm1::LetzteDateienZeigen(const Dateiliste& liste) {
 }
 
 TForm1::~TForm1() {
-    kal_.Abmelden(*this);
     sitzung_.FensterSetzen(nullptr);
     QCoreApplication::instance()->removeEventFilter(this);
-}
-
-void TForm1::DokumentErsetzt() {
-    // The session repaints the year view as its load's last step.
-    FarbmenusAktualisieren();
-    HistorieAnzeigen();
-}
-
-void TForm1::FarbtabelleGeaendert() {
-    LegendeZeigen();
-    FarbzustandZeigen();
-    flaeche_->update();
 }
 
 QLabel* TForm1::Statusfeld(int nummer) const { return statusleiste_->Feld(nummer); }
@@ -503,7 +501,7 @@ bool TForm1::eventFilter(QObject* objekt, QEvent* e) {
         Anordnen();
         return false;
     }
-    if (e->type() == QEvent::Enter) HistorienhinweisSetzen(objekt);
+    if (e->type() == QEvent::Enter && farben_) farben_->HistorienhinweisSetzen(objekt);
     if (BefehlstasteVorziehen(objekt, e)) return true;
     if (e->type() != QEvent::KeyPress) return false;
     auto* w = qobject_cast<QWidget*>(objekt);
@@ -539,11 +537,17 @@ void TForm1::changeEvent(QEvent* e) {
 // ---- bottom panel ---------------------------------------------------------------------
 
 
+void TForm1::FarbbearbeitungWiederherstellen() {
+    farben_->ModusAusEinstellungen();
+    flaeche_->update();
+}
+
+void TForm1::FarbmenusAktualisieren() { farben_->FarbmenusAktualisieren(); }
+
 void TForm1::UnteresPanelAufbauen() {
     auto* panel = new TUnterpanel(ansicht_->Jahr());
     unteresPanel_ = panel;
     legende_ = panel->Legende();
-    LegendeAnschliessen();
     connect(panel, &TUnterpanel::FarbenGewaehlt, this, [this] {
         TerminfeldZeigen(false);
         Jahresfeld()->setFocus();
@@ -560,16 +564,6 @@ void TForm1::UnteresPanelAufbauen() {
         if (ergebnis != text.toStdString())
             unteresPanel_->JahrZeigen(QString::fromStdString(ergebnis).toInt());
         JahrAnzeigen();
-    });
-    connect(panel, &TUnterpanel::AktuelleFarbeGeklickt, this, [this] {
-        if (!bearbeitbar_) return;
-        farbe_->AktuelleFarbeKlick();
-        FarbzustandZeigen();
-    });
-    connect(panel, &TUnterpanel::AktuelleFarbeAngehakt, this, [this](bool an) {
-        farbe_->KontrollkaestchenKlick(an);
-        FarbzustandZeigen();
-        if (unteresPanel_->isVisible()) Jahresfeld()->setFocus();
     });
     connect(panel, &TUnterpanel::LinksGewuenscht, this, &TForm1::LinkmenueZeigen);
     connect(panel, &TUnterpanel::HintergrundBeruehrt, this, &TForm1::ZeigerAusserhalb);
@@ -634,249 +628,11 @@ void TForm1::NachDemMalen() {
 }
 
 
-// ---- colour editing, legend and context menu ------------------------------------------
-
-namespace {
-
-// The mode commands in the order of the "&Werkzeuge" menu.
-const Farbbearbeitung kModi[] = {Farbbearbeitung::Keine, Farbbearbeitung::Hinzufuegen,
-                                 Farbbearbeitung::Loeschen, Farbbearbeitung::Neu,
-                                 Farbbearbeitung::AlleLoeschen};
-
-}  // namespace
-
-void TForm1::FarbeditorAnlegen() {
-    farbe_ = std::make_unique<TFarbbearbeitung>(
-        kal_, [this](int t, int m, int j) { FarbaenderungMerken(t, m, j); },
-        [this] { return sitzung_.schreibgeschuetzt(); });
-
-    const QList<QAction*> modi = befehle_->Werkzeuge()->actions();
-    for (int i = 0; i < modi.size(); ++i)
-        connect(modi[i], &QAction::triggered, this, [this, i] { ModusSetzen(kModi[i]); });
-
-    auto& a = ansicht_->anschluesse;
-    a.farbeAnwenden = [this](int t, int m, int j) {
-        if (ansicht_->Hilfemodus()) return;
-        if (farbe_->DirektMalen(t, m, j)) TagGeaendert(t, m, j);
-    };
-    a.farbeLoeschen = [this](int t, int m, int j) {
-        if (farbe_->FarbenLoeschen(t, m, j)) TagGeaendert(t, m, j);
-    };
-    // The blink tick repaints the view itself; every other paint ends the highlight.
-    a.legendeAnhalten = [this] {
-        if (!flaeche_->ImHervorhebungstakt()) LegendeAnhalten();
-    };
-}
-
-void TForm1::ModusSetzen(Farbbearbeitung modus) {
-    farbe_->ModusSetzen(modus);
-    FarbzustandZeigen();
-}
-
-void TForm1::FarbbearbeitungWiederherstellen() {
-    ModusSetzen(einstellungen_.JahresansichtBearbeiten ? Farbbearbeitung::Hinzufuegen
-                                                       : Farbbearbeitung::Keine);
-    flaeche_->update();
-}
-
-void TForm1::FarbzustandZeigen() {
-    if (!farbe_) return;
-    const QList<QAction*> modi = befehle_->Werkzeuge()->actions();
-    for (int i = 0; i < modi.size(); ++i) {
-        modi[i]->setChecked(kModi[i] == farbe_->Modus());
-        Freigeben(modi[i]->objectName(), bearbeitbar_);
-    }
-    const kalvora::AktuelleFarbe& c = farbe_->Aktuell();
-    unteresPanel_->AktuelleFarbeZeigen(c.farbe, c.name, farbe_->Direkt(), bearbeitbar_);
-    ansicht_->farbbearbeitung = farbe_->Modus();
-    // The pointer follows the mode at once when it rests on the view.
-    if (const std::optional<Punkt> p = flaeche_->Zeigerposition()) {
-        ansicht_->ZeigerAuswerten(p->x, p->y);
-        AnsichtTexteZeigen();
-    }
-}
-
-void TForm1::FarbmenusAktualisieren() {
-    LegendeZeigen();
-    farbe_->NameAbgleichen();
-    FarbzustandZeigen();
-}
-
-void TForm1::TagNeuZeichnen(int tag, int monat, int jahr) {
-    const std::optional<Rechteck> z = kalvora::TagNeuZeichnen(*ansicht_, tag, monat, jahr);
-    if (!z) return;
-    flaeche_->update(QRect(z->links, z->oben, z->Breite() + 1, z->Hoehe() + 1));
-    legende_->ZaehlerZeigen(Farbzaehlung(kal_, jahr));
-    // Panel 3 names the colours of the hovered day, which may be the changed one.
-    ansicht_->TagtexteAuffrischen();
-    AnsichtTexteZeigen();
-}
-
-void TForm1::TagGeaendert(int tag, int monat, int jahr) {
-    kern_.TagGeaendertMelden({tag, monat, jahr});
-    statusleiste_->Feld(2)->TextSetzen(QString::fromUtf8(t::Geaendert));
-}
-
-// ---- legend ---------------------------------------------------------------------------
-
-void TForm1::LegendeZeigen() {
-    for (int k = 1; k <= AnzahlFarben; ++k) legendenfarben_[k] = kal_.Farbwerte[k];
-    legende_->Zeigen(kal_, Farbzaehlung(kal_, ansicht_->Jahr()));
-}
-
-bool TForm1::LegendeBedienbar(bool rechts) {
-    return bearbeitbar_ && ansicht_->HilfeKlick(Hilfeziel::Farbfeld, rechts).normaleAktion;
-}
-
-void TForm1::LegendeAnschliessen() {
-    connect(legende_, &TFarblegende::FarbfeldBetreten, this, &TForm1::LegendeBlinken);
-    connect(legende_, &TFarblegende::FarbfeldVerlassen, this, [this] { LegendeAnhalten(); });
-    connect(legende_, &TFarblegende::HintergrundBeruehrt, this, &TForm1::ZeigerAusserhalb);
-    connect(legende_, &TFarblegende::FarbfeldGeklickt, this, [this](int slot) {
-        if (!LegendeBedienbar(false)) return;
-        farbe_->FarbfeldKlick(slot);
-        FarbzustandZeigen();
-    });
-    connect(legende_, &TFarblegende::FarbfeldDoppelklick, this, [this](int slot) {
-        if (LegendeBedienbar(false)) FarbfeldUmbenennen(slot);
-    });
-    connect(legende_, &TFarblegende::FarbfeldRechtsklick, this, [this](int slot) {
-        if (LegendeBedienbar(true)) FarbfeldFarbeWaehlen(slot);
-    });
-}
-
-void TForm1::FarbfeldUmbenennen(int slot) {
-    const auto antwort = dialoge_.Eingabe(t::Titel, t::NeuerText, kal_.Farbnamen[slot]);
-    if (!antwort) return;
-    farbe_->FarbnameSetzen(slot, *antwort);
-    kern_.FarbtabelleGeaendertMelden();
-    BefehleAktualisieren();
-}
-
-void TForm1::FarbfeldFarbeWaehlen(int slot) {
-    LegendeAnhalten();
-    const auto farbe = dialoge_.Farbe(kal_.Farbwerte[slot], {});
-    if (!farbe) return;
-    if (const auto fehler = farbe_->FarbwertSetzen(slot, *farbe)) {
-        dialoge_.Meldung(*fehler, Meldungsart::Warnung, Knoepfe::Ok);
-        return;
-    }
-    kern_.FarbtabelleGeaendertMelden();
-    BefehleAktualisieren();
-}
-
-void TForm1::LegendeBlinken(int slot) {
-    if (slot < 1 || slot > AnzahlFarben) return;
-    if (flaeche_->HervorgehobeneFarbe() != kal_.Farbwerte[slot]) LegendeAnhalten();
-    flaeche_->Hervorheben(kal_.Farbwerte[slot]);
-}
-
-bool TForm1::LegendeBlinkt() const { return flaeche_->Hervorhebt(); }
-
-void TForm1::LegendeAnhalten() {
-    if (!flaeche_) return;
-    if (flaeche_->HervorhebungAnhalten()) {
-        ansicht_->ZeigerVerlassen();  // the texts stay empty until the pointer is back
-        statusleiste_->TagestexteLeeren();
-    }
-}
-
-// ---- context menu ---------------------------------------------------------------------
-
-void TForm1::KontextmenueZeigen(const QPoint& global) {
-    const QPoint p = flaeche_->mapFromGlobal(global);
-    std::optional<Datum> tag;
-    if (const auto tm = ansicht_->TagAnPosition(p.x(), p.y()))
-        tag = Datum{tm->tag, tm->monat, ansicht_->Jahr()};
-    const Kontextmenue modell =
-        KontextmenueAufbauen(kal_, tag, farbe_->Modus(), sitzung_.schreibgeschuetzt());
-    TJahreskontextmenue menue(
-        modell, tag.has_value(), *legende_,
-        QString::fromStdString(
-            VollbildMenuetext({vollbildPanel_, vollbildMenue_, vollbildToolbar_})),
-        this);
-    connect(&menue, &TJahreskontextmenue::FarbeLoeschenGewaehlt, this, [this] {
-        // The next pointer evaluation deletes the colours of the remembered day.
-        ansicht_->farbeLoeschenAnstehend = true;
-        ansicht_->ZeigerAuswerten(0, 0);
-        AnsichtTexteZeigen();
-    });
-    const Datum d = tag.value_or(Datum{0, 0, 0});
-    connect(&menue, &TJahreskontextmenue::FarbeGewaehlt, this, [this, d](int slot) {
-        if (farbe_->FarbeAnwenden(slot, d.tag, d.monat, d.jahr))
-            TagGeaendert(d.tag, d.monat, d.jahr);
-    });
-    connect(&menue, &TJahreskontextmenue::UntermenueGewaehlt, this,
-            [this, d](Farbbefehl befehl, int slot) {
-                if (farbe_->UntermenueAnwenden(befehl, slot, d.tag, d.monat, d.jahr))
-                    TagGeaendert(d.tag, d.monat, d.jahr);
-            });
-    connect(&menue, &TJahreskontextmenue::TagestermineGewaehlt, this,
-            [this] { TagesdialogOeffnen(auswahl_.tag, auswahl_.monat, auswahl_.jahr); });
-    connect(&menue, &TJahreskontextmenue::VollbildGewaehlt, this, &TForm1::VollbildUmschalten);
-    menue.exec(global);
-}
-
-// ---- undo and redo of day colours -----------------------------------------------------
-
-namespace h = historientexte;
-
-void TForm1::FarbaenderungMerken(int tag, int monat, int jahr) {
-    historie_.FarbaenderungMerken(tag, monat, jahr);
-    HistorieAnzeigen();
-}
-
-void TForm1::HistorieAnzeigen() {
-    if (!Aktion(befehl::Rueckgaengig)) return;  // the menu is not built yet
-    Freigeben(befehl::Rueckgaengig, bearbeitbar_ && historie_.RueckgaengigMoeglich());
-    Freigeben(befehl::Wiederherstellen,
-              bearbeitbar_ && historie_.WiederherstellenMoeglich());
-    // An empty list gives its button the plain hint back.
-    if (!historie_.RueckgaengigMoeglich())
-        Aktion(befehl::Rueckgaengig)->setToolTip(QString::fromUtf8(h::Rueckgaengig));
-    if (!historie_.WiederherstellenMoeglich())
-        Aktion(befehl::Wiederherstellen)
-            ->setToolTip(QString::fromUtf8(h::Wiederherstellen));
-}
-
-void TForm1::HistorienhinweisSetzen(QObject* knopf) {
-    // The hint counts the steps while the pointer is on the button.
-    if (knopf == Toolbutton(7)) {
-        Aktion(befehl::Rueckgaengig)
-            ->setToolTip(QString::fromStdString(
-                Historienhinweis(h::Rueckgaengig, historie_.Undoliste().size())));
-    } else if (knopf == Toolbutton(8)) {
-        Aktion(befehl::Wiederherstellen)
-            ->setToolTip(QString::fromStdString(
-                Historienhinweis(h::Wiederherstellen, historie_.Redoliste().size())));
-    }
-}
-
-void TForm1::Rckgngig1Click() {
-    if (const std::optional<Datum> d = historie_.Rueckgaengig()) {
-        kal_.geaendert = true;
-        kern_.TagGeaendertMelden(*d);
-    }
-    HistorieAnzeigen();
-}
-
-void TForm1::Wiederherstellen1Click() {
-    if (const std::optional<Datum> d = historie_.Wiederherstellen()) {
-        kal_.geaendert = true;
-        kern_.TagGeaendertMelden(*d);
-    }
-    HistorieAnzeigen();
-}
-
-
 // ---- start ------------------------------------------------------------------------------
 
 void TForm1::StartNachSplash() {
     TerminfeldZeigen(einstellungen_.TerminfeldAnzeigen);
-    const auto farbmodus = [this] {
-        ModusSetzen(einstellungen_.JahresansichtBearbeiten ? Farbbearbeitung::Hinzufuegen
-                                                           : Farbbearbeitung::Keine);
-    };
+    const auto farbmodus = [this] { farben_->ModusAusEinstellungen(); };
     farbmodus();
     Befehlszeile zeile;
     zeile.datei = startdatei_.toStdString();
@@ -941,7 +697,7 @@ bool TForm1::BefehlstasteVorziehen(QObject* objekt, QEvent* e) {
 }
 
 void TForm1::ZeigerAusserhalb() {
-    LegendeAnhalten();
+    farben_->LegendeAnhalten();
     if (!ansicht_->Schwebetag() && statusleiste_->Feld(0)->VollerText().isEmpty() &&
         statusleiste_->Feld(1)->VollerText().isEmpty() &&
         statusleiste_->Feld(3)->VollerText().isEmpty())

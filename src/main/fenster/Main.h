@@ -22,6 +22,7 @@
 #include "main/Farbbearbeitung.h"
 #include "main/Jahresansicht.h"
 #include "main/fenster/Kurztext.h"
+#include "main/fenster/Farbsteuerung.h"
 #include "main/fenster/Hauptbefehle.h"
 #include "main/fenster/Programmschrift.h"
 #include "platform/Dialoge.h"
@@ -49,7 +50,7 @@ class TUnterpanel;
 class TForm3;
 class TJahresflaeche;
 
-class TForm1 : public QMainWindow, private Sitzungsfenster, private Dokumentbeobachter {
+class TForm1 : public QMainWindow, private Sitzungsfenster {
     Q_OBJECT
 public:
     // The window shows and changes the document of the core it is given.
@@ -131,24 +132,27 @@ public:
 
     // Undo and redo of day colours. Every command that changes a day's colours calls
     // FarbaenderungMerken first.
-    void FarbaenderungMerken(int tag, int monat, int jahr);
-    void Rckgngig1Click();
-    void Wiederherstellen1Click();
+    void FarbaenderungMerken(int tag, int monat, int jahr) {
+        farben_->FarbaenderungMerken(tag, monat, jahr);
+    }
+    void Rckgngig1Click() { farben_->Rueckgaengig(); }
+    void Wiederherstellen1Click() { farben_->Wiederherstellen(); }
     const TFarbhistorie& Historie() const { return historie_; }
     // A day's colours changed: its cell and the legend counts are redrawn when the year is
     // the one shown.
-    void TagNeuZeichnen(int tag, int monat, int jahr);
+    void TagNeuZeichnen(int tag, int monat, int jahr) { farben_->TagNeuZeichnen(tag, monat, jahr); }
 
     // Direct colour editing: mode, current colour, legend and context menu.
-    TFarbbearbeitung& Farbeditor() { return *farbe_; }
-    void ModusSetzen(Farbbearbeitung modus);
+    TFarbsteuerung& Farbsteuerung() { return *farben_; }
+    TFarbbearbeitung& Farbeditor() { return farben_->Editor(); }
+    void ModusSetzen(Farbbearbeitung modus) { farben_->ModusSetzen(modus); }
     // The 16 x 16 icon of slot 1..20 shown beside its menu entries.
     QIcon Farbsymbol(int slot) const;
     // The legend highlight: the days of a slot's colour blink while the pointer rests on
     // its swatch.
-    void LegendeBlinken(int slot);
-    void LegendeAnhalten();
-    bool LegendeBlinkt() const;
+    void LegendeBlinken(int slot) { farben_->LegendeBlinken(slot); }
+    void LegendeAnhalten() { farben_->LegendeAnhalten(); }
+    bool LegendeBlinkt() const { return farben_->LegendeBlinkt(); }
 
     // The displayed year; every change goes through here.
     void JahrSetzen(int jahr);
@@ -188,11 +192,6 @@ private slots:
     void CsvExportieren();
 
 private:
-    // What the window shows of the document's changes.
-    void TagGeaendert(const Datum& d) override { TagNeuZeichnen(d.tag, d.monat, d.jahr); }
-    void DokumentErsetzt() override;
-    void FarbtabelleGeaendert() override;
-
     // What the file session asks of the window.
     void ZustandAnwenden(const Fensterzustand& z) override;
     void ZeitgeberStoppen() override;
@@ -222,23 +221,10 @@ private:
     // Shows what the year view's logic holds: status texts, appointment field, sun caption.
     void AnsichtTexteZeigen();
     void NachDemMalen();
-    void LegendeZeigen();
     void JahrAnzeigen();
-    void KontextmenueZeigen(const QPoint& global);
     void LinkmenueZeigen(const QPoint& global);
 
     void TagesdialogAnlegen();
-    void HistorieAnzeigen();
-    void FarbeditorAnlegen();
-    void FarbzustandZeigen();
-    void TagGeaendert(int tag, int monat, int jahr);
-    // The legend's signals; a click on a swatch acts only on an editable document and
-    // outside help mode.
-    void LegendeAnschliessen();
-    bool LegendeBedienbar(bool rechts);
-    void FarbfeldUmbenennen(int slot);
-    void FarbfeldFarbeWaehlen(int slot);
-    void HistorienhinweisSetzen(QObject* knopf);
     void SuchtrefferZeigen(const std::optional<Datum>& tag);
     void ErsteAktivierung();
     void AnsichtOeffnen(int nummer);
@@ -255,7 +241,6 @@ private:
     TKalender& kal_;
     TFarbhistorie& historie_;
     AusgewaehlterTag& auswahl_;
-    TFarbwerte& legendenfarben_;  // what the legend swatches show
     Dateisitzung& sitzung_;
     std::optional<Datum> dialogSuchtreffer_;  // the last hit of a search in the day dialog
     std::unique_ptr<TJahresansicht> ansicht_;
@@ -271,8 +256,8 @@ private:
     TUnterpanel* unteresPanel_ = nullptr;
     TJahresflaeche* flaeche_ = nullptr;
     TFarblegende* legende_ = nullptr;  // the appointment field takes its place
-    std::unique_ptr<TFarbbearbeitung> farbe_;
-    bool bearbeitbar_ = true;  // false while the document is read-only
+    // Colour editing; built after the year view and the panel, gone before them.
+    std::unique_ptr<TFarbsteuerung> farben_;
     TDrucksteuerung* drucken_ = nullptr;
     QTimer* aktualisierenTimer_ = nullptr;
     QTimer* speichernTimer_ = nullptr;

@@ -63,7 +63,7 @@ void GrossenKalenderFuellen(TKalender& kal) {
         if (i % 4 == 0) g.Namenstag = DatumWert(1 + (i * 7) % 28, 1 + (i / 3) % 12, 2000);
         kal.Geburtstagsliste.push_back(g);
     }
-    kal.geaendert = false;
+    kal.GeaendertSetzen(false);
 }
 
 }  // namespace kalvora

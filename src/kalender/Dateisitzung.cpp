@@ -172,7 +172,7 @@ void Dateisitzung::DokumentErsetztMelden() {
 void Dateisitzung::LadenAbschliessen(bool geaendert) {
     TFarbwerte standard = kal_.Standardfarben;
     kal_.FarbtabelleAbgleichen(legende_ ? *legende_ : standard);
-    kal_.geaendert = geaendert;
+    kal_.GeaendertSetzen(geaendert);
     DokumentErsetztMelden();
 }
 
@@ -212,7 +212,7 @@ bool Dateisitzung::Neu1Click() {
     // Settings first: the empty document takes the default colours just reloaded.
     fenster_->NeuInitialisieren();
     kal_.Leeren();
-    kal_.geaendert = false;
+    kal_.GeaendertSetzen(false);
     DokumentErsetztMelden();
     SchreibschutzAnwenden();
     fenster_->FarbbearbeitungWiederherstellen();
@@ -249,7 +249,7 @@ bool Dateisitzung::Oeffnen(bool ausSchreibschutz) {
             if (!speichern1Click()) return false;
             fenster_->ZeitgeberStoppen();
         } else {
-            kal_.geaendert = false;
+            kal_.GeaendertSetzen(false);
         }
     }
     return OeffnenSchritte(ausSchreibschutz);
@@ -349,7 +349,7 @@ bool Dateisitzung::Laden(bool ausOeffnen) {
         dateiname_.clear();
         schreibgeschuetzt_ = false;
         dialoge_.Meldung(meldung, Meldungsart::Fehler, Knoepfe::Ok);
-        kal_.geaendert = false;
+        kal_.GeaendertSetzen(false);
         Neu1Click();
         return false;
     }
@@ -387,7 +387,7 @@ bool Dateisitzung::speichern1Click() {
         fs::remove(fs::path(dateiname_ + ".TxT"), ec);
         altformat_ = false;
     }
-    kal_.geaendert = false;
+    kal_.GeaendertSetzen(false);
     fenster_->StatusTextLeeren();
     fenster_->Beschaeftigt(false);
     FensterZustandMelden();
@@ -451,7 +451,7 @@ bool Dateisitzung::speichernunter1Click() {
             fs::remove(fs::path(dateiname_ + ".TxT"), ec);
         }
         altformat_ = false;
-        kal_.geaendert = false;
+        kal_.GeaendertSetzen(false);
         fenster_->StatusTextLeeren();
         LetzteDateienAktualisieren(pfad);
         dateiname_ = pfad;
@@ -522,7 +522,7 @@ bool Dateisitzung::Schlieen1Click() {
         // Without a cancel button, a failed save keeps the document open rather than lose it.
         if (a == Antwort::Ja && !speichern1Click()) return false;
     }
-    kal_.geaendert = false;
+    kal_.GeaendertSetzen(false);
     return Neu1Click();
 }
 
@@ -591,7 +591,7 @@ bool Dateisitzung::BeendenClick() {
         const Antwort a = dialoge_.Meldung(t::AenderungenSpeichern, Meldungsart::Bestaetigung,
                                            Knoepfe::JaNeinAbbrechen);
         if (a == Antwort::Abbrechen) return false;
-        if (a == Antwort::Nein) kal_.geaendert = false;
+        if (a == Antwort::Nein) kal_.GeaendertSetzen(false);
         else if (!speichern1Click() || kal_.geaendert) return false;
     }
     return true;
@@ -624,7 +624,7 @@ void Dateisitzung::SitzungEnde() {
                              Knoepfe::JaNein) == Antwort::Ja)
             speichern1Click();
     }
-    kal_.geaendert = false;
+    kal_.GeaendertSetzen(false);
     // Whatever happened above, the lock must not outlive the session.
     sperre_.reset();
 }

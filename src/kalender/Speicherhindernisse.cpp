@@ -69,7 +69,7 @@ std::vector<std::string> SpeicherhindernisseBeheben(TKalender& kal, bool anwende
             termin.Uhrzeit = "00:00";
         }
     }
-    if (anwenden && !aenderungen.empty()) kal.geaendert = true;
+    if (anwenden && !aenderungen.empty()) kal.GeaendertSetzen(true);
     return aenderungen;
 }
 

@@ -78,7 +78,7 @@ void TKalender::InhaltLeeren() {
 
 void TKalender::Leeren() {
     InhaltLeeren();
-    geaendert = false;
+    GeaendertSetzen(false);
 }
 
 int TKalender::TageMitFarben() const {

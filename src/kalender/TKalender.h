@@ -153,7 +153,14 @@ public:
     TTerminKategorie Terminkategorie;
     TTerminKategorie Linkliste;
     std::vector<TGeburtstag> Geburtstagsliste;
+    // Whether the document differs from its file. Set through GeaendertSetzen, so that the
+    // subscribers learn of it.
     bool geaendert = false;
+    void GeaendertSetzen(bool ja) {
+        if (geaendert == ja) return;
+        geaendert = ja;
+        beobachter_.Melden([ja](Dokumentbeobachter& b) { b.GeaendertUmgeschaltet(ja); });
+    }
 
 private:
     // One bit per slot.

@@ -36,7 +36,7 @@ bool TagesfarbeAendern(TKalender& kal, const Farbaenderungsmerker& merken, int t
         befehl == Farbbefehl::AlleLoeschen ? 0 : kal.Farbwerte[static_cast<std::size_t>(slot)];
     if (merken) merken(tag, monat, jahr);
     FarbbefehlAnwenden(kal.Tagesfarben(jahr, monat, tag), befehl, farbe);
-    kal.geaendert = true;
+    kal.GeaendertSetzen(true);
     return true;
 }
 

@@ -175,7 +175,7 @@ bool TFarbbearbeitung::FarbnameSetzen(int slot, const std::string& antwort) {
     if (aktuell_.farbe == kal_.Farbwerte[slot]) aktuell_.name = name;
     if (name == kal_.Farbnamen[slot]) return false;
     kal_.Farbnamen[slot] = name;
-    kal_.geaendert = true;
+    kal_.GeaendertSetzen(true);
     return true;
 }
 
@@ -188,7 +188,7 @@ std::optional<std::string> TFarbbearbeitung::FarbwertSetzen(int slot, uint32_t f
     if (alt != farbe) {
         kal_.FarbwertErsetzen(alt, farbe);
         kal_.Farbwerte[slot] = farbe;
-        kal_.geaendert = true;
+        kal_.GeaendertSetzen(true);
     }
     return std::nullopt;
 }

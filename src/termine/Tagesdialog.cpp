@@ -348,7 +348,7 @@ void Tagesdialog::InfoAusText(const std::string& text) {
 }
 
 void Tagesdialog::InfoGeaendert() {
-    u_.kal.geaendert = true;
+    u_.kal.GeaendertSetzen(true);
     knoepfe.tagesinfoLoeschen = InfoHatZeilen() && !u_.schreibgeschuetzt;
 }
 
@@ -356,7 +356,7 @@ void Tagesdialog::TagesinfoLoeschen() {
     if (u_.schreibgeschuetzt) return;
     info.clear();
     knoepfe.tagesinfoLoeschen = false;
-    u_.kal.geaendert = true;
+    u_.kal.GeaendertSetzen(true);
 }
 
 void Tagesdialog::NeuerTerminVorbereiten() {
@@ -371,7 +371,7 @@ bool Tagesdialog::EditorErgebnisUebernehmen(Terminaktion aktion) {
     editor_.ergebnis = Editorergebnis::Keins;
     if (!ok) return false;
     if (fortschritt) fortschritt(0);
-    u_.kal.geaendert = true;
+    u_.kal.GeaendertSetzen(true);
     knoepfe.alleLoeschen = true;
     fortschreiben(*this, aktion);
     terminuebernehmen(aktion);
@@ -404,7 +404,7 @@ bool Tagesdialog::TerminLoeschenAbschliessen() {
     editor_.ergebnis = Editorergebnis::Keins;
     if (ok) {
         if (fortschritt) fortschritt(0);
-        u_.kal.geaendert = true;
+        u_.kal.GeaendertSetzen(true);
         fortschreiben(*this, AktionLoeschen);
         terminuebernehmen(AktionLoeschen);
         if (fortschritt) fortschritt(100);
@@ -424,7 +424,7 @@ bool Tagesdialog::AlleLoeschenAbschliessen() {
     editor_.ergebnis = Editorergebnis::Keins;
     if (ok) {
         if (fortschritt) fortschritt(0);
-        u_.kal.geaendert = true;
+        u_.kal.GeaendertSetzen(true);
         fortschreiben(*this, AktionAlleLoeschen);
         knoepfe.aendern = knoepfe.loeschen = knoepfe.alleLoeschen = false;
         terminuebernehmen(AktionAlleLoeschen);
@@ -464,7 +464,7 @@ bool Tagesdialog::VerschiebenOderKopieren(const Datum& ziel, bool verschieben) {
     TagSetzen(ziel);
     tagladen();
     if (fortschritt) fortschritt(0);
-    u_.kal.geaendert = true;
+    u_.kal.GeaendertSetzen(true);
     terminuebernehmen(AktionNeu);
     knoepfe.alleLoeschen = true;
     tagspeichern();

@@ -307,7 +307,7 @@ void Termineditor::Ok(TKalender& kal) {
         kal.LinkIndex(linkText) < 0) {
         kal.Linkliste.push_back(linkText);
         links.push_back(linkText);
-        kal.geaendert = true;
+        kal.GeaendertSetzen(true);
     }
     ergebnis = Editorergebnis::Ok;
 }

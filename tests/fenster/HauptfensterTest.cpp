@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QStatusBar>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QToolBar>
 #include <QToolButton>
@@ -26,7 +27,9 @@
 #include "doubles/SpeicherRegistry.h"
 #include "doubles/StehendeUhr.h"
 #include "main/fenster/Jahresflaeche.h"
+#include "kalender/Tagesfarbbefehle.h"
 #include "main/fenster/Main.h"
+#include "termine/fenster/Tagestermine.h"
 
 using namespace kalvora;
 
@@ -172,10 +175,13 @@ private slots:
         const Rechteck z = Zelle(15, 7);
         const QRect zelle(z.links, z.oben, z.Breite(), z.Hoehe());
         const QImage leer = Bild().copy(zelle);
-        kern.Kalender().Tagesfarben(2009, 7, 15) = {kern.Kalender().Farbwerte[2]};
+        QVERIFY(!f.Aktion("speichern1")->isEnabled());
+        QVERIFY(TagesfarbeAendern(kern.Kalender(), {}, 15, 7, 2009, Farbbefehl::Neu, 2));
         kern.TagGeaendertMelden({15, 7, 2009});
         QCOMPARE(f.Farbfeld(2)->text().toInt(), vorher + 1);
         QVERIFY(Bild().copy(zelle) != leer);
+        // The modified flag turned: "Speichern" follows it.
+        QVERIFY(f.Aktion("speichern1")->isEnabled());
 
         kern.Kalender().Farbnamen[2] = "Dienstreise";
         kern.FarbtabelleGeaendertMelden();
@@ -193,6 +199,30 @@ private slots:
         QVERIFY(!kern.Historie().RueckgaengigMoeglich());
         QVERIFY(!f.Aktion("Rckgngig1")->isEnabled());
         QCOMPARE(f.Farbfeld(2)->text(), QStringLiteral("0"));
+
+        // The open day dialog shows the document that replaced the one it was opened on.
+        kern.Kalender().Terminliste(2009, 7, 20) = {TTermin{}, TTermin{"09:00", "Zahnarzt"}};
+        kern.Kalender().GeaendertSetzen(true);  // "Neu" asks, and is told "Nein"
+        QString vorherText, nachherText;
+        QTimer::singleShot(0, &f, [&] {
+            TForm3& d = f.Tagesfenster();
+            const auto zeile = [&d] {
+                QString text;
+                for (int s = 0; s < d.Raster()->columnCount(); ++s)
+                    if (QTableWidgetItem* i = d.Raster()->item(0, s)) text += i->text() + "|";
+                return text;
+            };
+            vorherText = zeile();
+            dialoge_.antworten.push_back(Antwort::Nein);
+            kern.Sitzung().Neu1Click();
+            nachherText = zeile();
+            d.accept();
+        });
+        f.TagesdialogOeffnen(20, 7, 2009);
+        QVERIFY2(vorherText.contains("Zahnarzt"), qPrintable(vorherText));
+        QVERIFY2(!nachherText.contains("Zahnarzt"), qPrintable(nachherText));
+        QVERIFY(kern.Kalender().Terminliste(2009, 7, 20).empty());
+        QVERIFY(dialoge_.AllesVerbraucht());
     }
 
     // ---- 8: Ctrl+Z and Ctrl+R whatever has the focus ----------------------------------

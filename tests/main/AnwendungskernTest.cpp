@@ -11,6 +11,7 @@
 #include "doubles/SpeicherRegistry.h"
 #include "doubles/StehendeUhr.h"
 #include "kalender/Kalenderdatei.h"
+#include "kalender/Tagesfarbbefehle.h"
 #include "platform/posix/AtomareDatei.h"
 #include "platform/posix/PosixDateisperre.h"
 
@@ -35,6 +36,9 @@ struct Protokoll : Dokumentbeobachter {
     void FarbwertErsetzt(uint32_t, uint32_t) override { ereignisse.push_back("Farbwert"); }
     void FarbtabelleGeaendert() override { ereignisse.push_back("Farbtabelle"); }
     void EinstellungenGeaendert() override { ereignisse.push_back("Einstellungen"); }
+    void GeaendertUmgeschaltet(bool ja) override {
+        ereignisse.push_back(ja ? "geändert" : "ungeändert");
+    }
     void AuswahlGeaendert(const Datum& d) override {
         ereignisse.push_back("Auswahl " + std::to_string(d.tag) + "." + std::to_string(d.monat) +
                              "." + std::to_string(d.jahr));
@@ -75,9 +79,15 @@ TEST_F(AnwendungskernTest, AenderungenErreichenJedenBeobachterDesDokuments) {
     EXPECT_EQ(kern.Auswahl(), (AusgewaehlterTag{24, 12, 2010}));
     kern.EinstellungenLesen();
     kern.Kalender().FarbwertErsetzen(kern.Kalender().Farbwerte[1], 0x123456);
-    EXPECT_EQ(p.ereignisse, (std::vector<std::string>{"Tag 3.4.2009", "Farbtabelle",
-                                                      "Auswahl 24.12.2010", "Einstellungen",
-                                                      "Farbwert"}));
+    // The modified flag is told when it turns, not at every change.
+    TagesfarbeAendern(kern.Kalender(), {}, 1, 1, 2009, Farbbefehl::Neu, 2);
+    TagesfarbeAendern(kern.Kalender(), {}, 2, 1, 2009, Farbbefehl::Neu, 2);
+    dialoge_.antworten.push_back(Antwort::Nein);  // "Änderungen speichern ?"
+    kern.Sitzung().Neu1Click();
+    EXPECT_EQ(p.ereignisse,
+              (std::vector<std::string>{"Tag 3.4.2009", "Farbtabelle", "Auswahl 24.12.2010",
+                                        "Einstellungen", "Farbwert", "geändert", "ungeändert",
+                                        "ersetzt"}));
     kern.Kalender().Abmelden(p);
 }
 

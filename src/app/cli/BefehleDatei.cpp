@@ -38,7 +38,7 @@ Dateiform Laden(TKalender& kal, const std::string& pfad) {
         throw KalvoraFehler("Die Datei \"" + pfad + "\" ist keine lesbare Kalenderdatei.");
     TFarbwerte legende = kal.Standardfarben;
     kal.FarbtabelleAbgleichen(legende);
-    kal.geaendert = false;
+    kal.GeaendertSetzen(false);
     return form;
 }
 

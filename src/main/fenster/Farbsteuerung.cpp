@@ -282,7 +282,7 @@ void TFarbsteuerung::HistorienhinweisSetzen(QObject* knopf) {
 
 void TFarbsteuerung::Rueckgaengig() {
     if (const std::optional<Datum> d = historie_.Rueckgaengig()) {
-        kal_.geaendert = true;
+        kal_.GeaendertSetzen(true);
         kern_.TagGeaendertMelden(*d);
     }
     HistorieAnzeigen();
@@ -290,7 +290,7 @@ void TFarbsteuerung::Rueckgaengig() {
 
 void TFarbsteuerung::Wiederherstellen() {
     if (const std::optional<Datum> d = historie_.Wiederherstellen()) {
-        kal_.geaendert = true;
+        kal_.GeaendertSetzen(true);
         kern_.TagGeaendertMelden(*d);
     }
     HistorieAnzeigen();

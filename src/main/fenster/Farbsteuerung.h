@@ -72,7 +72,7 @@ public:
 signals:
     // The texts of the status bar and the appointment field describe the view anew.
     void TexteAuffrischen();
-    // The commands that follow the modified flag.
+    // The commands that follow the modified flag (also whenever the flag changes).
     void BefehleAuffrischen();
     // From the context menu: the day dialog for the selected day, full-screen mode.
     void TagestermineGewuenscht();
@@ -82,6 +82,7 @@ private:
     void TagGeaendert(const Datum& d) override { TagNeuZeichnen(d.tag, d.monat, d.jahr); }
     void DokumentErsetzt() override;
     void FarbtabelleGeaendert() override;
+    void GeaendertUmgeschaltet(bool) override { emit BefehleAuffrischen(); }
 
     void LegendeAnschliessen();
     // A click on a swatch acts only on an editable document and outside help mode.

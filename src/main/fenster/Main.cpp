@@ -148,18 +148,18 @@ TForm1::TForm1(Anwendungskern& kern, QWidget* parent)
                 [this](Qt::ApplicationState s) {
                     if (s == Qt::ApplicationActive) drucken_->ProgrammAktiviert();
                 });
-    const std::pair<const char*, bool (Dateisitzung::*)()> dateibefehle[] = {
-        {befehl::Neu, &Dateisitzung::Neu1Click},
-        {befehl::Oeffnen, &Dateisitzung::ffnen1Click},
-        {befehl::Schliessen, &Dateisitzung::Schlieen1Click},
-        {befehl::Speichern, &Dateisitzung::speichern1Click},
-        {befehl::SpeichernUnter, &Dateisitzung::speichernunter1Click},
-        {befehl::Schreibschutz, &Dateisitzung::Schreibschutz1Click},
-        {befehl::Aktualisieren, &Dateisitzung::Aktualisieren1Click},
+    // The file commands are the session's.
+    const std::pair<const char*, std::function<bool()>> dateibefehle[] = {
+        {befehl::Neu, [this] { return sitzung_.Neu1Click(); }},
+        {befehl::Oeffnen, [this] { return sitzung_.ffnen1Click(); }},
+        {befehl::Schliessen, [this] { return sitzung_.Schlieen1Click(); }},
+        {befehl::Speichern, [this] { return sitzung_.speichern1Click(); }},
+        {befehl::SpeichernUnter, [this] { return sitzung_.speichernunter1Click(); }},
+        {befehl::Schreibschutz, [this] { return sitzung_.Schreibschutz1Click(); }},
+        {befehl::Aktualisieren, [this] { return sitzung_.Aktualisieren1Click(); }},
     };
     for (const auto& [name, aufruf] : dateibefehle)
-        connect(Aktion(QString::fromLatin1(name)), &QAction::triggered, this,
-                [this, aufruf = aufruf] { (sitzung_.*aufruf)(); });
+        connect(Aktion(QString::fromLatin1(name)), &QAction::triggered, this, aufruf);
     connect(this, &TForm1::LetzteDateiGewaehlt, this,
             [this](int nummer) { sitzung_.LetzteDateiOeffnen(nummer + 1); });
     connect(befehle_->LetzteDateien(), &QMenu::aboutToShow, this,
@@ -216,7 +216,7 @@ void TForm1::FormCreate() {
     ansicht_->optionen = JahresansichtOptionenAus(einstellungen_);
     kal_.Standardfarben = einstellungen_.Standardfarben;
     kal_.FarbenLeeren();
-    kal_.geaendert = false;
+    kal_.GeaendertSetzen(false);
     TerminfeldZeigen(false);
     farben_->LegendeZeigen();
     JahrSetzen(kern_.Startjahr());

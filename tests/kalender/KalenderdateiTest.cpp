@@ -518,8 +518,9 @@ TEST(Kalenderdatei, FormNachErsterZeile) {
         } catch (const KalvoraFehler& f) {
             // The short text forms end early. What no reader accepts (the binary reader
             // without a companion text) is refused, never an empty calendar.
-            if (form == Dateiform::Binaer)
+            if (form == Dateiform::Binaer) {
                 EXPECT_STREQ(f.what(), kMeldungKeineLesbareDatei) << text;
+            }
         }
         if (form == Dateiform::Binaer) {
             EXPECT_THROW(KalenderAusBytesLesen(kal, text, std::nullopt), KalvoraFehler) << text;

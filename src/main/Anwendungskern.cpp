@@ -18,6 +18,9 @@ Anwendungskern::Anwendungskern(const Plattformdienste& d)
       letzteAblage_(d.registry) {
     sitzung_ = std::make_unique<Dateisitzung>(kal_, dialoge_, d.sperre, speicher_, d.platz,
                                               letzteAblage_, &legendenfarben_, &historie_);
+    auswahl_.gesetzt = [this](const Datum& d) {
+        kal_.Beobachter().Melden([&](Dokumentbeobachter& b) { b.AuswahlGeaendert(d); });
+    };
     // A read-only document is never changed, whichever window asks.
     historie_.SperreSetzen([this] { return sitzung_->schreibgeschuetzt(); });
 }
@@ -53,10 +56,7 @@ void Anwendungskern::FarbtabelleGeaendertMelden() const {
     kal_.Beobachter().Melden([](Dokumentbeobachter& b) { b.FarbtabelleGeaendert(); });
 }
 
-void Anwendungskern::AuswahlSetzen(const Datum& d) {
-    auswahl_.Setzen(d.tag, d.monat, d.jahr);
-    kal_.Beobachter().Melden([&](Dokumentbeobachter& b) { b.AuswahlGeaendert(d); });
-}
+void Anwendungskern::AuswahlSetzen(const Datum& d) { auswahl_.Setzen(d.tag, d.monat, d.jahr); }
 
 void Anwendungskern::EinstellungenBeimBeendenSpeichern() {
     try {

@@ -75,7 +75,7 @@ public:
     // Every subscriber of the document learns of a change made through a window.
     void TagGeaendertMelden(const Datum& d) const;
     void FarbtabelleGeaendertMelden() const;
-    // The selected day moves and its subscribers learn of it.
+    // The selected day moves; the subscribers learn of it (also when a window sets it).
     void AuswahlSetzen(const Datum& d);
 
 private:

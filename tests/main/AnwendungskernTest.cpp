@@ -77,6 +77,8 @@ TEST_F(AnwendungskernTest, AenderungenErreichenJedenBeobachterDesDokuments) {
     kern.FarbtabelleGeaendertMelden();
     kern.AuswahlSetzen({24, 12, 2010});
     EXPECT_EQ(kern.Auswahl(), (AusgewaehlterTag{24, 12, 2010}));
+    kern.Auswahl().Setzen(24, 12, 2010);  // the same day again: nothing to tell
+    kern.Auswahl().Setzen(1, 2, 2011);    // as the year view does under the pointer
     kern.EinstellungenLesen();
     kern.Kalender().FarbwertErsetzen(kern.Kalender().Farbwerte[1], 0x123456);
     // The modified flag is told when it turns, not at every change.
@@ -86,7 +88,7 @@ TEST_F(AnwendungskernTest, AenderungenErreichenJedenBeobachterDesDokuments) {
     kern.Sitzung().Neu1Click();
     EXPECT_EQ(p.ereignisse,
               (std::vector<std::string>{"Tag 3.4.2009", "Farbtabelle", "Auswahl 24.12.2010",
-                                        "Einstellungen", "Farbwert", "geändert", "ungeändert",
+                                        "Auswahl 1.2.2011", "Einstellungen", "Farbwert", "geändert", "ungeändert",
                                         "ersetzt"}));
     kern.Kalender().Abmelden(p);
 }

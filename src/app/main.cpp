@@ -22,6 +22,7 @@
 #include "main/Anwendungskern.h"
 #include "main/fenster/Main.h"
 #include "main/fenster/Programmschrift.h"
+#include "personen/fenster/Geburtstagsinfo.h"
 #include "platform/posix/AtomareDatei.h"
 #include "platform/posix/PosixDateisperre.h"
 #include "platform/posix/PosixSpeicherplatz.h"
@@ -88,11 +89,12 @@ int main(int argc, char** argv) {
     kalvora::QtDialoge dialoge;
     kalvora::PosixDateisperre sperre;
     kalvora::PosixSpeicherplatz platz;
+    kalvora::TForm17 erinnerungen;
     kalvora::Anwendungskern kern({registry, uhr, dialoge, sperre, platz,
                                   [](const std::string& pfad, std::string_view inhalt) {
                                       kalvora::DateiAtomarSchreiben(pfad, inhalt);
                                   },
-                                  kalvora::Hauptbildschirm});
+                                  kalvora::Hauptbildschirm, erinnerungen});
     kalvora::TForm1 form1(kern);
     dialoge.ElternSetzen(&form1);
     kalvora::DateitypenBeimStart(kalvora::RegistrierungsDatenordner(),

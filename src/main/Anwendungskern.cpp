@@ -11,6 +11,7 @@ Anwendungskern::Anwendungskern(const Plattformdienste& d)
       dialoge_(d.dialoge),
       schreiben_(d.dateiSchreiben),
       bildschirm_(d.bildschirm),
+      erinnerungen_(d.erinnerungen),
       speicher_(d.dateiSchreiben,
                 [this](const std::string& text) {
                     dialoge_.Meldung(text, Meldungsart::Warnung);
@@ -64,6 +65,14 @@ void Anwendungskern::EinstellungenBeimBeendenSpeichern() {
     } catch (const KalvoraFehler& f) {
         dialoge_.Meldung(f.what(), Meldungsart::Fehler);
     }
+}
+
+std::size_t Anwendungskern::ErinnerungenPruefen(Pruefanlass anlass) {
+    const std::vector<Erinnerung> faellig =
+        kalvora::ErinnerungenPruefen(kal_.Geburtstagsliste, HeutigesDatum(uhr_),
+                                     ErinnerungsoptionenAus(einstellungen_), anlass);
+    for (const Erinnerung& e : faellig) erinnerungen_.Zeigen(ErinnerungsfensterTexte(e));
+    return faellig.size();
 }
 
 int Anwendungskern::Startjahr() const {

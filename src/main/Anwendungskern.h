@@ -14,6 +14,7 @@
 #include "kalender/Farbhistorie.h"
 #include "kalender/TKalender.h"
 #include "main/AusgewaehlterTag.h"
+#include "personen/Erinnerungsanzeige.h"
 #include "platform/Bildschirmgroesse.h"
 #include "platform/Dateisperre.h"
 #include "platform/Dialoge.h"
@@ -34,6 +35,8 @@ struct Plattformdienste {
     DateiKalenderspeicher::Schreiber dateiSchreiben;
     // The screen the settings fit window sizes to; without it 1024 x 768.
     std::function<Bildschirmgroesse()> bildschirm;
+    // The reminder windows of birthdays and name days.
+    Erinnerungsanzeige& erinnerungen;
 };
 
 class Anwendungskern {
@@ -72,6 +75,10 @@ public:
     // The year the program starts in: the current one or the one the settings name.
     int Startjahr() const;
 
+    // The birthday and name-day reminders due today, shown one after the other; the number
+    // shown.
+    std::size_t ErinnerungenPruefen(Pruefanlass anlass);
+
     // Every subscriber of the document learns of a change made through a window.
     void TagGeaendertMelden(const Datum& d) const;
     void FarbtabelleGeaendertMelden() const;
@@ -84,6 +91,7 @@ private:
     Dialoge& dialoge_;
     DateiKalenderspeicher::Schreiber schreiben_;
     std::function<Bildschirmgroesse()> bildschirm_;
+    Erinnerungsanzeige& erinnerungen_;
     Einstellungen einstellungen_;
     TKalender kal_;
     TFarbhistorie historie_{kal_};

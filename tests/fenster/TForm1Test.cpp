@@ -4,6 +4,7 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QFile>
+#include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -35,6 +36,7 @@
 #include "main/Hauptmenue.h"
 #include "main/fenster/Main.h"
 #include "termine/fenster/Suchen.h"
+#include "personen/fenster/Geburtstagsinfo.h"
 #include "termine/fenster/Tagestermine.h"
 
 using namespace kalvora;
@@ -659,6 +661,64 @@ private slots:
         const TTerminliste& tag = f.Kalender().Terminliste(2004, 5, 1);
         QCOMPARE(int(tag.size()), 2);
         QCOMPARE(QString::fromStdString(tag[1].Beschreibung), QString("Friseur"));
+    }
+
+    // Opening a file checks the reminders; "Ereignisse prüfen" checks them as asked, and is
+    // there only while the birthday list is not empty.
+    void ErinnerungenNachDemOeffnenUndAusDemMenue() {
+        QTemporaryDir ordner;
+        const QString pfad = ordner.filePath("leute.kvr");
+        TKalender leute;
+        leute.Geburtstagsliste = {
+            {"Beispiel", "Anna", DatumWert(3, 5, 1970), DatumWert(2, 5, 2000)}};
+        DateiAtomarSchreiben(pfad.toStdString(), KalenderAlsVer33(leute));
+        TForm1& f = Fenster();  // the clock stands on 1 May 2004
+        QVERIFY(!f.Aktion("Ereignisseprfen1")->isEnabled());
+        QVERIFY(f.Sitzung().DirektOeffnen(pfad.toStdString()));
+        const auto& gezeigt = programm_->Erinnerungen();
+        QCOMPARE(gezeigt.size(), size_t(1));  // birthdays only by default
+        QCOMPARE(QString::fromStdString(gezeigt[0].zeile1),
+                 QStringLiteral("Nur noch 2 Tage bis zum:"));
+        QCOMPARE(QString::fromStdString(gezeigt[0].zeile4),
+                 QStringLiteral("am 03.05.    34 Jahre"));
+        QVERIFY(f.Aktion("Ereignisseprfen1")->isEnabled());
+        f.Aktion("Namenstage1")->trigger();
+        QCOMPARE(gezeigt.size(), size_t(2));
+        QCOMPARE(QString::fromStdString(gezeigt[1].titel), QStringLiteral("Namenstag"));
+        QCOMPARE(QString::fromStdString(gezeigt[1].zeile1), QStringLiteral("Morgen ist der:"));
+        f.Aktion("allesprfen1")->trigger();
+        QCOMPARE(gezeigt.size(), size_t(4));
+    }
+
+    // The reminder window itself: its lines, the red larger age of a round birthday, "OK".
+    void Erinnerungsfenster() {
+        TForm17 fenster;
+        Erinnerungstexte t{"runder Geburtstag", "Nur noch 15 Tage bis zum:",
+                           "runder Geburtstag von", "Bernd Muster", "am 20.03.    40 Jahre",
+                           true};
+        fenster.TexteSetzen(t);
+        QCOMPARE(fenster.windowTitle(), QStringLiteral("runder Geburtstag"));
+        QCOMPARE(fenster.Zeile(3)->text(), QStringLiteral("Bernd Muster"));
+        QVERIFY(fenster.Zeile(1)->font().underline() && fenster.Zeile(1)->font().bold());
+        QVERIFY(fenster.Zeile(3)->font().bold());
+        QVERIFY(fenster.Zeile(4)->styleSheet().contains("red"));
+        // Four points more (the program's font is set in pixels: 5 pixels at 96 dpi).
+        QCOMPARE(QFontInfo(fenster.Zeile(4)->font()).pixelSize(),
+                 QFontInfo(fenster.font()).pixelSize() + 5);
+        QVERIFY(fenster.windowFlags() & Qt::WindowStaysOnTopHint);
+        // Every line fits the window and is centred in it.
+        for (int i = 1; i <= 4; ++i) {
+            QLabel* l = fenster.Zeile(i);
+            QVERIFY(l->sizeHint().width() <= l->width());
+            QCOMPARE(l->alignment() & Qt::AlignHCenter, Qt::AlignHCenter);
+        }
+        t.hervorgehoben = false;
+        fenster.TexteSetzen(t);
+        QVERIFY(fenster.Zeile(4)->styleSheet().isEmpty());
+        // Shown modally; "OK" closes it.
+        QTimer::singleShot(0, &fenster, [&fenster] { fenster.Ok()->click(); });
+        fenster.Zeigen(t);
+        QVERIFY(!fenster.isVisible());
     }
 
     // The menu is the table: every row is a command of the window with its caption and keys,

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "doubles/Dialogweiche.h"
+#include "doubles/Erinnerungsprotokoll.h"
 #include "doubles/SkriptDialoge.h"
 #include "doubles/SpeicherRegistry.h"
 #include "main/Anwendungskern.h"
@@ -28,10 +29,12 @@ public:
                  [](const std::string& pfad, std::string_view inhalt) {
                      DateiAtomarSchreiben(pfad, inhalt);
                  },
-                 Hauptbildschirm}),
+                 Hauptbildschirm, erinnerungen_}),
           fenster_(std::make_unique<TForm1>(kern_)) {}
 
     TForm1& Fenster() { return *fenster_; }
+    // The reminder windows the program would have shown.
+    const std::vector<Erinnerungstexte>& Erinnerungen() const { return erinnerungen_.gezeigt; }
     Anwendungskern& Kern() { return kern_; }
     // Later questions go to these dialogs.
     void DialogeSetzen(Dialoge* dialoge) { weiche_.ZielSetzen(dialoge ? *dialoge : standard_); }
@@ -43,6 +46,7 @@ private:
     Dialogweiche weiche_;
     PosixDateisperre sperre_;
     PosixSpeicherplatz platz_;
+    Erinnerungsprotokoll erinnerungen_;
     Anwendungskern kern_;
     std::unique_ptr<TForm1> fenster_;
 };

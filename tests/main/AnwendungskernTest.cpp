@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "doubles/Erinnerungsprotokoll.h"
 #include "doubles/SkriptDialoge.h"
 #include "doubles/SpeicherRegistry.h"
 #include "doubles/StehendeUhr.h"
@@ -58,13 +59,14 @@ protected:
     test::SkriptDialoge dialoge_;
     PosixDateisperre sperre_;
     VollerPlatz platz_;
+    test::Erinnerungsprotokoll erinnerungen_;
     std::string ordner_;
     Plattformdienste Dienste() {
         return {registry_, uhr_, dialoge_, sperre_, platz_,
                 [](const std::string& p, std::string_view inhalt) {
                     DateiAtomarSchreiben(p, inhalt);
                 },
-                {}};
+                {}, erinnerungen_};
     }
 };
 

@@ -184,6 +184,15 @@ TForm1::TForm1(Anwendungskern& kern, QWidget* parent)
     connect(Aktion(befehl::TagestermineKnopf), &QAction::triggered, this,
             [this] { TagesdialogOeffnen(auswahl_.tag, auswahl_.monat, auswahl_.jahr); });
     connect(Aktion(befehl::Suchen), &QAction::triggered, this, &TForm1::Suchen1Click);
+    // "Ereignisse prüfen": the reminders as that entry asks for them.
+    const std::pair<const char*, Pruefanlass> pruefungen[] = {
+        {befehl::AllesPruefen, Pruefanlass::Alles},
+        {befehl::GeburtstagePruefen, Pruefanlass::Geburtstage},
+        {befehl::NamenstagePruefen, Pruefanlass::Namenstage},
+    };
+    for (const auto& [name, anlass] : pruefungen)
+        connect(Aktion(QString::fromLatin1(name)), &QAction::triggered, this,
+                [this, a = anlass] { kern_.ErinnerungenPruefen(a); });
     connect(Aktion(befehl::Rueckgaengig), &QAction::triggered, this,
             [this] { farben_->Rueckgaengig(); });
     connect(Aktion(befehl::Wiederherstellen), &QAction::triggered, this,

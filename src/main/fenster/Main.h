@@ -203,6 +203,8 @@ private:
     void LetzteDateienZeigen(const Dateiliste& liste) override;
     void StartcodeAnwenden(const std::string& code) override;
     void TagesdialogUebernehmen() override;
+    // After a file was opened: the reminders of the birthday list.
+    void NachDemOeffnen() override { kern_.ErinnerungenPruefen(Pruefanlass::Automatisch); }
     void FarbbearbeitungWiederherstellen() override;
     void FarbmenusAktualisieren() override;
 

@@ -45,6 +45,11 @@ void SpracheEinstellen(QApplication& app) {
         QApplication::installTranslator(qt);
 }
 
+class OhneErinnerungen : public kalvora::Erinnerungsanzeige {
+public:
+    void Zeigen(const kalvora::Erinnerungstexte&) override {}
+};
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -89,7 +94,13 @@ int main(int argc, char** argv) {
     kalvora::QtDialoge dialoge;
     kalvora::PosixDateisperre sperre;
     kalvora::PosixSpeicherplatz platz;
-    kalvora::TForm17 erinnerungen;
+    // Measuring and taking a picture run unattended: no reminder window waits for "OK".
+    const bool unbeaufsichtigt = sofortBeenden || !bildschirmfoto.isEmpty();
+    kalvora::TForm17 erinnerungsfenster;
+    OhneErinnerungen ohneErinnerungen;
+    kalvora::Erinnerungsanzeige& erinnerungen =
+        unbeaufsichtigt ? static_cast<kalvora::Erinnerungsanzeige&>(ohneErinnerungen)
+                        : erinnerungsfenster;
     kalvora::Anwendungskern kern({registry, uhr, dialoge, sperre, platz,
                                   [](const std::string& pfad, std::string_view inhalt) {
                                       kalvora::DateiAtomarSchreiben(pfad, inhalt);
@@ -103,7 +114,7 @@ int main(int argc, char** argv) {
     form1.Startargumente(QString::fromStdString(zeile.datei),
                          QString::fromStdString(zeile.startcode));
     // Measuring and taking a picture should show the loaded file, not wait for the splash.
-    const bool sofort = sofortBeenden || !bildschirmfoto.isEmpty();
+    const bool sofort = unbeaufsichtigt;
     if (sofort) {
         splash->close();
         form1.StartNachSplash();

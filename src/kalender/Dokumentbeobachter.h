@@ -21,6 +21,8 @@ public:
     virtual void FarbwertErsetzt(uint32_t /*alt*/, uint32_t /*neu*/) {}
     // A name or value of the colour table changed.
     virtual void FarbtabelleGeaendert() {}
+    // The birthday list changed (an entry added, changed or removed, or its order).
+    virtual void GeburtstageGeaendert() {}
     // The modified flag was set or cleared.
     virtual void GeaendertUmgeschaltet(bool /*geaendert*/) {}
     // The settings were read again or changed by a dialog.

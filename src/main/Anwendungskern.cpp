@@ -57,6 +57,12 @@ void Anwendungskern::FarbtabelleGeaendertMelden() const {
     kal_.Beobachter().Melden([](Dokumentbeobachter& b) { b.FarbtabelleGeaendert(); });
 }
 
+void Anwendungskern::GeburtstagslisteSetzen(std::vector<TGeburtstag> liste, bool aendern) {
+    kal_.Geburtstagsliste = std::move(liste);
+    if (aendern) kal_.GeaendertSetzen(true);
+    kal_.Beobachter().Melden([](Dokumentbeobachter& b) { b.GeburtstageGeaendert(); });
+}
+
 void Anwendungskern::AuswahlSetzen(const Datum& d) { auswahl_.Setzen(d.tag, d.monat, d.jahr); }
 
 void Anwendungskern::EinstellungenBeimBeendenSpeichern() {

@@ -82,6 +82,10 @@ public:
     // Every subscriber of the document learns of a change made through a window.
     void TagGeaendertMelden(const Datum& d) const;
     void FarbtabelleGeaendertMelden() const;
+    // The birthday list as a window changed it: with aendern the document is modified (an
+    // entry added, changed or removed), without it only the order changed.
+    void GeburtstagslisteSetzen(std::vector<TGeburtstag> liste, bool aendern);
+
     // The selected day moves; the subscribers learn of it (also when a window sets it).
     void AuswahlSetzen(const Datum& d);
 

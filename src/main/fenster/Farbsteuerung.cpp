@@ -96,6 +96,12 @@ void TFarbsteuerung::FarbtabelleGeaendert() {
     flaeche_.update();
 }
 
+void TFarbsteuerung::GeburtstageGeaendert() {
+    flaeche_.update();
+    ansicht_.TagtexteAuffrischen();
+    emit TexteAuffrischen();
+}
+
 void TFarbsteuerung::BearbeitbarSetzen(bool ja) {
     bearbeitbar_ = ja;
     HistorieAnzeigen();

@@ -83,6 +83,8 @@ private:
     void DokumentErsetzt() override;
     void FarbtabelleGeaendert() override;
     void GeaendertUmgeschaltet(bool) override { emit BefehleAuffrischen(); }
+    // Birthday and name-day marks of the year view, the hover texts, "Ereignisse prüfen".
+    void GeburtstageGeaendert() override;
 
     void LegendeAnschliessen();
     // A click on a swatch acts only on an editable document and outside help mode.

@@ -49,6 +49,7 @@
 #include "platform/qt/QtDaten.h"
 #include "platform/qt/QtLeinwand.h"
 #include "termine/fenster/Drucksteuerung.h"
+#include "personen/fenster/Geburtstagsliste.h"
 #include "termine/fenster/Tagestermine.h"
 
 namespace kalvora {
@@ -184,6 +185,9 @@ TForm1::TForm1(Anwendungskern& kern, QWidget* parent)
     connect(Aktion(befehl::TagestermineKnopf), &QAction::triggered, this,
             [this] { TagesdialogOeffnen(auswahl_.tag, auswahl_.monat, auswahl_.jahr); });
     connect(Aktion(befehl::Suchen), &QAction::triggered, this, &TForm1::Suchen1Click);
+    geburtstagsliste_ = new TForm15(kern_, this);
+    connect(Aktion(befehl::Geburtstagsliste), &QAction::triggered, this,
+            [this] { geburtstagsliste_->Oeffnen(); });
     // "Ereignisse prüfen": the reminders as that entry asks for them.
     const std::pair<const char*, Pruefanlass> pruefungen[] = {
         {befehl::AllesPruefen, Pruefanlass::Alles},

@@ -47,6 +47,7 @@ class TDrucksteuerung;
 class TFarblegende;
 class TStatusleiste;
 class TUnterpanel;
+class TForm15;
 class TForm3;
 class TJahresflaeche;
 
@@ -124,6 +125,7 @@ public:
     // Opens the day dialog modally for a day and repaints the year view afterwards.
     void TagesdialogOeffnen(int tag, int monat, int jahr);
     TForm3& Tagesfenster() { return *tagesdialog_; }
+    TForm15& Geburtstagsfenster() { return *geburtstagsliste_; }
     TDrucksteuerung& Druckfenster() { return *drucken_; }
     // "&Suchen" and "Weiters&uchen": on a hit the day dialog shows the hit's day, which
     // becomes the selected day.
@@ -268,6 +270,7 @@ private:
     QString startdatei_;
     QString startcode_;
     TForm3* tagesdialog_ = nullptr;
+    TForm15* geburtstagsliste_ = nullptr;
 };
 
 }  // namespace kalvora

@@ -1,0 +1,115 @@
+#include "personen/fenster/Geburtstag.h"
+
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "personen/Geburtstagsliste.h"
+
+namespace kalvora {
+namespace {
+
+QDate AlsQDate(const Datum& d) { return QDate(d.jahr, d.monat, d.tag); }
+Datum AusQDate(const QDate& d) { return {d.day(), d.month(), d.year()}; }
+
+}  // namespace
+
+TForm16::TForm16(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("Form16"));
+    setModal(true);
+    const auto beschriftung = [this](const char* text, int x, int y) {
+        auto* l = new QLabel(QString::fromUtf8(text), this);
+        l->move(x, y);
+    };
+    beschriftung("Name:", 12, 16);
+    name_ = new QLineEdit(this);
+    name_->setObjectName(QStringLiteral("Edit1"));
+    name_->setGeometry(80, 12, 180, 22);
+    beschriftung("Vorname:", 12, 48);
+    vorname_ = new QLineEdit(this);
+    vorname_->setObjectName(QStringLiteral("Edit2"));
+    vorname_->setGeometry(80, 44, 180, 22);
+
+    mitGeburt_ = new QCheckBox(QStringLiteral("Geburtstag"), this);
+    mitGeburt_->setObjectName(QStringLiteral("CheckBox1"));
+    mitGeburt_->move(12, 82);
+    geburt_ = new QDateEdit(this);
+    geburt_->setObjectName(QStringLiteral("DateTimePicker1"));
+    geburt_->setGeometry(120, 78, 140, 22);
+    mitNamenstag_ = new QCheckBox(QStringLiteral("Namenstag"), this);
+    mitNamenstag_->setObjectName(QStringLiteral("CheckBox2"));
+    mitNamenstag_->move(12, 114);
+    namenstag_ = new QDateEdit(this);
+    namenstag_->setObjectName(QStringLiteral("DateTimePicker2"));
+    namenstag_->setGeometry(120, 110, 140, 22);
+    for (QDateEdit* f : {geburt_, namenstag_}) {
+        f->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
+        f->setCalendarPopup(true);
+        f->setDateRange(QDate(ErstesJahr, 1, 1), QDate(LetztesJahr, 12, 31));
+    }
+    // Changing a date says that it is given.
+    connect(geburt_, &QDateEdit::dateChanged, this, [this] { mitGeburt_->setChecked(true); });
+    connect(namenstag_, &QDateEdit::dateChanged, this,
+            [this] { mitNamenstag_->setChecked(true); });
+
+    ok_ = new QPushButton(QStringLiteral("OK"), this);
+    ok_->setObjectName(QStringLiteral("Button1"));
+    ok_->setDefault(true);
+    ok_->setGeometry(80, 148, 85, 25);
+    abbruch_ = new QPushButton(QStringLiteral("Abbruch"), this);
+    abbruch_->setObjectName(QStringLiteral("Button2"));
+    abbruch_->setGeometry(175, 148, 85, 25);
+    connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
+    connect(abbruch_, &QPushButton::clicked, this, &QDialog::reject);
+    setFixedSize(274, 186);
+    // The typed characters a name may not hold are dropped wherever the focus is.
+    for (QWidget* w : findChildren<QWidget*>()) w->installEventFilter(this);
+}
+
+void TForm16::Vorbereiten(Art art, const TGeburtstag& e, const Datum& heute) {
+    static const char* const titel[] = {"Neuer Eintrag", "Eintrag ändern", "Eintrag löschen"};
+    setWindowTitle(QString::fromUtf8(titel[static_cast<int>(art)]));
+    const bool neu = art == Art::Neu;
+    name_->setText(neu ? QString() : QString::fromStdString(e.Name));
+    vorname_->setText(neu ? QString() : QString::fromStdString(e.Vorname));
+    const auto setzen = [&](QDateEdit* feld, QCheckBox* box, TDatum wert, bool vorgabe) {
+        const bool da = neu ? vorgabe : wert != KeinDatum;
+        feld->setDate(AlsQDate(!neu && da ? DatumAusWert(wert) : heute));
+        box->setChecked(da);  // after the date, whose change ticks the box
+    };
+    setzen(geburt_, mitGeburt_, e.Geburtsdatum, true);
+    setzen(namenstag_, mitNamenstag_, e.Namenstag, false);
+    const bool loeschen = art == Art::Loeschen;
+    name_->setReadOnly(loeschen);
+    vorname_->setReadOnly(loeschen);
+    for (QWidget* w : std::initializer_list<QWidget*>{geburt_, namenstag_, mitGeburt_,
+                                                      mitNamenstag_})
+        w->setEnabled(!loeschen);
+}
+
+std::optional<TGeburtstag> TForm16::Ergebnis() const {
+    return EintragAusDialog(name_->text().toStdString(), vorname_->text().toStdString(),
+                            mitGeburt_->isChecked(), AusQDate(geburt_->date()),
+                            mitNamenstag_->isChecked(), AusQDate(namenstag_->date()));
+}
+
+bool TForm16::eventFilter(QObject* objekt, QEvent* e) {
+    if (e->type() == QEvent::KeyPress) {
+        const QString text = static_cast<QKeyEvent*>(e)->text();
+        if (!text.isEmpty() &&
+            QString::fromStdString(NamenseingabeFiltern(text.toStdString())) != text)
+            return true;
+    }
+    return QDialog::eventFilter(objekt, e);
+}
+
+void TForm16::showEvent(QShowEvent* e) {
+    QDialog::showEvent(e);
+    name_->setFocus();
+    name_->selectAll();
+}
+
+}  // namespace kalvora

@@ -1,0 +1,148 @@
+// The birthday list window with its entry dialog: add, change and delete through the dialogs,
+// the year view and the modified flag following, read-only.
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTimer>
+#include <QToolButton>
+#include <QtTest>
+
+#include "Jahresfenstertest.h"
+#include "Testumgebung.h"
+#include "kalender/Kalenderdatei.h"
+#include "personen/fenster/Geburtstag.h"
+#include "personen/fenster/Geburtstagsliste.h"
+#include "platform/posix/AtomareDatei.h"
+
+using namespace kalvora;
+
+class GeburtstagslisteTest : public test::Jahresfenstertest {
+    Q_OBJECT
+
+    // Runs f on the entry dialog once it is open; f closes it.
+    void ImDialog(TForm1& f, std::function<void(TForm16&)> tun) {
+        QTimer::singleShot(0, &f, [&f, tun] { tun(f.Geburtstagsfenster().Eintragsdialog()); });
+    }
+    QImage Zelle(TForm1& f, int tag, int monat) {
+        const Rechteck z = f.Jahresansicht().TagesZelle(tag, monat);
+        return Bild().copy(QRect(z.links, z.oben, z.Breite(), z.Hoehe()));
+    }
+
+private slots:
+    void initTestCase() {
+        datei_ = ordner_.filePath("leute.kvr");
+        DateiAtomarSchreiben(datei_.toStdString(), KalenderAlsVer33(TKalender()));
+    }
+    void init() {
+        registry_ = std::make_unique<SpeicherRegistry>();
+        RegistrySchluessel(*registry_, "Software\\Kalvora")
+            .WahrheitswertSchreiben("Anzeige der Geburtstage in der Jahresansicht", true);
+    }
+    void cleanup() { FensterSchliessen(); }
+
+    void HinzufuegenAendernLoeschen() {
+        TForm1& f = Fenster();  // 15 June 2009
+        TForm15& liste = f.Geburtstagsfenster();
+        liste.Sortieren();
+        QCOMPARE(liste.Raster()->rowCount(), 1);  // one blank row
+        QVERIFY(liste.Knopf(1)->isEnabled());
+        QVERIFY(!liste.Knopf(2)->isEnabled() && !liste.Knopf(3)->isEnabled());
+        const QImage vorher = Zelle(f, 3, 6);
+
+        // A new entry: "#" and digits typed into a name are dropped.
+        ImDialog(f, [](TForm16& d) {
+            QCOMPARE(d.windowTitle(), QStringLiteral("Neuer Eintrag"));
+            QVERIFY(d.GeburtstagBox()->isChecked() && !d.NamenstagBox()->isChecked());
+            QTest::keyClicks(d.Namensfeld(), "Mey#er7");
+            QTest::keyClicks(d.Vornamensfeld(), "Anna");
+            d.Geburtsdatumsfeld()->setDate(QDate(1980, 6, 3));
+            d.Ok()->click();
+        });
+        liste.NeuerEintrag();
+        QCOMPARE(int(f.Kalender().Geburtstagsliste.size()), 1);
+        QCOMPARE(QString::fromStdString(f.Kalender().Geburtstagsliste[0].Name),
+                 QStringLiteral("Meyer"));
+        QCOMPARE(liste.Raster()->item(0, 2)->text(), QStringLiteral("03.06.1980"));
+        QVERIFY(f.Kalender().geaendert);
+        QVERIFY(f.Aktion("speichern1")->isEnabled());
+        QVERIFY(f.Aktion("Ereignisseprfen1")->isEnabled());
+        // The year view shows the birthday glyph on 3 June.
+        QVERIFY(Zelle(f, 3, 6) != vorher);
+
+        // A second entry without a first name is dropped without a message.
+        ImDialog(f, [](TForm16& d) {
+            QTest::keyClicks(d.Namensfeld(), "Ohne");
+            d.Ok()->click();
+        });
+        liste.NeuerEintrag();
+        QCOMPARE(int(f.Kalender().Geburtstagsliste.size()), 1);
+
+        // Change: the name day is given now.
+        liste.Raster()->selectRow(0);
+        QVERIFY(liste.Knopf(2)->isEnabled());
+        ImDialog(f, [](TForm16& d) {
+            QCOMPARE(d.windowTitle(), QStringLiteral("Eintrag ändern"));
+            QCOMPARE(d.Namensfeld()->text(), QStringLiteral("Meyer"));
+            d.Namenstagsfeld()->setDate(QDate(2000, 7, 26));
+            QVERIFY(d.NamenstagBox()->isChecked());  // changing the date ticks it
+            d.Ok()->click();
+        });
+        liste.EintragAendern();
+        QCOMPARE(liste.Raster()->item(0, 3)->text(), QStringLiteral("26.07."));
+        QCOMPARE(f.Kalender().Geburtstagsliste[0].Namenstag, DatumWert(26, 7, 2000));
+
+        // Delete: the dialog shows the entry read-only; afterwards one blank row.
+        liste.Raster()->selectRow(0);
+        ImDialog(f, [](TForm16& d) {
+            QCOMPARE(d.windowTitle(), QStringLiteral("Eintrag löschen"));
+            QVERIFY(d.Namensfeld()->isReadOnly());
+            QVERIFY(!d.Geburtsdatumsfeld()->isEnabled());
+            d.Ok()->click();
+        });
+        liste.EintragLoeschen();
+        QVERIFY(f.Kalender().Geburtstagsliste.empty());
+        QCOMPARE(liste.Raster()->rowCount(), 1);
+        QVERIFY(!liste.Knopf(2)->isEnabled());
+        QVERIFY(liste.Eintragsdialog().Geburtsdatumsfeld()->isEnabled());
+        QVERIFY(Zelle(f, 3, 6) == vorher);
+    }
+
+    void SortierenUndSchreibschutz() {
+        TKalender leute;
+        leute.Geburtstagsliste = {{"Meyer", "Anna", DatumWert(5, 1, 1950), KeinDatum},
+                                  {"Müller", "Bert", DatumWert(3, 1, 1990), KeinDatum}};
+        DateiAtomarSchreiben(datei_.toStdString(), KalenderAlsVer33(leute));
+        TForm1& f = Fenster();
+        TForm15& liste = f.Geburtstagsfenster();
+        liste.Kriterium()->setCurrentIndex(3);  // "Geburtstag": re-sorts
+        QCOMPARE(liste.Raster()->item(0, 1)->text(), QStringLiteral("Bert"));
+        QCOMPARE(QString::fromStdString(f.Kalender().Geburtstagsliste[0].Vorname),
+                 QStringLiteral("Bert"));
+        QVERIFY(!f.Kalender().geaendert);  // the order alone is no change
+        liste.Knopf(10)->click();
+        QCOMPARE(liste.Raster()->item(0, 1)->text(), QStringLiteral("Anna"));
+
+        QVERIFY(f.Sitzung().Schreibschutz1Click());
+        QVERIFY(f.Sitzung().schreibgeschuetzt());
+        liste.Sortieren();
+        QVERIFY(!liste.Knopf(1)->isEnabled());
+        QVERIFY(!liste.Knopf(2)->isEnabled());
+        QVERIFY(!liste.Knopf(3)->isEnabled());
+        liste.Raster()->selectRow(0);
+        QVERIFY(!liste.Knopf(2)->isEnabled());
+        liste.NeuerEintrag();  // refused: no dialog opens
+        QCOMPARE(int(f.Kalender().Geburtstagsliste.size()), 2);
+        QVERIFY(f.Sitzung().Schreibschutz1Click());
+        DateiAtomarSchreiben(datei_.toStdString(), KalenderAlsVer33(TKalender()));
+    }
+};
+
+int main(int argc, char** argv) {
+    return kalvora::testumgebung::Ausfuehren<GeburtstagslisteTest>(argc, argv);
+}
+
+#include "GeburtstagslisteTest.moc"

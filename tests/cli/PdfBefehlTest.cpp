@@ -154,4 +154,27 @@ TEST_F(PdfBefehl, Terminliste) {
     }
 }
 
+TEST_F(PdfBefehl, Geburtstagsliste) {
+    if (Lesen("command -v pdftotext pdfinfo").empty()) GTEST_SKIP() << "poppler-utils fehlt";
+    const std::string pdf = Aus("geburtstage.pdf");
+    const Ergebnis e = Ausfuehren(kalender_ + " '" + pdf + "' --kopien 2", "pdf-geburtstage");
+    ASSERT_EQ(e.code, 0) << e.fehler;
+    EXPECT_EQ(e.ausgabe, "Seiten: 2\n");
+    const std::string info = Lesen("pdfinfo '" + pdf + "'");
+    EXPECT_NE(info.find("595 x 842 pts (A4)"), std::string::npos) << info;
+    EXPECT_NE(info.find("Geburtstagsliste"), std::string::npos) << info;
+    const std::string text = Lesen("pdftotext '" + pdf + "' -");
+    for (const char* s : {"Geburtstagsliste", "Vorname", "Meyer", "Anna", "15.03.1970", "Seite 2"})
+        EXPECT_NE(text.find(s), std::string::npos) << s;
+    fs::remove(pdf);
+    for (const std::string& argumente :
+         {"'" + (ordner_ / "fehlt.kvr").string() + "' '" + pdf + "'", kalender_,
+          kalender_ + " '" + pdf + "' --kopien 0"}) {
+        const Ergebnis f = Ausfuehren(argumente, "pdf-geburtstage");
+        EXPECT_NE(f.code, 0) << argumente;
+        EXPECT_FALSE(f.fehler.empty()) << argumente;
+        EXPECT_TRUE(AusgabeordnerLeer());
+    }
+}
+
 }  // namespace

@@ -1,4 +1,4 @@
-// Printing commands: pdf-jahr and pdf-terminliste.
+// Printing commands: pdf-jahr, pdf-terminliste and pdf-geburtstage.
 #include <charconv>
 #include <functional>
 #include <iostream>
@@ -9,6 +9,7 @@
 #include "app/cli/Pdfausgabe.h"
 #include "main/Jahrdrucken.h"
 #include "methoden/Methoden.h"
+#include "personen/Geburtstagslistendruck.h"
 #include "termine/Terminedrucken.h"
 
 namespace kalvora::cli {
@@ -110,6 +111,27 @@ const BefehlRegistrieren pdfTerminliste{
                                OhneDruckstatus status;
                                TTerminlistendruck liste(kal, e);
                                return liste.drucken(d, status, start, ende);
+                           });
+     }}};
+
+const BefehlRegistrieren pdfGeburtstage{
+    {"pdf-geburtstage", "pdf-geburtstage DATEI AUS.pdf [--kopien N]",
+     "druckt die Geburtstagsliste als A4-Hochformat (600 dpi) in eine PDF-Datei",
+     [](const std::vector<std::string>& a) {
+         if (a.size() < 2) AnzahlPruefen(a, {"DATEI", "AUS.pdf"});
+         DateiArgument(a[0]);
+         DateiArgument(a[1]);
+         Pdfvorgaben vorgaben;
+         vorgaben.ausrichtung = Seitenausrichtung::Hochformat;
+         OptionenLesen(a, 2, [&](const std::string& name, const std::string& wert) {
+             if (name != "--kopien") return false;
+             vorgaben.kopien = KopienArgument(wert);
+             return true;
+         });
+         return Ausdrucken(a[0], a[1], vorgaben,
+                           [](const TKalender& kal, const Einstellungen&, Drucker& d) {
+                               OhneDruckstatus status;
+                               return GeburtstagslisteDrucken(kal.Geburtstagsliste, d, status);
                            });
      }}};
 

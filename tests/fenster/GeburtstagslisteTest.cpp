@@ -4,7 +4,9 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QFile>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTimer>
@@ -12,10 +14,12 @@
 #include <QtTest>
 
 #include "Jahresfenstertest.h"
+#include "doubles/Befehlsausgabe.h"
 #include "Testumgebung.h"
 #include "kalender/Kalenderdatei.h"
 #include "personen/fenster/Geburtstag.h"
 #include "personen/fenster/Geburtstagsliste.h"
+#include "termine/fenster/Drucksteuerung.h"
 #include "platform/posix/AtomareDatei.h"
 
 using namespace kalvora;
@@ -109,6 +113,35 @@ private slots:
         QVERIFY(!liste.Knopf(2)->isEnabled());
         QVERIFY(liste.Eintragsdialog().Geburtsdatumsfeld()->isEnabled());
         QVERIFY(Zelle(f, 3, 6) == vorher);
+    }
+
+    // "Liste drucken": the main window's print dialog, then the status window prints.
+    void ListeDrucken() {
+        TKalender leute;
+        leute.Geburtstagsliste = {{"Meyer", "Anna", DatumWert(5, 1, 1950), KeinDatum}};
+        DateiAtomarSchreiben(datei_.toStdString(), KalenderAlsVer33(leute));
+        TForm1& f = Fenster();
+        const QString pdf = ordner_.filePath("liste.pdf");
+        int dialoge = 0;
+        f.Druckfenster().druckdialog = [&](QPrinter& p) {
+            ++dialoge;
+            p.setOutputFormat(QPrinter::PdfFormat);
+            p.setOutputFileName(pdf);
+            return true;
+        };
+        TForm15& liste = f.Geburtstagsfenster();
+        liste.Sortieren();
+        QVERIFY(liste.Knopf(4)->isEnabled());
+        liste.Knopf(4)->click();
+        QCOMPARE(dialoge, 1);
+        QVERIFY(QFile::exists(pdf));
+        const std::string text =
+            test::Befehlsausgabe("pdftotext '" + pdf.toStdString() + "' - 2>/dev/null");
+        if (!test::Befehlsausgabe("command -v pdftotext").empty()) {
+            QVERIFY2(text.find("Geburtstagsliste") != std::string::npos, text.c_str());
+            QVERIFY(text.find("Meyer") != std::string::npos);
+        }
+        DateiAtomarSchreiben(datei_.toStdString(), KalenderAlsVer33(TKalender()));
     }
 
     void SortierenUndSchreibschutz() {

@@ -49,6 +49,7 @@
 #include "platform/qt/QtDaten.h"
 #include "platform/qt/QtLeinwand.h"
 #include "termine/fenster/Drucksteuerung.h"
+#include "personen/Geburtstagslistendruck.h"
 #include "personen/fenster/Geburtstagsliste.h"
 #include "termine/fenster/Tagestermine.h"
 
@@ -186,6 +187,11 @@ TForm1::TForm1(Anwendungskern& kern, QWidget* parent)
             [this] { TagesdialogOeffnen(auswahl_.tag, auswahl_.monat, auswahl_.jahr); });
     connect(Aktion(befehl::Suchen), &QAction::triggered, this, &TForm1::Suchen1Click);
     geburtstagsliste_ = new TForm15(kern_, this);
+    geburtstagsliste_->drucken = [this] {
+        drucken_->AuftragDrucken([this](Drucker& d, Druckstatus& s, bool hochformat) {
+            return GeburtstagslisteDrucken(kal_.Geburtstagsliste, d, s, hochformat);
+        });
+    };
     connect(Aktion(befehl::Geburtstagsliste), &QAction::triggered, this,
             [this] { geburtstagsliste_->Oeffnen(); });
     // "Ereignisse prüfen": the reminders as that entry asks for them.

@@ -44,6 +44,7 @@ TForm15::TForm15(Anwendungskern& kern, QWidget* parent) : QDialog(parent), kern_
     neu_ = knopf(1, "Neuer Eintrag", "neu", "list-add");
     aendern_ = knopf(2, "Eintrag ändern", "eintrag-aendern", "document-edit");
     loeschen_ = knopf(3, "Eintrag löschen", "eintrag-loeschen", "list-remove");
+    druck_ = knopf(4, "Liste drucken", "drucken", "document-print");
     leiste->addSeparator();
     auf_ = knopf(9, "aufsteigend sortieren", "aufsteigend", "view-sort-ascending");
     ab_ = knopf(10, "absteigend sortieren", "absteigend", "view-sort-descending");
@@ -82,6 +83,9 @@ TForm15::TForm15(Anwendungskern& kern, QWidget* parent) : QDialog(parent), kern_
     connect(aendern_, &QToolButton::clicked, this, &TForm15::EintragAendern);
     connect(loeschen_, &QToolButton::clicked, this, &TForm15::EintragLoeschen);
     connect(schliessen_, &QToolButton::clicked, this, &QDialog::accept);
+    connect(druck_, &QToolButton::clicked, this, [this] {
+        if (drucken && !kern_.Sitzung().schreibgeschuetzt() && !Liste().empty()) drucken();
+    });
     connect(auf_, &QToolButton::clicked, this, &TForm15::Sortieren);
     connect(ab_, &QToolButton::clicked, this, &TForm15::Sortieren);
     connect(kriterium_, &QComboBox::currentIndexChanged, this, &TForm15::Sortieren);
@@ -106,6 +110,7 @@ QToolButton* TForm15::Knopf(int nummer) const {
         case 1: return neu_;
         case 2: return aendern_;
         case 3: return loeschen_;
+        case 4: return druck_;
         case 6: return schliessen_;
         case 9: return auf_;
         case 10: return ab_;
@@ -143,6 +148,7 @@ void TForm15::KnoepfeZeigen(const Listenknoepfe& k) {
     neu_->setEnabled(k.neu);
     aendern_->setEnabled(k.aendern);
     loeschen_->setEnabled(k.loeschen);
+    druck_->setEnabled(k.drucken);
 }
 
 void TForm15::HoeheAnpassen() {

@@ -4,6 +4,7 @@
 // so the year view and every open window follow.
 #include <QDialog>
 
+#include <functional>
 #include <vector>
 
 #include "kalender/TKalender.h"
@@ -23,6 +24,9 @@ class TForm15 : public QDialog {
 public:
     explicit TForm15(Anwendungskern& kern, QWidget* parent = nullptr);
 
+    // "Liste drucken" runs this: the main window's print dialog and status window.
+    std::function<void()> drucken;
+
     // Sorts, fills the grid, fits the height and shows the window modally.
     void Oeffnen();
     // Sorts the document's list by the window's criterion and direction and refills the grid.
@@ -33,7 +37,8 @@ public:
     void EintragLoeschen();
 
     QTableWidget* Raster() const { return raster_; }
-    QToolButton* Knopf(int nummer) const;  // 1 new, 2 change, 3 delete, 9 up, 10 down, 6 close
+    // 1 new, 2 change, 3 delete, 4 print, 9 up, 10 down, 6 close
+    QToolButton* Knopf(int nummer) const;
     QComboBox* Kriterium() const { return kriterium_; }
     TForm16& Eintragsdialog() { return *dialog_; }
 
@@ -50,6 +55,7 @@ private:
     QToolButton* neu_ = nullptr;
     QToolButton* aendern_ = nullptr;
     QToolButton* loeschen_ = nullptr;
+    QToolButton* druck_ = nullptr;
     QToolButton* auf_ = nullptr;
     QToolButton* ab_ = nullptr;
     QToolButton* schliessen_ = nullptr;

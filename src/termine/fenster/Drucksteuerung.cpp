@@ -64,6 +64,18 @@ int TDrucksteuerung::Auftrag(const Druckauswahl& a, kalvora::Drucker& drucker,
     return liste.drucken(drucker, status, a.start, a.ende);
 }
 
+void TDrucksteuerung::AuftragDrucken(const Druckauftrag& auftrag) {
+    if (!druckdialog(*drucker_)) return;
+    try {
+        status_->Ausfuehren([&](Druckstatus& s) {
+            QtDrucker drucker(*drucker_);
+            auftrag(drucker, s, ausrichtung_.hochformatRegel);
+        });
+    } catch (const std::exception& e) {
+        dialoge_.Meldung(Fehlertext(e), Meldungsart::Fehler);
+    }
+}
+
 void TDrucksteuerung::Zeigen() {
     if (!auswahl_->Zeigen()) return;
     const Druckauswahl a = auswahl_->Modell();

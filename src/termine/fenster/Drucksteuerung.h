@@ -32,6 +32,10 @@ public:
     void Drucken(int jahr);
     // "Terminliste &drucken" and the views' print commands: the list, preset to the range.
     void TerminlisteDrucken(const Datum& start, const Datum& ende);
+    // A printout of another window (the birthday list): the system print dialog, then the
+    // status window runs the job; hochformat is the portrait rule of list printouts.
+    using Druckauftrag = std::function<int(kalvora::Drucker&, Druckstatus&, bool hochformat)>;
+    void AuftragDrucken(const Druckauftrag& auftrag);
     // "Drucker&einstellung": the system's printer set-up; confirming it keeps the user's
     // orientation from then on.
     void Einrichten();

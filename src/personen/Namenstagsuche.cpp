@@ -1,6 +1,7 @@
 #include "personen/Namenstagsuche.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace kalvora {
 
@@ -40,6 +41,11 @@ std::string Trefferdatum(int tag, int monat) {
 std::string Suchstatus(std::size_t anzahl) {
     if (anzahl == 0) return kNichtsGefunden;
     return "Suche beendet, es wurden " + std::to_string(anzahl) + " Namen gefunden!";
+}
+
+int Suchfensterhoehe(int zeilen, int zeilenhoehe, int bildschirmhoehe) {
+    const int hoechstens = static_cast<int>(std::lround(0.8 * bildschirmhoehe)) + 19;
+    return std::max(269, std::min(hoechstens, zeilenhoehe * (zeilen + 3) + 19));
 }
 
 }  // namespace kalvora

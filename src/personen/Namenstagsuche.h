@@ -29,4 +29,8 @@ std::string Trefferdatum(int tag, int monat);
 // The status line after a search of anzahl results.
 std::string Suchstatus(std::size_t anzahl);
 
+// The search window's height for its grid rows (header, results and the empty row): at
+// least 269, at most 80 % of the screen plus 19.
+int Suchfensterhoehe(int zeilen, int zeilenhoehe, int bildschirmhoehe);
+
 }  // namespace kalvora

@@ -1,6 +1,7 @@
 // The birthday list window with its entry dialog: add, change and delete through the dialogs,
 // the year view and the modified flag following, read-only.
 #include <QApplication>
+#include <QLabel>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
@@ -13,12 +14,16 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include <filesystem>
+
 #include "Jahresfenstertest.h"
+#include "doubles/SkriptDialoge.h"
 #include "doubles/Befehlsausgabe.h"
 #include "Testumgebung.h"
 #include "kalender/Kalenderdatei.h"
 #include "personen/fenster/Geburtstag.h"
 #include "personen/fenster/Geburtstagsliste.h"
+#include "personen/fenster/Namenstagsuchen.h"
 #include "termine/fenster/Drucksteuerung.h"
 #include "platform/posix/AtomareDatei.h"
 
@@ -142,6 +147,46 @@ private slots:
             QVERIFY(text.find("Meyer") != std::string::npos);
         }
         DateiAtomarSchreiben(datei_.toStdString(), KalenderAlsVer33(TKalender()));
+    }
+
+    // "Vorschläge suchen": the name search for the first name; a double click takes the day
+    // and month over into the year 2000. In normal mode a double click does nothing.
+    void VorschlagAusDerNamenssuche() {
+        TForm1& f = Fenster();
+        test::SkriptDialoge meldungen;
+        TForm21 suche({std::filesystem::path(KALVORA_CLI).parent_path().string()}, meldungen);
+        TForm16& dialog = f.Geburtstagsfenster().Eintragsdialog();
+        dialog.vorschlaege = [&suche](const std::string& v, std::function<void(int, int)> g) {
+            suche.Vorschlagen(v, std::move(g));
+        };
+        dialog.Vorbereiten(TForm16::Art::Neu, {}, {15, 6, 2009});
+        QVERIFY(!dialog.Vorschlagsknopf()->isEnabled());
+        dialog.Vornamensfeld()->setText(QStringLiteral("nikolaus"));
+        QVERIFY(dialog.Vorschlagsknopf()->isEnabled());
+        int zeile = -1;
+        QString status;
+        QTimer::singleShot(0, &suche, [&] {
+            status = suche.Statuszeile()->text();
+            for (int r = 0; r < suche.Raster()->rowCount(); ++r) {
+                const QTableWidgetItem* d = suche.Raster()->item(r, 0);
+                const QTableWidgetItem* n = suche.Raster()->item(r, 1);
+                if (d && n && d->text() == "06.12." && n->text() == "Nikolaus") zeile = r;
+            }
+            emit suche.Raster()->cellDoubleClicked(zeile, 1);
+        });
+        dialog.Vorschlagsknopf()->click();
+        QVERIFY2(status.startsWith("Suche beendet, es wurden "), qPrintable(status));
+        QVERIFY(zeile >= 0);
+        QVERIFY(!suche.isVisible());
+        QCOMPARE(dialog.Namenstagsfeld()->date(), QDate(2000, 12, 6));
+        QVERIFY(dialog.NamenstagBox()->isChecked());
+        QVERIFY(meldungen.meldungen.empty());
+        // Normal mode: nothing is taken over.
+        suche.Suchfeld()->setText(QStringLiteral("zzzz"));
+        suche.Suchen();
+        QCOMPARE(suche.Statuszeile()->text(),
+                 QStringLiteral("Suche beendet, aber leider keinen gefunden!"));
+        QCOMPARE(suche.Raster()->rowCount(), 1);
     }
 
     void SortierenUndSchreibschutz() {

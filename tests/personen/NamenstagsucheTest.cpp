@@ -50,3 +50,15 @@ TEST(Namenstagsuche, Statustexte) {
 
 }  // namespace
 }  // namespace kalvora
+
+namespace kalvora {
+namespace {
+
+TEST(Namenstagsuche, Fensterhoehe) {
+    EXPECT_EQ(Suchfensterhoehe(2, 20, 768), 269);            // at least 269
+    EXPECT_EQ(Suchfensterhoehe(20, 20, 768), 20 * 23 + 19);  // header, results, empty row + 3
+    EXPECT_EQ(Suchfensterhoehe(200, 20, 768), 614 + 19);     // at most 80 % of the screen
+}
+
+}  // namespace
+}  // namespace kalvora

@@ -50,7 +50,10 @@
 #include "platform/qt/QtLeinwand.h"
 #include "termine/fenster/Drucksteuerung.h"
 #include "personen/Geburtstagslistendruck.h"
+#include "personen/Namenstagskatalog.h"
+#include "personen/fenster/Geburtstag.h"
 #include "personen/fenster/Geburtstagsliste.h"
+#include "personen/fenster/Namenstagsuchen.h"
 #include "termine/fenster/Tagestermine.h"
 
 namespace kalvora {
@@ -187,6 +190,12 @@ TForm1::TForm1(Anwendungskern& kern, QWidget* parent)
             [this] { TagesdialogOeffnen(auswahl_.tag, auswahl_.monat, auswahl_.jahr); });
     connect(Aktion(befehl::Suchen), &QAction::triggered, this, &TForm1::Suchen1Click);
     geburtstagsliste_ = new TForm15(kern_, this);
+    namenssuche_ = new TForm21(Katalogordner(QCoreApplication::applicationDirPath().toStdString()),
+                               dialoge_, this);
+    geburtstagsliste_->Eintragsdialog().vorschlaege =
+        [this](const std::string& vorname, std::function<void(int, int)> gewaehlt) {
+            namenssuche_->Vorschlagen(vorname, std::move(gewaehlt));
+        };
     geburtstagsliste_->drucken = [this] {
         drucken_->AuftragDrucken([this](Drucker& d, Druckstatus& s, bool hochformat) {
             return GeburtstagslisteDrucken(kal_.Geburtstagsliste, d, s, hochformat);

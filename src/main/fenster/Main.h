@@ -48,6 +48,7 @@ class TFarblegende;
 class TStatusleiste;
 class TUnterpanel;
 class TForm15;
+class TForm21;
 class TForm3;
 class TJahresflaeche;
 
@@ -126,6 +127,7 @@ public:
     void TagesdialogOeffnen(int tag, int monat, int jahr);
     TForm3& Tagesfenster() { return *tagesdialog_; }
     TForm15& Geburtstagsfenster() { return *geburtstagsliste_; }
+    TForm21& Namenssuche() { return *namenssuche_; }
     TDrucksteuerung& Druckfenster() { return *drucken_; }
     // "&Suchen" and "Weiters&uchen": on a hit the day dialog shows the hit's day, which
     // becomes the selected day.
@@ -271,6 +273,7 @@ private:
     QString startcode_;
     TForm3* tagesdialog_ = nullptr;
     TForm15* geburtstagsliste_ = nullptr;
+    TForm21* namenssuche_ = nullptr;
 };
 
 }  // namespace kalvora

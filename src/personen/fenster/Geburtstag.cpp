@@ -31,7 +31,20 @@ TForm16::TForm16(QWidget* parent) : QDialog(parent) {
     beschriftung("Vorname:", 12, 48);
     vorname_ = new QLineEdit(this);
     vorname_->setObjectName(QStringLiteral("Edit2"));
-    vorname_->setGeometry(80, 44, 180, 22);
+    vorname_->setGeometry(80, 44, 156, 22);
+    vorschlag_ = new QPushButton(QStringLiteral("…"), this);
+    vorschlag_->setObjectName(QStringLiteral("SpeedButton1"));
+    vorschlag_->setToolTip(QStringLiteral("Vorschläge suchen"));
+    vorschlag_->setGeometry(238, 44, 22, 22);
+    connect(vorname_, &QLineEdit::textChanged, this, &TForm16::VorschlagFreigeben);
+    connect(vorschlag_, &QPushButton::clicked, this, [this] {
+        if (!vorschlaege) return;
+        vorschlaege(vorname_->text().toStdString(), [this](int tag, int monat) {
+            // Stored in the year 2000, so that it shows in every later year.
+            namenstag_->setDate(QDate(2000, monat, tag));
+            mitNamenstag_->setChecked(true);
+        });
+    });
 
     mitGeburt_ = new QCheckBox(QStringLiteral("Geburtstag"), this);
     mitGeburt_->setObjectName(QStringLiteral("CheckBox1"));
@@ -88,6 +101,11 @@ void TForm16::Vorbereiten(Art art, const TGeburtstag& e, const Datum& heute) {
     for (QWidget* w : std::initializer_list<QWidget*>{geburt_, namenstag_, mitGeburt_,
                                                       mitNamenstag_})
         w->setEnabled(!loeschen);
+    VorschlagFreigeben();
+}
+
+void TForm16::VorschlagFreigeben() {
+    vorschlag_->setEnabled(!vorname_->text().isEmpty() && !vorname_->isReadOnly());
 }
 
 std::optional<TGeburtstag> TForm16::Ergebnis() const {

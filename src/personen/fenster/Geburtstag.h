@@ -3,7 +3,9 @@
 // each date with the check box that says it is given.
 #include <QDialog>
 
+#include <functional>
 #include <optional>
+#include <string>
 
 #include "kalender/TKalender.h"
 #include "methoden/Methoden.h"
@@ -34,6 +36,12 @@ public:
     QCheckBox* GeburtstagBox() const { return mitGeburt_; }
     QCheckBox* NamenstagBox() const { return mitNamenstag_; }
     QPushButton* Ok() const { return ok_; }
+    QPushButton* Vorschlagsknopf() const { return vorschlag_; }
+
+    // "Vorschläge suchen": the name search for the first name; it hands back the day and
+    // month picked.
+    std::function<void(const std::string& vorname, std::function<void(int, int)> gewaehlt)>
+        vorschlaege;
 
 protected:
     bool eventFilter(QObject* objekt, QEvent* e) override;
@@ -48,6 +56,8 @@ private:
     QCheckBox* mitNamenstag_ = nullptr;
     QPushButton* ok_ = nullptr;
     QPushButton* abbruch_ = nullptr;
+    QPushButton* vorschlag_ = nullptr;
+    void VorschlagFreigeben();
 };
 
 }  // namespace kalvora

@@ -23,7 +23,9 @@
 #include "kalender/Kalenderdatei.h"
 #include "personen/fenster/Geburtstag.h"
 #include "personen/fenster/Geburtstagsliste.h"
+#include "personen/fenster/Namenstagsjahresliste.h"
 #include "personen/fenster/Namenstagsuchen.h"
+#include "main/Hauptmenue.h"
 #include "termine/fenster/Drucksteuerung.h"
 #include "platform/posix/AtomareDatei.h"
 
@@ -187,6 +189,32 @@ private slots:
         QCOMPARE(suche.Statuszeile()->text(),
                  QStringLiteral("Suche beendet, aber leider keinen gefunden!"));
         QCOMPARE(suche.Raster()->rowCount(), 1);
+    }
+
+    // "Jahresübersicht Namenstage": the year of the main window, stepped with "+" and "-".
+    void Jahresuebersicht() {
+        TForm1& f = Fenster();  // shows 2009
+        QString titel, nachPlus, nachMinus;
+        bool namen = false;
+        QTimer::singleShot(0, &f, [&] {
+            TForm18& u = f.Namenstagsfenster();
+            titel = u.windowTitle();
+            namen = !u.Katalog().Namen(6, 12).empty();
+            QTest::keyClick(&u, Qt::Key_Plus);
+            nachPlus = u.windowTitle();
+            u.Knopf(1)->click();
+            u.Knopf(1)->click();
+            nachMinus = u.windowTitle();
+            QVERIFY(u.Zeichenflaeche()->width() == u.Masse().Breite());
+            QTest::keyClick(&u, Qt::Key_Escape);
+        });
+        f.Aktion(QString::fromLatin1(befehl::NamenstageJahresuebersicht))->trigger();
+        QCOMPARE(titel, QStringLiteral("Namenstagsübersicht 2009"));
+        QCOMPARE(nachPlus, QStringLiteral("Namenstagsübersicht 2010"));
+        QCOMPARE(nachMinus, QStringLiteral("Namenstagsübersicht 2008"));
+        QVERIFY(namen);
+        QVERIFY(f.Namenstagsfenster().Katalog().Leer());  // freed on closing
+        QVERIFY(!f.Namenstagsfenster().isVisible());
     }
 
     void SortierenUndSchreibschutz() {

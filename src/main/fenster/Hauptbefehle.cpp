@@ -79,7 +79,6 @@ const QStringList& THauptbefehle::NochNichtGebaut() {
         QString::fromLatin1(befehl::KategorienDefinieren), QString::fromLatin1(befehl::Linkliste),
         QString::fromLatin1(befehl::Wochenfortschreibung),
         QString::fromLatin1(befehl::Terminueberwachung),
-        QString::fromLatin1(befehl::NamenstageJahresuebersicht),
         // Ansicht
         QString::fromLatin1(befehl::Wochenansicht), QString::fromLatin1(befehl::ZweiWochen),
         QString::fromLatin1(befehl::Monatsansicht), QString::fromLatin1(befehl::MonatMitWochen),

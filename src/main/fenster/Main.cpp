@@ -53,6 +53,7 @@
 #include "personen/Namenstagskatalog.h"
 #include "personen/fenster/Geburtstag.h"
 #include "personen/fenster/Geburtstagsliste.h"
+#include "personen/fenster/Namenstagsjahresliste.h"
 #include "personen/fenster/Namenstagsuchen.h"
 #include "termine/fenster/Tagestermine.h"
 
@@ -192,6 +193,12 @@ TForm1::TForm1(Anwendungskern& kern, QWidget* parent)
     geburtstagsliste_ = new TForm15(kern_, this);
     namenssuche_ = new TForm21(Katalogordner(QCoreApplication::applicationDirPath().toStdString()),
                                dialoge_, this);
+    namenstage_ = new TForm18(
+        Katalogordner(QCoreApplication::applicationDirPath().toStdString()), dialoge_,
+        *namenssuche_, this);
+    connect(Aktion(befehl::NamenstageJahresuebersicht), &QAction::triggered, this, [this] {
+        namenstage_->Oeffnen(ansicht_->Jahr(), einstellungen_.SASOFarbeInDerJahresansicht);
+    });
     geburtstagsliste_->Eintragsdialog().vorschlaege =
         [this](const std::string& vorname, std::function<void(int, int)> gewaehlt) {
             namenssuche_->Vorschlagen(vorname, std::move(gewaehlt));

@@ -48,6 +48,7 @@ class TFarblegende;
 class TStatusleiste;
 class TUnterpanel;
 class TForm15;
+class TForm18;
 class TForm21;
 class TForm3;
 class TJahresflaeche;
@@ -128,6 +129,7 @@ public:
     TForm3& Tagesfenster() { return *tagesdialog_; }
     TForm15& Geburtstagsfenster() { return *geburtstagsliste_; }
     TForm21& Namenssuche() { return *namenssuche_; }
+    TForm18& Namenstagsfenster() { return *namenstage_; }
     TDrucksteuerung& Druckfenster() { return *drucken_; }
     // "&Suchen" and "Weiters&uchen": on a hit the day dialog shows the hit's day, which
     // becomes the selected day.
@@ -274,6 +276,7 @@ private:
     TForm3* tagesdialog_ = nullptr;
     TForm15* geburtstagsliste_ = nullptr;
     TForm21* namenssuche_ = nullptr;
+    TForm18* namenstage_ = nullptr;
 };
 
 }  // namespace kalvora

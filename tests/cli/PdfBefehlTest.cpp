@@ -177,4 +177,30 @@ TEST_F(PdfBefehl, Geburtstagsliste) {
     }
 }
 
+TEST_F(PdfBefehl, Namenstagsliste) {
+    if (Lesen("command -v pdftotext pdfinfo").empty()) GTEST_SKIP() << "poppler-utils fehlt";
+    const std::string pdf = Aus("namenstage.pdf");
+    Ergebnis e = Ausfuehren("2009 '" + pdf + "' --spalten 5 --ohne-von", "pdf-namenstage");
+    ASSERT_EQ(e.code, 0) << e.fehler;
+    EXPECT_EQ(e.ausgabe, "Seiten: 3\n");
+    const std::string info = Lesen("pdfinfo '" + pdf + "'");
+    EXPECT_NE(info.find("842 x 595 pts (A4)"), std::string::npos) << info;  // landscape
+    const std::string text = Lesen("pdftotext '" + pdf + "' -");
+    for (const char* s : {"2009", "Januar", "Dezember", "Nikolaus"})
+        EXPECT_NE(text.find(s), std::string::npos) << s;
+    EXPECT_EQ(text.find("Paulinus von Nola"), std::string::npos);
+    fs::remove(pdf);
+    EXPECT_EQ(Ausfuehren("2009 '" + pdf + "'", "pdf-namenstage").ausgabe, "Seiten: 2\n");
+    fs::remove(pdf);
+    for (const std::string& argumente :
+         {"1800 '" + pdf + "'", "2009 '" + pdf + "' --spalten 7",
+          "2009 '" + pdf + "' --max-namen 0", "2009 '" + pdf + "' --spalten",
+          "2009 '" + pdf + "' --breit", std::string("2009")}) {
+        const Ergebnis f = Ausfuehren(argumente, "pdf-namenstage");
+        EXPECT_EQ(f.code, 2) << argumente;
+        EXPECT_FALSE(f.fehler.empty()) << argumente;
+        EXPECT_TRUE(AusgabeordnerLeer()) << argumente;
+    }
+}
+
 }  // namespace

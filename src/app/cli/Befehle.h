@@ -53,3 +53,15 @@ const std::string& DateiArgument(const std::string& text);  // any path but the 
 std::optional<int> Ganzzahl(const std::string& text);
 
 }  // namespace kalvora::cli
+
+namespace kalvora {
+class Namenstagskatalog;
+}
+
+namespace kalvora::cli {
+
+// The name-day catalogue beside kalvora-cli, else in the installed data folders; false
+// after the warning of a faulty file (on stderr).
+bool NamenstagskatalogLaden(Namenstagskatalog& katalog);
+
+}  // namespace kalvora::cli

@@ -16,8 +16,9 @@ std::string Programmordner() {
     return ec ? std::string() : programm.parent_path().string();
 }
 
-// The catalogue, or nothing after the warning of a faulty file.
-bool KatalogLaden(Namenstagskatalog& katalog) {
+}  // namespace
+
+bool NamenstagskatalogLaden(Namenstagskatalog& katalog) {
     Katalogladung l = NamenstageLaden(Katalogordner(Programmordner()));
     if (l.fehlerhaft) {
         std::cerr << l.pfad << ": " << kFehlerhafteDatei << " " << l.ursache << "\n";
@@ -26,6 +27,8 @@ bool KatalogLaden(Namenstagskatalog& katalog) {
     katalog = std::move(l.katalog);
     return true;
 }
+
+namespace {
 
 // "TT.MM." (also "T.M." and without the last point).
 bool TagLesen(const std::string& text, int& tag, int& monat) {
@@ -52,7 +55,7 @@ const BefehlRegistrieren namenstage{
              return kAufruffehler;
          }
          Namenstagskatalog katalog;
-         if (!KatalogLaden(katalog)) return kDateifehler;
+         if (!NamenstagskatalogLaden(katalog)) return kDateifehler;
          for (const auto& name : katalog.Namen(tag, monat)) std::cout << name << "\n";
          return kErfolg;
      }}};
@@ -63,7 +66,7 @@ const BefehlRegistrieren namenstagSuchen{
      [](const std::vector<std::string>& a) {
          AnzahlPruefen(a, {"TEXT"});
          Namenstagskatalog katalog;
-         if (!KatalogLaden(katalog)) return kDateifehler;
+         if (!NamenstagskatalogLaden(katalog)) return kDateifehler;
          const auto treffer = NamenstageSuchen(katalog, a[0]);
          for (const auto& t : treffer)
              std::cout << Trefferdatum(t.tag, t.monat) << "\t" << t.name << "\n";

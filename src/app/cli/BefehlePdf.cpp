@@ -1,4 +1,4 @@
-// Printing commands: pdf-jahr, pdf-terminliste and pdf-geburtstage.
+// Printing commands: pdf-jahr, pdf-terminliste, pdf-geburtstage and pdf-namenstage.
 #include <charconv>
 #include <functional>
 #include <iostream>
@@ -10,6 +10,8 @@
 #include "main/Jahrdrucken.h"
 #include "methoden/Methoden.h"
 #include "personen/Geburtstagslistendruck.h"
+#include "personen/Namenstagskatalog.h"
+#include "personen/Namenstagslistendruck.h"
 #include "termine/Terminedrucken.h"
 
 namespace kalvora::cli {
@@ -133,6 +135,60 @@ const BefehlRegistrieren pdfGeburtstage{
                                OhneDruckstatus status;
                                return GeburtstagslisteDrucken(kal.Geburtstagsliste, d, status);
                            });
+     }}};
+
+// A number argument within a range, for the option named.
+int Zahlargument(const std::string& option, const std::string& text, int von, int bis) {
+    const auto n = Ganzzahl(text);
+    if (!n || *n < von || *n > bis)
+        throw Aufruffehler(Gezeigt(text) + " ist für " + option + " keine Zahl von " +
+                           std::to_string(von) + " bis " + std::to_string(bis));
+    return *n;
+}
+
+const BefehlRegistrieren pdfNamenstage{
+    {"pdf-namenstage",
+     "pdf-namenstage JJJJ AUS.pdf [--spalten N] [--max-namen N] [--ohne-von] [--ohne-klammern]",
+     "druckt die Namenstagsliste eines Jahres als A4-Querformat (600 dpi) in eine PDF-Datei",
+     [](const std::vector<std::string>& a) {
+         if (a.size() < 2) AnzahlPruefen(a, {"JJJJ", "AUS.pdf"});
+         const int jahr = JahrArgument(a[0]);
+         if (jahr < ErstesJahr || jahr > LetztesJahr)
+             throw Aufruffehler(a[0] + " liegt nicht zwischen 1901 und 2099");
+         DateiArgument(a[1]);
+         Namenstagsdruckoptionen o;
+         for (std::size_t i = 2; i < a.size(); ++i) {
+             if (a[i] == "--ohne-von") {
+                 o.ohneVon = true;
+             } else if (a[i] == "--ohne-klammern") {
+                 o.ohneKlammern = true;
+             } else if (a[i] == "--spalten" || a[i] == "--max-namen") {
+                 if (i + 1 >= a.size()) throw Aufruffehler("Zu " + a[i] + " fehlt der Wert");
+                 if (a[i] == "--spalten") {
+                     o.spalten = Zahlargument(a[i], a[i + 1], 1, 6);
+                 } else {
+                     o.namenBegrenzen = true;
+                     o.hoechstens = Zahlargument(a[i], a[i + 1], 1, 50);
+                 }
+                 ++i;
+             } else {
+                 throw Aufruffehler("Unbekannte Angabe: " + Gezeigt(a[i]));
+             }
+         }
+         Namenstagskatalog katalog;
+         if (!NamenstagskatalogLaden(katalog)) return kDateifehler;
+         std::string fehler;
+         const Einstellungen einst = GespeicherteEinstellungen(fehler);
+         if (!fehler.empty()) std::cerr << "Warnung: " << fehler << "\n";
+         Pdfvorgaben vorgaben;
+         vorgaben.ausrichtung = Seitenausrichtung::Querformat;
+         const int seiten = PdfDrucken(a[1], vorgaben, [&](Drucker& d) {
+             OhneDruckstatus status;
+             return NamenstagslisteDrucken(katalog, jahr, einst.SASOFarbeInDerJahresansicht, o,
+                                           d, status);
+         });
+         std::cout << "Seiten: " << seiten << "\n";
+         return kErfolg;
      }}};
 
 }  // namespace

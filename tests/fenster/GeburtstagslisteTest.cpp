@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPrinter>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QTimer>
 #include <QToolButton>
@@ -24,6 +25,7 @@
 #include "personen/fenster/Geburtstag.h"
 #include "personen/fenster/Geburtstagsliste.h"
 #include "personen/fenster/Namenstagsjahresliste.h"
+#include "personen/fenster/Namenstagslistedrucken.h"
 #include "personen/fenster/Namenstagsuchen.h"
 #include "main/Hauptmenue.h"
 #include "termine/fenster/Drucksteuerung.h"
@@ -194,8 +196,14 @@ private slots:
     // "Jahresübersicht Namenstage": the year of the main window, stepped with "+" and "-".
     void Jahresuebersicht() {
         TForm1& f = Fenster();  // shows 2009
-        QString titel, nachPlus, nachMinus;
-        bool namen = false;
+        QString titel, nachPlus, nachMinus, seitenhinweis;
+        bool namen = false, namenGesperrt = false;
+        const QString pdf = ordner_.filePath("namenstage.pdf");
+        f.Druckfenster().druckdialog = [&pdf](QPrinter& p) {
+            p.setOutputFormat(QPrinter::PdfFormat);
+            p.setOutputFileName(pdf);
+            return true;
+        };
         QTimer::singleShot(0, &f, [&] {
             TForm18& u = f.Namenstagsfenster();
             titel = u.windowTitle();
@@ -206,6 +214,15 @@ private slots:
             u.Knopf(1)->click();
             nachMinus = u.windowTitle();
             QVERIFY(u.Zeichenflaeche()->width() == u.Masse().Breite());
+            // "Drucken": the options, then the print dialog; 5 columns give three pages.
+            QTimer::singleShot(0, &u, [&u, &seitenhinweis, &namenGesperrt] {
+                TForm20& o = u.Druckoptionen();
+                namenGesperrt = !o.Namenfeld()->isEnabled();
+                o.Spaltenfeld()->setValue(5);
+                seitenhinweis = o.Seitenzeile()->text();
+                o.Drucken()->click();
+            });
+            u.Knopf(4)->click();
             QTest::keyClick(&u, Qt::Key_Escape);
         });
         f.Aktion(QString::fromLatin1(befehl::NamenstageJahresuebersicht))->trigger();
@@ -214,6 +231,13 @@ private slots:
         QCOMPARE(nachMinus, QStringLiteral("Namenstagsübersicht 2008"));
         QVERIFY(namen);
         QVERIFY(f.Namenstagsfenster().Katalog().Leer());  // freed on closing
+        QVERIFY(namenGesperrt);
+        QCOMPARE(seitenhinweis, QStringLiteral("(dies entspricht 3 Seiten)"));
+        QVERIFY(QFile::exists(pdf));
+        if (!test::Befehlsausgabe("command -v pdfinfo").empty()) {
+            const std::string info = test::Befehlsausgabe("pdfinfo '" + pdf.toStdString() + "'");
+            QVERIFY2(info.find("Pages:           3") != std::string::npos, info.c_str());
+        }
         QVERIFY(!f.Namenstagsfenster().isVisible());
     }
 

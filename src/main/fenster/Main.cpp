@@ -51,6 +51,7 @@
 #include "termine/fenster/Drucksteuerung.h"
 #include "personen/Geburtstagslistendruck.h"
 #include "personen/Namenstagskatalog.h"
+#include "personen/Namenstagslistendruck.h"
 #include "personen/fenster/Geburtstag.h"
 #include "personen/fenster/Geburtstagsliste.h"
 #include "personen/fenster/Namenstagsjahresliste.h"
@@ -196,6 +197,12 @@ TForm1::TForm1(Anwendungskern& kern, QWidget* parent)
     namenstage_ = new TForm18(
         Katalogordner(QCoreApplication::applicationDirPath().toStdString()), dialoge_,
         *namenssuche_, this);
+    namenstage_->drucken = [this](const Namenstagsdruckoptionen& o) {
+        drucken_->AuftragDrucken([this, o](Drucker& d, Druckstatus& s, bool) {
+            return NamenstagslisteDrucken(namenstage_->Katalog(), namenstage_->Jahr(),
+                                          einstellungen_.SASOFarbeInDerJahresansicht, o, d, s);
+        });
+    };
     connect(Aktion(befehl::NamenstageJahresuebersicht), &QAction::triggered, this, [this] {
         namenstage_->Oeffnen(ansicht_->Jahr(), einstellungen_.SASOFarbeInDerJahresansicht);
     });

@@ -13,6 +13,7 @@
 
 #include "kalender/TKalender.h"
 #include "main/fenster/Programmschrift.h"
+#include "personen/fenster/Namenstagslistedrucken.h"
 #include "personen/fenster/Namenstagsuchen.h"
 #include "platform/Dialoge.h"
 #include "platform/qt/QtDaten.h"
@@ -72,6 +73,7 @@ TForm18::TForm18(std::vector<std::string> ordner, Dialoge& dialoge, TForm21& suc
     zurueck_ = knopf(1, "ein Jahr zurückblättern (-)", "absteigend", "go-previous");
     weiter_ = knopf(3, "ein Jahr weiterblättern (+)", "aufsteigend", "go-next");
     leiste->addSeparator();
+    druck_ = knopf(4, "Drucken", "drucken", "document-print");
     suchen_ = knopf(8, "Nach Namen suchen", "suchen", "edit-find");
     schliessen_ = knopf(6, "Fenster schließen (Esc)", "schliessen", "window-close");
     spalte->addWidget(leiste);
@@ -83,6 +85,10 @@ TForm18::TForm18(std::vector<std::string> ordner, Dialoge& dialoge, TForm21& suc
     connect(zurueck_, &QToolButton::clicked, this, [this] { JahrBlaettern(-1); });
     connect(weiter_, &QToolButton::clicked, this, [this] { JahrBlaettern(+1); });
     connect(suchen_, &QToolButton::clicked, this, [this] { suche_.Zeigen(); });
+    optionen_ = new TForm20(this);
+    connect(druck_, &QToolButton::clicked, this, [this] {
+        if (optionen_->Fragen() && drucken) drucken(optionen_->Optionen());
+    });
     connect(schliessen_, &QToolButton::clicked, this, &QDialog::accept);
 }
 
@@ -92,6 +98,7 @@ QToolButton* TForm18::Knopf(int nummer) const {
         case 3: return weiter_;
         case 6: return schliessen_;
         case 8: return suchen_;
+        case 4: return druck_;
         default: return nullptr;
     }
 }

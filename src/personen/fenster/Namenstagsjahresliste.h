@@ -3,10 +3,12 @@
 // the year stepped by the tool buttons or "+" and "-".
 #include <QDialog>
 
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "personen/Namenstagskatalog.h"
+#include "personen/Namenstagslistendruck.h"
 #include "personen/Namenstagsuebersicht.h"
 
 class QScrollArea;
@@ -15,6 +17,7 @@ class QToolButton;
 namespace kalvora {
 
 class Dialoge;
+class TForm20;
 class TForm21;
 
 class TForm18 : public QDialog {
@@ -32,7 +35,10 @@ public:
     const Uebersichtsmasse& Masse() const { return masse_; }
     const Namenstagskatalog& Katalog() const { return katalog_; }
     QWidget* Zeichenflaeche() const { return flaeche_; }
-    QToolButton* Knopf(int nummer) const;  // 1 back, 3 forward, 8 search, 6 close
+    QToolButton* Knopf(int nummer) const;  // 1 back, 3 forward, 4 print, 8 search, 6 close
+    // "Drucken": the print options, then the main window's print dialog and status window.
+    std::function<void(const Namenstagsdruckoptionen&)> drucken;
+    TForm20& Druckoptionen() { return *optionen_; }
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
@@ -51,6 +57,8 @@ private:
     QToolButton* zurueck_ = nullptr;
     QToolButton* weiter_ = nullptr;
     QToolButton* suchen_ = nullptr;
+    QToolButton* druck_ = nullptr;
+    TForm20* optionen_ = nullptr;
     QToolButton* schliessen_ = nullptr;
 };
 

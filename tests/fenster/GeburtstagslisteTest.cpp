@@ -266,6 +266,13 @@ private slots:
         QVERIFY(!liste.Knopf(2)->isEnabled());
         liste.NeuerEintrag();  // refused: no dialog opens
         QCOMPARE(int(f.Kalender().Geburtstagsliste.size()), 2);
+        // F5 in a read-only copy reads the file again; the list shows what the other copy saved.
+        TKalender anders;
+        anders.Geburtstagsliste = {{"Zander", "Zoe", DatumWert(1, 2, 1999), KeinDatum}};
+        DateiAtomarSchreiben(datei_.toStdString(), KalenderAlsVer33(anders));
+        QTest::keyClick(&liste, Qt::Key_F5);
+        QCOMPARE(liste.Raster()->rowCount(), 1);
+        QCOMPARE(liste.Raster()->item(0, 0)->text(), QStringLiteral("Zander"));
         QVERIFY(f.Sitzung().Schreibschutz1Click());
         DateiAtomarSchreiben(datei_.toStdString(), KalenderAlsVer33(TKalender()));
     }

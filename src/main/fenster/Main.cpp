@@ -210,6 +210,11 @@ TForm1::TForm1(Anwendungskern& kern, QWidget* parent)
         [this](const std::string& vorname, std::function<void(int, int)> gewaehlt) {
             namenssuche_->Vorschlagen(vorname, std::move(gewaehlt));
         };
+    geburtstagsliste_->aktualisieren = [this] {
+        if (!sitzung_.Zustand().aktualisierenAktiv) return false;
+        sitzung_.Aktualisieren1Click();
+        return true;
+    };
     geburtstagsliste_->drucken = [this] {
         drucken_->AuftragDrucken([this](Drucker& d, Druckstatus& s, bool hochformat) {
             return GeburtstagslisteDrucken(kal_.Geburtstagsliste, d, s, hochformat);

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QScreen>
 #include <QTableWidget>
 #include <QToolBar>
@@ -79,6 +80,7 @@ TForm15::TForm15(Anwendungskern& kern, QWidget* parent) : QDialog(parent), kern_
     resize(202 + 191 + 95 + 91 + 24, 279);
 
     dialog_ = new TForm16(this);
+    kern_.Kalender().Anmelden(*this);
     connect(neu_, &QToolButton::clicked, this, &TForm15::NeuerEintrag);
     connect(aendern_, &QToolButton::clicked, this, &TForm15::EintragAendern);
     connect(loeschen_, &QToolButton::clicked, this, &TForm15::EintragLoeschen);
@@ -104,6 +106,17 @@ TForm15::TForm15(Anwendungskern& kern, QWidget* parent) : QDialog(parent), kern_
 }
 
 std::vector<TGeburtstag>& TForm15::Liste() { return kern_.Kalender().Geburtstagsliste; }
+
+TForm15::~TForm15() { kern_.Kalender().Abmelden(*this); }
+
+void TForm15::keyPressEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_F5) {
+        // The reloaded document reaches the grid as a subscriber.
+        if (aktualisieren) aktualisieren();
+        return;
+    }
+    QDialog::keyPressEvent(e);  // Escape closes
+}
 
 QToolButton* TForm15::Knopf(int nummer) const {
     switch (nummer) {

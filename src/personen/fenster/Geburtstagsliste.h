@@ -7,6 +7,7 @@
 #include <functional>
 #include <vector>
 
+#include "kalender/Dokumentbeobachter.h"
 #include "kalender/TKalender.h"
 #include "personen/Geburtstagsliste.h"
 
@@ -19,13 +20,16 @@ namespace kalvora {
 class Anwendungskern;
 class TForm16;
 
-class TForm15 : public QDialog {
+class TForm15 : public QDialog, private Dokumentbeobachter {
     Q_OBJECT
 public:
     explicit TForm15(Anwendungskern& kern, QWidget* parent = nullptr);
+    ~TForm15() override;
 
     // "Liste drucken" runs this: the main window's print dialog and status window.
     std::function<void()> drucken;
+    // F5: the main window's "Aktualisieren", when it can be used (false otherwise).
+    std::function<bool()> aktualisieren;
 
     // Sorts, fills the grid, fits the height and shows the window modally.
     void Oeffnen();
@@ -42,7 +46,12 @@ public:
     QComboBox* Kriterium() const { return kriterium_; }
     TForm16& Eintragsdialog() { return *dialog_; }
 
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+
 private:
+    // A replaced document (a load, a refresh) or a list changed elsewhere shows at once.
+    void DokumentErsetzt() override { Fuellen(); }
     void Fuellen();
     void KnoepfeZeigen(const Listenknoepfe& k);
     void HoeheAnpassen();

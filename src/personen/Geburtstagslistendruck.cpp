@@ -14,12 +14,7 @@ namespace {
 int Gerundet(double x) { return static_cast<int>(std::lround(x)); }
 
 Schrift Serif12(bool fett = false, bool unterstrichen = false) {
-    Schrift s;
-    s.name = drucktexte::Serif;
-    s.groesse = 12;
-    s.fett = fett;
-    s.unterstrichen = unterstrichen;
-    return s;
+    return Druckschrift(drucktexte::Serif, 12, fett, unterstrichen);
 }
 
 class Listendruck {
@@ -29,8 +24,8 @@ public:
           l_(d.Zeichenflaeche()),
           breite_(d.SeitenBreite()),
           hoehe_(d.SeitenHoehe()),
-          mx_(Gerundet(breite_ * 0.03367 * 0.5)),
-          my_(Gerundet(hoehe_ * 0.01962 * 2)) {}
+          mx_(Seitenrand(breite_)),
+          my_(Kopfrand(hoehe_)) {}
 
     void Seitenkopf() {
         ++seiten_;

@@ -12,14 +12,8 @@ namespace {
 
 constexpr const char* kMuster = "025 Do00";  // the room of day number and weekday
 
-int Gerundet(double x) { return static_cast<int>(std::lround(x)); }
-
 Schrift Serif(int groesse, bool fett = false) {
-    Schrift s;
-    s.name = drucktexte::Serif;
-    s.groesse = groesse;
-    s.fett = fett;
-    return s;
+    return Druckschrift(drucktexte::Serif, groesse, fett);
 }
 
 // At most n characters of UTF-8 text.
@@ -90,8 +84,8 @@ int NamenstagslisteDrucken(const Namenstagskatalog& katalog, int jahr, uint32_t 
     Druckdokument dokument(drucker, kNamenstagslistenTitel);
     Leinwand& l = drucker.Zeichenflaeche();
     const int pb = drucker.SeitenBreite(), ph = drucker.SeitenHoehe();
-    const int rand = Gerundet(pb * 0.03367 * 0.5);
-    const int oben = Gerundet(ph * 0.01962 * 2);
+    const int rand = Seitenrand(pb);
+    const int oben = Kopfrand(ph);
     const int w = (pb - 2 * rand) / spalten - 15;
     const int t = oben + 50;
     const int g = t + 50;

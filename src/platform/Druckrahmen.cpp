@@ -1,5 +1,7 @@
 #include "platform/Druckrahmen.h"
 
+#include <cmath>
+
 #include "methoden/Fehler.h"
 
 namespace kalvora {
@@ -16,6 +18,21 @@ Druckdokument::Druckdokument(Drucker& drucker, const std::string& titel) : druck
 }
 
 Druckdokument::~Druckdokument() { drucker_.Beenden(); }
+
+int Seitenrand(int seitenbreite) {
+    return static_cast<int>(std::lround(seitenbreite * 0.03367 * 0.5));
+}
+
+int Kopfrand(int seitenhoehe) { return static_cast<int>(std::lround(seitenhoehe * 0.01962 * 2)); }
+
+Schrift Druckschrift(const char* name, int groesse, bool fett, bool unterstrichen) {
+    Schrift s;
+    s.name = name;
+    s.groesse = groesse;
+    s.fett = fett;
+    s.unterstrichen = unterstrichen;
+    return s;
+}
 
 void TextZentriert(Leinwand& l, int seitenbreite, int y, const std::string& text) {
     l.Text((seitenbreite - l.Textbreite(text)) / 2, y, text);

@@ -3,6 +3,7 @@
 // job that is always ended, and the status caption.
 #include <string>
 
+#include "platform/Dialoge.h"
 #include "platform/Drucker.h"
 
 namespace kalvora {
@@ -28,6 +29,15 @@ public:
 private:
     Drucker& drucker_;
 };
+
+// The margins of the list printouts: left and right from the page width, top and bottom
+// from its height.
+int Seitenrand(int seitenbreite);
+int Kopfrand(int seitenhoehe);
+
+// A font of the printouts.
+Schrift Druckschrift(const char* name, int groesse, bool fett = false,
+                     bool unterstrichen = false);
 
 // Text centred on the page width at y.
 void TextZentriert(Leinwand& l, int seitenbreite, int y, const std::string& text);

@@ -25,21 +25,15 @@ std::string Ersetzt(std::string text, char von, const std::string& durch) {
     return aus;
 }
 
-Schrift Serif12(bool fett = false) {
-    Schrift s;
-    s.name = drucktexte::Serif;
-    s.groesse = 12;
-    s.fett = fett;
-    s.unterstrichen = fett;
-    return s;
-}
+// The page furniture: Times New Roman 12, the heading bold and underlined.
+Schrift Serif12(bool fett = false) { return Druckschrift(drucktexte::Serif, 12, fett, fett); }
 
 }  // namespace
 
 Listenseite Listenseite::Aus(int seitenbreite, int seitenhoehe) {
     Listenseite s;
-    s.links = s.rechts = Gerundet(seitenbreite * 0.03367 * 0.5);
-    s.oben = s.unten = Gerundet(seitenhoehe * 0.01962 * 2);
+    s.links = s.rechts = Seitenrand(seitenbreite);
+    s.oben = s.unten = Kopfrand(seitenhoehe);
     s.breite = seitenbreite - s.links - s.rechts;
     return s;
 }

@@ -13,7 +13,7 @@
 
 #include "main/Anwendungskern.h"
 #include "personen/fenster/Geburtstag.h"
-#include "platform/qt/QtDaten.h"
+#include "platform/qt/Leistenknopf.h"
 
 namespace kalvora {
 namespace {
@@ -32,15 +32,9 @@ TForm15::TForm15(Anwendungskern& kern, QWidget* parent) : QDialog(parent), kern_
     auto* leiste = new QToolBar(this);
     leiste->setObjectName(QStringLiteral("ToolBar1"));
     leiste->setIconSize(QSize(16, 16));
-    const auto knopf = [&](int nummer, const char* hinweis, const char* symbol,
-                           const char* thema) {
-        auto* k = new QToolButton(leiste);
-        k->setObjectName(QStringLiteral("ToolButton%1").arg(nummer));
-        k->setToolTip(QString::fromUtf8(hinweis));
-        k->setIcon(Symbol(QString::fromLatin1(symbol), QString::fromLatin1(thema)));
-        k->setAutoRaise(true);
-        leiste->addWidget(k);
-        return k;
+    const auto knopf = [leiste](int nummer, const char* hinweis, const char* symbol,
+                                const char* thema) {
+        return Leistenknopf(leiste, nummer, hinweis, symbol, thema);
     };
     neu_ = knopf(1, "Neuer Eintrag", "neu", "list-add");
     aendern_ = knopf(2, "Eintrag ändern", "eintrag-aendern", "document-edit");

@@ -16,7 +16,7 @@
 #include "personen/fenster/Namenstagslistedrucken.h"
 #include "personen/fenster/Namenstagsuchen.h"
 #include "platform/Dialoge.h"
-#include "platform/qt/QtDaten.h"
+#include "platform/qt/Leistenknopf.h"
 #include "platform/qt/QtLeinwand.h"
 
 namespace kalvora {
@@ -60,15 +60,9 @@ TForm18::TForm18(std::vector<std::string> ordner, Dialoge& dialoge, TForm21& suc
     spalte->setSpacing(0);
     auto* leiste = new QToolBar(this);
     leiste->setIconSize(QSize(16, 16));
-    const auto knopf = [&](int nummer, const char* hinweis, const char* symbol,
-                           const char* thema) {
-        auto* k = new QToolButton(leiste);
-        k->setObjectName(QStringLiteral("ToolButton%1").arg(nummer));
-        k->setToolTip(QString::fromUtf8(hinweis));
-        k->setIcon(Symbol(QString::fromLatin1(symbol), QString::fromLatin1(thema)));
-        k->setAutoRaise(true);
-        leiste->addWidget(k);
-        return k;
+    const auto knopf = [leiste](int nummer, const char* hinweis, const char* symbol,
+                                const char* thema) {
+        return Leistenknopf(leiste, nummer, hinweis, symbol, thema);
     };
     zurueck_ = knopf(1, "ein Jahr zurückblättern (-)", "absteigend", "go-previous");
     weiter_ = knopf(3, "ein Jahr weiterblättern (+)", "aufsteigend", "go-next");

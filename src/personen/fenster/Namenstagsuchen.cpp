@@ -14,7 +14,7 @@
 #include "personen/Namenstagskatalog.h"
 #include "personen/Namenstagsuche.h"
 #include "platform/Dialoge.h"
-#include "platform/qt/QtDaten.h"
+#include "platform/qt/Leistenknopf.h"
 
 namespace kalvora {
 
@@ -34,16 +34,8 @@ TForm21::TForm21(std::vector<std::string> ordner, Dialoge& dialoge, QWidget* par
     feld_->setToolTip(QStringLiteral("Geben Sie hier einen Text ein"));
     feld_->setFixedWidth(180);
     leiste->addWidget(feld_);
-    suchen_ = new QToolButton(leiste);
-    suchen_->setObjectName(QStringLiteral("ToolButton3"));
-    suchen_->setToolTip(QStringLiteral("Suche starten"));
-    suchen_->setIcon(Symbol(QStringLiteral("suchen"), QStringLiteral("edit-find")));
-    leiste->addWidget(suchen_);
-    schliessen_ = new QToolButton(leiste);
-    schliessen_->setObjectName(QStringLiteral("ToolButton1"));
-    schliessen_->setToolTip(QStringLiteral("Fenster schließen (Esc)"));
-    schliessen_->setIcon(Symbol(QStringLiteral("schliessen"), QStringLiteral("window-close")));
-    leiste->addWidget(schliessen_);
+    suchen_ = Leistenknopf(leiste, 3, "Suche starten", "suchen", "edit-find");
+    schliessen_ = Leistenknopf(leiste, 1, "Fenster schließen (Esc)", "schliessen", "window-close");
     spalte->addWidget(leiste);
 
     raster_ = new QTableWidget(1, 2, this);

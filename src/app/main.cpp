@@ -30,6 +30,8 @@
 #include "platform/qt/Druckschriften.h"
 #include "platform/qt/QtBildschirm.h"
 #include "platform/qt/QtDialoge.h"
+#include "platform/qt/QtKlang.h"
+#include "platform/qt/QtTray.h"
 #include "platform/qt/Systemuhr.h"
 #include "platform/qt/kern/QtRegistry.h"
 
@@ -48,6 +50,16 @@ void SpracheEinstellen(QApplication& app) {
 class OhneErinnerungen : public kalvora::Erinnerungsanzeige {
 public:
     void Zeigen(const kalvora::Erinnerungstexte&) override {}
+};
+
+// Unattended runs announce no alarm: nobody is there to answer.
+class OhneAlarmfenster : public kalvora::Alarmfenster {
+public:
+    kalvora::Alarmantwort Zeigen(const kalvora::Alarminhalt&) override {
+        return kalvora::Alarmantwort::Ja;
+    }
+    bool Sichtbar() const override { return false; }
+    void NachVorne() override {}
 };
 
 }  // namespace
@@ -101,12 +113,21 @@ int main(int argc, char** argv) {
     kalvora::Erinnerungsanzeige& erinnerungen =
         unbeaufsichtigt ? static_cast<kalvora::Erinnerungsanzeige&>(ohneErinnerungen)
                         : erinnerungsfenster;
+    kalvora::QtKlang klang;
+    kalvora::QtTray tray;
+    OhneAlarmfenster ohneAlarm;
     kalvora::Anwendungskern kern({registry, uhr, dialoge, sperre, platz,
                                   [](const std::string& pfad, std::string_view inhalt) {
                                       kalvora::DateiAtomarSchreiben(pfad, inhalt);
                                   },
-                                  kalvora::Hauptbildschirm, erinnerungen});
+                                  kalvora::Hauptbildschirm, erinnerungen, klang, tray,
+                                  unbeaufsichtigt ? &ohneAlarm : nullptr});
     kalvora::TForm1 form1(kern);
+    // The program ends when its main window closes, not when its last visible window does:
+    // in the tray the main window is hidden while the alarm window comes and goes.
+    QApplication::setQuitOnLastWindowClosed(false);
+    QObject::connect(&form1, &kalvora::TForm1::Geschlossen, &app, &QApplication::quit,
+                     Qt::QueuedConnection);
     dialoge.ElternSetzen(&form1);
     kalvora::DateitypenBeimStart(kalvora::RegistrierungsDatenordner(),
                                  kalvora::AlleDatenordner(),

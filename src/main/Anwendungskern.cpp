@@ -12,6 +12,9 @@ Anwendungskern::Anwendungskern(const Plattformdienste& d)
       schreiben_(d.dateiSchreiben),
       bildschirm_(d.bildschirm),
       erinnerungen_(d.erinnerungen),
+      klang_(d.klang),
+      tray_(d.tray),
+      alarmfenster_(d.alarmfenster),
       speicher_(d.dateiSchreiben,
                 [this](const std::string& text) {
                     dialoge_.Meldung(text, Meldungsart::Warnung);

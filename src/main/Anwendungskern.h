@@ -14,12 +14,15 @@
 #include "kalender/Farbhistorie.h"
 #include "kalender/TKalender.h"
 #include "main/AusgewaehlterTag.h"
+#include "main/Alarmmonitor.h"
 #include "personen/Erinnerungsanzeige.h"
 #include "platform/Bildschirmgroesse.h"
 #include "platform/Dateisperre.h"
 #include "platform/Dialoge.h"
+#include "platform/Klang.h"
 #include "platform/Registry.h"
 #include "platform/Speicherplatz.h"
+#include "platform/Tray.h"
 #include "platform/Uhr.h"
 
 namespace kalvora {
@@ -37,6 +40,10 @@ struct Plattformdienste {
     std::function<Bildschirmgroesse()> bildschirm;
     // The reminder windows of birthdays and name days.
     Erinnerungsanzeige& erinnerungen;
+    // The alarm's sound, the tray icon, and the alarm window (none: the program's own).
+    Klang& klang;
+    Tray& tray;
+    Alarmfenster* alarmfenster = nullptr;
 };
 
 class Anwendungskern {
@@ -62,6 +69,10 @@ public:
     Registry& Ablage() { return registry_; }
     const Uhr& Zeitgeber() const { return uhr_; }
     Dialoge& Dialogdienst() { return dialoge_; }
+    Klang& Klangdienst() { return klang_; }
+    Tray& Traydienst() { return tray_; }
+    // The alarm window the services bring; nullptr for the program's own.
+    Alarmfenster* Alarmanzeige() { return alarmfenster_; }
     // Replaces a whole file safely, as every save does (exports too).
     void DateiSchreiben(const std::string& pfad, std::string_view inhalt) const {
         schreiben_(pfad, inhalt);
@@ -96,6 +107,9 @@ private:
     DateiKalenderspeicher::Schreiber schreiben_;
     std::function<Bildschirmgroesse()> bildschirm_;
     Erinnerungsanzeige& erinnerungen_;
+    Klang& klang_;
+    Tray& tray_;
+    Alarmfenster* alarmfenster_;
     Einstellungen einstellungen_;
     TKalender kal_;
     TFarbhistorie historie_{kal_};

@@ -125,6 +125,35 @@ Rechteck TJahresansicht::TagesZelle(int tag, int monat) const {
     return kalvora::TagesZelle(anordnung_.metrik, tag, monat, jahr_);
 }
 
+std::optional<Rechteck> TJahresansicht::HeuteZelle() const {
+    const Zeitpunkt j = uhr_.Jetzt();
+    if (j.jahr != jahr_ || !IstGueltigesDatum(j.tag, j.monat, j.jahr)) return std::nullopt;
+    return TagesZelle(j.tag, j.monat);
+}
+
+void TJahresansicht::HeuteRahmen(Leinwand& l, uint32_t farbe) {
+    const std::optional<Rechteck> zelle = HeuteZelle();
+    if (!zelle) return;
+    const int L = zelle->links, T = zelle->oben, R = zelle->rechts, B = zelle->unten;
+    int w = 0, h = 5;
+    if (optionen.monatstageAnzeigen) {
+        const Schrift alt = l.AktuelleSchrift();
+        const std::string zahl = std::to_string(uhr_.Jetzt().tag);
+        l.SchriftSetzen(AnsichtSchrift(optionen.schriftgroesseMonatstage));
+        w = l.Textbreite(zahl);
+        h = l.Texthoehe(zahl);
+        l.SchriftSetzen(alt);
+    }
+    const Stift stift = l.AktuellerStift();
+    l.ModusSetzen(Zeichenmodus::Kopieren);
+    l.StiftSetzen({farbe, 2, Stiftstil::Durchgezogen});
+    l.Polylinie({{L + 2, T + h + 1}, {L + 2, B - 4}, {R - 1, B - 4}, {R - 1, T + 5},
+                 {L + w + 1, T + 5}});
+    l.StiftSetzen({farbe, 1, Stiftstil::Durchgezogen});
+    l.Pixel(R - 1, T + 4, farbe);
+    l.StiftSetzen(stift);
+}
+
 std::optional<TagMonat> TJahresansicht::TagAnPosition(int x, int y) const {
     return kalvora::TagAnPosition(anordnung_.metrik, jahr_, x, y);
 }

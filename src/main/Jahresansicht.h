@@ -104,6 +104,11 @@ public:
 
     void JahresansichtMalen(Leinwand& l);
     void FeiertageMalen(Leinwand& l) const;
+    // Today's cell when today lies in the shown year.
+    std::optional<Rechteck> HeuteZelle() const;
+    // The fading frame inside today's cell in the grey farbe, leaving the day number free;
+    // nothing when today is not in the shown year. Pen and mode are kept.
+    void HeuteRahmen(Leinwand& l, uint32_t farbe);
 
     void ZeigerAuswerten(int x, int y, Maustasten tasten = {});
     // The pointer has left the view for the bottom panel or the status bar: panels 0, 1 and

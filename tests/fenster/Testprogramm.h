@@ -3,6 +3,7 @@
 // clock, scripted dialogs, and the real lock file, free-space check and safe save.
 #include <memory>
 
+#include "doubles/Alarmdoubles.h"
 #include "doubles/Dialogweiche.h"
 #include "doubles/Erinnerungsprotokoll.h"
 #include "doubles/SkriptDialoge.h"
@@ -20,16 +21,18 @@ namespace kalvora::test {
 class Testprogramm {
 public:
     // Without a store an empty one of its own, without a clock the system's, without
-    // dialogs scripted ones that answer every question with their defaults.
+    // dialogs scripted ones that answer every question with their defaults. The alarm
+    // window is a scripted one unless echtesAlarmfenster asks for the program's own.
     explicit Testprogramm(Registry* registry = nullptr, const Uhr* uhr = nullptr,
-                          Dialoge* dialoge = nullptr)
+                          Dialoge* dialoge = nullptr, bool echtesAlarmfenster = false)
         : weiche_(dialoge ? *dialoge : standard_),
           kern_({registry ? *registry : eigeneRegistry_, uhr ? *uhr : eigeneUhr_, weiche_,
                  sperre_, platz_,
                  [](const std::string& pfad, std::string_view inhalt) {
                      DateiAtomarSchreiben(pfad, inhalt);
                  },
-                 Hauptbildschirm, erinnerungen_}),
+                 Hauptbildschirm, erinnerungen_, klang_, tray_,
+                 echtesAlarmfenster ? nullptr : &alarmfenster_}),
           fenster_(std::make_unique<TForm1>(kern_)) {}
 
     TForm1& Fenster() { return *fenster_; }
@@ -38,6 +41,9 @@ public:
     Anwendungskern& Kern() { return kern_; }
     // Later questions go to these dialogs.
     void DialogeSetzen(Dialoge* dialoge) { weiche_.ZielSetzen(dialoge ? *dialoge : standard_); }
+    Klangprotokoll& Klangdouble() { return klang_; }
+    Testtray& Traydouble() { return tray_; }
+    Skriptalarmfenster& Alarmdouble() { return alarmfenster_; }
 
 private:
     SpeicherRegistry eigeneRegistry_;
@@ -47,6 +53,9 @@ private:
     PosixDateisperre sperre_;
     PosixSpeicherplatz platz_;
     Erinnerungsprotokoll erinnerungen_;
+    Klangprotokoll klang_;
+    Testtray tray_;
+    Skriptalarmfenster alarmfenster_;
     Anwendungskern kern_;
     std::unique_ptr<TForm1> fenster_;
 };

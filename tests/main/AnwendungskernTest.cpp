@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "doubles/Alarmdoubles.h"
 #include "doubles/Erinnerungsprotokoll.h"
 #include "doubles/SkriptDialoge.h"
 #include "doubles/SpeicherRegistry.h"
@@ -60,13 +61,15 @@ protected:
     PosixDateisperre sperre_;
     VollerPlatz platz_;
     test::Erinnerungsprotokoll erinnerungen_;
+    test::Klangprotokoll klang_;
+    test::Testtray tray_;
     std::string ordner_;
     Plattformdienste Dienste() {
         return {registry_, uhr_, dialoge_, sperre_, platz_,
                 [](const std::string& p, std::string_view inhalt) {
                     DateiAtomarSchreiben(p, inhalt);
                 },
-                {}, erinnerungen_};
+                {}, erinnerungen_, klang_, tray_};
     }
 };
 

@@ -52,4 +52,15 @@ const std::string& DateiArgument(const std::string& text) {
     return text;
 }
 
+int UhrzeitArgument(const std::string& text) {
+    const auto ziffer = [](char c) { return c >= '0' && c <= '9'; };
+    if (text.size() == 5 && ziffer(text[0]) && ziffer(text[1]) && text[2] == ':' &&
+        ziffer(text[3]) && ziffer(text[4])) {
+        const int hh = (text[0] - '0') * 10 + (text[1] - '0');
+        const int mm = (text[3] - '0') * 10 + (text[4] - '0');
+        if (hh < 24 && mm < 60) return hh * 60 + mm;
+    }
+    throw Aufruffehler(Gezeigt(text) + " ist keine gültige Uhrzeit (HH:MM, 00:00 bis 23:59)");
+}
+
 }  // namespace kalvora::cli

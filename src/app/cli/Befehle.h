@@ -49,6 +49,7 @@ void AnzahlPruefen(const std::vector<std::string>& a, const std::vector<std::str
 Datum DatumArgument(const std::string& text);       // TT.MM.JJJJ
 int JahrArgument(const std::string& text);          // 1..9999
 const std::string& DateiArgument(const std::string& text);  // any path but the empty one
+int UhrzeitArgument(const std::string& text);  // HH:MM, 00:00..23:59, as minutes
 // A whole decimal number that fits an int; nullopt otherwise.
 std::optional<int> Ganzzahl(const std::string& text);
 

@@ -7,19 +7,6 @@
 namespace kalvora::cli {
 namespace {
 
-bool IstZiffer(char c) { return c >= '0' && c <= '9'; }
-
-// A start time of the day, 00:00 to 23:59, as minutes since midnight.
-int UhrzeitArgument(const std::string& text) {
-    if (text.size() == 5 && IstZiffer(text[0]) && IstZiffer(text[1]) && text[2] == ':' &&
-        IstZiffer(text[3]) && IstZiffer(text[4])) {
-        const int hh = (text[0] - '0') * 10 + (text[1] - '0');
-        const int mm = (text[3] - '0') * 10 + (text[4] - '0');
-        if (hh < 24 && mm < 60) return hh * 60 + mm;
-    }
-    throw Aufruffehler(Gezeigt(text) + " ist keine gültige Uhrzeit (HH:MM, 00:00 bis 23:59)");
-}
-
 // The end time, by the rules of ZeitPlusMinuten (only exactly 1440 minutes show as 24:00),
 // for every int count: the sum is formed in 64 bits and handed on reduced to one day.
 std::string Endzeit(const std::string& hhmm, int beginn, int minuten) {

@@ -2,6 +2,7 @@
 
 #include <ctime>
 
+#include "einstellungen/Schreibschutzablage.h"
 #include "methoden/Fehler.h"
 #include "platform/qt/kern/QtRegistry.h"
 
@@ -27,6 +28,19 @@ Einstellungen GespeicherteEinstellungen(std::string& fehler) {
         fehler = f.what();
     }
     return e;
+}
+
+Schreibschutzoptionen GespeicherteSchreibschutzoptionen(std::string& fehler) {
+    QtRegistry registry;
+    NurLesen nurLesen(registry);
+    Schreibschutzoptionen o;
+    fehler.clear();
+    try {
+        SchreibschutzoptionenLaden(nurLesen, o);
+    } catch (const KalvoraFehler& f) {
+        fehler = f.what();
+    }
+    return o;
 }
 
 }  // namespace kalvora::cli

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "einstellungen/Einstellungen.h"
+#include "kalender/Schreibschutzoptionen.h"
 #include "platform/Registry.h"
 
 namespace kalvora::cli {
@@ -18,5 +19,7 @@ int AktuellesJahr();
 // The settings of the store (no screen here: the defaults of 1024 x 768). A value the store
 // holds in a wrong form is reported in fehler, the rest is loaded.
 Einstellungen GespeicherteEinstellungen(std::string& fehler);
+// The write-protection options of the store ("Software\\Kalvora\\Schreibschutz").
+Schreibschutzoptionen GespeicherteSchreibschutzoptionen(std::string& fehler);
 
 }  // namespace kalvora::cli

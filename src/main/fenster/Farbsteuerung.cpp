@@ -72,7 +72,7 @@ TFarbsteuerung::TFarbsteuerung(Anwendungskern& kern, const Teile& teile)
     };
     // The blink tick repaints the view itself; every other paint ends the highlight.
     a.legendeAnhalten = [this] {
-        if (!flaeche_.ImHervorhebungstakt()) LegendeAnhalten();
+        if (!flaeche_.ImTakt()) LegendeAnhalten();
     };
 }
 

@@ -72,13 +72,10 @@ const QStringList& THauptbefehle::NochNichtGebaut() {
     static const QStringList liste = {
         // Datei
         QString::fromLatin1(befehl::XmlDatei),
-        // Bearbeiten
-        QString::fromLatin1(befehl::SchreibschutzEinstellungen),
         // Termine
         QString::fromLatin1(befehl::FarbenDefinieren),
         QString::fromLatin1(befehl::KategorienDefinieren), QString::fromLatin1(befehl::Linkliste),
         QString::fromLatin1(befehl::Wochenfortschreibung),
-        QString::fromLatin1(befehl::Terminueberwachung),
         // Ansicht
         QString::fromLatin1(befehl::Wochenansicht), QString::fromLatin1(befehl::ZweiWochen),
         QString::fromLatin1(befehl::Monatsansicht), QString::fromLatin1(befehl::MonatMitWochen),

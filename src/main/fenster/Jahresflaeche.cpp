@@ -1,6 +1,8 @@
 #include "main/fenster/Jahresflaeche.h"
 
 #include <QContextMenuEvent>
+
+#include <algorithm>
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -49,6 +51,8 @@ TJahresflaeche::TJahresflaeche(TJahresansicht& ansicht, QWidget* parent)
     blinker_ = new QTimer(this);
     blinker_->setInterval(200);
     connect(blinker_, &QTimer::timeout, this, &TJahresflaeche::Hervorhebungstakt);
+    rahmenTimer_ = new QTimer(this);
+    connect(rahmenTimer_, &QTimer::timeout, this, &TJahresflaeche::Rahmentakt);
     zeiger_[Zeigerform::Pfeil] = QCursor(Qt::ArrowCursor);
     zeiger_[Zeigerform::Hilfe] = QCursor(Qt::WhatsThisCursor);
     zeiger_[Zeigerform::Plus] = Zeigerbild(QStringLiteral("plus"), Qt::CrossCursor);
@@ -65,7 +69,35 @@ void TJahresflaeche::Hervorheben(uint32_t farbe) {
 
 bool TJahresflaeche::Hervorhebt() const { return blinker_->isActive(); }
 
+void TJahresflaeche::RahmenBlinken(bool an, int intervallMs, int geschwindigkeit) {
+    geschwindigkeit_ = geschwindigkeit;
+    if (!an) {
+        if (!rahmenTimer_->isActive()) return;
+        rahmenTimer_->stop();
+        // The frame goes back to the black one of the normal paint.
+        if (const auto z = ansicht_.HeuteZelle())
+            update(z->links, z->oben, z->Breite(), z->Hoehe());
+        return;
+    }
+    const int ms = std::max(1, intervallMs);
+    if (!rahmenTimer_->isActive() || rahmenTimer_->interval() != ms) rahmenTimer_->start(ms);
+}
+
+bool TJahresflaeche::RahmenBlinkt() const { return rahmenTimer_->isActive(); }
+
+void TJahresflaeche::Rahmentakt() {
+    blende_.Schritt(geschwindigkeit_);
+    const auto z = ansicht_.HeuteZelle();
+    if (!z || !isVisible()) return;
+    rahmenTakt_ = true;
+    repaint(z->links, z->oben, z->Breite(), z->Hoehe());
+    rahmenTakt_ = false;
+}
+
 void TJahresflaeche::Hervorhebungstakt() {
+    // The fading frame waits while the highlight ticks.
+    const bool rahmen = rahmenTimer_->isActive();
+    if (rahmen) rahmenTimer_->stop();
     an_ = !an_;
     const std::vector<Rechteck> zellen = Blinkzellen(ansicht_, ansicht_.Kalender(), hervorgehoben_);
     QRegion bereich;
@@ -74,6 +106,7 @@ void TJahresflaeche::Hervorhebungstakt() {
     takt_ = true;
     if (!bereich.isEmpty()) repaint(bereich);
     takt_ = false;
+    if (rahmen) rahmenTimer_->start();
 }
 
 bool TJahresflaeche::HervorhebungAnhalten() {
@@ -129,8 +162,10 @@ void TJahresflaeche::paintEvent(QPaintEvent*) {
         for (const Rechteck& r : markierung_) leinwand.RechteckFuellen(r);
         leinwand.ModusSetzen(Zeichenmodus::Kopieren);
     }
+    if (rahmenTimer_->isActive()) ansicht_.HeuteRahmen(leinwand, blende_.grau);
     p.end();
-    emit Gezeichnet();
+    // A tick of the frame is no paint of the year view.
+    if (!rahmenTakt_) emit Gezeichnet();
 }
 
 void TJahresflaeche::mouseMoveEvent(QMouseEvent* e) {

@@ -9,6 +9,7 @@
 
 class QTimer;
 
+#include "main/Alarm.h"
 #include "main/Jahresansicht.h"
 
 namespace kalvora {
@@ -33,8 +34,13 @@ public:
     bool HervorhebungAnhalten();
     bool Hervorhebt() const;
     uint32_t HervorgehobeneFarbe() const { return hervorgehoben_; }
-    // Whether the view is repainting for a tick of the highlight right now.
-    bool ImHervorhebungstakt() const { return takt_; }
+    // Whether the view is repainting for a tick of the highlight or of the fading frame
+    // right now.
+    bool ImTakt() const { return takt_ || rahmenTakt_; }
+    // Today's fading frame: every intervallMs the grey steps on by geschwindigkeit.
+    void RahmenBlinken(bool an, int intervallMs, int geschwindigkeit);
+    bool RahmenBlinkt() const;
+    const Rahmenblende& Blende() const { return blende_; }
     // Rectangles inverted over the painted year; empty while none is drawn.
     const std::vector<Rechteck>& Markierung() const { return markierung_; }
 
@@ -61,6 +67,11 @@ private:
     std::vector<Rechteck> markierung_;
     std::map<Zeigerform, QCursor> zeiger_;
     void Hervorhebungstakt();
+    void Rahmentakt();
+    QTimer* rahmenTimer_ = nullptr;
+    Rahmenblende blende_;
+    int geschwindigkeit_ = 20;
+    bool rahmenTakt_ = false;
     QTimer* blinker_ = nullptr;
     uint32_t hervorgehoben_ = 0;
     bool an_ = false;  // the highlight is drawn

@@ -36,7 +36,9 @@
 #include "main/Ansichtswechsel.h"
 #include "main/Hauptmenue.h"
 #include "main/Jahresgeometrie.h"
+#include "main/fenster/Alarmsteuerung.h"
 #include "main/fenster/Farblegende.h"
+#include "main/fenster/Schreibschutzdialog.h"
 #include "main/fenster/Hauptbefehle.h"
 #include "main/fenster/GeheZuJahr.h"
 #include "main/fenster/Jahresfeld.h"
@@ -250,7 +252,52 @@ TForm1::TForm1(Anwendungskern& kern, QWidget* parent)
                     sitzung.release();
                 });
 
+    AlarmAnlegen();
     FormCreate();
+}
+
+void TForm1::AlarmAnlegen() {
+    alarm_ = new TAlarmsteuerung(kern_, *this, kern_.Klangdienst(), kern_.Traydienst(),
+                                 kern_.Alarmanzeige());
+    alarm_->beenden = [this] { Beenden1Click(); };
+    alarm_->optionen = [this] {
+        if (QAction* a = Aktion(befehl::Optionen); a && a->isEnabled()) a->trigger();
+    };
+    alarm_->optionenFreigegeben = [this] {
+        QAction* a = Aktion(befehl::Optionen);
+        return a && a->isEnabled();
+    };
+    // The day dialog hands its working copy of the day back before an alarm is switched
+    // off, and shows the day again afterwards.
+    alarm_->vorAenderung = [this](const Datum& d) {
+        if (tagesdialog_->isVisible() && tagesdialog_->Modell().Tag() == d)
+            tagesdialog_->Modell().tagspeichern();
+    };
+    alarm_->nachAenderung = [this](const Datum& d) {
+        if (tagesdialog_->isVisible() && tagesdialog_->Modell().Tag() == d)
+            tagesdialog_->AusDokumentNeuLaden();
+    };
+    connect(Aktion(befehl::Terminueberwachung), &QAction::triggered, this,
+            [this] { alarm_->InDenHintergrund(Alarmherkunft::Toolbutton); });
+    connect(Aktion(befehl::SchreibschutzEinstellungen), &QAction::triggered, this,
+            &TForm1::SchreibschutzoptionenZeigen);
+}
+
+void TForm1::NachDemOeffnen() {
+    alarm_->Pruefen(Alarmherkunft::Oeffnen);
+    kern_.ErinnerungenPruefen(Pruefanlass::Automatisch);
+}
+
+void TForm1::SchreibschutzoptionenZeigen() {
+    TSchreibschutzdialog dialog(sitzung_.optionen, registry_, dialoge_, this);
+    dialog.exec();
+    // Whichever way it closed: the refresh and save timers follow the options.
+    sitzung_.SchreibschutzAnwenden();
+}
+
+void TForm1::RahmenblinkenAnwenden() {
+    flaeche_->RahmenBlinken(einstellungen_.scharzerRahmenBlinkend, einstellungen_.Timerintervall,
+                            einstellungen_.Geschwindigkeit);
 }
 
 ToolbarSichtbarkeit TForm1::ToolbarAusEinstellungen() const {
@@ -270,6 +317,7 @@ void TForm1::FormCreate() {
     ToolbarAnwenden(ToolbarAusEinstellungen());
     sitzung_.LetzteDateienAktualisieren({});
     sitzung_.SchreibschutzAnwenden();
+    alarm_->Starten();
 }
 
 void TForm1::AnwendungstitelSetzen() {
@@ -462,10 +510,21 @@ void TForm1::Startargumente(const QString& datei, const QString& code) {
 void TForm1::Beenden1Click() {
     const bool weiter = sitzung_.BeendenClick();
     BefehleAktualisieren();  // "Nein" has cleared the modified flag
-    if (weiter) close();
+    if (!weiter) return;
+    beendenLaeuft_ = true;
+    close();
+    beendenLaeuft_ = false;
 }
 
 void TForm1::closeEvent(QCloseEvent* e) {
+    // The close box sends the program to the tray when the settings say so and background
+    // monitoring can be used.
+    if (!beendenLaeuft_ && einstellungen_.beiCloseInTray && isVisible() &&
+        Aktion(befehl::Terminueberwachung)->isEnabled()) {
+        e->ignore();
+        alarm_->InDenHintergrund(Alarmherkunft::Toolbutton);
+        return;
+    }
     if (!sitzung_.FormCloseQuery()) {
         e->ignore();
         BefehleAktualisieren();
@@ -481,11 +540,13 @@ void TForm1::closeEvent(QCloseEvent* e) {
     einstellungen_.TerminMinuten = editor.startMinute;
     kern_.EinstellungenBeimBeendenSpeichern();
     e->accept();
+    alarm_->Traydienst().Entfernen();
+    emit Geschlossen();
 }
 
 void TForm1::SitzungEnde() {
     // A window in the tray comes back so that the question can be seen.
-    if (kal_.geaendert && !isVisible()) show();
+    if (kal_.geaendert && !isVisible()) alarm_->Wiederherstellen();
     sitzung_.SitzungEnde();
     BefehleAktualisieren();
 }
@@ -575,6 +636,7 @@ void TForm1::changeEvent(QEvent* e) {
         resize(s->size());
     }
     setWindowState(windowState() | Qt::WindowMaximized);
+    RahmenblinkenAnwenden();
     if (!flaeche_->Zeigerposition()) {
         ansicht_->ZeigerAuswerten(0, 0);  // today's texts and sun times
         AnsichtTexteZeigen();
@@ -669,6 +731,7 @@ void TForm1::AnsichtTexteZeigen() {
 }
 
 void TForm1::NachDemMalen() {
+    alarm_->NachDemMalen();
     statusleiste_->Feld(2)->TextSetzen(QString::fromStdString(ansicht_->Statusfelder()[2]));
     legende_->ZaehlerZeigen(ansicht_->Legendenzaehler());
     BefehleAktualisieren();
@@ -716,10 +779,11 @@ void TForm1::ErsteAktivierung() {
 
 void TForm1::AnsichtOeffnen(int nummer) {
     // Background monitoring only where its command is available.
-    if (nummer == static_cast<int>(Startansicht::Tray) &&
-        (!ansicht_->Befehle().statistikUndUeberwachung ||
-         NochNichtGebaut().contains(QString::fromLatin1(befehl::Terminueberwachung))))
+    if (nummer == static_cast<int>(Startansicht::Tray)) {
+        if (ansicht_->Befehle().statistikUndUeberwachung)
+            alarm_->InDenHintergrund(Alarmherkunft::Toolbutton);
         return;
+    }
     if (ansichtOeffnen) ansichtOeffnen(nummer);
 }
 

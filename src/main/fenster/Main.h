@@ -52,6 +52,7 @@ class TForm18;
 class TForm21;
 class TForm3;
 class TJahresflaeche;
+class TAlarmsteuerung;
 
 class TForm1 : public QMainWindow, private Sitzungsfenster {
     Q_OBJECT
@@ -131,6 +132,12 @@ public:
     TForm21& Namenssuche() { return *namenssuche_; }
     TForm18& Namenstagsfenster() { return *namenstage_; }
     TDrucksteuerung& Druckfenster() { return *drucken_; }
+    // The alarm timer, the alarm window and the tray.
+    TAlarmsteuerung& Alarm() { return *alarm_; }
+    // "&Einstellungen bei Schreibschutz": the dialog, then the session's timers follow it.
+    void SchreibschutzoptionenZeigen();
+    // Today's fading frame follows the settings.
+    void RahmenblinkenAnwenden();
     // "&Suchen" and "Weiters&uchen": on a hit the day dialog shows the hit's day, which
     // becomes the selected day.
     void Suchen1Click();
@@ -183,6 +190,8 @@ public:
 signals:
     // The window has been painted for the first time.
     void ErstesMalGezeichnet();
+    // The window has closed for good (not into the tray): the program ends.
+    void Geschlossen();
     // A recent-file entry was chosen (index 0 = most recent).
     void LetzteDateiGewaehlt(int nummer);
 
@@ -210,7 +219,7 @@ private:
     void StartcodeAnwenden(const std::string& code) override;
     void TagesdialogUebernehmen() override;
     // After a file was opened: the reminders of the birthday list.
-    void NachDemOeffnen() override { kern_.ErinnerungenPruefen(Pruefanlass::Automatisch); }
+    void NachDemOeffnen() override;
     void FarbbearbeitungWiederherstellen() override;
     void FarbmenusAktualisieren() override;
 
@@ -233,6 +242,7 @@ private:
     void LinkmenueZeigen(const QPoint& global);
 
     void TagesdialogAnlegen();
+    void AlarmAnlegen();
     void SuchtrefferZeigen(const std::optional<Datum>& tag);
     void ErsteAktivierung();
     void AnsichtOeffnen(int nummer);
@@ -270,6 +280,8 @@ private:
     QTimer* aktualisierenTimer_ = nullptr;
     QTimer* speichernTimer_ = nullptr;
     TStatusleiste* statusleiste_ = nullptr;
+    TAlarmsteuerung* alarm_ = nullptr;
+    bool beendenLaeuft_ = false;  // "Beenden" closes; the close box may go to the tray
     bool gezeichnet_ = false;
     QString startdatei_;
     QString startcode_;

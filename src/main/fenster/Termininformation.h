@@ -1,0 +1,47 @@
+#pragma once
+// The alarm window "Termininformation": a stay-on-top tool window that announces one
+// appointment and asks whether it should be announced again.
+#include <QDialog>
+
+#include "main/Alarmmonitor.h"
+
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace kalvora {
+
+class TTermininformation : public QDialog, public Alarmfenster {
+    Q_OBJECT
+public:
+    explicit TTermininformation(QWidget* parent = nullptr);
+
+    // Modal; "Ja" and Esc keep the reminder, "Nein" ends it.
+    Alarmantwort Zeigen(const Alarminhalt& inhalt) override;
+    bool Sichtbar() const override { return isVisible(); }
+    void NachVorne() override;
+
+    QPushButton* JaKnopf() const { return ja_; }
+    QPushButton* NeinKnopf() const { return nein_; }
+    const Alarminhalt& Inhalt() const { return inhalt_; }
+
+protected:
+    void showEvent(QShowEvent* e) override;
+    void reject() override;
+
+private:
+    void Fuellen();
+
+    Alarminhalt inhalt_;
+    QLabel* uhrzeit_ = nullptr;
+    QLabel* bisText_ = nullptr;
+    QLabel* bis_ = nullptr;
+    QPlainTextEdit* beschreibung_ = nullptr;
+    QLineEdit* ort_ = nullptr;
+    QPushButton* ja_ = nullptr;
+    QPushButton* nein_ = nullptr;
+    bool nein_gewaehlt_ = false;
+};
+
+}  // namespace kalvora

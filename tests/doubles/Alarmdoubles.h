@@ -1,0 +1,70 @@
+#pragma once
+// Doubles of the alarm's platform: a sound that records its requests, a tray that keeps its
+// icon, and an alarm window that answers from a script.
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "main/Alarmmonitor.h"
+#include "platform/Klang.h"
+#include "platform/Tray.h"
+
+namespace kalvora::test {
+
+class Klangprotokoll : public Klang {
+public:
+    void Abspielen(const std::string& datei) override { gespielt.push_back(datei); }
+    void Anhalten() override { ++angehalten; }
+    std::vector<std::string> gespielt;
+    int angehalten = 0;
+};
+
+class Testtray : public Tray {
+public:
+    bool Verfuegbar() const override { return verfuegbar; }
+    void Zeigen(Traysymbol s, const std::string& t) override {
+        sichtbar = true;
+        symbol = s;
+        tooltip = t;
+        symbole.push_back(s);
+    }
+    void SymbolSetzen(Traysymbol s) override {
+        symbol = s;
+        symbole.push_back(s);
+    }
+    void Entfernen() override { sichtbar = false; }
+    bool Sichtbar() const override { return sichtbar; }
+    Traysymbol Symbol() const override { return symbol; }
+
+    bool verfuegbar = true;
+    bool sichtbar = false;
+    Traysymbol symbol = Traysymbol::Programm;
+    std::string tooltip;
+    std::vector<Traysymbol> symbole;
+};
+
+// Answers "Ja" unless the script says otherwise; waehrend runs while the window "is open".
+class Skriptalarmfenster : public Alarmfenster {
+public:
+    Alarmantwort Zeigen(const Alarminhalt& inhalt) override {
+        gezeigt.push_back(inhalt);
+        offen = true;
+        if (waehrend) waehrend(inhalt);
+        offen = false;
+        if (antworten.empty()) return Alarmantwort::Ja;
+        const Alarmantwort a = antworten.front();
+        antworten.pop_front();
+        return a;
+    }
+    bool Sichtbar() const override { return offen; }
+    void NachVorne() override { ++nachVorne; }
+
+    std::vector<Alarminhalt> gezeigt;
+    std::deque<Alarmantwort> antworten;
+    std::function<void(const Alarminhalt&)> waehrend;
+    bool offen = false;
+    int nachVorne = 0;
+};
+
+}  // namespace kalvora::test

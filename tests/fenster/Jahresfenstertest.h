@@ -49,12 +49,14 @@ protected:
     std::unique_ptr<Testprogramm> programm_;
     TForm1* form_ = nullptr;
     SkriptDialoge dialoge_;
+    bool echtesAlarmfenster_ = false;  // the program's own "Termininformation"
 
     // The window with the test's calendar file loaded, shown and painted.
     TForm1& Fenster() {
         form_ = nullptr;
         programm_.reset();
-        programm_ = std::make_unique<Testprogramm>(registry_.get(), &uhr_, &dialoge_);
+        programm_ = std::make_unique<Testprogramm>(registry_.get(), &uhr_, &dialoge_,
+                                                   echtesAlarmfenster_);
         form_ = &programm_->Fenster();
         form_->Startargumente(datei_, {});
         form_->StartNachSplash();

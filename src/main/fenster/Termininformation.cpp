@@ -63,7 +63,10 @@ TTermininformation::TTermininformation(QWidget* parent)
     kopf->setObjectName(QStringLiteral("Ueberschrift"));
     QFont fett = kopf->font();
     fett.setBold(true);
-    fett.setPointSizeF(fett.pointSizeF() * 1.15);
+    if (fett.pixelSize() > 0)
+        fett.setPixelSize(fett.pixelSize() * 115 / 100);
+    else if (fett.pointSizeF() > 0)
+        fett.setPointSizeF(fett.pointSizeF() * 1.15);
     kopf->setFont(fett);
     kopf->setStyleSheet(QStringLiteral("color: #0000ff;"));
 

@@ -193,6 +193,19 @@ private slots:
         QVERIFY(programm_->Traydouble().Sichtbar());
     }
 
+    void StartcodeMiniMitAutostartansichtTray() {
+        RegistrySchluessel(*registry_, "Software\\Kalvora")
+            .GanzzahlSchreiben("Autostartansicht", 7);
+        programm_ = std::make_unique<test::Testprogramm>(registry_.get(), &uhr_, &dialoge_);
+        form_ = &programm_->Fenster();
+        form_->show();
+        form_->Startargumente(datei_, QStringLiteral("mini"));
+        form_->StartNachSplash();
+        QVERIFY(programm_->Traydouble().Sichtbar());
+        QVERIFY(!form_->isVisible());
+        QCOMPARE(programm_->Traydouble().tooltip, std::string("Kalvora - termine"));
+    }
+
     void Schreibschutzoptionen() {
         TForm1& f = Fenster();
         QVERIFY(f.Sitzung().Schreibschutz1Click());  // read-only now

@@ -31,6 +31,7 @@
 #include "platform/qt/QtBildschirm.h"
 #include "platform/qt/QtDialoge.h"
 #include "platform/qt/QtKlang.h"
+#include "platform/qt/QtShell.h"
 #include "platform/qt/QtTray.h"
 #include "platform/qt/Systemuhr.h"
 #include "platform/qt/kern/QtRegistry.h"
@@ -115,12 +116,13 @@ int main(int argc, char** argv) {
                         : erinnerungsfenster;
     kalvora::QtKlang klang;
     kalvora::QtTray tray;
+    kalvora::QtShell shell;
     OhneAlarmfenster ohneAlarm;
     kalvora::Anwendungskern kern({registry, uhr, dialoge, sperre, platz,
                                   [](const std::string& pfad, std::string_view inhalt) {
                                       kalvora::DateiAtomarSchreiben(pfad, inhalt);
                                   },
-                                  kalvora::Hauptbildschirm, erinnerungen, klang, tray,
+                                  kalvora::Hauptbildschirm, erinnerungen, klang, tray, shell,
                                   unbeaufsichtigt ? &ohneAlarm : nullptr});
     kalvora::TForm1 form1(kern);
     // The program ends when its main window closes, not when its last visible window does:

@@ -14,6 +14,7 @@ Anwendungskern::Anwendungskern(const Plattformdienste& d)
       erinnerungen_(d.erinnerungen),
       klang_(d.klang),
       tray_(d.tray),
+      shell_(d.shell),
       alarmfenster_(d.alarmfenster),
       speicher_(d.dateiSchreiben,
                 [this](const std::string& text) {

@@ -21,6 +21,7 @@
 #include "platform/Dialoge.h"
 #include "platform/Klang.h"
 #include "platform/Registry.h"
+#include "platform/Shell.h"
 #include "platform/Speicherplatz.h"
 #include "platform/Tray.h"
 #include "platform/Uhr.h"
@@ -43,6 +44,8 @@ struct Plattformdienste {
     // The alarm's sound, the tray icon, and the alarm window (none: the program's own).
     Klang& klang;
     Tray& tray;
+    // Opens links of appointments (documents, folders, web addresses).
+    Shell& shell;
     Alarmfenster* alarmfenster = nullptr;
 };
 
@@ -71,6 +74,7 @@ public:
     Dialoge& Dialogdienst() { return dialoge_; }
     Klang& Klangdienst() { return klang_; }
     Tray& Traydienst() { return tray_; }
+    Shell& Shelldienst() { return shell_; }
     // The alarm window the services bring; nullptr for the program's own.
     Alarmfenster* Alarmanzeige() { return alarmfenster_; }
     // Replaces a whole file safely, as every save does (exports too).
@@ -109,6 +113,7 @@ private:
     Erinnerungsanzeige& erinnerungen_;
     Klang& klang_;
     Tray& tray_;
+    Shell& shell_;
     Alarmfenster* alarmfenster_;
     Einstellungen einstellungen_;
     TKalender kal_;

@@ -1,6 +1,7 @@
 #pragma once
-// Doubles of the alarm's platform: a sound that records its requests, a tray that keeps its
-// icon, and an alarm window that answers from a script.
+// Doubles of the platform services of the alarm and the views: a sound that records its
+// requests, a tray that keeps its icon, a shell that records the links it opens, and an
+// alarm window that answers from a script.
 #include <deque>
 #include <functional>
 #include <string>
@@ -8,6 +9,7 @@
 
 #include "main/Alarmmonitor.h"
 #include "platform/Klang.h"
+#include "platform/Shell.h"
 #include "platform/Tray.h"
 
 namespace kalvora::test {
@@ -42,6 +44,16 @@ public:
     Traysymbol symbol = Traysymbol::Programm;
     std::string tooltip;
     std::vector<Traysymbol> symbole;
+};
+
+// Records what it is asked to open.
+class Shellprotokoll : public Shell {
+public:
+    bool Oeffnen(const std::string& ziel) override {
+        geoeffnet.push_back(ziel);
+        return true;
+    }
+    std::vector<std::string> geoeffnet;
 };
 
 // Answers "Ja" unless the script says otherwise; waehrend runs while the window "is open".

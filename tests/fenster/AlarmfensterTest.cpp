@@ -2,6 +2,7 @@
 // tray with its icon, menu and restore, the close box into the tray, the write-protection
 // options dialog, today's fading frame, and the sound through the real media backend.
 #include <QAction>
+#include <QDesktopServices>
 #include <QCheckBox>
 #include <QElapsedTimer>
 #include <QLineEdit>
@@ -24,6 +25,7 @@
 #include "platform/posix/AtomareDatei.h"
 #include "platform/qt/QtDaten.h"
 #include "platform/qt/QtKlang.h"
+#include "platform/qt/QtShell.h"
 
 using namespace kalvora;
 
@@ -49,6 +51,15 @@ public:
 };
 
 }  // namespace
+
+// Stands in for the desktop's handler of web links.
+class LinkEmpfaenger : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public slots:
+    void oeffnen(const QUrl& u) { urls << u; }
+};
 
 class AlarmfensterTest : public test::Jahresfenstertest {
     Q_OBJECT
@@ -287,6 +298,16 @@ private slots:
         f.RahmenblinkenAnwenden();
         QVERIFY(!f.Flaeche()->RahmenBlinkt());
         QTRY_COMPARE(Bild().pixelColor(z.links + 2, (z.oben + z.unten) / 2), QColor(Qt::black));
+    }
+
+    void ShellOeffnetUeberDenDesktop() {
+        LinkEmpfaenger empfaenger;
+        QDesktopServices::setUrlHandler("https", &empfaenger, "oeffnen");
+        QtShell shell;
+        QVERIFY(shell.Oeffnen(" https://example.org/plan "));
+        QVERIFY(!shell.Oeffnen("   "));
+        QDesktopServices::unsetUrlHandler("https");
+        QCOMPARE(empfaenger.urls, QList<QUrl>{QUrl("https://example.org/plan")});
     }
 
     void KlangSpieltDieMitgelieferteDatei() {

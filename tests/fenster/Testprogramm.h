@@ -31,7 +31,7 @@ public:
                  [](const std::string& pfad, std::string_view inhalt) {
                      DateiAtomarSchreiben(pfad, inhalt);
                  },
-                 Hauptbildschirm, erinnerungen_, klang_, tray_,
+                 Hauptbildschirm, erinnerungen_, klang_, tray_, shell_,
                  echtesAlarmfenster ? nullptr : &alarmfenster_}),
           fenster_(std::make_unique<TForm1>(kern_)) {}
 
@@ -43,6 +43,8 @@ public:
     void DialogeSetzen(Dialoge* dialoge) { weiche_.ZielSetzen(dialoge ? *dialoge : standard_); }
     Klangprotokoll& Klangdouble() { return klang_; }
     Testtray& Traydouble() { return tray_; }
+    // The links the program asked the desktop to open.
+    Shellprotokoll& Shelldouble() { return shell_; }
     Skriptalarmfenster& Alarmdouble() { return alarmfenster_; }
 
 private:
@@ -55,6 +57,7 @@ private:
     Erinnerungsprotokoll erinnerungen_;
     Klangprotokoll klang_;
     Testtray tray_;
+    Shellprotokoll shell_;
     Skriptalarmfenster alarmfenster_;
     Anwendungskern kern_;
     std::unique_ptr<TForm1> fenster_;

@@ -63,13 +63,14 @@ protected:
     test::Erinnerungsprotokoll erinnerungen_;
     test::Klangprotokoll klang_;
     test::Testtray tray_;
+    test::Shellprotokoll shell_;
     std::string ordner_;
     Plattformdienste Dienste() {
         return {registry_, uhr_, dialoge_, sperre_, platz_,
                 [](const std::string& p, std::string_view inhalt) {
                     DateiAtomarSchreiben(p, inhalt);
                 },
-                {}, erinnerungen_, klang_, tray_};
+                {}, erinnerungen_, klang_, tray_, shell_};
     }
 };
 

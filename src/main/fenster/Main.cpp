@@ -711,7 +711,7 @@ void TForm1::LinkmenueZeigen(const QPoint& global) {
         const QString text = QString::fromStdString(link);
         // Handed to the desktop's "open", never to a command line.
         connect(menue.addAction(text), &QAction::triggered, this,
-                [text] { QDesktopServices::openUrl(QUrl::fromUserInput(text)); });
+                [this, link] { kern_.Shelldienst().Oeffnen(link); });
     }
     menue.exec(global);
 }

@@ -1,0 +1,15 @@
+#pragma once
+// The desktop's "open": a document, a folder or a web address, handed to the program the
+// desktop chooses for it. Never a command line.
+#include <string>
+
+namespace kalvora {
+
+class Shell {
+public:
+    virtual ~Shell() = default;
+    // False when the desktop could not open it.
+    virtual bool Oeffnen(const std::string& ziel) = 0;
+};
+
+}  // namespace kalvora

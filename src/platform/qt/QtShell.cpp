@@ -1,0 +1,15 @@
+#include "platform/qt/QtShell.h"
+
+#include <QDesktopServices>
+#include <QString>
+#include <QUrl>
+
+namespace kalvora {
+
+bool QtShell::Oeffnen(const std::string& ziel) {
+    const QString text = QString::fromStdString(ziel).trimmed();
+    if (text.isEmpty()) return false;
+    return QDesktopServices::openUrl(QUrl::fromUserInput(text));
+}
+
+}  // namespace kalvora

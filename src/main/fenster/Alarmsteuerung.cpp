@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QTimer>
+#include <QWidget>
 
 #include "main/Anwendungskern.h"
 #include "main/fenster/Termininformation.h"
@@ -132,17 +133,21 @@ void TAlarmsteuerung::MenueAufbauen() {
     });
     eintrag(alarmtexte::Beenden, "TrayBeenden", [this] { TrayBeendenClick(); });
     connect(menue_, &QMenu::aboutToShow, this, [this, wieder, opt, schliessen] {
-        const kalvora::Traymenue m = TraymenueSichtbarkeit(false);
+        const kalvora::Traymenue m = TraymenueSichtbarkeit(DesktopSichtbar());
         wieder->setVisible(m.wiederherstellen);
         schliessen->setVisible(m.ansichtSchliessen);
         opt->setEnabled(optionenFreigegeben && optionenFreigegeben());
     });
 }
 
+bool TAlarmsteuerung::DesktopSichtbar() const { return desktop_ && desktop_->isVisible(); }
+
 void TAlarmsteuerung::TrayGeklickt(Traytaste taste, const QPoint& global) {
     Traylage lage;
     lage.alarmSichtbar = fenster_->Sichtbar();
     lage.optionenSichtbar = optionenSichtbar && optionenSichtbar();
+    lage.desktopSichtbar = DesktopSichtbar();
+    lage.desktopVorhanden = desktop_ != nullptr;
     const Trayantwort a = TrayklickAuswerten(taste, lage);
     switch (a.reaktion) {
         case Trayreaktion::Wiederherstellen:
@@ -151,20 +156,30 @@ void TAlarmsteuerung::TrayGeklickt(Traytaste taste, const QPoint& global) {
         case Trayreaktion::MenueZeigen:
             menue_->popup(global - QPoint(a.links, a.oben));
             break;
-        case Trayreaktion::OptionenNachVorne:
         case Trayreaktion::DesktopNachVorne:
+            if (desktop_) {
+                desktop_->raise();
+                desktop_->activateWindow();
+            }
+            break;
+        case Trayreaktion::OptionenNachVorne:
+            if (optionen) optionen();  // the open dialog comes to the front
+            break;
         case Trayreaktion::Nichts:
             break;
     }
 }
 
 void TAlarmsteuerung::TrayBeendenClick() {
-    switch (TrayBeendenSchritt(false, kern_.Kalender().geaendert)) {
+    switch (TrayBeendenSchritt(DesktopSichtbar(), kern_.Kalender().geaendert)) {
+        case TrayBeenden::DesktopSchliessen:
+            tray_.Entfernen();
+            if (ansichtSchliessen) ansichtSchliessen();
+            break;
         case TrayBeenden::ErstWiederherstellen:
             Wiederherstellen();  // the question about the changes must be seen
             break;
         case TrayBeenden::SymbolEntfernen:
-        case TrayBeenden::DesktopSchliessen:
             tray_.Entfernen();
             break;
     }

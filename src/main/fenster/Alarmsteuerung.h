@@ -15,6 +15,7 @@
 
 class QMainWindow;
 class QMenu;
+class QWidget;
 class QTimer;
 
 namespace kalvora {
@@ -66,6 +67,10 @@ public:
     std::function<bool()> optionenSichtbar;
     // "Ansicht schließen": closes the desktop timetable.
     std::function<void()> ansichtSchliessen;
+    // The desktop timetable while it exists (nullptr otherwise): the tray's clicks and menu
+    // follow it.
+    void DesktopSetzen(QWidget* fenster) { desktop_ = fenster; }
+    QWidget* Desktop() const { return desktop_; }
     std::function<void(const Datum&)> vorAenderung;
     std::function<void(const Datum&)> nachAenderung;
 
@@ -85,6 +90,8 @@ private:
     std::optional<int> naechstesIntervall_;  // taken after the next check
     QMenu* menue_ = nullptr;
     bool imHintergrund_ = false;
+    QWidget* desktop_ = nullptr;
+    bool DesktopSichtbar() const;
 };
 
 }  // namespace kalvora

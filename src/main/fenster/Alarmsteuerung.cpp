@@ -163,7 +163,7 @@ void TAlarmsteuerung::TrayGeklickt(Traytaste taste, const QPoint& global) {
             }
             break;
         case Trayreaktion::OptionenNachVorne:
-            if (optionen) optionen();  // the open dialog comes to the front
+            if (optionenNachVorne) optionenNachVorne();
             break;
         case Trayreaktion::Nichts:
             break;

@@ -65,6 +65,7 @@ public:
     std::function<void()> optionen;
     std::function<bool()> optionenFreigegeben;
     std::function<bool()> optionenSichtbar;
+    std::function<void()> optionenNachVorne;
     // "Ansicht schließen": closes the desktop timetable.
     std::function<void()> ansichtSchliessen;
     // The desktop timetable while it exists (nullptr otherwise): the tray's clicks and menu

@@ -136,26 +136,39 @@ int main(int argc, char** argv) {
                                  QCoreApplication::applicationFilePath().toStdString());
     form1.Startargumente(QString::fromStdString(zeile.datei),
                          QString::fromStdString(zeile.startcode));
+    // Measuring and taking a picture end after the first paint: of the main window, or of
+    // the view the start code opens.
+    int ergebnis = 0;
+    bool fertig = false;
+    const auto aufnehmen = [&](QWidget* fenster) {
+        if (fertig) return;
+        fertig = true;
+        if (!bildschirmfoto.isEmpty() && !fenster->grab().save(bildschirmfoto)) {
+            std::fprintf(stderr, "Bildschirmfoto konnte nicht gespeichert werden: %s\n",
+                         qPrintable(bildschirmfoto));
+            ergebnis = 1;
+        }
+        QApplication::exit(ergebnis);
+    };
+    if (sofortBeenden || !bildschirmfoto.isEmpty()) {
+        QObject::connect(&form1, &kalvora::TForm1::ErstesMalGezeichnet, &app,
+                         [&] { aufnehmen(&form1); });
+        QObject::connect(&form1, &kalvora::TForm1::AnsichtGezeigt, &app,
+                         [&](QWidget* fenster) { aufnehmen(fenster); });
+    }
     // Measuring and taking a picture should show the loaded file, not wait for the splash.
     const bool sofort = unbeaufsichtigt;
     if (sofort) {
         splash->close();
         form1.StartNachSplash();
+        // A start view was pictured while it was open.
+        if (fertig) {
+            delete splash;
+            return ergebnis;
+        }
     } else {
         QObject::connect(splash.data(), &kalvora::TSplash::Fertig, &form1,
                          &kalvora::TForm1::StartNachSplash);
-    }
-
-    int ergebnis = 0;
-    if (sofortBeenden || !bildschirmfoto.isEmpty()) {
-        QObject::connect(&form1, &kalvora::TForm1::ErstesMalGezeichnet, &app, [&] {
-            if (!bildschirmfoto.isEmpty() && !form1.grab().save(bildschirmfoto)) {
-                std::fprintf(stderr, "Bildschirmfoto konnte nicht gespeichert werden: %s\n",
-                             qPrintable(bildschirmfoto));
-                ergebnis = 1;
-            }
-            QApplication::exit(ergebnis);
-        });
     }
 
     form1.show();

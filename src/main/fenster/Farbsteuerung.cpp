@@ -247,6 +247,12 @@ void TFarbsteuerung::KontextmenueZeigen(const QPoint& global, const QString& vol
             });
     connect(&menue, &TJahreskontextmenue::TagestermineGewaehlt, this,
             &TFarbsteuerung::TagestermineGewuenscht);
+    connect(&menue, &TJahreskontextmenue::WochenansichtGewaehlt, this,
+            [this] { emit AnsichtGewuenscht(AnsichtGewaehlt::Woche); });
+    connect(&menue, &TJahreskontextmenue::MonatsansichtGewaehlt, this,
+            [this] { emit AnsichtGewuenscht(AnsichtGewaehlt::Monat); });
+    connect(&menue, &TJahreskontextmenue::DesktopGewaehlt, this,
+            [this] { emit AnsichtGewuenscht(AnsichtGewaehlt::Desktop); });
     connect(&menue, &TJahreskontextmenue::VollbildGewaehlt, this,
             &TFarbsteuerung::VollbildGewuenscht);
     menue.exec(global);

@@ -69,6 +69,9 @@ public:
     // The hint of the undo and redo buttons counts the steps while the pointer is on them.
     void HistorienhinweisSetzen(QObject* knopf);
 
+    // The views of the context menu.
+    enum class AnsichtGewaehlt { Woche, Monat, Desktop };
+
 signals:
     // The texts of the status bar and the appointment field describe the view anew.
     void TexteAuffrischen();
@@ -76,6 +79,8 @@ signals:
     void BefehleAuffrischen();
     // From the context menu: the day dialog for the selected day, full-screen mode.
     void TagestermineGewuenscht();
+    // A view of the context menu.
+    void AnsichtGewuenscht(TFarbsteuerung::AnsichtGewaehlt ansicht);
     void VollbildGewuenscht();
 
 private:

@@ -77,8 +77,6 @@ const QStringList& THauptbefehle::NochNichtGebaut() {
         QString::fromLatin1(befehl::KategorienDefinieren), QString::fromLatin1(befehl::Linkliste),
         QString::fromLatin1(befehl::Wochenfortschreibung),
         // Ansicht
-        QString::fromLatin1(befehl::Wochenansicht), QString::fromLatin1(befehl::ZweiWochen),
-        QString::fromLatin1(befehl::Monatsansicht), QString::fromLatin1(befehl::MonatMitWochen),
         QString::fromLatin1(befehl::Stundenplan), QString::fromLatin1(befehl::DesktopStundenplan),
         QString::fromLatin1(befehl::Statistik),
         // Extras

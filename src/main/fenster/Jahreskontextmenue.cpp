@@ -42,9 +42,15 @@ TJahreskontextmenue::TJahreskontextmenue(const Kontextmenue& modell, bool ueberT
     addSeparator();
     connect(addAction(QStringLiteral("Tagestermine")), &QAction::triggered, this,
             &TJahreskontextmenue::TagestermineGewaehlt);
-    // The calendar views come with their windows.
-    for (const char* titel : {"Wochenansicht", "Monatsansicht", "Desktopstundenplanansicht"})
-        addAction(QString::fromLatin1(titel))->setEnabled(false);
+    QAction* woche = addAction(QStringLiteral("Wochenansicht"));
+    woche->setObjectName(QStringLiteral("Wochenansicht2"));
+    connect(woche, &QAction::triggered, this, &TJahreskontextmenue::WochenansichtGewaehlt);
+    QAction* monat = addAction(QStringLiteral("Monatsansicht"));
+    monat->setObjectName(QStringLiteral("Monatsansicht2"));
+    connect(monat, &QAction::triggered, this, &TJahreskontextmenue::MonatsansichtGewaehlt);
+    QAction* desktop = addAction(QStringLiteral("Desktopstundenplanansicht"));
+    desktop->setObjectName(QStringLiteral("Desktopstundenplanansicht1"));
+    connect(desktop, &QAction::triggered, this, &TJahreskontextmenue::DesktopGewaehlt);
     addSeparator();
     connect(addAction(vollbildTitel), &QAction::triggered, this,
             &TJahreskontextmenue::VollbildGewaehlt);

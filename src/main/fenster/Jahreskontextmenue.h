@@ -24,6 +24,11 @@ signals:
     // An entry of a submenu: its command and slot.
     void UntermenueGewaehlt(Farbbefehl befehl, int slot);
     void TagestermineGewaehlt();
+    // The views for the selected day: the week and month view the settings choose, and the
+    // desktop timetable.
+    void WochenansichtGewaehlt();
+    void MonatsansichtGewaehlt();
+    void DesktopGewaehlt();
     void VollbildGewaehlt();
 };
 

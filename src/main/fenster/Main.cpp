@@ -30,6 +30,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "ansichten/fenster/Ansichtsschleife.h"
 #include "einstellungen/Einstellungen.h"
 #include "einstellungen/Programmstart.h"
 #include "kalender/CsvDatei.h"
@@ -120,6 +121,16 @@ TForm1::TForm1(Anwendungskern& kern, QWidget* parent)
             &TForm1::BefehleAktualisieren);
     connect(farben_.get(), &TFarbsteuerung::TagestermineGewuenscht, this,
             [this] { TagesdialogOeffnen(auswahl_.tag, auswahl_.monat, auswahl_.jahr); });
+    connect(farben_.get(), &TFarbsteuerung::AnsichtGewuenscht, this,
+            [this](TFarbsteuerung::AnsichtGewaehlt a) {
+                const Einstellungen& e = einstellungen_;
+                if (a == TFarbsteuerung::AnsichtGewaehlt::Woche)
+                    AnsichtenZeigen(*this, GewaehlteWochenansicht(e.Wochenansicht));
+                else if (a == TFarbsteuerung::AnsichtGewaehlt::Monat)
+                    AnsichtenZeigen(*this, GewaehlteMonatsansicht(e.Monatsansicht));
+                else
+                    AnsichtOeffnen(static_cast<int>(Startansicht::DesktopStundenplan));
+            });
     connect(farben_.get(), &TFarbsteuerung::VollbildGewuenscht, this,
             &TForm1::VollbildUmschalten);
     ansicht_->anschluesse.neuZeichnen = [this] { flaeche_->update(); };
@@ -277,6 +288,22 @@ void TForm1::AlarmAnlegen() {
         if (tagesdialog_->isVisible() && tagesdialog_->Modell().Tag() == d)
             tagesdialog_->AusDokumentNeuLaden();
     };
+    // The calendar views: the menu entries start from today (the two-week view from the
+    // selected day), the year view's context menu from the selected day.
+    const std::pair<const char*, Ansicht> ansichten[] = {
+        {befehl::Monatsansicht, Ansicht::Monat},
+        {befehl::MonatMitWochen, Ansicht::MonatMitWochen},
+        {befehl::Wochenansicht, Ansicht::Woche},
+        {befehl::ZweiWochen, Ansicht::ZweiWochen},
+    };
+    for (const auto& [name, ansicht] : ansichten)
+        connect(Aktion(QString::fromLatin1(name)), &QAction::triggered, this, [this, a = ansicht] {
+            if (a != Ansicht::ZweiWochen) {
+                const Zeitpunkt heute = uhr_.Jetzt();
+                kern_.AuswahlSetzen({heute.tag, heute.monat, heute.jahr});
+            }
+            AnsichtenZeigen(*this, a);
+        });
     connect(Aktion(befehl::Terminueberwachung), &QAction::triggered, this,
             [this] { alarm_->InDenHintergrund(Alarmherkunft::Toolbutton); });
     connect(Aktion(befehl::SchreibschutzEinstellungen), &QAction::triggered, this,
@@ -784,7 +811,22 @@ void TForm1::AnsichtOeffnen(int nummer) {
             alarm_->InDenHintergrund(Alarmherkunft::Toolbutton);
         return;
     }
-    if (ansichtOeffnen) ansichtOeffnen(nummer);
+    switch (static_cast<Startansicht>(nummer)) {
+        case Startansicht::Monatsansicht:
+            AnsichtenZeigen(*this, Ansicht::Monat);
+            break;
+        case Startansicht::MonatMitWochen:
+            AnsichtenZeigen(*this, Ansicht::MonatMitWochen);
+            break;
+        case Startansicht::Wochenansicht:
+            AnsichtenZeigen(*this, Ansicht::Woche);
+            break;
+        case Startansicht::Zweiwochenansicht:
+            AnsichtenZeigen(*this, Ansicht::ZweiWochen);
+            break;
+        default:
+            break;
+    }
 }
 
 // ---- keys, the pointer outside the year view, the window size ---------------------------

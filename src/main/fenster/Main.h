@@ -123,8 +123,6 @@ public:
     // The appointment field instead of the colour legend.
     void TerminfeldZeigen(bool zeigen);
 
-    // Opens the view numbered as in "Startansicht" (1 month … 7 tray); set by the views.
-    std::function<void(int ansicht)> ansichtOeffnen;
     // Opens the day dialog modally for a day and repaints the year view afterwards.
     void TagesdialogOeffnen(int tag, int monat, int jahr);
     TForm3& Tagesfenster() { return *tagesdialog_; }
@@ -192,6 +190,8 @@ signals:
     void ErstesMalGezeichnet();
     // The window has closed for good (not into the tray): the program ends.
     void Geschlossen();
+    // A calendar view has been shown and painted.
+    void AnsichtGezeigt(QWidget* fenster);
     // A recent-file entry was chosen (index 0 = most recent).
     void LetzteDateiGewaehlt(int nummer);
 

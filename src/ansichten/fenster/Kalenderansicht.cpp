@@ -22,6 +22,7 @@
 #include "platform/qt/Leistenknopf.h"
 #include "platform/qt/QtLeinwand.h"
 #include "termine/fenster/Drucksteuerung.h"
+#include "termine/fenster/Tagestermine.h"
 
 namespace kalvora {
 namespace {
@@ -264,16 +265,20 @@ void TKalenderansicht::Heute() {
 void TKalenderansicht::Tagestermine() {
     if (fokus_ >= 1 && fokus_ <= Zellenzahl() && Zelle(fokus_)->isEnabled())
         Auswaehlen(ZellenDatum(fokus_));
-    const Datum d = Ausgewaehlt();
-    haupt_.TagesdialogOeffnen(d.tag, d.monat, d.jahr);
-    Fuellen();
-    Anordnen();
+    TagesdialogZeigen();
 }
 
 void TKalenderansicht::Doppelklick(int i) {
     Auswaehlen(ZellenDatum(i));
+    TagesdialogZeigen();
+}
+
+void TKalenderansicht::TagesdialogZeigen() {
     const Datum d = Ausgewaehlt();
     haupt_.TagesdialogOeffnen(d.tag, d.monat, d.jahr);
+    // The day the dialog showed last stays the selected day (the year view's repaint
+    // behind it would take the day under its pointer).
+    Auswaehlen(haupt_.Tagesfenster().Modell().Tag());
     Fuellen();
     Anordnen();
 }

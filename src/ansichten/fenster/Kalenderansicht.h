@@ -62,6 +62,9 @@ public:
     // Double click on cell i: the day dialog for its day, then the cell refilled.
     virtual void Doppelklick(int i);
 
+    // "Fenster schließen" and Esc: closes without a request.
+    void reject() override;
+
     // The hooks of features that come with other windows; buttons are disabled while empty.
     std::function<void()> optionen;
     std::function<void(int thema)> hilfe;
@@ -85,6 +88,7 @@ protected:
     void Auswaehlen(const Datum& d);
     Datum Ausgewaehlt() const;
     void DruckenVon(const Datum& von, const Datum& bis);
+    void TagesdialogZeigen();
 
     bool eventFilter(QObject* objekt, QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
@@ -92,7 +96,6 @@ protected:
     void resizeEvent(QResizeEvent* e) override;
     void showEvent(QShowEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
-    void reject() override;
 
     // The switch commands of the view (Ctrl+W and Ctrl+M).
     virtual void WocheWechseln() {}

@@ -129,18 +129,14 @@ void TKalenderansicht::HeuteRahmenUm(int i) {
     Zelle(i)->raise();
 }
 
-void TKalenderansicht::ZelleSchreiben(int i, const Tageszelleninhalt& z, bool sichtbar) {
-    QTextEdit* zelle = Zelle(i);
-    inhalte_[static_cast<std::size_t>(i)] = z;
-    zelle->setVisible(sichtbar);
-    zelle->setEnabled(z.frei);
-    Einfaerben(zelle, QPalette::Base, z.frei ? Farbe(z.hintergrund) : QColor(Qt::white));
-    QFont schrift(QString::fromStdString(optionen_.schriftname));
-    schrift.setPointSize(optionen_.schriftgroesse > 0 ? optionen_.schriftgroesse : 8);
+void ZelleInTextfeld(QTextEdit& zelle, const Tageszelleninhalt& z, const Zellenoptionen& o) {
+    Einfaerben(&zelle, QPalette::Base, z.frei ? Farbe(z.hintergrund) : QColor(Qt::white));
+    QFont schrift(QString::fromStdString(o.schriftname));
+    schrift.setPointSize(o.schriftgroesse > 0 ? o.schriftgroesse : 8);
     schrift.setBold(z.fett);
-    zelle->document()->setDefaultFont(schrift);
-    zelle->clear();
-    QTextCursor c(zelle->document());
+    zelle.document()->setDefaultFont(schrift);
+    zelle.clear();
+    QTextCursor c(zelle.document());
     const QColor normal = Farbe(NormaleSchriftfarbe(z.frei ? z.hintergrund : ZellenWeiss));
     for (std::size_t n = 0; n < z.zeilen.size(); ++n) {
         const Zellenzeile& l = z.zeilen[n];
@@ -152,10 +148,17 @@ void TKalenderansicht::ZelleSchreiben(int i, const Tageszelleninhalt& z, bool si
         if (n > 0) c.insertBlock();
         c.insertText(QString::fromStdString(l.text), f);
     }
-    zelle->moveCursor(QTextCursor::Start);
-    zelle->setVerticalScrollBarPolicy(optionen_.scrollleisten && z.frei
-                                          ? Qt::ScrollBarAsNeeded
-                                          : Qt::ScrollBarAlwaysOff);
+    zelle.moveCursor(QTextCursor::Start);
+    zelle.setVerticalScrollBarPolicy(o.scrollleisten && z.frei ? Qt::ScrollBarAsNeeded
+                                                                 : Qt::ScrollBarAlwaysOff);
+}
+
+void TKalenderansicht::ZelleSchreiben(int i, const Tageszelleninhalt& z, bool sichtbar) {
+    QTextEdit* zelle = Zelle(i);
+    inhalte_[static_cast<std::size_t>(i)] = z;
+    zelle->setVisible(sichtbar);
+    zelle->setEnabled(z.frei);
+    ZelleInTextfeld(*zelle, z, optionen_);
 }
 
 Wechselanfragen TKalenderansicht::Oeffnen() {

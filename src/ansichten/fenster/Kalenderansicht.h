@@ -26,6 +26,9 @@ namespace kalvora {
 class TForm1;
 class Anwendungskern;
 
+// Writes a cell's lines with their colours into a rich-text box, on the day's background.
+void ZelleInTextfeld(QTextEdit& zelle, const Tageszelleninhalt& z, const Zellenoptionen& o);
+
 class TKalenderansicht : public QDialog, private Dokumentbeobachter {
     Q_OBJECT
 public:

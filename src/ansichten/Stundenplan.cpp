@@ -18,6 +18,14 @@ int Runden(double x) { return static_cast<int>(std::nearbyint(x)); }
 int32_t ErsteNummer() { return Tagesnummer(1, 1, ErstesJahr); }
 int32_t LetzteNummer() { return Tagesnummer(31, 12, LetztesJahr); }
 
+// Black text would vanish on a dark bar; there it is written in white when the bar holds it.
+uint32_t Balkentextfarbe(uint32_t farbe) {
+    const int rot = farbe & 0xFF;
+    const int gruen = (farbe >> 8) & 0xFF;
+    const int blau = (farbe >> 16) & 0xFF;
+    return 299 * rot + 587 * gruen + 114 * blau < 128000 ? 0xFFFFFF : Schwarz;
+}
+
 bool Ziffer(char c) { return c >= '0' && c <= '9'; }
 
 std::string OhneEndblanks(std::string s) {
@@ -77,8 +85,8 @@ Datum TStundenplan::TagDatum(int k) const { return DatumAusTagesnummer(Erster() 
 Stundenplangroesse TStundenplan::Anordnen(int bildschirmBreite, bool versatzBehalten) {
     // The settings store keeps the values in range; a record filled elsewhere must not
     // divide by zero all the same.
-    n_ = std::clamp(einst_.Stdplantage, 1, 8);
-    r_ = std::clamp(einst_.Stdplanzeilen, 1, 2);
+    n_ = std::max(einst_.Stdplantage, 1);
+    r_ = std::max(einst_.Stdplanzeilen, 1);
     c_ = n_ / r_ + (n_ % r_ > 0 ? 1 : 0);
     if (!versatzBehalten)
         o_ = Tagesnummer(auswahl_.tag, auswahl_.monat, auswahl_.jahr) - Heutenummer();
@@ -250,7 +258,10 @@ void TStundenplan::Malen(Leinwand& l, int breite, int hoehe) const {
             if (b.start < h0_) schnitt(oben);
             if (b.ende > h1_) schnitt(unten - 1);
             if (std::max(b.start, b.ende - 0.5) >= h0_ && std::min(b.start + 0.5, b.ende) <= h1_) {
-                l.SchriftSetzen(normal);
+                Schrift text = normal;
+                // A bar lower than the line leaves the text on the background.
+                if (unten - oben - 2 >= lh_) text.farbe = Balkentextfarbe(t.Farbe);
+                l.SchriftSetzen(text);
                 l.HintergrundSetzen(Hintergrundmodus::Transparent);
                 l.Text(X + 15, oben + 2, Balkentext(l, t, m.bw - 25));
             }

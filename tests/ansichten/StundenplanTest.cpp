@@ -164,6 +164,23 @@ TEST_F(StundenplanTest, BalkenWerdenAmRasterAbgeschnitten) {
     EXPECT_EQ(Texte("Spaet").size(), 1u);
     EXPECT_TRUE(Texte("Knapp").empty());  // ends at 8:20
     EXPECT_TRUE(Texte("Danach").empty());
+    EXPECT_EQ(Texte("Frueh")[0].schrift.farbe, 0u);
+}
+
+TEST_F(StundenplanTest, TextAufDunklemBalkenWeiss) {
+    TTermin dunkel = Termin("10:00", 120, "Nacht");
+    dunkel.Farbe = 0x800000;  // navy
+    TTermin hell = Termin("13:00", 120, "Tag");
+    hell.Farbe = 0xFFFFFF;
+    // An hour is 11 pixels: the text of a short bar lies mostly on the background.
+    TTermin kurz = Termin("16:00", 60, "Kurz");
+    kurz.Farbe = 0;
+    Termine(15, {dunkel, hell, kurz});
+    Anordnen();
+    plan.Malen(l, 880, 400);
+    EXPECT_EQ(Texte("Nacht").at(0).schrift.farbe, 0xFFFFFFu);
+    EXPECT_EQ(Texte("Tag").at(0).schrift.farbe, 0u);
+    EXPECT_EQ(Texte("Kurz").at(0).schrift.farbe, 0u);
 }
 
 TEST_F(StundenplanTest, TextWortFuerWortMitOrt) {

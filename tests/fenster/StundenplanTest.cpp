@@ -3,6 +3,7 @@
 // "Link ausführen" through the desktop's open, and the desktop timetable with the main
 // window hidden and the tray icon shown until it closes.
 #include <QAction>
+#include <cmath>
 #include <QApplication>
 #include <QDir>
 #include <QMenu>
@@ -158,6 +159,33 @@ private slots:
 
             QTest::keyClick(&d, Qt::Key_Escape);
             QVERIFY(!d.isVisible());
+        });
+    }
+
+    void AbgeschnittenerBalkenStrichpunktiert() {
+        Wert("Stdplanstartzeit", 11);
+        Wert("Stdplanendezeit", 14);
+        TForm1& f = Fenster();
+        f.Auswahl().Setzen(15, 6, 2009);
+        Zeigen(false, [&](TForm24& d) {
+            const QImage bild = d.Flaeche()->grab().toImage();
+            bild.save(QDir::temp().filePath("kalvora-stundenplan-schnitt.png"));
+            // The dentist's bar from 10:00 starts at 10.8 with a dash-dotted edge: black
+            // dashes with the bar's yellow between them.
+            const TStundenplan& p = d.Modell();
+            const Stundenplanmasse m = p.Masse(d.Flaeche()->width(), d.Flaeche()->height());
+            const Punkt e = p.TagesEcke(1, m);
+            const int y = e.y + static_cast<int>(std::nearbyint(0.8 * m.hh));
+            int schwarz = 0;
+            int gelb = 0;
+            for (int x = e.x + 10; x < e.x + m.bw - 10; ++x) {
+                const QColor c(bild.pixel(x, y));
+                if (c == QColor(Qt::black)) ++schwarz;
+                if (c == QColor(255, 255, 0)) ++gelb;
+            }
+            QVERIFY(schwarz > 10);
+            QVERIFY(gelb > 10);
+            QCOMPARE(QColor(bild.pixel(e.x + m.bw / 2, y + 3)), QColor(255, 255, 0));
         });
     }
 

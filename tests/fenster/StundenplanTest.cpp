@@ -311,6 +311,20 @@ private slots:
         QVERIFY(!f.Alarm().ansichtSchliessen);
     }
 
+    void DesktopBeendenAusDemTray() {
+        TForm1& f = Fenster();
+        QSignalSpy geschlossen(&f, &TForm1::Geschlossen);
+        Zeigen(true, [&](TForm24& d) {
+            f.Alarm().Traymenue()->findChild<QAction*>("TrayBeenden")->trigger();
+            QVERIFY(!d.isVisible());
+        });
+        // The program ends: the main window does not come back.
+        QCOMPARE(geschlossen.count(), 1);
+        QVERIFY(!f.isVisible());
+        QVERIFY(!programm_->Traydouble().Sichtbar());
+        QVERIFY(!f.Alarm().Desktop());
+    }
+
     void DesktopUntenRechtsOhneLeiste() {
         Wert("Stdplanabstx", 5);
         Wert("Stdplanabsty", 7);

@@ -456,15 +456,27 @@ void StundenplanZeigen(TForm1& hauptfenster, bool desktop,
     TForm24 dialog(hauptfenster, true);
     if (vorbereiten) vorbereiten(dialog);
     dialog.HakenAnwenden();
-    // The main window comes back however the dialog ends.
+    // The main window comes back however the dialog ends, unless the tray's "Beenden" has
+    // closed it for good meanwhile; then only the icon goes.
+    bool beendet = false;
+    const QMetaObject::Connection geschlossen =
+        QObject::connect(&hauptfenster, &TForm1::Geschlossen, &dialog, [&beendet] {
+            beendet = true;
+        });
     struct Zurueck {
         TAlarmsteuerung& alarm;
+        const bool& beendet;
+        QMetaObject::Connection verbindung;
         ~Zurueck() {
+            QObject::disconnect(verbindung);
             alarm.DesktopSetzen(nullptr);
             alarm.ansichtSchliessen = {};
-            alarm.Wiederherstellen();
+            if (beendet)
+                alarm.Traydienst().Entfernen();
+            else
+                alarm.Wiederherstellen();
         }
-    } zurueck{alarm};
+    } zurueck{alarm, beendet, geschlossen};
     hauptfenster.hide();
     alarm.DesktopSetzen(&dialog);
     alarm.ansichtSchliessen = [&dialog] { dialog.close(); };

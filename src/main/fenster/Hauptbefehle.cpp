@@ -77,7 +77,6 @@ const QStringList& THauptbefehle::NochNichtGebaut() {
         QString::fromLatin1(befehl::KategorienDefinieren), QString::fromLatin1(befehl::Linkliste),
         QString::fromLatin1(befehl::Wochenfortschreibung),
         // Ansicht
-        QString::fromLatin1(befehl::Stundenplan), QString::fromLatin1(befehl::DesktopStundenplan),
         QString::fromLatin1(befehl::Statistik),
         // Extras
         QString::fromLatin1(befehl::Adressbuch), QString::fromLatin1(befehl::ToolbarAnpassen),

@@ -31,6 +31,7 @@
 #include <QVBoxLayout>
 
 #include "ansichten/fenster/Ansichtsschleife.h"
+#include "ansichten/fenster/Stundenplan.h"
 #include "einstellungen/Einstellungen.h"
 #include "einstellungen/Programmstart.h"
 #include "kalender/CsvDatei.h"
@@ -304,6 +305,10 @@ void TForm1::AlarmAnlegen() {
             }
             AnsichtenZeigen(*this, a);
         });
+    connect(Aktion(befehl::Stundenplan), &QAction::triggered, this,
+            [this] { StundenplanZeigen(*this, false); });
+    connect(Aktion(befehl::DesktopStundenplan), &QAction::triggered, this,
+            [this] { StundenplanZeigen(*this, true); });
     connect(Aktion(befehl::Terminueberwachung), &QAction::triggered, this,
             [this] { alarm_->InDenHintergrund(Alarmherkunft::Toolbutton); });
     connect(Aktion(befehl::SchreibschutzEinstellungen), &QAction::triggered, this,
@@ -823,6 +828,12 @@ void TForm1::AnsichtOeffnen(int nummer) {
             break;
         case Startansicht::Zweiwochenansicht:
             AnsichtenZeigen(*this, Ansicht::ZweiWochen);
+            break;
+        case Startansicht::Stundenplan:
+            StundenplanZeigen(*this, false);
+            break;
+        case Startansicht::DesktopStundenplan:
+            StundenplanZeigen(*this, true);
             break;
         default:
             break;

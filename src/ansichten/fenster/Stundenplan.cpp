@@ -306,6 +306,8 @@ void TForm24::showEvent(QShowEvent* e) {
         Platzieren();
         platziert_ = true;
     }
+    // Once painted, for a picture of the start view.
+    QTimer::singleShot(0, this, [this] { emit haupt_.AnsichtGezeigt(this); });
 }
 
 void TForm24::TagZurueck() {

@@ -1,0 +1,262 @@
+#include "kalender/XmlExport.h"
+
+#include <cstdio>
+
+#include "platform/Druckrahmen.h"
+
+namespace kalvora {
+namespace {
+
+std::string Zwei(int n) { return (n < 10 ? "0" : "") + std::to_string(n); }
+
+std::string Punkte(const Datum& d) {
+    return Zwei(d.tag) + "." + Zwei(d.monat) + "." + std::to_string(d.jahr);
+}
+
+std::string Rgb(uint32_t bbggrr) {
+    char p[8];
+    std::snprintf(p, sizeof p, "%02X%02X%02X", bbggrr & 0xFF, (bbggrr >> 8) & 0xFF,
+                  (bbggrr >> 16) & 0xFF);
+    return p;
+}
+
+// The next code point of a UTF-8 text; a broken sequence gives U+FFFD and one byte.
+char32_t Naechstes(std::string_view s, std::size_t& i) {
+    const auto b = static_cast<unsigned char>(s[i]);
+    int folge = 0;
+    char32_t c = 0;
+    if (b < 0x80) {
+        ++i;
+        return b;
+    }
+    if ((b & 0xE0) == 0xC0) {
+        folge = 1;
+        c = b & 0x1F;
+    } else if ((b & 0xF0) == 0xE0) {
+        folge = 2;
+        c = b & 0x0F;
+    } else if ((b & 0xF8) == 0xF0) {
+        folge = 3;
+        c = b & 0x07;
+    } else {
+        ++i;
+        return 0xFFFD;
+    }
+    if (i + static_cast<std::size_t>(folge) >= s.size()) {
+        ++i;
+        return 0xFFFD;
+    }
+    for (int k = 1; k <= folge; ++k) {
+        const auto f = static_cast<unsigned char>(s[i + static_cast<std::size_t>(k)]);
+        if ((f & 0xC0) != 0x80) {
+            ++i;
+            return 0xFFFD;
+        }
+        c = (c << 6) | (f & 0x3F);
+    }
+    i += static_cast<std::size_t>(folge) + 1;
+    return c;
+}
+
+// Latin-1 text (already escaped, every code point below 0x100) as its bytes.
+std::string AlsLatin1(std::string_view utf8) {
+    std::string bytes;
+    bytes.reserve(utf8.size());
+    for (std::size_t i = 0; i < utf8.size();) {
+        const char32_t c = Naechstes(utf8, i);
+        bytes.push_back(static_cast<char>(c < 0x100 ? c : '?'));
+    }
+    return bytes;
+}
+
+class Schreiber {
+public:
+    void Zeile(std::string_view text) {
+        aus_.append(text);
+        aus_ += "\r\n";
+    }
+    void Element(std::string_view einzug, std::string_view name, std::string_view inhalt) {
+        aus_.append(einzug);
+        aus_ += "<";
+        aus_.append(name);
+        aus_ += ">";
+        aus_.append(inhalt);
+        aus_ += "</";
+        aus_.append(name);
+        aus_ += ">\r\n";
+    }
+    std::string& Text() { return aus_; }
+
+private:
+    std::string aus_;
+};
+
+// Persons whose date (birth date or name day) falls on the day, in an earlier year.
+template <class F>
+void Personen(const TKalender& kal, const Datum& tag, TDatum TGeburtstag::*feld, F jede) {
+    for (const TGeburtstag& g : kal.Geburtstagsliste) {
+        const TDatum w = g.*feld;
+        if (w == KeinDatum) continue;
+        const Datum d = DatumAusWert(w);
+        if (d.tag == tag.tag && d.monat == tag.monat && d.jahr < tag.jahr) jede(g, d);
+    }
+}
+
+}  // namespace
+
+std::string XslName(Xmlherkunft h) {
+    switch (h) {
+        case Xmlherkunft::Woche: return "kalvorawoche";
+        case Xmlherkunft::Monat:
+        case Xmlherkunft::MonatMitWochen: return "kalvoramonat";
+        case Xmlherkunft::Jahr: break;
+    }
+    return "kalvora";
+}
+
+int XmlWochennummer(const Datum& d) {
+    const int w = Wochentag(d.tag, d.monat, d.jahr);
+    const int wotag = w == 0 ? 7 : w;
+    return ((TagDesJahres(d.tag, d.monat, d.jahr) + 4 - wotag) - 1) / 7 + 1;
+}
+
+std::string XmlDateiname(Xmlherkunft h, const Datum& von, const std::string& kalenderdatei) {
+    switch (h) {
+        case Xmlherkunft::Woche:
+            return "KW" + std::to_string(XmlWochennummer(von)) + " " + std::to_string(von.jahr) +
+                   ".xml";
+        case Xmlherkunft::Monat:
+        case Xmlherkunft::MonatMitWochen:
+            return Monatsname(von.monat) + std::to_string(von.jahr) + ".xml";
+        case Xmlherkunft::Jahr:
+            break;
+    }
+    if (kalenderdatei.empty()) return "kalvo001.xml";
+    std::string name = kalenderdatei.substr(kalenderdatei.find_last_of("/\\") + 1);
+    const std::size_t punkt = name.find_last_of('.');
+    if (punkt != std::string::npos && punkt > 0) name.resize(punkt);
+    return name + ".xml";
+}
+
+std::string XmlExportText(std::string_view utf8) {
+    std::string s;
+    s.reserve(utf8.size());
+    for (std::size_t i = 0; i < utf8.size();) {
+        const std::size_t anfang = i;
+        const char32_t c = Naechstes(utf8, i);
+        if (c == '&') {
+            s += "&amp;";
+        } else if (c == '<') {
+            s += "&lt;";
+        } else if (c == '>') {
+            s += "&gt;";
+        } else if (c == 0xA9) {
+            s += "&#169;";
+        } else if (c >= 0x80 && (c < 0xA0 || c > 0xFF)) {
+            // The euro sign and the rest of the code page's 0x80–0x9F, and whatever else
+            // ISO-8859-1 cannot hold, as references every parser reads alike.
+            char p[16];
+            std::snprintf(p, sizeof p, "&#x%X;", static_cast<unsigned>(c));
+            s += p;
+        } else {
+            s.append(utf8.substr(anfang, i - anfang));
+        }
+    }
+    return s;
+}
+
+std::string XmlExportieren(const TKalender& kal, const Xmlauftrag& a,
+                           const std::function<void(int)>& fortschritt) {
+    Schreiber w;
+    w.Zeile("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>");
+    w.Zeile("<!DOCTYPE TERMINLISTE SYSTEM \"kalvora.dtd\">");
+    w.Zeile("<?xml-stylesheet type=\"text/xsl\" href=\"" + XslName(a.herkunft) + ".xsl\"?>");
+    w.Zeile("<TERMINLISTE>");
+    w.Zeile("  <DATEIINFOS>");
+    w.Element("    ", "COPYRIGHT", XmlExportText(drucktexte::Herstellerzeile));
+    w.Element("    ", "VERSION", "Kalvora Version " + XmlExportText(Dateiversion()));
+    w.Element("    ", "ERSTELLT_AM", Punkte({a.jetzt.tag, a.jetzt.monat, a.jetzt.jahr}));
+    w.Element("    ", "ERSTELLT_UM",
+              Zwei(a.jetzt.stunde) + ":" + Zwei(a.jetzt.minute) + ":" + Zwei(a.jetzt.sekunde));
+    w.Element("    ", "QUELLE", XmlExportText(a.quelle));
+    w.Zeile("  </DATEIINFOS>");
+    w.Zeile("  <BENANNTEFARBEN>");
+    for (int k = 1; k <= AnzahlFarben; ++k) {
+        if (kal.Farbnamen[static_cast<std::size_t>(k)] == FreiName) continue;
+        w.Zeile("    <FARBE>");
+        w.Element("      ", "FARBNAME", XmlExportText(kal.Farbnamen[static_cast<std::size_t>(k)]));
+        w.Element("      ", "FARBWERT", Rgb(kal.Farbwerte[static_cast<std::size_t>(k)]));
+        w.Zeile("    </FARBE>");
+    }
+    w.Zeile("  </BENANNTEFARBEN>");
+    w.Zeile("  <ZEITRAUM>");
+    w.Element("    ", "STARTDATUM", Punkte(a.von));
+    w.Element("    ", "ENDDATUM", Punkte(a.bis));
+
+    const int32_t erster = Tagesnummer(a.von.tag, a.von.monat, a.von.jahr);
+    const int32_t letzter = Tagesnummer(a.bis.tag, a.bis.monat, a.bis.jahr);
+    const bool wochen = a.herkunft == Xmlherkunft::MonatMitWochen;
+    int gemeldet = -1;
+    for (int32_t n = erster; n <= letzter; ++n) {
+        const Datum d = DatumAusTagesnummer(n);
+        if (!TKalender::ImBereich(d.jahr, d.monat, d.tag)) continue;
+        const int wotag = Wochentag(d.tag, d.monat, d.jahr);
+        if (wochen && (n == erster || wotag == 1)) w.Zeile("    <WOCHE>");
+        w.Zeile("    <TAG>");
+        w.Element("      ", "WOTAG", Wochentagsname(wotag));
+        w.Element("      ", "DATUM", Punkte(d));
+        bool offen = false;
+        Personen(kal, d, &TGeburtstag::Geburtsdatum, [&](const TGeburtstag& g, const Datum& geb) {
+            if (!offen) w.Zeile("      <GEBURTSTAG>");
+            offen = true;
+            w.Zeile("        <PERSON>");
+            w.Element("          ", "NAME", XmlExportText(g.Vorname + " " + g.Name));
+            w.Element("          ", "ALTER", std::to_string(d.jahr - geb.jahr));
+            w.Zeile("        </PERSON>");
+        });
+        if (offen) w.Zeile("      </GEBURTSTAG>");
+        offen = false;
+        Personen(kal, d, &TGeburtstag::Namenstag, [&](const TGeburtstag& g, const Datum&) {
+            if (!offen) w.Zeile("      <NAMENSTAG>");
+            offen = true;
+            w.Element("          ", "NAME", XmlExportText(g.Vorname + " " + g.Name));
+        });
+        if (offen) w.Zeile("      </NAMENSTAG>");
+        const TTagesfarben& farben = kal.Tagesfarben(d.jahr, d.monat, d.tag);
+        if (!farben.empty()) {
+            w.Zeile("      <TAGESFARBEN>");
+            for (uint32_t f : farben) w.Element("        ", "WERT", Rgb(f));
+            w.Zeile("      </TAGESFARBEN>");
+        }
+        const TTerminliste& liste = kal.Terminliste(d.jahr, d.monat, d.tag);
+        if (!liste.empty()) {
+            if (!liste[0].Beschreibung.empty())
+                w.Element("      ", "TAGESINFO", XmlExportText(liste[0].Beschreibung.sicht()));
+            for (std::size_t i = 1; i < liste.size(); ++i) {
+                const TTermin& t = liste[i];
+                w.Zeile("      <TERMIN>");
+                w.Element("        ", "STARTZEIT", XmlExportText(t.Uhrzeit.sicht()));
+                w.Element("        ", "DAUER", std::to_string(t.Dauer));
+                w.Element("        ", "ENDZEIT", ZeitPlusMinuten(t.Uhrzeit.sicht(), t.Dauer));
+                w.Element("        ", "BESCHREIBUNG", XmlExportText(t.Beschreibung.sicht()));
+                w.Element("        ", "ORT", XmlExportText(t.Ort.sicht()));
+                w.Element("        ", "TERMINFARBE", Rgb(t.Farbe));
+                if (!t.Kategorie.empty())
+                    w.Element("        ", "KATEGORIE", XmlExportText(t.Kategorie.sicht()));
+                if (!t.Link.empty()) w.Element("        ", "LINK", XmlExportText(t.Link.sicht()));
+                w.Zeile("      </TERMIN>");
+            }
+        }
+        w.Zeile("    </TAG>");
+        if (wochen && (n == letzter || wotag == 0)) w.Zeile("    </WOCHE>");
+        if (fortschritt && letzter > erster) {
+            const int p = static_cast<int>(int64_t{n - erster} * 100 / (letzter - erster));
+            if (p != gemeldet) fortschritt(gemeldet = p);
+        }
+    }
+    w.Zeile("  </ZEITRAUM>");
+    w.Zeile("</TERMINLISTE>");
+    return AlsLatin1(w.Text());
+}
+
+}  // namespace kalvora

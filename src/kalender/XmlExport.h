@@ -1,0 +1,47 @@
+#pragma once
+// The XML export of a period of the document: appointments, day colours, info texts,
+// birthdays and name days, for viewing in a web browser with a style sheet. The file is
+// Windows-1252 with CR LF; every character a parser could misread (0x80–0x9F of the code
+// page, and anything beyond it) is written as a character reference.
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "kalender/TKalender.h"
+#include "methoden/Methoden.h"
+#include "platform/Uhr.h"
+
+namespace kalvora {
+
+// Who starts the export: the main menu (a year), the week view, the month view, the month
+// view with weeks (which also writes WOCHE elements).
+enum class Xmlherkunft { Jahr, Woche, Monat, MonatMitWochen };
+
+struct Xmlauftrag {
+    Xmlherkunft herkunft = Xmlherkunft::Jahr;
+    Datum von{1, 1, 2000};
+    Datum bis{31, 12, 2000};
+    std::string quelle;  // the calendar file's path; empty without a file
+    Zeitpunkt jetzt;     // ERSTELLT_AM and ERSTELLT_UM
+};
+
+// The base name of the style sheet: "kalvora", "kalvorawoche", "kalvoramonat".
+std::string XslName(Xmlherkunft h);
+constexpr const char* DtdName = "kalvora.dtd";
+
+// The proposed file name: the calendar file's name with ".xml" (or "kalvo001.xml"), "KW12
+// 2004.xml" for a week from its Monday, "März2004.xml" for a month.
+std::string XmlDateiname(Xmlherkunft h, const Datum& von, const std::string& kalenderdatei);
+// The week number of the file name of a week view export.
+int XmlWochennummer(const Datum& d);
+
+// Escapes a UTF-8 text for an element: & < > as entities, "€" as &#x20AC;, "©" as &#169;,
+// every other character of the code page's range 0x80–0x9F and every character beyond
+// Latin-1 as a hexadecimal character reference.
+std::string XmlExportText(std::string_view utf8);
+
+// The whole file as Windows-1252 bytes; fortschritt gets 0..100 as the days are written.
+std::string XmlExportieren(const TKalender& kal, const Xmlauftrag& a,
+                           const std::function<void(int)>& fortschritt = {});
+
+}  // namespace kalvora

@@ -15,10 +15,7 @@ Rechteck Erweitert(const Rechteck& r, int n) {
     return {r.links - n, r.oben - n, r.rechts + n, r.unten + n};
 }
 
-std::string DatumMitPunkten(const Datum& d) {
-    const auto zwei = [](int n) { return (n < 10 ? "0" : "") + std::to_string(n); };
-    return zwei(d.tag) + "." + zwei(d.monat) + "." + std::to_string(d.jahr);
-}
+std::string DatumMitPunkten(const Datum& d) { return DatumText(d.tag, d.monat, d.jahr); }
 
 // ---- month view ----------------------------------------------------------------------
 

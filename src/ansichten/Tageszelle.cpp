@@ -9,12 +9,6 @@
 namespace kalvora {
 namespace {
 
-std::string Zwei(int n) { return (n < 10 ? "0" : "") + std::to_string(n); }
-
-std::string DatumPunkte(const Datum& d) {
-    return Zwei(d.tag) + "." + Zwei(d.monat) + "." + std::to_string(d.jahr);
-}
-
 bool ImKalender(const Datum& d) { return d.jahr > ErstesJahr - 1 && d.jahr < LetztesJahr + 1; }
 
 }  // namespace
@@ -54,7 +48,7 @@ std::string Kopfvorsatz(const Zellenoptionen& o, const Datum& d) {
 std::string Zellenkopf(const TKalender& kal, const Zellenoptionen& o, const Datum& d,
                        bool mitWochentag) {
     std::string kopf = mitWochentag ? Kopfvorsatz(o, d) : std::string();
-    if (o.datum) kopf += DatumPunkte(d) + "   ";
+    if (o.datum) kopf += DatumText(d.tag, d.monat, d.jahr) + "   ";
     if ((o.farbname || o.farbnamen) && ImKalender(d) &&
         TKalender::ImBereich(d.jahr, d.monat, d.tag))
         kopf += tagesfarbtext(kal, d.jahr, d.monat, d.tag, o.farbnamen);

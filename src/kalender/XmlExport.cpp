@@ -9,9 +9,7 @@ namespace {
 
 std::string Zwei(int n) { return (n < 10 ? "0" : "") + std::to_string(n); }
 
-std::string Punkte(const Datum& d) {
-    return Zwei(d.tag) + "." + Zwei(d.monat) + "." + std::to_string(d.jahr);
-}
+std::string Punkte(const Datum& d) { return DatumText(d.tag, d.monat, d.jahr); }
 
 std::string Rgb(uint32_t bbggrr) {
     char p[8];

@@ -5,6 +5,7 @@
 #include <QFrame>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QScreen>
 #include <QScrollBar>
@@ -107,6 +108,15 @@ QFrame* TKalenderansicht::RoterRahmen() {
     Einfaerben(r, QPalette::Window, Qt::red);
     r->lower();
     return r;
+}
+
+QLabel* TKalenderansicht::Fettlabel(const QString& text) {
+    auto* l = new QLabel(text, this);
+    QFont f = l->font();
+    f.setBold(true);
+    l->setFont(f);
+    l->adjustSize();
+    return l;
 }
 
 void TKalenderansicht::RahmenSetzen(QFrame* rahmen, const Rechteck& r) {

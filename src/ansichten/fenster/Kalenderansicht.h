@@ -84,6 +84,8 @@ protected:
     // The black today frame 2 pixels around cell i; 0 hides it.
     void HeuteRahmenUm(int i);
     QFrame* RoterRahmen();
+    // A bold label of the view (weekday and week labels).
+    QLabel* Fettlabel(const QString& text);
     void RahmenSetzen(QFrame* rahmen, const Rechteck& r);
     int Leistenhoehe() const;
     void Schliessen(Wechselanfragen a);

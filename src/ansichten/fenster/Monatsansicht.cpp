@@ -16,14 +16,6 @@ bool HeuteIst(const Anwendungskern& kern, const Datum& d) {
     return kalvora::IstHeute(kern.Zeitgeber(), d.tag, d.monat, d.jahr);
 }
 
-QLabel* Fettlabel(const QString& text, QWidget* eltern) {
-    auto* l = new QLabel(text, eltern);
-    QFont f = l->font();
-    f.setBold(true);
-    l->setFont(f);
-    l->adjustSize();
-    return l;
-}
 
 }  // namespace
 
@@ -163,11 +155,11 @@ TForm9::TForm9(TForm1& haupt) : TKalenderansicht(haupt, "Form9", MowoZellen, 114
     sonntag_->setObjectName(QStringLiteral("Label15"));
     const char* namen[] = {"Mo", "Di", "Mi", "Do", "Fr", "Sa", "So"};
     for (int r = 0; r < 7; ++r) {
-        tage_[static_cast<std::size_t>(r)] = Fettlabel(QString::fromLatin1(namen[r]), this);
+        tage_[static_cast<std::size_t>(r)] = Fettlabel(QString::fromLatin1(namen[r]));
         tage_[static_cast<std::size_t>(r)]->setObjectName(QStringLiteral("Label%1").arg(r + 2));
     }
     for (int c = 0; c < 6; ++c) {
-        wochen_[static_cast<std::size_t>(c)] = Fettlabel(QStringLiteral("KW ...."), this);
+        wochen_[static_cast<std::size_t>(c)] = Fettlabel(QStringLiteral("KW ...."));
         wochen_[static_cast<std::size_t>(c)]->setObjectName(QStringLiteral("Label%1").arg(c + 9));
     }
 }

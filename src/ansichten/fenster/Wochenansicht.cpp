@@ -14,14 +14,6 @@ namespace {
 
 bool Randjahr(const Datum& d) { return d.jahr < ErstesJahr || d.jahr > LetztesJahr; }
 
-QLabel* Fettlabel(const QString& text, QWidget* eltern) {
-    auto* l = new QLabel(text, eltern);
-    QFont f = l->font();
-    f.setBold(true);
-    l->setFont(f);
-    l->adjustSize();
-    return l;
-}
 
 // A cell of 1900 or 2100: its header only, disabled and white.
 Tageszelleninhalt Randzelle(const std::string& kopf) {
@@ -164,13 +156,13 @@ TForm19::TForm19(TForm1& haupt) : TKalenderansicht(haupt, "Form19", 14, 127) {
     sonntag_->setObjectName(QStringLiteral("Label15"));
     const char* namen[] = {"Mo", "Di", "Mi", "Do", "Fr", "Sa", "So"};
     for (int r = 0; r < 7; ++r) {
-        QLabel* l = Fettlabel(QString::fromLatin1(namen[r]), this);
+        QLabel* l = Fettlabel(QString::fromLatin1(namen[r]));
         l->setObjectName(QStringLiteral("Label%1").arg(r + 2));
         if (r == 6) l->setStyleSheet(QStringLiteral("color: #ff0000;"));
         tagLabels_[static_cast<std::size_t>(r)] = l;
     }
     for (int c = 0; c < 2; ++c) {
-        wochen_[static_cast<std::size_t>(c)] = Fettlabel(QStringLiteral("KW ...."), this);
+        wochen_[static_cast<std::size_t>(c)] = Fettlabel(QStringLiteral("KW ...."));
         wochen_[static_cast<std::size_t>(c)]->setObjectName(QStringLiteral("Label%1").arg(c + 9));
     }
 }

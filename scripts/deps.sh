@@ -11,6 +11,7 @@ pakete=(
   fonts-liberation fonts-dejavu-core
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   xvfb xauth poppler-utils
+  libxslt1-dev libxml2-utils xsltproc
 )
 
 fehlend=()

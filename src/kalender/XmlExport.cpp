@@ -1,7 +1,10 @@
 #include "kalender/XmlExport.h"
 
 #include <cstdio>
+#include <filesystem>
+#include <system_error>
 
+#include "methoden/Fehler.h"
 #include "platform/Druckrahmen.h"
 
 namespace kalvora {
@@ -255,6 +258,34 @@ std::string XmlExportieren(const TKalender& kal, const Xmlauftrag& a,
     w.Zeile("  </ZEITRAUM>");
     w.Zeile("</TERMINLISTE>");
     return AlsLatin1(w.Text());
+}
+
+std::vector<std::string> XmlBegleitdateienSchreiben(
+    Xmlherkunft h, bool xsl, bool dtd,
+    const std::function<std::string(const std::string& name)>& gefunden,
+    const std::string& zielordner) {
+    namespace fs = std::filesystem;
+    std::vector<std::string> namen;
+    if (xsl) namen.push_back(XslName(h) + ".xsl");
+    if (dtd) namen.push_back(DtdName);
+    std::vector<std::string> geschrieben;
+    for (const std::string& name : namen) {
+        const fs::path ziel = fs::path(zielordner) / name;
+        std::error_code f;
+        if (fs::exists(ziel, f)) continue;
+        const std::string quelle = gefunden(name);
+        if (quelle.empty()) continue;
+        if (!fs::copy_file(quelle, ziel, fs::copy_options::skip_existing, f) || f)
+            throw KalvoraFehler("Die Datei " + ziel.string() + " konnte nicht geschrieben werden" +
+                                (f ? " (" + f.message() + ")." : "."));
+        geschrieben.push_back(ziel.string());
+    }
+    return geschrieben;
+}
+
+std::vector<std::string> XmlAusgabedateien() {
+    return {XmlAusgabeXml, XmlAusgabeHtml, "kalvora.xsl", "kalvorawoche.xsl", "kalvoramonat.xsl",
+            DtdName};
 }
 
 }  // namespace kalvora

@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "kalender/TKalender.h"
 #include "methoden/Methoden.h"
@@ -43,5 +44,20 @@ std::string XmlExportText(std::string_view utf8);
 // The whole file as Windows-1252 bytes; fortschritt gets 0..100 as the days are written.
 std::string XmlExportieren(const TKalender& kal, const Xmlauftrag& a,
                            const std::function<void(int)>& fortschritt = {});
+
+// The companion files of an export: the origin's style sheet (when xsl) and the DTD (when
+// dtd), copied from where gefunden finds the shipped file (its path, or empty) into
+// zielordner. A file of that name already in zielordner stays as it is. Returns the paths
+// written; throws KalvoraFehler with a German reason when a copy fails.
+std::vector<std::string> XmlBegleitdateienSchreiben(
+    Xmlherkunft h, bool xsl, bool dtd,
+    const std::function<std::string(const std::string& name)>& gefunden,
+    const std::string& zielordner);
+
+// The browser output's folder holds only files of these names, and only these are ever
+// deleted there: "ausgabe.xml", "ausgabe.html", the three style sheets and the DTD.
+std::vector<std::string> XmlAusgabedateien();
+constexpr const char* XmlAusgabeXml = "ausgabe.xml";
+constexpr const char* XmlAusgabeHtml = "ausgabe.html";
 
 }  // namespace kalvora

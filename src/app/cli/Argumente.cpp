@@ -1,11 +1,18 @@
 // Readers of the command-line arguments and the German texts of their faults.
 #include <cerrno>
 #include <charconv>
+#include <filesystem>
 
 #include "app/cli/Befehle.h"
 #include "methoden/Fehler.h"
 
 namespace kalvora::cli {
+
+std::string Programmordner() {
+    std::error_code ec;
+    const auto programm = std::filesystem::read_symlink("/proc/self/exe", ec);
+    return ec ? std::string() : programm.parent_path().string();
+}
 
 std::string Gezeigt(const std::string& argument) {
     return argument.empty() ? "\"\"" : argument;

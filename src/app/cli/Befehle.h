@@ -50,6 +50,9 @@ Datum DatumArgument(const std::string& text);       // TT.MM.JJJJ
 int JahrArgument(const std::string& text);          // 1..9999
 const std::string& DateiArgument(const std::string& text);  // any path but the empty one
 int UhrzeitArgument(const std::string& text);  // HH:MM, 00:00..23:59, as minutes
+// The folder of kalvora-cli itself; empty when the system does not tell.
+std::string Programmordner();
+
 // A whole decimal number that fits an int; nullopt otherwise.
 std::optional<int> Ganzzahl(const std::string& text);
 

@@ -1,6 +1,5 @@
 // Name-day commands: namenstage, namenstag-suchen. Both read the catalogue beside kalvora-cli,
 // else in the installed data folders.
-#include <filesystem>
 #include <iostream>
 
 #include "app/cli/Befehle.h"
@@ -8,15 +7,6 @@
 #include "personen/Namenstagsuche.h"
 
 namespace kalvora::cli {
-namespace {
-
-std::string Programmordner() {
-    std::error_code ec;
-    const auto programm = std::filesystem::read_symlink("/proc/self/exe", ec);
-    return ec ? std::string() : programm.parent_path().string();
-}
-
-}  // namespace
 
 bool NamenstagskatalogLaden(Namenstagskatalog& katalog) {
     Katalogladung l = NamenstageLaden(Katalogordner(Programmordner()));

@@ -1,0 +1,120 @@
+// XML commands: xml-export writes the export of a period with its companion files, xml-html
+// turns an export into the page the browser output shows.
+#include <ctime>
+#include <filesystem>
+#include <iostream>
+
+#include "app/cli/Befehle.h"
+#include "app/cli/Kalenderladen.h"
+#include "kalender/XmlExport.h"
+#include "kalender/XmlHtml.h"
+#include "platform/posix/AtomareDatei.h"
+
+namespace kalvora::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+Xmlherkunft HerkunftArgument(const std::string& text) {
+    if (text == "jahr") return Xmlherkunft::Jahr;
+    if (text == "woche") return Xmlherkunft::Woche;
+    if (text == "monat") return Xmlherkunft::Monat;
+    if (text == "mowo") return Xmlherkunft::MonatMitWochen;
+    throw Aufruffehler(Gezeigt(text) + " ist keine Herkunft (jahr, woche, monat, mowo)");
+}
+
+Datum ZeitraumDatum(const std::string& text) {
+    const Datum d = DatumArgument(text);
+    if (d.jahr < ErstesJahr || d.jahr > LetztesJahr)
+        throw Aufruffehler(Gezeigt(text) + " liegt nicht zwischen 1901 und 2099");
+    return d;
+}
+
+Zeitpunkt Jetzt() {
+    const std::time_t t = std::time(nullptr);
+    std::tm ortszeit{};
+    localtime_r(&t, &ortszeit);
+    return {ortszeit.tm_year + 1900, ortszeit.tm_mon + 1, ortszeit.tm_mday,
+            ortszeit.tm_hour,        ortszeit.tm_min,     ortszeit.tm_sec};
+}
+
+// The shipped style sheets and DTD: beside kalvora-cli, in its "daten" folder, in the
+// installed data folders, and in the source tree it was built from.
+std::string Begleitdatei(const std::string& name) {
+    const std::string programm = Programmordner();
+    std::vector<std::string> ordner;
+    if (!programm.empty()) {
+        ordner.push_back(programm);
+        ordner.push_back(programm + "/daten");
+        ordner.push_back(programm + "/../share/kalvora");
+    }
+    ordner.insert(ordner.end(), {"/usr/local/share/kalvora", "/usr/share/kalvora"});
+#ifdef KALVORA_DATENVERZEICHNIS
+    ordner.push_back(KALVORA_DATENVERZEICHNIS);
+#endif
+    for (const std::string& o : ordner) {
+        std::error_code f;
+        const fs::path pfad = fs::path(o) / name;
+        if (fs::is_regular_file(pfad, f)) return pfad.string();
+    }
+    return {};
+}
+
+const BefehlRegistrieren xmlExport{
+    {"xml-export",
+     "xml-export DATEI TT.MM.JJJJ TT.MM.JJJJ AUS.xml [--herkunft jahr|woche|monat|mowo] "
+     "[--ohne-xsl] [--ohne-dtd]",
+     "exportiert einen Zeitraum als XML, mit Stylesheet und DTD daneben",
+     [](const std::vector<std::string>& a) {
+         std::vector<std::string> frei;
+         Xmlauftrag auftrag;
+         bool xsl = true;
+         bool dtd = true;
+         for (std::size_t i = 0; i < a.size(); ++i) {
+             if (a[i] == "--herkunft") {
+                 if (i + 1 >= a.size()) ArgumentFehlt("--herkunft");
+                 auftrag.herkunft = HerkunftArgument(a[++i]);
+             } else if (a[i] == "--ohne-xsl") {
+                 xsl = false;
+             } else if (a[i] == "--ohne-dtd") {
+                 dtd = false;
+             } else {
+                 frei.push_back(a[i]);
+             }
+         }
+         AnzahlPruefen(frei, {"DATEI", "TT.MM.JJJJ", "TT.MM.JJJJ", "AUS.xml"});
+         const std::string& datei = DateiArgument(frei[0]);
+         auftrag.von = ZeitraumDatum(frei[1]);
+         auftrag.bis = ZeitraumDatum(frei[2]);
+         if (Tagesnummer(auftrag.bis.tag, auftrag.bis.monat, auftrag.bis.jahr) <
+             Tagesnummer(auftrag.von.tag, auftrag.von.monat, auftrag.von.jahr))
+             throw Aufruffehler(frei[2] + " liegt vor " + frei[1]);
+         const std::string& aus = DateiArgument(frei[3]);
+         TKalender kal;
+         KalenderLaden(kal, datei);
+         auftrag.quelle = fs::absolute(datei).lexically_normal().string();
+         auftrag.jetzt = Jetzt();
+         DateiAtomarSchreiben(aus, XmlExportieren(kal, auftrag));
+         const fs::path ordner = fs::absolute(aus).parent_path();
+         XmlBegleitdateienSchreiben(auftrag.herkunft, xsl, dtd, Begleitdatei, ordner.string());
+         return kErfolg;
+     }}};
+
+const BefehlRegistrieren xmlHtml{
+    {"xml-html", "xml-html AUS.xml AUS.html",
+     "wandelt einen XML-Export mit seinem Stylesheet in eine HTML-Seite",
+     [](const std::vector<std::string>& a) {
+         AnzahlPruefen(a, {"AUS.xml", "AUS.html"});
+         const std::string& ein = DateiArgument(a[0]);
+         const std::string& aus = DateiArgument(a[1]);
+         const Htmlergebnis e = XmlNachHtml(ein);
+         if (!e.ok) {
+             std::cerr << e.fehler << "\n";
+             return kDateifehler;
+         }
+         DateiAtomarSchreiben(aus, e.html);
+         return kErfolg;
+     }}};
+
+}  // namespace
+}  // namespace kalvora::cli

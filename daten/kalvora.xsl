@@ -132,6 +132,25 @@
     </tr>
   </xsl:template>
 
+  <xsl:template match="TERMIN">
+    <li class="termin">
+      <xsl:call-template name="terminfarbe"/>
+      <span class="zeit"><xsl:call-template name="zeit"/></span>
+      <span class="text">
+        <span class="beschr"><xsl:value-of select="BESCHREIBUNG"/></span>
+        <xsl:if test="normalize-space(ORT) != ''">
+          <span class="ort"><xsl:value-of select="ORT"/></span>
+        </xsl:if>
+        <xsl:if test="normalize-space(KATEGORIE) != ''">
+          <span class="kat"><xsl:value-of select="KATEGORIE"/></span>
+        </xsl:if>
+        <xsl:apply-templates select="LINK[normalize-space()]"/>
+      </span>
+    </li>
+  </xsl:template>
+
+  <!-- ===== Shared pieces (the week and month sheets carry the same ones) ===== -->
+
   <xsl:template match="GEBURTSTAG">
     <span class="geb">
       <span class="etikett">Geburtstag: </span>
@@ -166,25 +185,6 @@
       </div>
     </xsl:if>
   </xsl:template>
-
-  <xsl:template match="TERMIN">
-    <li class="termin">
-      <xsl:call-template name="terminfarbe"/>
-      <span class="zeit"><xsl:call-template name="zeit"/></span>
-      <span class="text">
-        <span class="beschr"><xsl:value-of select="BESCHREIBUNG"/></span>
-        <xsl:if test="normalize-space(ORT) != ''">
-          <span class="ort"><xsl:value-of select="ORT"/></span>
-        </xsl:if>
-        <xsl:if test="normalize-space(KATEGORIE) != ''">
-          <span class="kat"><xsl:value-of select="KATEGORIE"/></span>
-        </xsl:if>
-        <xsl:apply-templates select="LINK[normalize-space()]"/>
-      </span>
-    </li>
-  </xsl:template>
-
-  <!-- ===== Shared pieces (the week and month sheets carry the same ones) ===== -->
 
   <xsl:template name="zeitraum">
     <xsl:variable name="von" select="normalize-space(ZEITRAUM/STARTDATUM)"/>
@@ -329,12 +329,15 @@
         <xsl:variable name="tage" select="floor($ende div 1440)"/>
         <!-- Exactly midnight of the same day is written as 24:00. -->
         <xsl:if test="$ende != 1440 and $tage &gt;= 1">
-          <xsl:text> (+</xsl:text>
-          <xsl:value-of select="$tage"/>
-          <xsl:choose>
-            <xsl:when test="$tage = 1"> Tag)</xsl:when>
-            <xsl:otherwise> Tage)</xsl:otherwise>
-          </xsl:choose>
+          <xsl:text> </xsl:text>
+          <span class="folgetag">
+            <xsl:text>(+</xsl:text>
+            <xsl:value-of select="$tage"/>
+            <xsl:choose>
+              <xsl:when test="$tage = 1"> Tag)</xsl:when>
+              <xsl:otherwise> Tage)</xsl:otherwise>
+            </xsl:choose>
+          </span>
         </xsl:if>
       </xsl:if>
     </xsl:if>
@@ -360,8 +363,9 @@
   </xsl:template>
 
   <!-- A link: web addresses as they are, an absolute path as a file URL; script and data
-       URLs are shown but not made clickable. -->
+       URLs are shown but not made clickable. $text replaces the address as the visible text. -->
   <xsl:template match="LINK">
+    <xsl:param name="text"/>
     <xsl:variable name="klein"
         select="translate(translate(., ' &#9;&#10;&#13;', ''),
                           'ABCDEFGHIJKLMNOPQRSTUVWXYZ', 'abcdefghijklmnopqrstuvwxyz')"/>
@@ -375,7 +379,7 @@
     <xsl:choose>
       <xsl:when test="starts-with($klein, 'javascript:') or starts-with($klein, 'vbscript:')
                       or starts-with($klein, 'data:')">
-        <span class="link gesperrt"><xsl:value-of select="."/></span>
+        <span class="link gesperrt" title="{.}"><xsl:value-of select="."/></span>
       </xsl:when>
       <xsl:otherwise>
         <a class="link">
@@ -390,7 +394,13 @@
               <xsl:otherwise><xsl:value-of select="$ohneVorlauf"/></xsl:otherwise>
             </xsl:choose>
           </xsl:attribute>
-          <xsl:value-of select="."/>
+          <xsl:choose>
+            <xsl:when test="$text != ''">
+              <xsl:attribute name="title"><xsl:value-of select="."/></xsl:attribute>
+              <xsl:value-of select="$text"/>
+            </xsl:when>
+            <xsl:otherwise><xsl:value-of select="."/></xsl:otherwise>
+          </xsl:choose>
         </a>
       </xsl:otherwise>
     </xsl:choose>
@@ -480,7 +490,8 @@ td.inhalt { overflow-wrap: anywhere; }
 .termin { display: flex; gap: .6rem; margin: .15rem 0; padding: .05rem 0 .05rem .45rem;
   border-left: 4px solid #c7ccd4; break-inside: avoid; }
 .termin.ohnefarbe { border-left: 4px dotted #c7ccd4; }
-.zeit { flex: 0 0 auto; min-width: 7.4rem; font-variant-numeric: tabular-nums; color: #2b3443; }
+.zeit { flex: 0 0 7.4rem; font-variant-numeric: tabular-nums; color: #2b3443; }
+.folgetag { display: block; font-size: 8.5pt; color: #5b6472; }
 .text { flex: 1 1 auto; min-width: 0; }
 .beschr { font-weight: 600; }
 .ort::before { content: " · "; color: #8a93a2; font-weight: normal; }

@@ -288,4 +288,17 @@ std::vector<std::string> XmlAusgabedateien() {
             DtdName};
 }
 
+void XmlAusgabeordnerLeeren(const std::string& ordner) {
+    namespace fs = std::filesystem;
+    for (const std::string& name : XmlAusgabedateien()) {
+        const fs::path pfad = fs::path(ordner) / name;
+        std::error_code f;
+        const fs::file_status art = fs::symlink_status(pfad, f);
+        if (f || !fs::exists(art) || fs::is_directory(art)) continue;
+        if (!fs::remove(pfad, f) && f)
+            throw KalvoraFehler("Die Datei " + pfad.string() + " kann nicht gelöscht werden (" +
+                                f.message() + ").");
+    }
+}
+
 }  // namespace kalvora

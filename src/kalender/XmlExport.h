@@ -57,6 +57,9 @@ std::vector<std::string> XmlBegleitdateienSchreiben(
 // The browser output's folder holds only files of these names, and only these are ever
 // deleted there: "ausgabe.xml", "ausgabe.html", the three style sheets and the DTD.
 std::vector<std::string> XmlAusgabedateien();
+// Removes those files from the folder (a symbolic link itself, never its target); other
+// files stay. Throws KalvoraFehler when one of them cannot be removed.
+void XmlAusgabeordnerLeeren(const std::string& ordner);
 constexpr const char* XmlAusgabeXml = "ausgabe.xml";
 constexpr const char* XmlAusgabeHtml = "ausgabe.html";
 

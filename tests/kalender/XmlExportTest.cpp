@@ -2,6 +2,7 @@
 // Wednesday), their validity against the shipped DTD, their transformation with the shipped
 // style sheets, and the character references a parser must read back as the text.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -152,6 +153,33 @@ TEST(XmlExport, BegleitdateienWerdenNurErgaenzt) {
                  KalvoraFehler);
 }
 
+TEST(XmlExport, AusgabeordnerVerliertNurEigeneDateien) {
+    Ordner o;
+    for (const std::string& name : XmlAusgabedateien()) o.Schreiben(name, "alt");
+    o.Schreiben("notiz.txt", "fremd");
+    fs::create_directory(o.pfad / "sub");
+    fs::create_symlink(o.pfad / "notiz.txt", o.pfad / "kalvora.xsl.lnk");
+    fs::remove(o.pfad / "kalvora.dtd");
+    fs::create_symlink(o.pfad / "notiz.txt", o.pfad / "kalvora.dtd");
+    XmlAusgabeordnerLeeren(o.pfad.string());
+    std::vector<std::string> rest;
+    for (const auto& e : fs::directory_iterator(o.pfad)) rest.push_back(e.path().filename());
+    std::sort(rest.begin(), rest.end());
+    EXPECT_EQ(rest, (std::vector<std::string>{"kalvora.xsl.lnk", "notiz.txt", "sub"}));
+    EXPECT_EQ(testdateien::Inhalt((o.pfad / "notiz.txt").string()), "fremd");
+}
+
+// The exit code and the output of a shell command: "0:" for a silent success.
+std::string Befehlsausgabe(const std::string& befehl) {
+    FILE* rohr = popen(befehl.c_str(), "r");
+    if (rohr == nullptr) return "popen";
+    std::string text;
+    char puffer[512];
+    for (std::size_t n; (n = fread(puffer, 1, sizeof puffer, rohr)) > 0;) text.append(puffer, n);
+    const int status = pclose(rohr);
+    return std::to_string(WIFEXITED(status) ? WEXITSTATUS(status) : -1) + ":" + text;
+}
+
 // Each golden file, with the shipped companions beside it, is valid against the DTD and
 // becomes an HTML page through its style sheet.
 TEST(XmlExport, GueltigUndDarstellbar) {
@@ -161,15 +189,9 @@ TEST(XmlExport, GueltigUndDarstellbar) {
         o.Schreiben(f.datei, testdateien::Inhalt(Golden(f.datei)));
         XmlBegleitdateienSchreiben(f.herkunft, true, true, Geliefert, o.pfad.string());
         const std::string xml = (o.pfad / f.datei).string();
-        const std::string befehl = "xmllint --valid --noout '" + xml + "' 2>&1";
-        FILE* rohr = popen(befehl.c_str(), "r");
-        ASSERT_NE(rohr, nullptr);
-        std::string meldung;
-        char puffer[512];
-        for (std::size_t n; (n = fread(puffer, 1, sizeof puffer, rohr)) > 0;)
-            meldung.append(puffer, n);
-        EXPECT_EQ(pclose(rohr), 0) << meldung;
-        EXPECT_EQ(meldung, "");
+        // The command-line tools of libxml2 and libxslt agree with the program.
+        EXPECT_EQ(Befehlsausgabe("xmllint --valid --noout '" + xml + "' 2>&1"), "0:");
+        EXPECT_EQ(Befehlsausgabe("xsltproc --nonet '" + xml + "' 2>&1 >/dev/null"), "0:");
 
         const Htmlergebnis e = XmlNachHtml(xml);
         ASSERT_TRUE(e.ok) << e.fehler;

@@ -20,6 +20,7 @@
 #include "main/Anwendungskern.h"
 #include "main/Hauptmenue.h"
 #include "main/fenster/Main.h"
+#include "main/fenster/XmlAusgabe.h"
 #include "platform/qt/Leistenknopf.h"
 #include "platform/qt/QtLeinwand.h"
 #include "termine/fenster/Drucksteuerung.h"
@@ -298,6 +299,14 @@ void TKalenderansicht::TagesdialogZeigen() {
 
 void TKalenderansicht::DruckenVon(const Datum& von, const Datum& bis) {
     haupt_.Druckfenster().TerminlisteDrucken(von, bis);
+}
+
+void TKalenderansicht::XmlVon(Xmlherkunft h, const Datum& von, const Datum& bis,
+                              bool browser) {
+    if (browser)
+        haupt_.XmlAusgabe().ImBrowser(h, von, bis, this);
+    else
+        haupt_.XmlAusgabe().InDatei(h, von, bis, this);
 }
 
 bool TKalenderansicht::ZurueckMoeglich() const { return zurueck_ && zurueck_->isEnabled(); }

@@ -10,6 +10,7 @@
 
 #include "ansichten/Tageszelle.h"
 #include "kalender/Dokumentbeobachter.h"
+#include "kalender/XmlExport.h"
 #include "main/Alarm.h"
 #include "main/Ansichtswechsel.h"
 #include "methoden/Methoden.h"
@@ -93,6 +94,8 @@ protected:
     void Auswaehlen(const Datum& d);
     Datum Ausgewaehlt() const;
     void DruckenVon(const Datum& von, const Datum& bis);
+    // "Export in XML" (into a file) and "Direkte Ausgabe im Browser" for the period.
+    void XmlVon(Xmlherkunft h, const Datum& von, const Datum& bis, bool browser);
     void TagesdialogZeigen();
 
     bool eventFilter(QObject* objekt, QEvent* e) override;

@@ -32,8 +32,8 @@ TForm8::TForm8(TForm1& haupt) : TKalenderansicht(haupt, "Form8", MonatsZellen, 1
     KnopfAnlegen(13, "Terminliste drucken", "terminliste-drucken", "",
                  [this] { TerminlisteDrucken(); });
     // The XML export and the browser output come with the export.
-    KnopfAnlegen(16, "Export in XML", "xml", "", {});
-    KnopfAnlegen(17, "Direkte Ausgabe im Browser", "browser", "", {});
+    KnopfAnlegen(16, "Export in XML", "xml", "", [this] { XmlExport(false); });
+    KnopfAnlegen(17, "Direkte Ausgabe im Browser", "browser", "", [this] { XmlExport(true); });
     Trenner();
     KnopfAnlegen(7, "zur Wochenansicht wechseln (Strg + W)", "wochenansicht", "",
                  [this] { WocheWechseln(); });
@@ -110,6 +110,11 @@ void TForm8::TerminlisteDrucken() {
     DruckenVon({1, monat_, jahr_}, {TageImMonat(monat_, jahr_), monat_, jahr_});
 }
 
+void TForm8::XmlExport(bool browser) {
+    XmlVon(Xmlherkunft::Monat, {1, monat_, jahr_}, {TageImMonat(monat_, jahr_), monat_, jahr_},
+           browser);
+}
+
 void TForm8::WocheWechseln() {
     if (fokus_ >= 1 && fokus_ <= TageImMonat(monat_, jahr_)) Auswaehlen(ZellenDatum(fokus_));
     Wechselanfragen a;
@@ -136,8 +141,8 @@ TForm9::TForm9(TForm1& haupt) : TKalenderansicht(haupt, "Form9", MowoZellen, 114
     KnopfAnlegen(5, "Tagestermine (Strg + T)", "tagestermine", "", [this] { Tagestermine(); });
     KnopfAnlegen(13, "Terminliste drucken", "terminliste-drucken", "",
                  [this] { TerminlisteDrucken(); });
-    KnopfAnlegen(16, "Export in XML", "xml", "", {});
-    KnopfAnlegen(17, "Direkte Ausgabe Browser", "browser", "", {});
+    KnopfAnlegen(16, "Export in XML", "xml", "", [this] { XmlExport(false); });
+    KnopfAnlegen(17, "Direkte Ausgabe Browser", "browser", "", [this] { XmlExport(true); });
     Trenner();
     KnopfAnlegen(8, "zur Wochenansicht wechseln (Strg + W)", "wochenansicht", "",
                  [this] { WocheWechseln(); });
@@ -235,6 +240,11 @@ void TForm9::Blaettern(int richtung) {
 
 void TForm9::TerminlisteDrucken() {
     DruckenVon({1, monat_, jahr_}, {TageImMonat(monat_, jahr_), monat_, jahr_});
+}
+
+void TForm9::XmlExport(bool browser) {
+    XmlVon(Xmlherkunft::MonatMitWochen, {1, monat_, jahr_},
+           {TageImMonat(monat_, jahr_), monat_, jahr_}, browser);
 }
 
 void TForm9::WocheWechseln() {

@@ -37,8 +37,8 @@ TForm7::TForm7(TForm1& haupt) : TKalenderansicht(haupt, "Form7", 8, 128) {
     KnopfAnlegen(4, "Tagestermine (Strg + T)", "tagestermine", "", [this] { Tagestermine(); });
     KnopfAnlegen(12, "Terminliste drucken", "terminliste-drucken", "",
                  [this] { TerminlisteDrucken(); });
-    KnopfAnlegen(16, "", "xml", "", {});
-    KnopfAnlegen(17, "Direkte Ausgabe im Browser", "browser", "", {});
+    KnopfAnlegen(16, "", "xml", "", [this] { XmlExport(false); });
+    KnopfAnlegen(17, "Direkte Ausgabe im Browser", "browser", "", [this] { XmlExport(true); });
     Trenner();
     KnopfAnlegen(7, "zur Monatsansicht wechseln (Strg + W)", "monatsansicht", "",
                  [this] { WocheWechseln(); });
@@ -112,6 +112,10 @@ void TForm7::Blaettern(int richtung) {
 }
 
 void TForm7::TerminlisteDrucken() { DruckenVon(tage_[0], tage_[6]); }
+
+void TForm7::XmlExport(bool browser) {
+    XmlVon(Xmlherkunft::Woche, tage_[0], tage_[6], browser);
+}
 
 void TForm7::WocheWechseln() {
     if (fokus_ >= 1 && fokus_ <= 7 && Zelle(fokus_)->isEnabled()) Auswaehlen(ZellenDatum(fokus_));

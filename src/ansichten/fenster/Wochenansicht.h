@@ -19,6 +19,8 @@ public:
 
     void Blaettern(int richtung) override;
     void TerminlisteDrucken() override;
+    // The shown period as XML, into a file or for the browser.
+    void XmlExport(bool browser);
     void Fuellen() override;
     void Anordnen() override;
 

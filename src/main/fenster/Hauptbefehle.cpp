@@ -70,8 +70,6 @@ const Knopfbelegung kKnoepfe[AnzahlToolbuttons] = {
 const QStringList& THauptbefehle::NochNichtGebaut() {
     // Keep this list true: an entry leaves it when its command really works.
     static const QStringList liste = {
-        // Datei
-        QString::fromLatin1(befehl::XmlDatei),
         // Termine
         QString::fromLatin1(befehl::FarbenDefinieren),
         QString::fromLatin1(befehl::KategorienDefinieren), QString::fromLatin1(befehl::Linkliste),

@@ -39,6 +39,7 @@
 #include "main/Hauptmenue.h"
 #include "main/Jahresgeometrie.h"
 #include "main/fenster/Alarmsteuerung.h"
+#include "main/fenster/XmlAusgabe.h"
 #include "main/fenster/Farblegende.h"
 #include "main/fenster/Schreibschutzdialog.h"
 #include "main/fenster/Hauptbefehle.h"
@@ -155,6 +156,11 @@ TForm1::TForm1(Anwendungskern& kern, QWidget* parent)
         if (QAction* a = Aktion(name)) a->setEnabled(false);
     connect(Aktion(befehl::CsvDatei), &QAction::triggered, this,
             &TForm1::CsvExportieren);
+    xml_ = std::make_unique<TXmlAusgabe>(*this);
+    connect(Aktion(befehl::XmlDatei), &QAction::triggered, this, [this] {
+        const int jahr = ansicht_->Jahr();
+        xml_->InDatei(Xmlherkunft::Jahr, {1, 1, jahr}, {31, 12, jahr}, this);
+    });
     drucken_ = new TDrucksteuerung(kal_, einstellungen_, dialoge_, this);
     connect(Aktion(befehl::Drucken), &QAction::triggered, this,
             [this] { drucken_->Drucken(ansicht_->Jahr()); });

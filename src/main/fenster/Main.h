@@ -53,6 +53,7 @@ class TForm21;
 class TForm3;
 class TJahresflaeche;
 class TAlarmsteuerung;
+class TXmlAusgabe;
 
 class TForm1 : public QMainWindow, private Sitzungsfenster {
     Q_OBJECT
@@ -130,6 +131,8 @@ public:
     TForm21& Namenssuche() { return *namenssuche_; }
     TForm18& Namenstagsfenster() { return *namenstage_; }
     TDrucksteuerung& Druckfenster() { return *drucken_; }
+    // The XML export to a file and the browser output.
+    TXmlAusgabe& XmlAusgabe() { return *xml_; }
     // The alarm timer, the alarm window and the tray.
     TAlarmsteuerung& Alarm() { return *alarm_; }
     // "&Einstellungen bei Schreibschutz": the dialog, then the session's timers follow it.
@@ -277,6 +280,7 @@ private:
     // Colour editing; built after the year view and the panel, gone before them.
     std::unique_ptr<TFarbsteuerung> farben_;
     TDrucksteuerung* drucken_ = nullptr;
+    std::unique_ptr<TXmlAusgabe> xml_;
     QTimer* aktualisierenTimer_ = nullptr;
     QTimer* speichernTimer_ = nullptr;
     TStatusleiste* statusleiste_ = nullptr;

@@ -1,0 +1,87 @@
+#include "main/fenster/XmlExportdialog.h"
+
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+
+namespace kalvora {
+namespace {
+
+QDate AlsQDate(const Datum& d) { return QDate(d.jahr, d.monat, d.tag); }
+Datum AlsDatum(const QDate& d) { return {d.day(), d.month(), d.year()}; }
+
+QDateEdit* Datumsfeld(const Datum& d, QWidget* eltern) {
+    auto* feld = new QDateEdit(AlsQDate(d), eltern);
+    feld->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
+    feld->setCalendarPopup(true);
+    feld->setDateRange(QDate(1901, 1, 1), QDate(2099, 12, 31));
+    return feld;
+}
+
+}  // namespace
+
+TXmlExportdialog::TXmlExportdialog(const Datum& von, const Datum& bis, bool zeitraumFrei,
+                                   bool begleitFrei, QWidget* parent)
+    : QDialog(parent) {
+    setObjectName(QStringLiteral("XmlExportdialog"));
+    setWindowTitle(QStringLiteral("XML-Export"));
+    setModal(true);
+
+    start_ = Datumsfeld(von, this);
+    start_->setObjectName(QStringLiteral("Start"));
+    ende_ = Datumsfeld(bis, this);
+    ende_->setObjectName(QStringLiteral("Ende"));
+    // Each field bounds the other, so the period never runs backwards.
+    ende_->setMinimumDate(start_->date());
+    start_->setMaximumDate(ende_->date());
+    connect(start_, &QDateEdit::dateChanged, this,
+            [this](const QDate& d) { ende_->setMinimumDate(d); });
+    connect(ende_, &QDateEdit::dateChanged, this,
+            [this](const QDate& d) { start_->setMaximumDate(d); });
+    start_->setEnabled(zeitraumFrei);
+    ende_->setEnabled(zeitraumFrei);
+
+    xsl_ = new QCheckBox(QStringLiteral("XSL-Datei erstellen"), this);
+    dtd_ = new QCheckBox(QStringLiteral("DTD-Datei erstellen"), this);
+    for (QCheckBox* box : {xsl_, dtd_}) {
+        box->setChecked(true);
+        box->setEnabled(begleitFrei);
+    }
+
+    ok_ = new QPushButton(QStringLiteral("Ok"), this);
+    ok_->setDefault(true);
+    abbrechen_ = new QPushButton(QStringLiteral("Abbrechen"), this);
+    connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
+    connect(abbrechen_, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* raster = new QGridLayout;
+    auto* startText = new QLabel(QStringLiteral("&Start:"), this);
+    startText->setBuddy(start_);
+    auto* endeText = new QLabel(QStringLiteral("&Ende:"), this);
+    endeText->setBuddy(ende_);
+    raster->addWidget(startText, 0, 0);
+    raster->addWidget(start_, 0, 1);
+    raster->addWidget(endeText, 1, 0);
+    raster->addWidget(ende_, 1, 1);
+    raster->addWidget(xsl_, 2, 0, 1, 2);
+    raster->addWidget(dtd_, 3, 0, 1, 2);
+    auto* knoepfe = new QHBoxLayout;
+    knoepfe->addStretch();
+    knoepfe->addWidget(ok_);
+    knoepfe->addWidget(abbrechen_);
+    auto* aussen = new QVBoxLayout(this);
+    aussen->addLayout(raster);
+    aussen->addStretch();
+    aussen->addLayout(knoepfe);
+    setMinimumWidth(300);
+}
+
+Datum TXmlExportdialog::Von() const { return AlsDatum(start_->date()); }
+Datum TXmlExportdialog::Bis() const { return AlsDatum(ende_->date()); }
+bool TXmlExportdialog::MitXsl() const { return xsl_->isChecked(); }
+bool TXmlExportdialog::MitDtd() const { return dtd_->isChecked(); }
+
+}  // namespace kalvora

@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "einstellungen/Einstellungen.h"
+#include "einstellungen/Adressbuchablage.h"
 #include "einstellungen/Schreibschutzablage.h"
 #include "methoden/Fehler.h"
 
@@ -96,6 +97,13 @@ void Suchen(const Einstellungsumgebung& u, const std::string& angabe,
     const std::size_t schraeg = angabe.find('/');
     const std::string unter = schraeg == std::string::npos ? "" : angabe.substr(0, schraeg);
     const std::string name = schraeg == std::string::npos ? angabe : angabe.substr(schraeg + 1);
+    if (unter == "Adressbuch") {
+        Adressoptionen satz;
+        if (MitZeile(AdressbuchWerte(), name, satz,
+                     [&](const Wertzeile& z, Feldzeiger f) { tun(AdressbuchSchluessel, z, f); }))
+            return;
+        Unbekannt(angabe);
+    }
     if (unter == "Schreibschutz") {
         Schreibschutzoptionen satz;
         if (MitZeile(SchreibschutzWerte(), name, satz,

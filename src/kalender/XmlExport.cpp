@@ -105,6 +105,8 @@ void Personen(const TKalender& kal, const Datum& tag, TDatum TGeburtstag::*feld,
 
 }  // namespace
 
+std::string XmlDateibytes(std::string_view escaped) { return AlsLatin1(escaped); }
+
 std::string XslName(Xmlherkunft h) {
     switch (h) {
         case Xmlherkunft::Woche: return "kalvorawoche";
@@ -264,10 +266,17 @@ std::vector<std::string> XmlBegleitdateienSchreiben(
     Xmlherkunft h, bool xsl, bool dtd,
     const std::function<std::string(const std::string& name)>& gefunden,
     const std::string& zielordner) {
-    namespace fs = std::filesystem;
     std::vector<std::string> namen;
     if (xsl) namen.push_back(XslName(h) + ".xsl");
     if (dtd) namen.push_back(DtdName);
+    return BegleitdateienKopieren(namen, gefunden, zielordner);
+}
+
+std::vector<std::string> BegleitdateienKopieren(
+    const std::vector<std::string>& namen,
+    const std::function<std::string(const std::string& name)>& gefunden,
+    const std::string& zielordner) {
+    namespace fs = std::filesystem;
     std::vector<std::string> geschrieben;
     for (const std::string& name : namen) {
         const fs::path ziel = fs::path(zielordner) / name;
@@ -276,7 +285,8 @@ std::vector<std::string> XmlBegleitdateienSchreiben(
         const std::string quelle = gefunden(name);
         if (quelle.empty()) continue;
         if (!fs::copy_file(quelle, ziel, fs::copy_options::skip_existing, f) || f)
-            throw KalvoraFehler("Die Datei " + ziel.string() + " konnte nicht geschrieben werden" +
+            throw KalvoraFehler("Die Datei " + ziel.string() +
+                                " konnte nicht geschrieben werden" +
                                 (f ? " (" + f.message() + ")." : "."));
         geschrieben.push_back(ziel.string());
     }

@@ -41,6 +41,9 @@ int XmlWochennummer(const Datum& d);
 // Latin-1 as a hexadecimal character reference.
 std::string XmlExportText(std::string_view utf8);
 
+// An escaped UTF-8 text (every character below U+0100) as the file's ISO-8859-1 bytes.
+std::string XmlDateibytes(std::string_view escaped);
+
 // The whole file as Windows-1252 bytes; fortschritt gets 0..100 as the days are written.
 std::string XmlExportieren(const TKalender& kal, const Xmlauftrag& a,
                            const std::function<void(int)>& fortschritt = {});
@@ -49,6 +52,11 @@ std::string XmlExportieren(const TKalender& kal, const Xmlauftrag& a,
 // dtd), copied from where gefunden finds the shipped file (its path, or empty) into
 // zielordner. A file of that name already in zielordner stays as it is. Returns the paths
 // written; throws KalvoraFehler with a German reason when a copy fails.
+// The same for any names: each copied unless zielordner already has a file of that name.
+std::vector<std::string> BegleitdateienKopieren(
+    const std::vector<std::string>& namen,
+    const std::function<std::string(const std::string& name)>& gefunden,
+    const std::string& zielordner);
 std::vector<std::string> XmlBegleitdateienSchreiben(
     Xmlherkunft h, bool xsl, bool dtd,
     const std::function<std::string(const std::string& name)>& gefunden,

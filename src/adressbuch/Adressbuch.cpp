@@ -56,10 +56,11 @@ Gruppeninhalt GruppendateiLesen(std::string_view bytes) {
 
 namespace {
 
-void FeldAnhaengen(std::string_view feld, std::string& ziel) {
+// The last field may keep a '#' (the reader keeps any there); the others may not.
+void FeldAnhaengen(std::string_view feld, std::string& ziel, bool letztes = false) {
     std::string sauber(feld);
     for (char& c : sauber)
-        if (c == '#' || c == '\r' || c == '\n') c = ' ';
+        if ((c == '#' && !letztes) || c == '\r' || c == '\n') c = ' ';
     if (Utf8NachCp1252Anhaengen(sauber, ziel)) return;
     // Character by character: what the code page lacks becomes '?'.
     for (std::size_t i = 0; i < sauber.size();) {
@@ -82,7 +83,7 @@ std::string GruppendateiText(const std::vector<TAdresse>& eintraege) {
     for (const TAdresse& a : eintraege) {
         for (int f = 0; f < AnzahlAdressfelder; ++f) {
             if (f > 0) s.push_back('#');
-            FeldAnhaengen(a[static_cast<std::size_t>(f)], s);
+            FeldAnhaengen(a[static_cast<std::size_t>(f)], s, f == AnzahlAdressfelder - 1);
         }
         s += "\r\n";
     }

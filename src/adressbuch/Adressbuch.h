@@ -38,8 +38,9 @@ struct Gruppeninhalt {
 
 // The entries of a group file's bytes. An empty file is an empty group of our own.
 Gruppeninhalt GruppendateiLesen(std::string_view bytes);
-// The file's bytes; a character Windows-1252 cannot hold becomes '?', a '#' or a line break
-// inside a field (which the editor never lets in) becomes a blank so the line stays whole.
+// The file's bytes; a character Windows-1252 cannot hold becomes '?', a line break or a '#'
+// before the last field (which the editor never lets in) becomes a blank, so every line
+// reads back as the same entry.
 std::string GruppendateiText(const std::vector<TAdresse>& eintraege);
 
 // Writes a whole file or throws KalvoraFehler (the old file then stays as it was).

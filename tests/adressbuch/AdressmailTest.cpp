@@ -1,0 +1,57 @@
+// The mail addresses: the first-address rule, the group's list, the serial mail with its
+// placeholders, and every character of subject and body percent-encoded.
+#include <gtest/gtest.h>
+
+#include "adressbuch/Adressmail.h"
+
+namespace kalvora {
+namespace {
+
+using namespace adressfeld;
+
+TAdresse Person(const char* anrede, const char* name, const char* vorname, const char* mail) {
+    TAdresse a;
+    a[Anrede] = anrede;
+    a[Name] = name;
+    a[Vorname] = vorname;
+    a[Email] = mail;
+    return a;
+}
+
+TEST(Adressmail, ErsteAdresseUndGruppe) {
+    EXPECT_EQ(ErsteAdresse("a@x.de; b@y.de", true), "a@x.de");
+    EXPECT_EQ(ErsteAdresse("a@x.de, b@y.de; c@z.de", true), "a@x.de");
+    EXPECT_EQ(ErsteAdresse("a@x.de; b@y.de", false), "a@x.de; b@y.de");
+    EXPECT_EQ(MailtoEintrag(Person("Herr", "A", "B", "a@x.de; b@y.de"), true), "mailto:a@x.de");
+    EXPECT_EQ(MailtoEintrag(Person("Herr", "A", "B", "a@x.de; b@y.de"), false),
+              "mailto:a@x.de,b@y.de");
+    EXPECT_EQ(MailtoEintrag(Person("Herr", "A", "B", ""), true), "");
+    const std::vector<TAdresse> liste = {Person("Herr", "A", "B", "a@x.de"),
+                                         Person("Frau", "C", "D", ""),
+                                         Person("Frau", "E", "F", "e+f@y.de;g@z.de")};
+    EXPECT_EQ(MailtoGruppe(liste, true), "mailto:a@x.de,e%2Bf@y.de");
+    EXPECT_EQ(MailtoGruppe(liste, false), "mailto:a@x.de,e%2Bf@y.de,g@z.de");
+    EXPECT_EQ(MailtoGruppe({Person("Herr", "A", "B", "")}, true), "");
+}
+
+TEST(Adressmail, SerienmailMitPlatzhaltern) {
+    const TAdresse frau = Person("Frau", "Meier", "Eva", "eva@x.de");
+    const TAdresse herr = Person("Herr", "Kunz", "Udo", "");
+    EXPECT_EQ(Platzhalterersetzen("<sg> <anrede> <name>,", frau), "Sehr geehrte Frau Meier,");
+    EXPECT_EQ(Platzhalterersetzen("<sg> <anrede> <name>,", herr), "Sehr geehrter Herr Kunz,");
+    EXPECT_EQ(Platzhalterersetzen("<mfg> <vg> <vorname><vorname>", frau),
+              "Mit freundlichen Grüßen Viele Grüße EvaEva");
+    const auto urls = SerienmailUrls({frau, herr}, "Termin & Ort?", "<sg> <name>,\nBis bald",
+                                     true);
+    ASSERT_EQ(urls.size(), 2u);
+    EXPECT_EQ(urls[0],
+              "mailto:eva@x.de?SUBJECT=Termin%20%26%20Ort%3F&body=Sehr%20geehrte%20Meier%2C"
+              "%0D%0ABis%20bald%0D%0A");
+    // An entry without address still gets its mail, without a recipient.
+    EXPECT_EQ(urls[1].rfind("mailto:?SUBJECT=", 0), 0u);
+    EXPECT_NE(urls[1].find("Sehr%20geehrter%20Kunz"), std::string::npos);
+    EXPECT_EQ(MailtoKodieren("ä#%"), "%C3%A4%23%25");
+}
+
+}  // namespace
+}  // namespace kalvora

@@ -36,6 +36,15 @@ Adressliste AdresslisteAus(const std::vector<TAdresse>& eintraege, const Adresso
     return l;
 }
 
+int AdresslisteDruckauftrag(Drucker& drucker, const Adressliste& liste,
+                            const Adressoptionen& o, const std::string& titel) {
+    drucker.AusrichtungSetzen(o.querformat ? Seitenausrichtung::Querformat
+                                           : Seitenausrichtung::Hochformat);
+    Druckdokument dokument(drucker, titel);
+    AdresslisteDrucken(drucker, liste, o);
+    return 0;
+}
+
 void AdresslisteDrucken(Drucker& drucker, const Adressliste& liste, const Adressoptionen& o) {
     Leinwand& l = drucker.Zeichenflaeche();
     const int dpi = drucker.AufloesungX();

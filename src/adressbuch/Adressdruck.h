@@ -23,8 +23,12 @@ struct Adressliste {
 Adressliste AdresslisteAus(const std::vector<TAdresse>& eintraege, const Adressoptionen& o,
                            int bildschirmDpi);
 
-// Prints onto a begun job (the caller sets the orientation, shows the print dialog and begins
-// it). A column wider than the page on its own is printed alone in a band of its own,
+// The whole job: the orientation of the options, the document titled with the group's name,
+// the list. Returns 0.
+int AdresslisteDruckauftrag(Drucker& drucker, const Adressliste& liste,
+                            const Adressoptionen& o, const std::string& titel);
+
+// Prints onto a begun job. A column wider than the page on its own is printed alone in a band of its own,
 // cut at the margin, so the printout always ends.
 void AdresslisteDrucken(Drucker& drucker, const Adressliste& liste, const Adressoptionen& o);
 

@@ -34,8 +34,9 @@ TEST(Adressdruck, BreiteAnpassenFuelltEineBande) {
     Adressoptionen o;
     o.breiteAnpassen = true;
     TestDrucker d;
-    d.Beginnen("Kunden");
-    AdresslisteDrucken(d, AdresslisteAus(Eintraege(2), o, 96), o);
+    AdresslisteDruckauftrag(d, AdresslisteAus(Eintraege(2), o, 96), o, "Kunden");
+    EXPECT_EQ(d.ablauf, (std::vector<std::string>{"Beginnen:Kunden", "Beenden"}));
+    EXPECT_EQ(d.Ausrichtung(), Seitenausrichtung::Querformat);
     EXPECT_EQ(d.seitenanfaenge.size(), 1u);
     const auto rahmen = d.leinwand.Alle(Zeichenart::Rechteck);
     ASSERT_EQ(rahmen.size(), 3u * 17u);  // title row and two entries

@@ -2,6 +2,7 @@
 // Doubles of the platform services of the alarm and the views: a sound that records its
 // requests, a tray that keeps its icon, a shell that records the links it opens, and an
 // alarm window that answers from a script.
+#include <cstdio>
 #include <deque>
 #include <functional>
 #include <string>
@@ -53,7 +54,13 @@ public:
         geoeffnet.push_back(ziel);
         return true;
     }
+    // Records the file and removes it, as the trash takes it away.
+    bool InPapierkorb(const std::string& pfad) override {
+        papierkorb.push_back(pfad);
+        return std::remove(pfad.c_str()) == 0;
+    }
     std::vector<std::string> geoeffnet;
+    std::vector<std::string> papierkorb;
 };
 
 // Answers "Ja" unless the script says otherwise; waehrend runs while the window "is open".

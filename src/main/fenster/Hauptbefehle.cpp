@@ -77,7 +77,7 @@ const QStringList& THauptbefehle::NochNichtGebaut() {
         // Ansicht
         QString::fromLatin1(befehl::Statistik),
         // Extras
-        QString::fromLatin1(befehl::Adressbuch), QString::fromLatin1(befehl::ToolbarAnpassen),
+        QString::fromLatin1(befehl::ToolbarAnpassen),
         QString::fromLatin1(befehl::Optionen),
         // Hilfe
         QString::fromLatin1(befehl::Hilfe), QString::fromLatin1(befehl::Direkthilfe),

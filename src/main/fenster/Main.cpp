@@ -30,6 +30,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "adressbuch/fenster/Adressbuch.h"
 #include "ansichten/fenster/Ansichtsschleife.h"
 #include "ansichten/fenster/Stundenplan.h"
 #include "einstellungen/Einstellungen.h"
@@ -157,6 +158,7 @@ TForm1::TForm1(Anwendungskern& kern, QWidget* parent)
     connect(Aktion(befehl::CsvDatei), &QAction::triggered, this,
             &TForm1::CsvExportieren);
     xml_ = std::make_unique<TXmlAusgabe>(*this);
+    connect(Aktion(befehl::Adressbuch), &QAction::triggered, this, [this] { AdressbuchZeigen(); });
     connect(Aktion(befehl::XmlDatei), &QAction::triggered, this, [this] {
         const int jahr = ansicht_->Jahr();
         xml_->InDatei(Xmlherkunft::Jahr, {1, 1, jahr}, {31, 12, jahr}, this);
@@ -600,6 +602,17 @@ void TForm1::VollbildUmschalten() {
     for (QAction* a : menuBar()->actions()) a->setVisible(vollbildMenue_);
     menuBar()->setVisible(vollbildMenue_);
     findChild<QToolBar*>(QStringLiteral("ToolBar1"))->setVisible(vollbildToolbar_);
+}
+
+void TForm1::AdressbuchZeigen(const std::string& gruppendatei) {
+    TForm22 fenster(*this, gruppendatei);
+    fenster.Zeigen();
+}
+
+bool TForm1::AdressbuchOeffnen(const std::string& gruppendatei) {
+    // During start-up the window waits until the main window is there.
+    QTimer::singleShot(0, this, [this, gruppendatei] { AdressbuchZeigen(gruppendatei); });
+    return true;
 }
 
 std::string TForm1::AktuellerDateiname() const { return sitzung_.Dateiname(); }

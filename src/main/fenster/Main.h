@@ -131,6 +131,8 @@ public:
     TForm21& Namenssuche() { return *namenssuche_; }
     TForm18& Namenstagsfenster() { return *namenstage_; }
     TDrucksteuerung& Druckfenster() { return *drucken_; }
+    // "&Adressbuch": the address window, on the group file given or on the address folder.
+    void AdressbuchZeigen(const std::string& gruppendatei = {});
     // The XML export to a file and the browser output.
     TXmlAusgabe& XmlAusgabe() { return *xml_; }
     // The alarm timer, the alarm window and the tray.
@@ -221,6 +223,7 @@ private:
     void LetzteDateienZeigen(const Dateiliste& liste) override;
     void StartcodeAnwenden(const std::string& code) override;
     void TagesdialogUebernehmen() override;
+    bool AdressbuchOeffnen(const std::string& gruppendatei) override;
     // After a file was opened: the reminders of the birthday list.
     void NachDemOeffnen() override;
     void FarbbearbeitungWiederherstellen() override;

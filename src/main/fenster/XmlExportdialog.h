@@ -3,11 +3,16 @@
 // the style sheet and the DTD are written beside the file, "Ok" and "Abbrechen".
 #include <QDialog>
 
+#include <QStringList>
+
+#include <vector>
+
 #include "methoden/Methoden.h"
 
 class QCheckBox;
 class QDateEdit;
 class QLabel;
+class QListWidget;
 class QPushButton;
 
 namespace kalvora {
@@ -19,6 +24,12 @@ public:
     // (the browser output always writes both).
     TXmlExportdialog(const Datum& von, const Datum& bis, bool zeitraumFrei, bool begleitFrei,
                      QWidget* parent = nullptr);
+
+    // The address export: the date fields give way to a check list of the names, the one
+    // at angehakt ticked; "Ok" is enabled while at least one is ticked.
+    void Pruefliste(const QStringList& namen, int angehakt);
+    std::vector<int> Angehakt() const;
+    QListWidget* Liste() const { return liste_; }
 
     Datum Von() const;
     Datum Bis() const;
@@ -39,6 +50,9 @@ private:
     QCheckBox* dtd_ = nullptr;
     QPushButton* ok_ = nullptr;
     QPushButton* abbrechen_ = nullptr;
+    QLabel* startText_ = nullptr;
+    QLabel* endeText_ = nullptr;
+    QListWidget* liste_ = nullptr;
 };
 
 }  // namespace kalvora

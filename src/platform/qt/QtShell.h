@@ -7,6 +7,7 @@ namespace kalvora {
 class QtShell : public Shell {
 public:
     bool Oeffnen(const std::string& ziel) override;
+    bool InPapierkorb(const std::string& pfad) override;
 };
 
 }  // namespace kalvora

@@ -15,7 +15,7 @@ const Werttabelle<Adressoptionen>& AdressbuchWerte() {
                                  [n](A& a) -> Feldzeiger { return &a.spalte[n]; }));
         for (std::size_t n = 0; n < 17; ++n)
             w.push_back(Zeile<A>("Breite" + std::to_string(n + 1), Werttyp::Ganzzahl,
-                                 int32_t{AdressStandardbreite},
+                                 AdressStandardbreiten[n],
                                  [n](A& a) -> Feldzeiger { return &a.breite[n]; })
                             .Bereich(0, 5000)
                             .BeimBeenden());

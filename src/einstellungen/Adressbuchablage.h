@@ -11,7 +11,9 @@
 namespace kalvora {
 
 constexpr const char* AdressbuchSchluessel = "Software\\Kalvora\\Adressbuch";
-constexpr int AdressStandardbreite = 64;  // a grid column's width in pixels
+// The columns' widths in pixels before the user changes them: wide enough for the heading.
+inline constexpr std::array<int32_t, 17> AdressStandardbreiten = {
+    70, 110, 100, 130, 80, 60, 110, 80, 120, 150, 110, 170, 170, 100, 80, 70, 170};
 
 struct Adressoptionen {
     std::array<bool, 17> spalte{true, true, true, true, true, true, true, true, true,
@@ -31,7 +33,7 @@ struct Adressoptionen {
     int32_t zeilenhoehe = 20;  // 10..99
     bool papierkorb = false;
 
-    Adressoptionen() { breite.fill(AdressStandardbreite); }
+    Adressoptionen() { breite = AdressStandardbreiten; }
 };
 
 // Every value, "AdrOpt1".."AdrOpt17" and "Breite1".."Breite17" included; the widths are

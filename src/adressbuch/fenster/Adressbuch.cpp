@@ -111,17 +111,17 @@ QAction* TForm22::Befehl(const char* name) const {
 }
 
 void TForm22::Aufbauen() {
-    QAction* neueGruppe = Neu("NeueGruppe", QStringLiteral("&Neue Gruppe anlegen"), "neu");
-    QAction* umbenennen = Neu("GruppeUmbenennen", QStringLiteral("Gruppe &umbenennen"));
-    QAction* loeschen = Neu("GruppeLoeschen", QStringLiteral("Gruppe &löschen"));
+    QAction* neueGruppe = Neu("NeueGruppe", QStringLiteral("&Neue Gruppe anlegen"), "gruppe-neu");
+    QAction* umbenennen = Neu("GruppeUmbenennen", QStringLiteral("Gruppe &umbenennen"), "gruppe-umbenennen");
+    QAction* loeschen = Neu("GruppeLoeschen", QStringLiteral("Gruppe &löschen"), "gruppe-loeschen");
     QAction* xml = Neu("XmlDatei", QStringLiteral("&XML-Datei"), "xml");
     QAction* drucken = Neu("Drucken", QStringLiteral("&Drucken"), "drucken");
     drucken->setShortcut(QKeySequence(QStringLiteral("Ctrl+P")));
     QAction* schliessen = Neu("Schliessen", QStringLiteral("&Schließen"), "schliessen");
     schliessen->setShortcut(QKeySequence(QStringLiteral("Alt+X")));
-    QAction* neuerEintrag = Neu("NeuerEintrag", QStringLiteral("&Neuer Eintrag"), "tagestermine");
-    QAction* bearbeiten = Neu("EintragBearbeiten", QStringLiteral("Eintrag &bearbeiten"));
-    QAction* eintragLoeschen = Neu("EintragLoeschen", QStringLiteral("Eintrag &löschen"));
+    QAction* neuerEintrag = Neu("NeuerEintrag", QStringLiteral("&Neuer Eintrag"), "eintrag-neu");
+    QAction* bearbeiten = Neu("EintragBearbeiten", QStringLiteral("Eintrag &bearbeiten"), "eintrag-aendern");
+    QAction* eintragLoeschen = Neu("EintragLoeschen", QStringLiteral("Eintrag &löschen"), "eintrag-loeschen");
     QAction* kopieren = Neu("EintragKopieren", QStringLiteral("Eintrag &kopieren"));
     QAction* optionen = Neu("Optionen", QStringLiteral("Optionen"), "optionen");
     QAction* email = Neu("Email", QStringLiteral("&E-Mail erstellen"));
@@ -383,8 +383,7 @@ void TForm22::Oeffnen(bool einstellungenLesen) {
     for (const std::string& n : namen) {
         auto* k = new QTreeWidgetItem(baum_, QStringList{Q(n)});
         const bool gesamt = gesamtImBaum_ && baum_->topLevelItemCount() == 1;
-        k->setIcon(0, Symbol(QString::fromLatin1(gesamt ? "adressbuch" : "gruppe"),
-                             QString::fromLatin1(gesamt ? "x-office-address-book" : "folder")));
+        k->setIcon(0, Symbol(QString::fromLatin1(gesamt ? "adressbuch" : "gruppe"), {}));
     }
     fuellt_ = false;
 

@@ -64,19 +64,24 @@
           <xsl:for-each select="$monate">
             <xsl:variable name="mj" select="substring(normalize-space(DATUM), 4, 7)"/>
             <section class="monat" id="m{translate($mj, '.', '-')}">
-              <h2>
-                <xsl:call-template name="monatsname">
-                  <xsl:with-param name="monat" select="number(substring($mj, 1, 2))"/>
-                </xsl:call-template>
-                <xsl:text> </xsl:text>
-                <xsl:value-of select="substring($mj, 4)"/>
-              </h2>
               <table class="tage">
                 <colgroup>
                   <col class="sp-wt"/>
                   <col class="sp-dat"/>
                   <col/>
                 </colgroup>
+                <!-- As the table's head the month's name comes again on every printed page. -->
+                <thead>
+                  <tr>
+                    <th class="monatskopf" colspan="3" scope="colgroup">
+                      <xsl:call-template name="monatsname">
+                        <xsl:with-param name="monat" select="number(substring($mj, 1, 2))"/>
+                      </xsl:call-template>
+                      <xsl:text> </xsl:text>
+                      <xsl:value-of select="substring($mj, 4)"/>
+                    </th>
+                  </tr>
+                </thead>
                 <tbody>
                   <xsl:apply-templates select="key('monat', $mj)" mode="zeile"/>
                 </tbody>
@@ -455,7 +460,8 @@ html { background: #fff; }
 body { margin: 0 auto; max-width: 60rem; padding: 1.2rem 1.5rem 2rem; color: #1d2430;
   font: 10.5pt/1.35 "Segoe UI", "DejaVu Sans", "Liberation Sans", Arial, sans-serif; }
 h1 { font-size: 17pt; margin: 0 0 .15rem; }
-h2 { font-size: 13pt; margin: 1.2rem 0 .3rem; padding-bottom: .15rem; color: #1f4e8c;
+section.monat { margin-top: 1.2rem; }
+th.monatskopf { padding: 0 0 .15rem; font-size: 13pt; text-align: left; color: #1f4e8c;
   border-bottom: 2px solid #1f4e8c; }
 .erstellt { margin: 0; color: #5b6472; font-size: 9pt; }
 .quelle { word-break: break-all; }
@@ -507,9 +513,7 @@ td.inhalt { overflow-wrap: anywhere; }
   body { max-width: none; padding: 0; font-size: 9.5pt; }
   .monate { display: none; }
   a { color: inherit; text-decoration: none; }
-  h2 { break-after: avoid; page-break-after: avoid; }
-  section.monat + section.monat { break-before: page; page-break-before: always; }
-  section.monat + section.monat h2 { margin-top: 0; }
+  thead { display: table-header-group; }
   tr.tag { break-inside: avoid; page-break-inside: avoid; }
   .seitenfuss { break-inside: avoid; }
 }

@@ -752,17 +752,21 @@ td.so .datum { color: #9a2a2a; }
 @page { size: A4 landscape; margin: 10mm; }
 @media print {
   body { max-width: none; padding: 0; font-size: 8.5pt; }
-  h1 { font-size: 16pt; }
+  h1 { font-size: 15pt; }
   a { color: inherit; text-decoration: none; }
   .link { display: none; }
   thead { display: table-header-group; }
   tr { break-inside: avoid; page-break-inside: avoid; }
-  td.tag, td.aussen { height: 24mm; }
-  table.zeilen4 td.tag, table.zeilen4 td.aussen { height: 36mm; }
-  table.zeilen5 td.tag, table.zeilen5 td.aussen { height: 29mm; }
+  h1 { margin-bottom: 0; }
+  .legende { margin-top: .3rem; padding: .15rem .5rem; }
+  main { margin-top: .4rem; }
+  /* Room to spare, so that a busy week still keeps the month on one sheet. */
+  td.tag, td.aussen { height: 20mm; }
+  table.zeilen4 td.tag, table.zeilen4 td.aussen { height: 29mm; }
+  table.zeilen5 td.tag, table.zeilen5 td.aussen { height: 23mm; }
   .zelle { font-size: 7.5pt; }
   .datum { font-size: 10.5pt; }
-  .seitenfuss { break-inside: avoid; margin-top: .5rem; }
+  .seitenfuss { break-inside: avoid; margin-top: .4rem; font-size: 7.5pt; }
 }
 </xsl:text>
   </xsl:template>

@@ -679,8 +679,7 @@ td.aussen { background: #fafbfc; }
 .zelle { padding: .3rem .4rem .5rem; overflow-wrap: anywhere; }
 .datum { font-weight: 700; font-size: 11pt; font-variant-numeric: tabular-nums; }
 td.so .datum { color: #9a2a2a; }
-.marken { display: flex; flex-direction: column; gap: .1rem; margin: .15rem 0 .2rem; }
-.marken .marke { align-items: baseline; }
+.marken { display: flex; flex-wrap: wrap; gap: .1rem .5rem; margin: .15rem 0 .2rem; }
 .personen { margin: .15rem 0; font-size: 9pt; }
 .geb .etikett, .nt .etikett { font-weight: 600; color: #1d2430; }
 .info { margin: .2rem 0; padding-left: .4rem; border-left: 2px solid #c7ccd4; color: #3a4150; font-size: 9pt; }
@@ -700,14 +699,22 @@ td.so .datum { color: #9a2a2a; }
   color: #5b6472; font-size: 8.5pt; }
 @page { size: A4 landscape; margin: 10mm; }
 @media print {
-  body { max-width: none; padding: 0; font-size: 8.5pt; }
+  body { max-width: none; padding: 0; font-size: 8pt; }
   h1 { font-size: 14pt; }
   a { color: inherit; text-decoration: none; }
   thead { display: table-header-group; }
+  h1 { margin-bottom: 0; }
+  .legende { margin-top: .3rem; padding: .15rem .5rem; }
+  main { margin-top: .4rem; }
+  /* Weeks stay whole on a sheet; a single week longer than a sheet goes on over the next. */
   tr { break-inside: avoid; page-break-inside: avoid; }
+  table.einzeln tr { break-inside: auto; page-break-inside: auto; }
   td.tag, td.aussen { height: 42mm; }
-  table.einzeln td.tag, table.einzeln td.aussen { height: 128mm; }
-  .seitenfuss { break-inside: avoid; }
+  table.einzeln td.tag, table.einzeln td.aussen { height: 110mm; }
+  .personen, .info, .ort, .mname { font-size: 7.5pt; }
+  .zeit, .link, .kat { font-size: 7pt; }
+  .datum { font-size: 10pt; }
+  .seitenfuss { break-inside: avoid; margin-top: .4rem; font-size: 7.5pt; }
 }
 </xsl:text>
   </xsl:template>

@@ -41,11 +41,11 @@ int AdresslisteDruckauftrag(Drucker& drucker, const Adressliste& liste,
     drucker.AusrichtungSetzen(o.querformat ? Seitenausrichtung::Querformat
                                            : Seitenausrichtung::Hochformat);
     Druckdokument dokument(drucker, titel);
-    AdresslisteDrucken(drucker, liste, o);
-    return 0;
+    return AdresslisteDrucken(drucker, liste, o);
 }
 
-void AdresslisteDrucken(Drucker& drucker, const Adressliste& liste, const Adressoptionen& o) {
+int AdresslisteDrucken(Drucker& drucker, const Adressliste& liste, const Adressoptionen& o) {
+    int seiten = 1;
     Leinwand& l = drucker.Zeichenflaeche();
     const int dpi = drucker.AufloesungX();
     const double scale = static_cast<double>(dpi) / liste.bildschirmDpi;
@@ -93,7 +93,8 @@ void AdresslisteDrucken(Drucker& drucker, const Adressliste& liste, const Adress
                     ? x + Runden(static_cast<double>(liste.breiten[i]) / gesamt * nutzbar)
                     : x + Runden(liste.breiten[i] * scale) + pad;
             if (!o.breiteAnpassen && rechtsKante >= grenze && !einzeln) break;
-            const int kante = std::min(rechtsKante, o.breiteAnpassen ? rechtsKante : breite - rechts);
+            const int kante =
+                std::min(rechtsKante, o.breiteAnpassen ? rechtsKante : breite - rechts);
             einzeln = false;
             const Rechteck zelle{x, y, kante, y + zeilenhoehe};
             const int th = l.Texthoehe("Ag");
@@ -109,15 +110,17 @@ void AdresslisteDrucken(Drucker& drucker, const Adressliste& liste, const Adress
     // Any shown column at all?
     bool etwas = false;
     for (bool s : liste.sichtbar) etwas = etwas || s;
-    if (!etwas || liste.zeilen.empty()) return;
+    if (!etwas || liste.zeilen.empty()) return seiten;
 
     int erste = 0;
     bool ersteBande = true;
     while (erste < 17) {
         bool verbleibt = false;
-        for (int c = erste; c < 17; ++c) verbleibt = verbleibt || liste.sichtbar[static_cast<std::size_t>(c)];
+        for (int c = erste; c < 17; ++c)
+            verbleibt = verbleibt || liste.sichtbar[static_cast<std::size_t>(c)];
         if (!verbleibt) break;
         if (!ersteBande) {
+            ++seiten;
             drucker.NeueSeite();
             fuss();
         }
@@ -127,6 +130,7 @@ void AdresslisteDrucken(Drucker& drucker, const Adressliste& liste, const Adress
         int bandende = erste;
         for (std::size_t r = 1; r < liste.zeilen.size(); ++r) {
             if (!letzteWarTitel && y != oben && y + zeilenhoehe > hoehe - unten) {
+                ++seiten;
                 drucker.NeueSeite();
                 fuss();
                 y = oben;
@@ -143,6 +147,7 @@ void AdresslisteDrucken(Drucker& drucker, const Adressliste& liste, const Adress
         }
         erste = bandende + 1;
     }
+    return seiten;
 }
 
 }  // namespace kalvora

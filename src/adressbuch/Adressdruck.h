@@ -24,12 +24,12 @@ Adressliste AdresslisteAus(const std::vector<TAdresse>& eintraege, const Adresso
                            int bildschirmDpi);
 
 // The whole job: the orientation of the options, the document titled with the group's name,
-// the list. Returns 0.
+// the list. Returns the number of pages.
 int AdresslisteDruckauftrag(Drucker& drucker, const Adressliste& liste,
                             const Adressoptionen& o, const std::string& titel);
 
-// Prints onto a begun job. A column wider than the page on its own is printed alone in a band of its own,
-// cut at the margin, so the printout always ends.
-void AdresslisteDrucken(Drucker& drucker, const Adressliste& liste, const Adressoptionen& o);
+// Prints onto a begun job. A column wider than the page on its own is printed alone in a band
+// of its own, cut at the margin, so the printout always ends. Returns the number of pages.
+int AdresslisteDrucken(Drucker& drucker, const Adressliste& liste, const Adressoptionen& o);
 
 }  // namespace kalvora

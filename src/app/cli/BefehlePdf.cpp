@@ -1,8 +1,11 @@
 // Printing commands: pdf-jahr, pdf-terminliste, pdf-geburtstage and pdf-namenstage.
 #include <charconv>
+#include <filesystem>
 #include <functional>
 #include <iostream>
 
+#include "adressbuch/Adressdruck.h"
+#include "app/cli/Adressladen.h"
 #include "app/cli/Befehle.h"
 #include "app/cli/Einstellungsablage.h"
 #include "app/cli/Kalenderladen.h"
@@ -135,6 +138,28 @@ const BefehlRegistrieren pdfGeburtstage{
                                OhneDruckstatus status;
                                return GeburtstagslisteDrucken(kal.Geburtstagsliste, d, status);
                            });
+     }}};
+
+const BefehlRegistrieren pdfAdressen{
+    {"pdf-adressen", "pdf-adressen GRUPPENDATEI AUS.pdf",
+     "druckt die Adressliste einer Gruppe mit den Druckoptionen des Adressbuchs in eine PDF-Datei",
+     [](const std::vector<std::string>& a) {
+         AnzahlPruefen(a, {"GRUPPENDATEI", "AUS.pdf"});
+         const std::string& datei = DateiArgument(a[0]);
+         DateiArgument(a[1]);
+         const TAdressbuch b = GruppeLaden(datei);
+         const Adressoptionen o = AdressoptionenDesSpeichers();
+         std::string titel = std::filesystem::path(datei).filename().string();
+         if (titel.size() > 7 && titel.substr(titel.size() - 7) == adresstexte::Endung)
+             titel.resize(titel.size() - 7);
+         Pdfvorgaben vorgaben;
+         vorgaben.ausrichtung =
+             o.querformat ? Seitenausrichtung::Querformat : Seitenausrichtung::Hochformat;
+         const int seiten = PdfDrucken(a[1], vorgaben, [&](Drucker& d) {
+             return AdresslisteDruckauftrag(d, AdresslisteAus(b.Eintraege, o, 96), o, titel);
+         });
+         std::cout << "Seiten: " << seiten << "\n";
+         return kErfolg;
      }}};
 
 // A number argument within a range, for the option named.

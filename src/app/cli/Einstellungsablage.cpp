@@ -43,4 +43,16 @@ Schreibschutzoptionen GespeicherteSchreibschutzoptionen(std::string& fehler) {
     return o;
 }
 
+Adressoptionen GespeicherteAdressoptionen(std::string& fehler) {
+    QtRegistry registry;
+    Adressoptionen o;
+    fehler.clear();
+    try {
+        AdressoptionenLaden(registry, o);
+    } catch (const KalvoraFehler& f) {
+        fehler = f.what();
+    }
+    return o;
+}
+
 }  // namespace kalvora::cli

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "einstellungen/Adressbuchablage.h"
 #include "einstellungen/Einstellungen.h"
 #include "kalender/Schreibschutzoptionen.h"
 #include "platform/Registry.h"
@@ -21,5 +22,8 @@ int AktuellesJahr();
 Einstellungen GespeicherteEinstellungen(std::string& fehler);
 // The write-protection options of the store ("Software\\Kalvora\\Schreibschutz").
 Schreibschutzoptionen GespeicherteSchreibschutzoptionen(std::string& fehler);
+
+// The address book's options of the store ("Software\\Kalvora\\Adressbuch").
+Adressoptionen GespeicherteAdressoptionen(std::string& fehler);
 
 }  // namespace kalvora::cli

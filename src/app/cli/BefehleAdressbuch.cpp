@@ -1,0 +1,188 @@
+// Address book commands: adressen lists the groups of a folder, adressen-xml exports groups,
+// mailto prints the mail addresses the window would open. All with the options of the store.
+#include <algorithm>
+#include <ctime>
+#include <filesystem>
+#include <iostream>
+
+#include "adressbuch/AdressXml.h"
+#include "adressbuch/Adressbuch.h"
+#include "adressbuch/Adressgruppen.h"
+#include "adressbuch/Adressmail.h"
+#include "app/cli/Adressladen.h"
+#include "app/cli/Befehle.h"
+#include "app/cli/Einstellungsablage.h"
+#include "kalender/XmlExport.h"
+#include "methoden/Dateilesen.h"
+#include "methoden/Fehler.h"
+#include "methoden/Zeichensatz.h"
+#include "platform/posix/AtomareDatei.h"
+
+namespace kalvora::cli {
+
+// Shared with the PDF command of the address list.
+Adressoptionen AdressoptionenDesSpeichers() {
+    std::string fehler;
+    Adressoptionen o = GespeicherteAdressoptionen(fehler);
+    if (!fehler.empty()) std::cerr << "Warnung: " << fehler << "\n";
+    return o;
+}
+
+// A group file as the window opens it: read, then sorted by the name column.
+TAdressbuch GruppeLaden(const std::string& pfad) {
+    DateiEinlesen(pfad);  // a file that is not there or no file at all is an error here
+    TAdressbuch b;
+    b.Lesen(pfad);
+    b.Sortieren(adressfeld::Name);
+    return b;
+}
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string OrdnerArgument(const std::string& text) {
+    std::error_code f;
+    if (text.empty() || !fs::is_directory(text, f))
+        throw KalvoraFehler("Der Ordner " + Gezeigt(text) + " ist nicht vorhanden.");
+    return text;
+}
+
+// A text file from an editor is UTF-8; an old one in the code page is taken as that.
+bool GueltigesUtf8(const std::string& s) {
+    for (std::size_t i = 0; i < s.size();) {
+        const auto b = static_cast<unsigned char>(s[i]);
+        const std::size_t n = b < 0x80 ? 1 : (b >> 5) == 6 ? 2 : (b >> 4) == 14 ? 3
+                                             : (b >> 3) == 30 ? 4 : 0;
+        if (n == 0 || i + n > s.size()) return false;
+        for (std::size_t k = 1; k < n; ++k)
+            if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return false;
+        i += n;
+    }
+    return true;
+}
+
+Zeitpunkt Jetzt() {
+    const std::time_t t = std::time(nullptr);
+    std::tm o{};
+    localtime_r(&t, &o);
+    return {o.tm_year + 1900, o.tm_mon + 1, o.tm_mday, o.tm_hour, o.tm_min, o.tm_sec};
+}
+
+std::string Daten(const std::string& name) {
+    const std::string programm = Programmordner();
+    std::vector<std::string> ordner;
+    if (!programm.empty()) ordner = {programm, programm + "/daten", programm + "/../share/kalvora"};
+    ordner.insert(ordner.end(), {"/usr/local/share/kalvora", "/usr/share/kalvora"});
+#ifdef KALVORA_DATENVERZEICHNIS
+    ordner.push_back(KALVORA_DATENVERZEICHNIS);
+#endif
+    for (const std::string& o : ordner) {
+        std::error_code f;
+        if (fs::is_regular_file(fs::path(o) / name, f)) return (fs::path(o) / name).string();
+    }
+    return {};
+}
+
+const BefehlRegistrieren adressen{
+    {"adressen", "adressen VERZEICHNIS",
+     "die Gruppen eines Adressordners: Name<TAB>Anzahl je Gruppe, fremde Dateien markiert",
+     [](const std::vector<std::string>& a) {
+         AnzahlPruefen(a, {"VERZEICHNIS"});
+         const std::string ordner = OrdnerArgument(a[0]);
+         const Adressoptionen o = AdressoptionenDesSpeichers();
+         const std::vector<Adressgruppe> gruppen = GruppenImOrdner(ordner);
+         std::size_t gesamt = 0;
+         std::vector<std::string> zeilen;
+         for (const Adressgruppe& g : gruppen) {
+             TAdressbuch b;
+             b.Lesen(g.pfad);
+             gesamt += b.Eintraege.size();
+             zeilen.push_back(g.name + "\t" + std::to_string(b.Eintraege.size()) +
+                              (b.fremd ? "\tfremde Datei" : ""));
+         }
+         if (o.gesamtliste && !gruppen.empty())
+             std::cout << adresstexte::Gesamt << "\t" << gesamt << "\n";
+         for (const std::string& z : zeilen) std::cout << z << "\n";
+         return kErfolg;
+     }}};
+
+const BefehlRegistrieren adressenXml{
+    {"adressen-xml", "adressen-xml VERZEICHNIS AUS.xml GRUPPE...",
+     "exportiert Gruppen eines Adressordners als XML, mit Stylesheet und DTD daneben",
+     [](const std::vector<std::string>& a) {
+         if (a.size() < 3) AnzahlPruefen(a, {"VERZEICHNIS", "AUS.xml", "GRUPPE"});
+         const std::string ordner = OrdnerArgument(a[0]);
+         const std::string& aus = DateiArgument(a[1]);
+         const std::vector<Adressgruppe> gruppen = GruppenImOrdner(ordner);
+         std::vector<Adressxmlgruppe> export_;
+         for (std::size_t i = 2; i < a.size(); ++i) {
+             Adressxmlgruppe g;
+             g.name = a[i];
+             if (a[i] == adresstexte::Gesamt && !gruppen.empty()) {
+                 TAdressbuch b;
+                 for (const Adressgruppe& x : gruppen) b.Anhaengen(x.pfad);
+                 g.eintraege = std::move(b.Eintraege);
+             } else {
+                 const auto gleich = [&](const Adressgruppe& x) { return x.name == a[i]; };
+                 const auto it = std::find_if(gruppen.begin(), gruppen.end(), gleich);
+                 if (it == gruppen.end())
+                     throw Aufruffehler(Gezeigt(a[i]) + " ist keine Gruppe in " + ordner);
+                 TAdressbuch b;
+                 b.Lesen(it->pfad);
+                 b.Sortieren(adressfeld::Name);
+                 g.eintraege = std::move(b.Eintraege);
+             }
+             export_.push_back(std::move(g));
+         }
+         DateiAtomarSchreiben(aus, AdressenXml(export_, Jetzt()));
+         BegleitdateienKopieren({AdressXslName, AdressDtdName}, Daten,
+                                fs::absolute(aus).parent_path().string());
+         return kErfolg;
+     }}};
+
+const BefehlRegistrieren mailto{
+    {"mailto", "mailto GRUPPENDATEI (--eintrag N | --gruppe | --serie BETREFF TEXTDATEI)",
+     "die mailto:-Adressen, die das Adressbuch öffnen würde, eine je Zeile",
+     [](const std::vector<std::string>& a) {
+         if (a.size() < 2) {
+             if (a.empty()) ArgumentFehlt("GRUPPENDATEI");
+             ArgumentFehlt("--eintrag N | --gruppe | --serie BETREFF TEXTDATEI");
+         }
+         const std::string& datei = DateiArgument(a[0]);
+         const std::string& art = a[1];
+         std::vector<std::string> urls;
+         if (art == "--eintrag") {
+             if (a.size() < 3) ArgumentFehlt("N");
+             if (a.size() > 3) ArgumentZuviel(a[3]);
+             const auto n = Ganzzahl(a[2]);
+             const TAdressbuch b = GruppeLaden(datei);
+             if (!n || *n < 1 || *n > static_cast<int>(b.Eintraege.size()))
+                 throw Aufruffehler(Gezeigt(a[2]) + " ist kein Eintrag der Gruppe (1 bis " +
+                                    std::to_string(b.Eintraege.size()) + ")");
+             urls.push_back(MailtoEintrag(b.Eintraege[static_cast<std::size_t>(*n - 1)],
+                                          AdressoptionenDesSpeichers().eineAdresse));
+         } else if (art == "--gruppe") {
+             if (a.size() > 2) ArgumentZuviel(a[2]);
+             urls.push_back(MailtoGruppe(GruppeLaden(datei).Eintraege,
+                                         AdressoptionenDesSpeichers().eineAdresse));
+         } else if (art == "--serie") {
+             if (a.size() < 3) ArgumentFehlt("BETREFF");
+             if (a.size() < 4) ArgumentFehlt("TEXTDATEI");
+             if (a.size() > 4) ArgumentZuviel(a[4]);
+             std::string text = DateiEinlesen(DateiArgument(a[3]));
+             if (!GueltigesUtf8(text)) text = Cp1252NachUtf8(text);
+             if (a[2].empty() || text.empty())
+                 throw Aufruffehler(mailtexte::BetreffUndText);
+             urls = SerienmailUrls(GruppeLaden(datei).Eintraege, a[2], text,
+                                   AdressoptionenDesSpeichers().eineAdresse);
+         } else {
+             throw Aufruffehler("Unbekannte Angabe: " + Gezeigt(art));
+         }
+         for (const std::string& u : urls)
+             if (!u.empty()) std::cout << u << "\n";
+         return kErfolg;
+     }}};
+
+}  // namespace
+}  // namespace kalvora::cli

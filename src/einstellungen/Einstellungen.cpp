@@ -253,6 +253,10 @@ void EinstellungenSpeichern(Registry& registry, const Einstellungen& e) {
     TabelleSpeichern(registry, FeiertageSchluessel, FeiertagsWerte(), e);
 }
 
+void ToolbarSpeichern(Registry& registry, const Einstellungen& e) {
+    TabelleSpeichern(registry, ToolbarPfad, ToolbarWerte(), e);
+}
+
 void EinstellungenBeimBeendenSpeichern(Registry& registry, const Einstellungen& e) {
     TabelleSpeichern(registry, HauptSchluessel, HauptschluesselWerte(), e,
                      Zeilenauswahl::NurBeenden);

@@ -175,6 +175,8 @@ void EinstellungenLaden(Registry& registry, const Einstellungsumgebung& umgebung
 // EinstellungenBeimBeendenSpeichern, then Farbe01..Farbe20 and the 64 holiday values. The
 // caller hands the new "Timerintervall" to the open views.
 void EinstellungenSpeichern(Registry& registry, const Einstellungen& e);
+// "Toolbar anpassen" confirmed: the 39 values of the tool-bar key.
+void ToolbarSpeichern(Registry& registry, const Einstellungen& e);
 // The view window geometry and the appointment editor's last hour and minute, written when
 // the main window closes.
 void EinstellungenBeimBeendenSpeichern(Registry& registry, const Einstellungen& e);

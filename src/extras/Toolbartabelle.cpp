@@ -2,58 +2,72 @@
 
 #include <cstdio>
 
+#include "einstellungen/Einstellungen.h"
+
 namespace kalvora {
 
 const std::array<Toolbutton, AnzahlToolbuttons>& Toolbuttons() {
     static const std::array<Toolbutton, AnzahlToolbuttons> tabelle{{
-        {1, "Neu", "Neu", true},
-        {2, "Öffnen", "Öffnen", true},
-        {3, "Speichern", "Speichern", true},
-        {4, "Speichern unter", "Speichern unter", false},
-        {5, "Drucken", "Drucken", true},
-        {6, "Druckereinstellung", "Druckereinstellung", false},
-        {7, "Rückgängig", "Rückgängig", true},
-        {8, "Wiederherstellen", "Wiederherstellen", true},
-        {9, "Suchen", "Suchen", true},
-        {10, "Weitersuchen", "Weitersuchen", false},
-        {11, "Schreibschutz", "Schreibschutz", false},
-        {12, "Aktualisieren", "Aktualisieren", false},
-        {13, "Einstellungen bei Schreibschutz", "Einstellungen bei Schreibschutz", false},
-        {14, "Farbänderungen nicht direkt ermöglichen", "Bearbeiten gesperrt", true},
-        {15, "Farben hinzufügen", "Farben hinzufügen", true},
-        {16, "Farben löschen", "Farben löschen", true},
-        {17, "neue Farbe", "neue Farbe", true},
-        {18, "alle Farben löschen", "alle Farben löschen", true},
-        {19, "Tagestermine", "Tagestermine", true},
+        {1, "Neu", "Neu"},
+        {2, "Öffnen", "Öffnen"},
+        {3, "Speichern", "Speichern"},
+        {4, "Speichern unter", "Speichern unter"},
+        {5, "Drucken", "Drucken"},
+        {6, "Druckereinstellung", "Druckereinstellung"},
+        {7, "Rückgängig", "Rückgängig"},
+        {8, "Wiederherstellen", "Wiederherstellen"},
+        {9, "Suchen", "Suchen"},
+        {10, "Weitersuchen", "Weitersuchen"},
+        {11, "Schreibschutz", "Schreibschutz"},
+        {12, "Aktualisieren", "Aktualisieren"},
+        {13, "Einstellungen bei Schreibschutz", "Einstellungen bei Schreibschutz"},
+        {14, "Farbänderungen nicht direkt ermöglichen", "Bearbeiten gesperrt"},
+        {15, "Farben hinzufügen", "Farben hinzufügen"},
+        {16, "Farben löschen", "Farben löschen"},
+        {17, "neue Farbe", "neue Farbe"},
+        {18, "alle Farben löschen", "alle Farben löschen"},
+        {19, "Tagestermine", "Tagestermine"},
         // The hint's misspelling is the program's own text; the dialog spells it right.
-        {20, "Terminliste durcken", "Terminliste drucken", false},
-        {21, "Terminüberwachung", "Terminüberwachung", true},
-        {22, "Geburtstagsliste", "Geburtstagsliste", true},
-        {23, "Namenstagsjahresliste", "Jahresübersicht Namenstage", false},
-        {24, "Wochenansicht", "Wochenansicht", true},
-        {25, "Wochenansicht (2 Wochen)", "Wochenansicht (2 Wochen)", true},
-        {26, "Monatsansicht", "Monatsansicht", true},
-        {27, "Monatsansicht mit Wocheneinteilung", "Monatsansicht mit Wocheneinteilung", true},
-        {28, "Stundenplanansicht", "Stundenplan", true},
-        {29, "Desktopstundenplanansicht", "Desktop Stundenplan", true},
-        {30, "Statistik", "Statistik", true},
-        {31, "Gehe zu Jahr", "Gehe zu Jahr", false},
-        {32, "Adressbuch", "Adressbuch", true},
-        {33, "Toolbaranpassen", "Toolbar anpassen", false},
-        {34, "Optionen", "Optionen", true},
-        {35, "Hilfe", "Hilfe", true},
-        {36, "Direkthilfe", "Direkthilfe", false},
-        {37, "Kalvora Online", "Kalvora Online", false},
-        {38, "Update prüfen", "Update prüfen", false},
-        {39, "Info", "Info", true},
+        {20, "Terminliste durcken", "Terminliste drucken"},
+        {21, "Terminüberwachung", "Terminüberwachung"},
+        {22, "Geburtstagsliste", "Geburtstagsliste"},
+        {23, "Namenstagsjahresliste", "Jahresübersicht Namenstage"},
+        {24, "Wochenansicht", "Wochenansicht"},
+        {25, "Wochenansicht (2 Wochen)", "Wochenansicht (2 Wochen)"},
+        {26, "Monatsansicht", "Monatsansicht"},
+        {27, "Monatsansicht mit Wocheneinteilung", "Monatsansicht mit Wocheneinteilung"},
+        {28, "Stundenplanansicht", "Stundenplan"},
+        {29, "Desktopstundenplanansicht", "Desktop Stundenplan"},
+        {30, "Statistik", "Statistik"},
+        {31, "Gehe zu Jahr", "Gehe zu Jahr"},
+        {32, "Adressbuch", "Adressbuch"},
+        {33, "Toolbaranpassen", "Toolbar anpassen"},
+        {34, "Optionen", "Optionen"},
+        {35, "Hilfe", "Hilfe"},
+        {36, "Direkthilfe", "Direkthilfe"},
+        {37, "Kalvora Online", "Kalvora Online"},
+        {38, "Update prüfen", "Update prüfen"},
+        {39, "Info", "Info"},
     }};
     return tabelle;
 }
 
 ToolbarSichtbarkeit ToolbarStandard() {
+    // The defaults live once, in the settings' load table of the tool-bar key.
+    const Einstellungen e;
     ToolbarSichtbarkeit s{};
-    for (const auto& b : Toolbuttons()) s[b.index - 1] = b.standard;
+    for (int i = 1; i <= AnzahlToolbuttons; ++i) s[i - 1] = e.Toolbutton[i];
     return s;
+}
+
+ToolbarSichtbarkeit ToolbarAus(const Einstellungen& e) {
+    ToolbarSichtbarkeit s{};
+    for (int i = 1; i <= AnzahlToolbuttons; ++i) s[i - 1] = e.Toolbutton[i];
+    return s;
+}
+
+void ToolbarSetzen(Einstellungen& e, const ToolbarSichtbarkeit& s) {
+    for (int i = 1; i <= AnzahlToolbuttons; ++i) e.Toolbutton[i] = s[i - 1];
 }
 
 const std::array<int, AnzahlToolbarTrenner>& ToolbarGruppenenden() {

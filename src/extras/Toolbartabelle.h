@@ -1,6 +1,6 @@
 #pragma once
 // The 39 buttons of the main window's tool bar: order, hints, captions of the customising
-// dialog, default visibility and the separators between their groups.
+// dialog and the separators between their groups.
 #include <array>
 #include <functional>
 #include <optional>
@@ -15,7 +15,6 @@ struct Toolbutton {
     int index;              // 1..39
     const char* hinweis;    // tooltip of the button
     const char* dialogtext; // caption of its check box in "Toolbar anpassen"
-    bool standard;          // shown when the store holds no value
 };
 
 // Index 0 is button 1.
@@ -24,6 +23,7 @@ const std::array<Toolbutton, AnzahlToolbuttons>& Toolbuttons();
 // Visibility of buttons 1..39, index 0 is button 1.
 using ToolbarSichtbarkeit = std::array<bool, AnzahlToolbuttons>;
 
+// Shown when the store holds no value (the defaults of the settings' tool-bar table).
 ToolbarSichtbarkeit ToolbarStandard();
 
 // Last button index of every group; a separator follows each group.
@@ -40,5 +40,10 @@ inline constexpr const char* ToolbarSchluessel = "Software\\Kalvora\\Toolbar";
 // value keeps the button's default. Defaults are not written back.
 ToolbarSichtbarkeit ToolbarLesen(
     const std::function<std::optional<bool>(const std::string& wertname)>& lesen);
+
+struct Einstellungen;
+// The flags of the settings record, and back.
+ToolbarSichtbarkeit ToolbarAus(const Einstellungen& e);
+void ToolbarSetzen(Einstellungen& e, const ToolbarSichtbarkeit& s);
 
 }  // namespace kalvora

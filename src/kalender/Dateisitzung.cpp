@@ -571,6 +571,12 @@ void Dateisitzung::LetzteDateienAktualisieren(const std::string& pfad) {
     letzteAblage_.Schreiben(letzte_);
 }
 
+void Dateisitzung::LetzteDateienLeeren() {
+    letzte_ = {};
+    letzteAblage_.Schreiben(letzte_);
+    fenster_->LetzteDateienZeigen(letzte_);
+}
+
 void Dateisitzung::schreibschutztimerTimer() {
     if (!schreibgeschuetzt_ || dateiname_.empty()) return;
     // An open window that shows the document reloads as its subscriber.

@@ -124,6 +124,8 @@ public:
 
     void SchreibschutzAnwenden();
     void LetzteDateienAktualisieren(const std::string& pfad);
+    // "Einträge löschen" of the options: the ten entries empty, in memory and in the store.
+    void LetzteDateienLeeren();
 
     // Timers of the main window.
     void schreibschutztimerTimer();

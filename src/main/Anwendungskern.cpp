@@ -61,6 +61,10 @@ void Anwendungskern::FarbtabelleGeaendertMelden() const {
     kal_.Beobachter().Melden([](Dokumentbeobachter& b) { b.FarbtabelleGeaendert(); });
 }
 
+void Anwendungskern::EinstellungenGeaendertMelden() const {
+    kal_.Beobachter().Melden([](Dokumentbeobachter& b) { b.EinstellungenGeaendert(); });
+}
+
 void Anwendungskern::GeburtstagslisteSetzen(std::vector<TGeburtstag> liste, bool aendern) {
     kal_.Geburtstagsliste = std::move(liste);
     if (aendern) kal_.GeaendertSetzen(true);

@@ -97,6 +97,8 @@ public:
     // Every subscriber of the document learns of a change made through a window.
     void TagGeaendertMelden(const Datum& d) const;
     void FarbtabelleGeaendertMelden() const;
+    // The options were taken over: views and dialogs read the settings again.
+    void EinstellungenGeaendertMelden() const;
     // The birthday list as a window changed it: with aendern the document is modified (an
     // entry added, changed or removed), without it only the order changed.
     void GeburtstagslisteSetzen(std::vector<TGeburtstag> liste, bool aendern);

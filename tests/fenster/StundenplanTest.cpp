@@ -114,7 +114,7 @@ private slots:
             QCOMPARE(d.size(), QSize(450, 440));
             QCOMPARE(d.pos(), QPoint(1024 - 450, 768 - 440));
             QCOMPARE(d.Modell().Spalten(), 2);
-            QVERIFY(!d.Knopf(5)->isEnabled());  // no options dialog wired
+            QVERIFY(d.Knopf(5)->isEnabled());  // the options dialog on its timetable page
             QVERIFY(!d.Knopf(8)->isEnabled());
 
             d.Knopf(7)->click();

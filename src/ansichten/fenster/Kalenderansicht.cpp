@@ -19,6 +19,7 @@
 
 #include "main/Anwendungskern.h"
 #include "main/Hauptmenue.h"
+#include "einstellungen/Optionenseiten.h"
 #include "main/fenster/Main.h"
 #include "main/fenster/XmlAusgabe.h"
 #include "platform/qt/Leistenknopf.h"
@@ -47,6 +48,7 @@ TKalenderansicht::TKalenderansicht(TForm1& haupt, const char* name, int zellen, 
     setObjectName(QString::fromLatin1(name));
     setModal(true);
     setMinimumSize(600, 400);
+    optionen = [&haupt] { haupt.OptionenZeigen(optionsseite::MonatsUndWochenansicht); };
     optionen_ = ZellenoptionenAus(kern_.Optionen());
     leiste_ = new QToolBar(this);
     leiste_->setObjectName(QStringLiteral("ToolBar1"));

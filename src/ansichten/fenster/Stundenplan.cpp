@@ -19,6 +19,7 @@
 
 #include "main/Hauptmenue.h"
 #include "main/fenster/Alarmsteuerung.h"
+#include "einstellungen/Optionenseiten.h"
 #include "main/fenster/Main.h"
 #include "main/fenster/Programmschrift.h"
 #include "platform/qt/Leistenknopf.h"
@@ -99,6 +100,7 @@ TForm24::TForm24(TForm1& hauptfenster, bool desktop, QWidget* parent)
       plan_(std::make_unique<TStundenplan>(hauptfenster.Kalender(), hauptfenster.Optionen(),
                                            hauptfenster.Kern().Zeitgeber(),
                                            hauptfenster.Auswahl())) {
+    optionen = [&hauptfenster] { hauptfenster.OptionenZeigen(optionsseite::Stundenplan); };
     setObjectName(QStringLiteral("Form24"));
     setWindowTitle(Q(st::Titel));
     setModal(true);

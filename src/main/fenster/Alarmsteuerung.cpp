@@ -1,5 +1,7 @@
 #include "main/fenster/Alarmsteuerung.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QApplication>
 #include <QMainWindow>
@@ -63,6 +65,12 @@ void TAlarmsteuerung::IntervallSetzen(int ms, Neustart n) {
     }
     naechstesIntervall_.reset();
     timer_->start(ms);
+}
+
+void TAlarmsteuerung::OptionenUebernommen() {
+    if (monitor_.Zustand() == 1) return;
+    IntervallSetzen(std::max(1, kern_.Optionen().Alarmwiederholungsminuten) * 60000,
+                    Neustart::NurWennAnders);
 }
 
 void TAlarmsteuerung::Zeitablauf() {

@@ -45,6 +45,9 @@ public:
     void Pruefen(Alarmherkunft herkunft = Alarmherkunft::Sonstwo);
     // Every paint of the year view.
     void NachDemMalen() { monitor_.NachDemMalen(); }
+    // The options were taken over: unless an alarm is being announced the timer takes the
+    // new repeat period.
+    void OptionenUebernommen();
 
     // To the tray: the icon, the question about unsaved changes, the check.
     void InDenHintergrund(Alarmherkunft herkunft);

@@ -77,8 +77,6 @@ const QStringList& THauptbefehle::NochNichtGebaut() {
         // Ansicht
         QString::fromLatin1(befehl::Statistik),
         // Extras
-        QString::fromLatin1(befehl::ToolbarAnpassen),
-        QString::fromLatin1(befehl::Optionen),
         // Hilfe
         QString::fromLatin1(befehl::Hilfe), QString::fromLatin1(befehl::Direkthilfe),
         QString::fromLatin1(befehl::Handbuch), QString::fromLatin1(befehl::Online),

@@ -34,7 +34,11 @@
 #include "ansichten/fenster/Ansichtsschleife.h"
 #include "ansichten/fenster/Stundenplan.h"
 #include "einstellungen/Einstellungen.h"
+#include "einstellungen/Autostart.h"
 #include "einstellungen/Programmstart.h"
+#include "einstellungen/fenster/Optionen.h"
+#include "extras/fenster/Toolbaranpassen.h"
+#include "platform/posix/XdgOrdner.h"
 #include "kalender/CsvDatei.h"
 #include "main/Ansichtswechsel.h"
 #include "main/Hauptmenue.h"
@@ -321,6 +325,50 @@ void TForm1::AlarmAnlegen() {
             [this] { alarm_->InDenHintergrund(Alarmherkunft::Toolbutton); });
     connect(Aktion(befehl::SchreibschutzEinstellungen), &QAction::triggered, this,
             &TForm1::SchreibschutzoptionenZeigen);
+    connect(Aktion(befehl::Optionen), &QAction::triggered, this,
+            [this] { OptionenZeigen(optionsseite::Jahresansicht); });
+    connect(Aktion(befehl::ToolbarAnpassen), &QAction::triggered, this,
+            &TForm1::ToolbarAnpassenZeigen);
+}
+
+void TForm1::OptionenZeigen(int seite) {
+    Autostart autostart(Autostartordner(), QCoreApplication::applicationFilePath().toStdString());
+    TOptionen dialog(kern_, seite, &autostart, QApplication::activeModalWidget()
+                                                   ? QApplication::activeModalWidget()
+                                                   : static_cast<QWidget*>(this));
+    dialog.sitzung = &sitzung_;
+    dialog.aktuelleDatei = sitzung_.Dateiname();
+    dialog.angewendet = [this] { OptionenAnwenden(); };
+    dialog.exec();
+}
+
+void TForm1::OptionenAnwenden() {
+    alarm_->OptionenUebernommen();
+    ansicht_->optionen = JahresansichtOptionenAus(einstellungen_);
+    kal_.Standardfarben = einstellungen_.Standardfarben;
+    // Slots 17 to 20 of the legend follow the number of colours at once.
+    TerminfeldZeigen(ansicht_->terminfeldSichtbar);
+    farben_->LegendeZeigen();
+    RahmenblinkenAnwenden();
+    Anordnen();
+    JahresansichtNeuZeichnen();
+    kern_.EinstellungenGeaendertMelden();
+}
+
+void TForm1::ToolbarAnpassenZeigen() {
+    const auto symbol = [this](int i) { return Toolbutton(i)->icon(); };
+    TToolbaranpassen dialog(ToolbarAusEinstellungen(), symbol, this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    ToolbarSetzen(einstellungen_, dialog.Auswahl());
+    try {
+        ToolbarSpeichern(registry_, einstellungen_);
+    } catch (const std::exception& f) {
+        dialoge_.Meldung(std::string("Die Toolbar-Einstellungen konnten nicht gespeichert "
+                                     "werden:\n") + f.what(),
+                         Meldungsart::Fehler);
+    }
+    ToolbarAnwenden(ToolbarAusEinstellungen());
+    Anordnen();
 }
 
 void TForm1::NachDemOeffnen() {
@@ -468,6 +516,8 @@ void TForm1::TagesdialogAnlegen() {
         return true;
     };
     tagesdialog_->jahrDerAnsicht = [this] { return ansicht_->Jahr(); };
+    tagesdialog_->optionen = [this] { OptionenZeigen(optionsseite::Termine); };
+    tagesdialog_->OptionenFreigeben();
     tagesdialog_->suchtrefferGewaehlt = [this](const Datum& d) {
         dialogSuchtreffer_ = d;
         auswahl_.Setzen(d.tag, d.monat, d.jahr);

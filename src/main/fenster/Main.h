@@ -137,6 +137,12 @@ public:
     TXmlAusgabe& XmlAusgabe() { return *xml_; }
     // The alarm timer, the alarm window and the tray.
     TAlarmsteuerung& Alarm() { return *alarm_; }
+    // "&Optionen" and every caller of the options: the dialog on its page (1..12). After each
+    // take-over the main window and every subscriber follow the new settings.
+    void OptionenZeigen(int seite);
+    void OptionenAnwenden();
+    // "&Toolbar anpassen": the choice is stored and the tool bar rebuilt.
+    void ToolbarAnpassenZeigen();
     // "&Einstellungen bei Schreibschutz": the dialog, then the session's timers follow it.
     void SchreibschutzoptionenZeigen();
     // Today's fading frame follows the settings.

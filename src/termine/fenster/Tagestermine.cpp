@@ -235,7 +235,7 @@ void TForm3::Aufbauen() {
     weitersuchen_ = Knopf(this, tt::Weitersuchen, "Weitersuchen", 224, 0, 100);
     weitersuchen_->setEnabled(false);
     optionen_ = Knopf(this, tt::Optionen, "Optionen", 332, 0, 100);
-    optionen_->setEnabled(false);  // the options dialog is not part of this window yet
+    optionen_->setEnabled(false);  // until the main window gives the hook
     hilfeKnopf_ = Knopf(this, tt::Hilfe, "Hilfe", 440, 0, 100);
     fortschritt_ = new QProgressBar(this);
     fortschritt_->setRange(0, 100);
@@ -256,6 +256,14 @@ void TForm3::Aufbauen() {
     connect(weitersuchen_, &QPushButton::clicked, this, &TForm3::WeitersuchenKlick);
     connect(hilfeKnopf_, &QPushButton::clicked, this, [this] {
         if (hilfe) hilfe(120);
+    });
+    connect(optionen_, &QPushButton::clicked, this, [this] {
+        if (!optionen) return;
+        optionen();
+        // The grid follows the number of visible rows, the window the work area.
+        GitterBemessen();
+        const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+        if (s) move(this->x(), s->availableGeometry().center().y() - frameGeometry().height() / 2);
     });
     connect(infoLoeschen_, &QToolButton::clicked, this, [this] {
         dialog_->TagesinfoLoeschen();
@@ -288,6 +296,8 @@ void TForm3::Aufbauen() {
         memo_->setVisible(!memo.isEmpty());
     };
 }
+
+void TForm3::OptionenFreigeben() { optionen_->setEnabled(static_cast<bool>(optionen)); }
 
 void TForm3::GitterBemessen() {
     const int n = std::clamp(einst_.sichtbareTermineintraege, 1, 40);

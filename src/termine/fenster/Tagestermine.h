@@ -57,6 +57,9 @@ public:
     // A search from this dialog found a day: it becomes the selected day of the main window.
     std::function<void(const Datum&)> suchtrefferGewaehlt;
     std::function<void(int thema)> hilfe;
+    // "Optionen": the options dialog on its page "Termine"; the button is enabled with it.
+    std::function<void()> optionen;
+    void OptionenFreigeben();
 
     // The main window's "Suchen" and "Weitersuchen": on a hit the day dialog opens on the
     // hit's day with the hit selected; the hit's day is returned for the selected day.

@@ -388,6 +388,27 @@ private slots:
         QVERIFY(k.Linkliste.empty());
         QVERIFY(k.Terminliste(2009, 6, 3)[2].Link.empty());
     }
+
+    void SchreibschutzSperrtAenderungen() {
+        TForm1& f = Offen();
+        f.Aktion("Schreibschutz1")->trigger();
+        QVERIFY(f.Sitzung().schreibgeschuetzt());
+        QVERIFY(!f.Aktion(befehl::Wochenfortschreibung)->isEnabled());
+        QVERIFY(!f.Aktion(befehl::FarbenDefinieren)->isEnabled());
+        // The lists open, but their grid takes no input.
+        QVERIFY(f.Aktion(befehl::KategorienDefinieren)->isEnabled());
+        schritte_ = [&](QDialog& dialog) {
+            auto& d = dynamic_cast<TKategorienDefinieren&>(dialog);
+            QCOMPARE(d.Raster()->editTriggers(), QAbstractItemView::NoEditTriggers);
+            QVERIFY(!Zelleneditor(d.Raster(), 0));
+            QTest::mouseClick(d.Ok(), Qt::LeftButton);
+        };
+        f.Aktion(befehl::KategorienDefinieren)->trigger();
+        QVERIFY(!f.Kalender().geaendert);
+        f.Aktion("Schreibschutz1")->trigger();
+        QVERIFY(f.Aktion(befehl::Wochenfortschreibung)->isEnabled());
+        QVERIFY(f.Aktion(befehl::FarbenDefinieren)->isEnabled());
+    }
 };
 
 int main(int argc, char** argv) {

@@ -213,8 +213,16 @@ private slots:
             QTest::keyClick(&d, Qt::Key_Return);
             QVERIFY(!d.isVisible());
         };
+        const auto zelle = [this](int tag) {
+            const Rechteck z = Zelle(tag, 6);
+            return Bild().copy(z.links, z.oben, z.Breite(), z.Hoehe());
+        };
+        const QImage vorher = zelle(4), frei = zelle(7);
         f.Aktion(befehl::Wochenfortschreibung)->trigger();
         QVERIFY(gesehen);
+        // The year view shows the new appointments.
+        QVERIFY(zelle(4) != vorher);
+        QCOMPARE(zelle(7), frei);
         QCOMPARE(dialoge_.Texte(),
                  (std::vector<std::string>{"Termine wurden erfolgreich eingetragen."}));
 
@@ -325,6 +333,9 @@ private slots:
         QCOMPARE(f.AktuelleFarbe()->text(), QStringLiteral("Urlaub lang"));
         QCOMPARE(k.Tagesfarben(2009, 6, 2), (TTagesfarben{neu}));
         QCOMPARE(f.Kern().Legendenfarben()[1], neu);
+        // The icons of the colour menus are made anew.
+        QCOMPARE(QColor(f.Farbsymbol(1).pixmap(16, 16).toImage().pixel(8, 8)),
+                 QColor(0x20, 0xA0, 0x40));
     }
 
     void KategorienUmbenennen() {

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "kalender/TKalender.h"
+#include "kalender/Tagesfarbbefehle.h"
 
 namespace kalvora {
 
@@ -24,9 +25,8 @@ inline constexpr const char* SchonBenutzt =
 inline constexpr int Hilfethema = 133;
 }  // namespace farbdefinitionstexte
 
-// Row 1..20 shows this slot: the legend read column by column.
-inline constexpr std::array<int, AnzahlFarben> Farbzeilenslots = {
-    1, 2, 3, 13, 4, 5, 6, 14, 7, 8, 9, 15, 10, 11, 12, 16, 17, 18, 19, 20};
+// Row 1..20 shows this slot: the legend read column by column, as the colour menus list it.
+inline constexpr const std::array<int, AnzahlFarben>& Farbzeilenslots = MenueSlotfolge;
 
 struct Farbzeile {
     uint32_t farbe = 0;

@@ -344,10 +344,22 @@ void TForm34::EintragenKlick() {
     Uebernehmen();
     const std::size_t linksVorher = modell_.links.size();
     std::vector<Datum> tage;
-    if (arbeitBeginnen) arbeitBeginnen();
-    modell_.Eintragen(kal_, kern_.Dialogdienst(), fortschritt,
+    // The progress bar and the wait cursor only while the days are run through, not while
+    // a warning or the closing message is shown.
+    bool arbeitet = false;
+    const auto beenden = [&] {
+        if (arbeitet && arbeitBeenden) arbeitBeenden();
+        arbeitet = false;
+    };
+    const auto melden = [&](int prozent) {
+        if (!arbeitet && arbeitBeginnen) arbeitBeginnen();
+        arbeitet = true;
+        if (fortschritt) fortschritt(prozent);
+        if (prozent >= 100) beenden();
+    };
+    modell_.Eintragen(kal_, kern_.Dialogdienst(), melden,
                       [&tage](const Datum& d) { tage.push_back(d); });
-    if (arbeitBeenden) arbeitBeenden();
+    beenden();
     if (modell_.links.size() != linksVorher) {
         link_->addItem(Q(modell_.links.back()));
         link_->setCurrentIndex(link_->count() - 1);

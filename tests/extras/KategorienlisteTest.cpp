@@ -36,15 +36,6 @@ struct Listenkalender {
     }
 };
 
-TEST(Kategorienliste, TexteBeiderArten) {
-    EXPECT_STREQ(TexteDerListe(Listenart::Kategorien).titel, "Terminkategorien definieren");
-    EXPECT_STREQ(TexteDerListe(Listenart::Kategorien).beschriftung,
-                 "Listen Sie hier Ihre Kategorien auf:");
-    EXPECT_STREQ(TexteDerListe(Listenart::Links).spaltenkopf, "Liste der definierten Links");
-    EXPECT_STREQ(TexteDerListe(Listenart::Links).beschriftung,
-                 "Geben Sie hier Dateien, Ordner oder Urls ein:");
-}
-
 TEST(Kategorienliste, ZeilenMitLeererZeileAmEnde) {
     Listenkalender k;
     TListenbearbeitung b(k.kal, Listenart::Kategorien, false);

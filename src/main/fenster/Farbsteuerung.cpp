@@ -92,6 +92,8 @@ void TFarbsteuerung::DokumentErsetzt() {
 
 void TFarbsteuerung::FarbtabelleGeaendert() {
     LegendeZeigen();
+    // The current colour is called by the name of the slot that holds it now.
+    farbe_->NameAbgleichen();
     FarbzustandZeigen();
     flaeche_.update();
 }

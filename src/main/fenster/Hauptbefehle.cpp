@@ -70,10 +70,6 @@ const Knopfbelegung kKnoepfe[AnzahlToolbuttons] = {
 const QStringList& THauptbefehle::NochNichtGebaut() {
     // Keep this list true: an entry leaves it when its command really works.
     static const QStringList liste = {
-        // Termine
-        QString::fromLatin1(befehl::FarbenDefinieren),
-        QString::fromLatin1(befehl::KategorienDefinieren), QString::fromLatin1(befehl::Linkliste),
-        QString::fromLatin1(befehl::Wochenfortschreibung),
         // Ansicht
         QString::fromLatin1(befehl::Statistik),
         // Extras

@@ -52,6 +52,7 @@
 #include "main/fenster/Jahresfeld.h"
 #include "main/fenster/Jahreskontextmenue.h"
 #include "main/fenster/Statusleiste.h"
+#include "main/fenster/Terminmenue.h"
 #include "main/fenster/Unterpanel.h"
 #include "main/fenster/Jahresflaeche.h"
 #include "methoden/Fehler.h"
@@ -162,6 +163,7 @@ TForm1::TForm1(Anwendungskern& kern, QWidget* parent)
     connect(Aktion(befehl::CsvDatei), &QAction::triggered, this,
             &TForm1::CsvExportieren);
     xml_ = std::make_unique<TXmlAusgabe>(*this);
+    terminmenue_ = new TTerminmenue(*this);
     connect(Aktion(befehl::Adressbuch), &QAction::triggered, this, [this] { AdressbuchZeigen(); });
     connect(Aktion(befehl::XmlDatei), &QAction::triggered, this, [this] {
         const int jahr = ansicht_->Jahr();
@@ -430,6 +432,7 @@ void TForm1::ZustandAnwenden(const Fensterzustand& z) {
     Freigeben(befehl::Aktualisieren, z.aktualisierenAktiv);
     Freigeben(befehl::Schliessen, z.schliessenAktiv);
     if (farben_) farben_->BearbeitbarSetzen(z.bearbeitbar);
+    if (terminmenue_) terminmenue_->BearbeitbarSetzen(z.bearbeitbar);
     const auto stellen = [](QTimer* t, int ms) {
         if (ms <= 0) {
             t->stop();

@@ -54,6 +54,7 @@ class TForm3;
 class TJahresflaeche;
 class TAlarmsteuerung;
 class TXmlAusgabe;
+class TTerminmenue;
 
 class TForm1 : public QMainWindow, private Sitzungsfenster {
     Q_OBJECT
@@ -135,6 +136,8 @@ public:
     void AdressbuchZeigen(const std::string& gruppendatei = {});
     // The XML export to a file and the browser output.
     TXmlAusgabe& XmlAusgabe() { return *xml_; }
+    // "Wochenfortschreibung", "Farben definieren", the category and link lists.
+    TTerminmenue& Terminmenue() { return *terminmenue_; }
     // The alarm timer, the alarm window and the tray.
     TAlarmsteuerung& Alarm() { return *alarm_; }
     // "&Optionen" and every caller of the options: the dialog on its page (1..12). After each
@@ -290,6 +293,7 @@ private:
     std::unique_ptr<TFarbsteuerung> farben_;
     TDrucksteuerung* drucken_ = nullptr;
     std::unique_ptr<TXmlAusgabe> xml_;
+    TTerminmenue* terminmenue_ = nullptr;
     QTimer* aktualisierenTimer_ = nullptr;
     QTimer* speichernTimer_ = nullptr;
     TStatusleiste* statusleiste_ = nullptr;

@@ -170,6 +170,19 @@ private slots:
         QCOMPARE(k.GanzzahlLesen("Anzahl Farben"), 1);
     }
 
+    void TimerintervallGiltSofortInDerOffenenAnsicht() {
+        TForm1& f = Fenster();
+        TForm8 monat(f);
+        monat.show();
+        TOptionen d(programm_->Kern(), optionsseite::Allgemein);
+        d.angewendet = [&f] { f.OptionenAnwenden(); };
+        static_cast<QCheckBox*>(d.Feld("scharzer Rahmen blinkend"))->setChecked(true);
+        static_cast<TZahlfeld*>(d.Feld("Timerintervall"))->setValue(250);
+        QVERIFY(d.Uebernehmen());
+        QVERIFY(monat.Blinker()->isActive());
+        QCOMPARE(monat.Blinker()->interval(), 250);
+    }
+
     void AbbruchAendertNichts() {
         TForm1& f = Fenster();
         const Einstellungen vorher = f.Optionen();

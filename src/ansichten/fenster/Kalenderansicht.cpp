@@ -440,6 +440,14 @@ void TKalenderansicht::DokumentErsetzt() { TagGeaendert({}); }
 
 void TKalenderansicht::EinstellungenGeaendert() {
     optionen_ = ZellenoptionenAus(kern_.Optionen());
+    // Today's frame blinks at the new interval at once.
+    const Einstellungen& o = kern_.Optionen();
+    if (o.scharzerRahmenBlinkend && isVisible()) {
+        blinker_->start(std::max(1, o.Timerintervall));
+    } else {
+        blinker_->stop();
+        Einfaerben(heute_, QPalette::Window, Qt::black);
+    }
     TagGeaendert({});
 }
 

@@ -4,6 +4,7 @@
 // Sunday frames, the keys, the wheel, the mouse on a cell (selected day, day dialog, link
 // menu), the shared window geometry, and the switch requests they leave when they close.
 #include <QDialog>
+#include <QTimer>
 
 #include <functional>
 #include <vector>
@@ -66,6 +67,8 @@ public:
     // Double click on cell i: the day dialog for its day, then the cell refilled.
     virtual void Doppelklick(int i);
 
+    // The timer of today's blinking frame.
+    QTimer* Blinker() const { return blinker_; }
     // "Fenster schließen" and Esc: closes without a request.
     void reject() override;
 

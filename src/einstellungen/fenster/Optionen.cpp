@@ -808,6 +808,7 @@ void TOptionen::reject() {
 
 bool TOptionen::event(QEvent* e) {
     // Each activation shows the states that follow the settings and the open document.
+    if (e->type() == QEvent::Show) hilfeKnopf_->setEnabled(static_cast<bool>(hilfe));
     if (e->type() == QEvent::WindowActivate) {
         ZustaendeAnwenden();
         if (seiten_->currentIndex() == optionsseite::Start - 1) AutostartLesen();

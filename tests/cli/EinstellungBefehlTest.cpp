@@ -46,6 +46,13 @@ TEST_F(EinstellungBefehl, SchreibenLesenUndFehler) {
     EXPECT_EQ(falsch.code, 1);
     EXPECT_EQ(falsch.ausgabe, "\"groß\" ist keine ganze Zahl.\n");
     EXPECT_EQ(Cli("einstellung").code, 2);
+    // The subkeys the options dialog and "Toolbar anpassen" write.
+    EXPECT_EQ(Cli("einstellung Toolbar/Toolbutton35").ausgabe, "1\n");
+    EXPECT_EQ(Cli("einstellung Toolbar/Toolbutton35 0").code, 0);
+    EXPECT_EQ(Cli("einstellung Toolbar/Toolbutton35").ausgabe, "0\n");
+    EXPECT_EQ(Cli("einstellung 'feiertage/Farbe der Feiertage01'").ausgabe, "0x0080FF\n");
+    EXPECT_EQ(Cli("einstellung 'feiertage/Malen der Feiertage15' 1").code, 0);
+    EXPECT_EQ(Cli("einstellung 'feiertage/Malen der Feiertage15'").ausgabe, "1\n");
     EXPECT_EQ(Cli("einstellung 'Druckschriftgrösse'").ausgabe, "16\n");
 }
 

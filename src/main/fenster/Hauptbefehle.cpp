@@ -75,8 +75,7 @@ const QStringList& THauptbefehle::NochNichtGebaut() {
         // Extras
         // Hilfe
         QString::fromLatin1(befehl::Hilfe), QString::fromLatin1(befehl::Direkthilfe),
-        QString::fromLatin1(befehl::Handbuch), QString::fromLatin1(befehl::Online),
-        QString::fromLatin1(befehl::UpdatePruefen), QString::fromLatin1(befehl::Info),
+        QString::fromLatin1(befehl::Handbuch),
     };
     return liste;
 }

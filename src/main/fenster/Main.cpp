@@ -37,7 +37,11 @@
 #include "einstellungen/Autostart.h"
 #include "einstellungen/Programmstart.h"
 #include "einstellungen/fenster/Optionen.h"
+#include "Version.h"
+#include "extras/fenster/Info.h"
+#include "methoden/Methoden.h"
 #include "extras/fenster/Toolbaranpassen.h"
+#include "extras/fenster/Update.h"
 #include "platform/posix/XdgOrdner.h"
 #include "kalender/CsvDatei.h"
 #include "main/Ansichtswechsel.h"
@@ -331,6 +335,18 @@ void TForm1::AlarmAnlegen() {
             [this] { OptionenZeigen(optionsseite::Jahresansicht); });
     connect(Aktion(befehl::ToolbarAnpassen), &QAction::triggered, this,
             &TForm1::ToolbarAnpassenZeigen);
+    connect(Aktion(befehl::Online), &QAction::triggered, this,
+            [this] { kern_.Shelldienst().Oeffnen(KALVORA_WEBSEITE); });
+    connect(Aktion(befehl::UpdatePruefen), &QAction::triggered, this, [this] {
+        TForm28 dialog(kern_.Shelldienst(), QUrl(QStringLiteral(KALVORA_VERSION_URL)),
+                       KALVORA_WEBSEITE, Dateiversion(), this);
+        dialog.exec();
+    });
+    connect(Aktion(befehl::Info), &QAction::triggered, this, [this] {
+        while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
+        TForm6 info(kern_.Shelldienst(), KALVORA_WEBSEITE, this);
+        info.exec();
+    });
 }
 
 void TForm1::OptionenZeigen(int seite) {

@@ -1,0 +1,187 @@
+#include "extras/fenster/Update.h"
+
+#include <QDir>
+#include <QFile>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLinearGradient>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QPainter>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTimer>
+
+#include "platform/Shell.h"
+
+namespace kalvora {
+namespace {
+
+constexpr int kStreifenBreite = 229, kStreifenHoehe = 6;
+// A server that answers nothing is given up after this long.
+constexpr int kWartezeitMs = 20000;
+
+QPushButton* Knopf(const QString& text, int x, QWidget* eltern) {
+    auto* k = new QPushButton(text, eltern);
+    k->setGeometry(x, 144, 73, 25);
+    return k;
+}
+
+}  // namespace
+
+const std::array<QPixmap, 10>& TForm28::Animationsbilder() {
+    // A bright block running along a blue strip, one step per picture.
+    static const std::array<QPixmap, 10> bilder = [] {
+        std::array<QPixmap, 10> b;
+        for (int n = 0; n < 10; ++n) {
+            QPixmap p(kStreifenBreite, kStreifenHoehe);
+            p.fill(QColor(0x1F, 0x4E, 0x8C));
+            QPainter maler(&p);
+            const int breite = 46, x = n * (kStreifenBreite - breite) / 9;
+            QLinearGradient verlauf(x, 0, x + breite, 0);
+            verlauf.setColorAt(0, QColor(0x1F, 0x4E, 0x8C));
+            verlauf.setColorAt(0.5, QColor(0xC8, 0xE0, 0xFF));
+            verlauf.setColorAt(1, QColor(0x1F, 0x4E, 0x8C));
+            maler.fillRect(x, 0, breite, kStreifenHoehe, verlauf);
+            b[static_cast<std::size_t>(n)] = p;
+        }
+        return b;
+    }();
+    return bilder;
+}
+
+QString TForm28::LokaleDatei() {
+    const QString ordner = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+    QDir().mkpath(ordner);
+    return QDir(ordner).filePath(QStringLiteral("version.txt"));
+}
+
+TForm28::TForm28(Shell& shell, QUrl adresse, std::string webseite, std::string version,
+                 QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      shell_(shell),
+      adresse_(std::move(adresse)),
+      webseite_(std::move(webseite)),
+      version_(std::move(version)) {
+    setObjectName(QStringLiteral("Form28"));
+    setWindowTitle(QStringLiteral("Nach einer neuen Version suchen..."));
+    setFixedSize(402, 189);
+    streifen_ = new QLabel(this);
+    streifen_->setGeometry(84, 40, kStreifenBreite, kStreifenHoehe);
+    text_ = new QLabel(QString::fromUtf8(updatetexte::Suche), this);
+    text_->setGeometry(56, 80, 281, 49);
+    text_->setAlignment(Qt::AlignCenter);
+    text_->setWordWrap(true);
+    ja_ = Knopf(QStringLiteral("Ja"), 88, this);
+    nein_ = Knopf(QStringLiteral("Nein"), 240, this);
+    abbrechen_ = Knopf(QStringLiteral("Abbrechen"), 164, this);
+    ja_->hide();
+    nein_->hide();
+    setCursor(Qt::WaitCursor);
+    animation_ = new QTimer(this);
+    animation_->setInterval(50);
+    connect(animation_, &QTimer::timeout, this, [this] {
+        bild_ = (bild_ + 1) % 10;
+        streifen_->setPixmap(Animationsbilder()[static_cast<std::size_t>(bild_)]);
+    });
+    connect(ja_, &QPushButton::clicked, this, [this] {
+        shell_.Oeffnen(webseite_);
+        accept();
+    });
+    connect(nein_, &QPushButton::clicked, this, &QDialog::reject);
+    connect(abbrechen_, &QPushButton::clicked, this, &TForm28::AbbrechenKlick);
+    netz_ = new QNetworkAccessManager(this);
+}
+
+TForm28::~TForm28() {
+    // A download still under way ends here; nothing of it reaches this dialog any more.
+    if (antwort_) {
+        antwort_->disconnect(this);
+        antwort_->abort();
+    }
+}
+
+void TForm28::showEvent(QShowEvent* e) {
+    QDialog::showEvent(e);
+    if (gestartet_) return;
+    gestartet_ = true;
+    bild_ = 0;
+    abbrechen_->setFocus();
+    Starten();
+}
+
+void TForm28::Starten() {
+    animation_->start();
+    QNetworkRequest anfrage(adresse_);
+    anfrage.setTransferTimeout(kWartezeitMs);
+    anfrage.setAttribute(QNetworkRequest::CacheLoadControlAttribute,
+                         QNetworkRequest::AlwaysNetwork);
+    antwort_ = netz_->get(anfrage);
+    connect(antwort_, &QNetworkReply::finished, this, &TForm28::Angekommen);
+}
+
+void TForm28::Angekommen() {
+    QNetworkReply* r = antwort_;
+    antwort_ = nullptr;
+    if (!r) return;
+    r->deleteLater();
+    const int status = r->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    std::optional<std::string> inhalt;
+    if (r->error() == QNetworkReply::NoError && (status == 0 || status == 200)) {
+        // The local copy is written, read back and deleted, as the check always did.
+        QFile datei(LokaleDatei());
+        const QByteArray bytes = r->read(64 * 1024);
+        if (datei.open(QIODevice::WriteOnly | QIODevice::Truncate) && datei.write(bytes) >= 0) {
+            datei.close();
+            if (datei.open(QIODevice::ReadOnly)) inhalt = datei.read(64 * 1024).toStdString();
+            datei.close();
+            datei.remove();
+        } else {
+            inhalt = bytes.toStdString();
+        }
+    }
+    Auswerten(inhalt);
+}
+
+void TForm28::Auswerten(const std::optional<std::string>& inhalt) {
+    const Updateergebnis e = UpdateAuswerten(inhalt, version_);
+    text_->setText(QString::fromStdString(e.text).replace(QStringLiteral("\r\n"),
+                                                          QStringLiteral("\n")));
+    ja_->show();
+    nein_->show();
+    ja_->setFocus();
+    if (!e.neuer) {
+        animation_->stop();
+        ja_->hide();
+        nein_->setText(QStringLiteral("Ok"));
+        nein_->move(width() / 2 - nein_->width() / 2, nein_->y());
+        abbrechen_->hide();
+        nein_->setFocus();
+    }
+    unsetCursor();
+    if (fertig) fertig(e);
+}
+
+void TForm28::AbbrechenKlick() {
+    if (antwort_) {
+        QNetworkReply* r = antwort_;
+        antwort_ = nullptr;
+        r->disconnect(this);
+        r->abort();
+        r->deleteLater();
+    }
+    animation_->stop();
+    reject();
+}
+
+void TForm28::keyPressEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_Escape) {
+        if (abbrechen_->isVisible()) AbbrechenKlick();
+        else nein_->click();
+        return;
+    }
+    QDialog::keyPressEvent(e);
+}
+
+}  // namespace kalvora

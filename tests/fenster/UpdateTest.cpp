@@ -1,0 +1,197 @@
+// The update check against a small HTTP server of the test on 127.0.0.1, and the about box.
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTimer>
+#include <QtTest>
+
+#include <memory>
+
+#include "Testumgebung.h"
+#include "extras/fenster/Info.h"
+#include "extras/fenster/Update.h"
+#include "platform/Shell.h"
+
+using namespace kalvora;
+
+namespace {
+
+struct Protokollshell : Shell {
+    std::vector<std::string> geoeffnet;
+    bool Oeffnen(const std::string& ziel) override {
+        geoeffnet.push_back(ziel);
+        return true;
+    }
+    bool InPapierkorb(const std::string&) override { return false; }
+};
+
+// Answers every request with the text given, or never when schweigen is set.
+class Versionsserver : public QObject {
+public:
+    QByteArray antwort;
+    bool schweigen = false;
+    int anfragen = 0;
+
+    Versionsserver() {
+        QObject::connect(&server_, &QTcpServer::newConnection, this, [this] {
+            while (QTcpSocket* s = server_.nextPendingConnection()) {
+                ++anfragen;
+                QObject::connect(s, &QTcpSocket::readyRead, s, [this, s] {
+                    s->readAll();
+                    if (schweigen) return;
+                    s->write("HTTP/1.1 200 OK\r\nContent-Type: text/plain\r\nContent-Length: " +
+                             QByteArray::number(antwort.size()) +
+                             "\r\nConnection: close\r\n\r\n" + antwort);
+                    s->disconnectFromHost();
+                });
+            }
+        });
+        server_.listen(QHostAddress::LocalHost, 0);
+    }
+    QUrl Adresse() const {
+        return QUrl(QStringLiteral("http://127.0.0.1:%1/version.txt").arg(server_.serverPort()));
+    }
+
+private:
+    QTcpServer server_;
+};
+
+}  // namespace
+
+class UpdateTest : public QObject {
+    Q_OBJECT
+
+    // Runs the dialog until it has a result; the result's text.
+    QString Pruefen(const QUrl& adresse, const std::string& version, TForm28** aussen = nullptr) {
+        Protokollshell shell;
+        auto d = std::make_unique<TForm28>(shell, adresse, "https://example.org/", version);
+        bool fertig = false;
+        d->fertig = [&](const Updateergebnis&) { fertig = true; };
+        d->show();
+        if (!QTest::qWaitFor([&] { return fertig; }, 10000)) return QStringLiteral("keine");
+        if (aussen) *aussen = d.release();
+        return d ? d->Text()->text() : (*aussen)->Text()->text();
+    }
+
+private slots:
+    void NeuerGleichAelterZehnGegenNeun() {
+        Versionsserver server;
+        const QString neu = QStringLiteral("Es ist eine neue Version verfügbar\nVersion: 3.4.0.0"
+                                           "\nMöchten Sie zur Webseite gehen?");
+        server.antwort = "3.4.0.0\r\n3.0.0.0\r\n";
+        TForm28* d = nullptr;
+        QCOMPARE(Pruefen(server.Adresse(), "3.3.0.1", &d), neu);
+        std::unique_ptr<TForm28> dialog(d);
+        QVERIFY(dialog->Ja()->isVisible());
+        QVERIFY(dialog->Nein()->isVisible());
+        QVERIFY(dialog->Abbrechen()->isVisible());
+        QVERIFY(!QFile::exists(TForm28::LokaleDatei()));
+
+        const QString aktuell = QStringLiteral("Ihre Version ist auf dem neuesten Stand");
+        server.antwort = "3.3.0.1\n";
+        QCOMPARE(Pruefen(server.Adresse(), "3.3.0.1"), aktuell);
+        server.antwort = "3.2.9.9";
+        QCOMPARE(Pruefen(server.Adresse(), "3.3.0.1"), aktuell);
+        // Compared as numbers: 3.3.0.10 is the newer one.
+        server.antwort = "3.3.0.9";
+        QCOMPARE(Pruefen(server.Adresse(), "3.3.0.10"), aktuell);
+        server.antwort = "3.3.0.10";
+        QVERIFY(Pruefen(server.Adresse(), "3.3.0.9").contains(QStringLiteral("3.3.0.10")));
+    }
+
+    void UnsinnUndKeinServer() {
+        const QString keine = QStringLiteral("Es konnte keine Verbindung hergestellt werden!");
+        Versionsserver server;
+        server.antwort = "<html><body>Anmeldung erforderlich</body></html>";
+        TForm28* d = nullptr;
+        QCOMPARE(Pruefen(server.Adresse(), "3.3.0.1", &d), keine);
+        std::unique_ptr<TForm28> dialog(d);
+        // One "Ok" in the middle.
+        QVERIFY(!dialog->Ja()->isVisible());
+        QVERIFY(!dialog->Abbrechen()->isVisible());
+        QCOMPARE(dialog->Nein()->text(), QStringLiteral("Ok"));
+        QCOMPARE(dialog->Nein()->x(), 402 / 2 - 73 / 2);
+        QVERIFY(!dialog->Animation()->isActive());
+
+        // A port where nobody listens.
+        QTcpServer frei;
+        frei.listen(QHostAddress::LocalHost, 0);
+        const quint16 port = frei.serverPort();
+        frei.close();
+        QCOMPARE(Pruefen(QUrl(QStringLiteral("http://127.0.0.1:%1/v.txt").arg(port)), "3.3.0.1"),
+                 keine);
+    }
+
+    void SchweigenderServerUndAbbrechen() {
+        Versionsserver server;
+        server.schweigen = true;
+        Protokollshell shell;
+        auto d = std::make_unique<TForm28>(shell, server.Adresse(), "https://example.org/",
+                                           "3.3.0.1");
+        bool fertig = false;
+        d->fertig = [&](const Updateergebnis&) { fertig = true; };
+        d->show();
+        QVERIFY(QTest::qWaitFor([&] { return server.anfragen > 0; }, 5000));
+        QTest::qWait(200);
+        QVERIFY(d->Laeuft());
+        QVERIFY(d->Animation()->isActive());
+        const int bild = d->Bildnummer();
+        QTest::qWait(120);
+        QVERIFY(d->Bildnummer() != bild);
+        QTest::keyClick(d.get(), Qt::Key_Escape);
+        QVERIFY(!d->isVisible());
+        QVERIFY(!d->Laeuft());
+        QTest::qWait(100);
+        QVERIFY(!fertig);
+
+        // Destroyed while the download runs: nothing arrives afterwards.
+        auto zweiter = std::make_unique<TForm28>(shell, server.Adresse(), "https://example.org/",
+                                                 "3.3.0.1");
+        zweiter->show();
+        QVERIFY(QTest::qWaitFor([&] { return server.anfragen > 1; }, 5000));
+        zweiter.reset();
+        QTest::qWait(100);
+    }
+
+    void JaOeffnetDieWebseite() {
+        Versionsserver server;
+        server.antwort = "9.0.0.0";
+        Protokollshell shell;
+        TForm28 d(shell, server.Adresse(), "https://example.org/", "3.3.0.1");
+        bool fertig = false;
+        d.fertig = [&](const Updateergebnis& e) { fertig = e.neuer; };
+        d.show();
+        QVERIFY(QTest::qWaitFor([&] { return fertig; }, 10000));
+        d.Ja()->click();
+        QCOMPARE(shell.geoeffnet, std::vector<std::string>{"https://example.org/"});
+        QCOMPARE(d.result(), int(QDialog::Accepted));
+        QCOMPARE(TForm28::Animationsbilder().size(), std::size_t(10));
+        const auto& bilder = TForm28::Animationsbilder();
+        QVERIFY(bilder[1].toImage() != bilder[2].toImage());
+    }
+
+    void Infofenster() {
+        Protokollshell shell;
+        TForm6 info(shell, "https://www.kalvora.de/");
+        info.show();
+        QCOMPARE(info.size(), QSize(320, 241));
+        QVERIFY(info.windowFlags() & Qt::FramelessWindowHint);
+        QVERIFY(info.windowFlags() & Qt::WindowStaysOnTopHint);
+        QVERIFY(info.Versionszeile()->text().startsWith(QStringLiteral("Version 3.3.0.1   (")));
+        QCOMPARE(info.Versionszeile()->x(), 160 - info.Versionszeile()->width() / 2);
+        QVERIFY(info.Webadresse()->x() + info.Webadresse()->width() <= 320);
+        info.grab().save(QDir::temp().filePath(QStringLiteral("kalvora-info.png")));
+        emit info.Webadresse()->linkActivated(QStringLiteral("https://www.kalvora.de/"));
+        QCOMPARE(shell.geoeffnet, std::vector<std::string>{"https://www.kalvora.de/"});
+        QTest::keyClick(&info, Qt::Key_Escape);
+        QVERIFY(!info.isVisible());
+    }
+};
+
+int main(int argc, char** argv) {
+    return kalvora::testumgebung::Ausfuehren<UpdateTest>(argc, argv);
+}
+
+#include "UpdateTest.moc"

@@ -7,7 +7,7 @@
 
 #include "kalender/TKalender.h"
 #include "statistik/Statistik.h"
-#include "statistik/Statistikablage.h"
+#include "einstellungen/Statistikablage.h"
 
 namespace kalvora {
 

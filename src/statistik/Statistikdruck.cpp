@@ -1,11 +1,22 @@
 #include "statistik/Statistikdruck.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "methoden/Fehler.h"
 #include "platform/Druckrahmen.h"
 
 namespace kalvora {
+
+Rechteck StatistikDruckrechteck(const Statistikoptionen& o, int dpiX, int dpiY,
+                                int seitenBreite, int seitenHoehe) {
+    // A damaged store may hold any finite number; no sheet is wider than a few metres.
+    const auto punkte = [](double cm, int dpi) {
+        return static_cast<int>(std::lround(std::clamp(cm, -1000.0, 1000.0) / 2.54 * dpi));
+    };
+    return {punkte(o.links, dpiX), punkte(o.oben, dpiY),
+            seitenBreite - punkte(o.rechts, dpiX), seitenHoehe - punkte(o.unten, dpiY)};
+}
 
 int StatistikDrucken(Drucker& drucker, const Statistikoptionen& o, const std::string& titel,
                      Druckstatus& status, const Diagrammzeichner& zeichnen) {

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "platform/Drucker.h"
-#include "statistik/Statistikablage.h"
+#include "einstellungen/Statistikablage.h"
 
 namespace kalvora {
 
@@ -12,6 +12,11 @@ namespace statistikdrucktexte {
 inline constexpr const char* KeinPlatz =
     "Die Druckränder lassen keinen Platz für das Diagramm.";
 }  // namespace statistikdrucktexte
+
+// Where the chart goes on a page of that size and resolution: the margins in cm, rounded to
+// printer dots.
+Rechteck StatistikDruckrechteck(const Statistikoptionen& o, int dpiX, int dpiY,
+                                int seitenBreite, int seitenHoehe);
 
 // Draws the chart into the rectangle of the canvas.
 using Diagrammzeichner = std::function<void(Leinwand&, const Rechteck&)>;

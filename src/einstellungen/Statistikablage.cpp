@@ -1,7 +1,4 @@
-#include "statistik/Statistikablage.h"
-
-#include <algorithm>
-#include <cmath>
+#include "einstellungen/Statistikablage.h"
 
 namespace kalvora {
 
@@ -30,16 +27,6 @@ void StatistikoptionenLaden(const Registry& registry, Statistikoptionen& ziel) {
 
 void StatistikoptionenSpeichern(Registry& registry, const Statistikoptionen& o) {
     TabelleSpeichern(registry, StatistikSchluessel, StatistikWerte(), o);
-}
-
-Rechteck StatistikDruckrechteck(const Statistikoptionen& o, int dpiX, int dpiY,
-                                int seitenBreite, int seitenHoehe) {
-    // A damaged store may hold any finite number; no sheet is wider than a few metres.
-    const auto punkte = [](double cm, int dpi) {
-        return static_cast<int>(std::lround(std::clamp(cm, -1000.0, 1000.0) / 2.54 * dpi));
-    };
-    return {punkte(o.links, dpiX), punkte(o.oben, dpiY),
-            seitenBreite - punkte(o.rechts, dpiX), seitenHoehe - punkte(o.unten, dpiY)};
 }
 
 }  // namespace kalvora

@@ -2,7 +2,6 @@
 // The chart window's options under "Software\Kalvora\Statistikoptionen": the extra bar and
 // the printout's orientation and margins.
 #include "einstellungen/Werttabelle.h"
-#include "platform/Leinwand.h"
 #include "platform/Registry.h"
 
 namespace kalvora {
@@ -23,10 +22,5 @@ const Werttabelle<Statistikoptionen>& StatistikWerte();
 void StatistikoptionenLaden(const Registry& registry, Statistikoptionen& ziel);
 // All six values.
 void StatistikoptionenSpeichern(Registry& registry, const Statistikoptionen& o);
-
-// Where the chart goes on a page of that size and resolution: the margins in cm, rounded to
-// printer dots.
-Rechteck StatistikDruckrechteck(const Statistikoptionen& o, int dpiX, int dpiY,
-                                int seitenBreite, int seitenHoehe);
 
 }  // namespace kalvora

@@ -74,8 +74,6 @@ const QStringList& THauptbefehle::NochNichtGebaut() {
         QString::fromLatin1(befehl::FarbenDefinieren),
         QString::fromLatin1(befehl::KategorienDefinieren), QString::fromLatin1(befehl::Linkliste),
         QString::fromLatin1(befehl::Wochenfortschreibung),
-        // Ansicht
-        QString::fromLatin1(befehl::Statistik),
         // Extras
         QString::fromLatin1(befehl::ToolbarAnpassen),
         QString::fromLatin1(befehl::Optionen),

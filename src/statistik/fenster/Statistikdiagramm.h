@@ -1,0 +1,48 @@
+#pragma once
+// The bar chart of a statistic on Qt Charts: one stacked set per bar so that every bar has
+// its slot's colour, the title in bold underlined blue, multi-line category labels that
+// shrink until their longest word fits, and a layer above the plot that draws the shapes Qt
+// Charts lacks and the values above the bars. The same class draws on screen and on paper.
+#include <QChart>
+
+#include <vector>
+
+#include "statistik/Statistikchartmodell.h"
+
+class QBarCategoryAxis;
+class QGraphicsItem;
+class QValueAxis;
+
+namespace kalvora {
+
+class TStatistikdiagramm : public QChart {
+public:
+    TStatistikdiagramm();
+
+    // Clears the series and builds it anew from what the model shows.
+    void Fuellen(const Statistikchartmodell& modell);
+
+    const std::vector<Statistikbalken>& Balken() const { return balken_; }
+    Balkenform Form() const { return form_; }
+    // Bar i in chart coordinates (its value's height above the axis).
+    QRectF Balkenrechteck(int i) const;
+    // The category labels as the axis shows them (HTML line breaks).
+    QStringList Achsenbeschriftungen() const;
+    int Beschriftungsgroesse() const { return beschriftungsgroesse_; }
+    QValueAxis* Werteachse() const { return y_; }
+
+private:
+    void BeschriftungAnpassen();
+
+    std::vector<Statistikbalken> balken_;
+    Balkenform form_ = Balkenform::Balken;
+    Statistikart art_ = Statistikart::Farbhaeufigkeit;
+    QBarCategoryAxis* x_ = nullptr;
+    QValueAxis* y_ = nullptr;
+    QGraphicsItem* formen_ = nullptr;
+    int beschriftungsgroesse_ = 8;
+    bool passtAn_ = false;
+    friend class TBalkenformen;
+};
+
+}  // namespace kalvora

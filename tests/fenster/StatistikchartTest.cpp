@@ -128,11 +128,11 @@ private slots:
         };
         const Fall faelle[] = {
             {"Farbhäufigkeits-Statistik für ", "Anzahl der Tage pro Farbe im Jahr", false,
-             {"Urlaub", "Arzt<br>Termin", "Nicht<br>zugeordnete<br>Tage"}},
+             {"Urlaub", "Arzt\nTermin", "Nicht\nzugeordnete\nTage"}},
             {"Termindauer-Statistik für ", "Anzahl der Terminstunden pro Farbe im Jahr", true,
-             {"Arzt<br>Termin", "Nicht<br>zugeordnete<br>Termine"}},
+             {"Arzt\nTermin", "Nicht\nzugeordnete\nTermine"}},
             {"Terminhäufigkeits-Statistik für ", "Anzahl der Termine pro Farbe im Jahr", true,
-             {"Arzt<br>Termin", "Nicht<br>zugeordnete<br>Termine"}},
+             {"Arzt\nTermin", "Nicht\nzugeordnete\nTermine"}},
         };
         for (int i = 0; i < 3; ++i) {
             const Fall& fall = faelle[i];
@@ -180,7 +180,7 @@ private slots:
         // The category chooser filters the appointments.
         c->Kategoriewahl()->setCurrentIndex(2);
         QCOMPARE(c->Diagramm().Achsenbeschriftungen(),
-                 QStringList({"Nicht<br>zugeordnete<br>Termine"}));
+                 QStringList({"Nicht\nzugeordnete\nTermine"}));
     }
 
     void BlaetternEndetAnDenGrenzenDesKalenders() {
@@ -233,6 +233,28 @@ private slots:
         const QImage u = c->grab().toImage();
         QCOMPARE(u.pixelColor(links, r.top() + 3), gelb);
         QVERIFY(u.pixelColor(r.left() + 3, r.bottom() - 3) != gelb);
+    }
+
+    // Twenty named slots and the extra bar: the labels shrink until their longest word fits
+    // the width of a bar's place, also in the smallest window.
+    void AlleSlotsBenanntPassenInsFenster() {
+        TForm1& f = Fenster();
+        TKalender& kal = f.Kern().Kalender();
+        for (int s = 1; s <= 20; ++s) {
+            kal.Farbnamen[s] = "Teambesprechung Nr" + std::to_string(s);
+            kal.Tagesfarben(2009, 5, s) = {kal.Farbwerte[s]};
+        }
+        auto c = Chart(Statistikart::Farbhaeufigkeit);
+        QCOMPARE(c->Diagramm().Balken().size(), std::size_t{21});
+        const int gross = c->Diagramm().Beschriftungsgroesse();
+        c->grab().save(QStringLiteral("/tmp/statistik_alle.png"));
+        c->resize(c->minimumSize());
+        QCoreApplication::processEvents();
+        QCOMPARE(c->size(), QSize(420, 320));
+        QVERIFY(!c->Diagramm().BeschriftungSenkrecht() ||
+                c->Diagramm().Beschriftungsgroesse() < gross);
+        QVERIFY(c->Diagramm().BeschriftungSenkrecht());
+        c->grab().save(QStringLiteral("/tmp/statistik_klein.png"));
     }
 
     void OptionenMitDezimalkommaUndAbgewiesenemRand() {

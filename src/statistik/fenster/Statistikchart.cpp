@@ -212,8 +212,11 @@ int TStatistikchart::Druckauftrag(Drucker& drucker, Druckstatus& status) {
             szene.addItem(d);
             d->setGeometry(QRectF(QPointF(0, 0), groesse));
             d->Fuellen(modell_);
-            if (d->layout()) d->layout()->activate();
-            QCoreApplication::sendPostedEvents();
+            // Twice: the first layout makes room for the labels, the second fills it.
+            for (int i = 0; i < 2; ++i) {
+                if (d->layout()) d->layout()->activate();
+                QCoreApplication::sendPostedEvents();
+            }
             p.save();
             szene.render(&p, QRectF(r.links, r.oben, r.Breite(), r.Hoehe()),
                          QRectF(QPointF(0, 0), groesse), Qt::IgnoreAspectRatio);

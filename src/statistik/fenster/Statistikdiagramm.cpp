@@ -30,6 +30,12 @@ QFont Arial(int punkte, bool fett = false) {
     return f;
 }
 
+QFont Pixelschrift(int pixel) {
+    QFont f(QStringLiteral("Arial"));
+    f.setPixelSize(pixel);
+    return f;
+}
+
 // The outline of a bar: a darker shade of its colour; white (the extra bar) gets grey.
 QColor Randfarbe(const QColor& c) {
     return c.lightness() > 230 ? QColor(Qt::darkGray) : c.darker(170);
@@ -65,9 +71,7 @@ public:
         }
         // In pixels of the chart: on paper the chart is scaled, and a size in points would
         // be taken in the printer's dots before the scaling as well.
-        QFont wertschrift(QStringLiteral("Arial"));
-        wertschrift.setPixelSize(11);
-        p->setFont(wertschrift);
+        p->setFont(Pixelschrift(11));
         p->setPen(Qt::black);
         const QFontMetricsF m(p->font());
         for (int i = 0; i < static_cast<int>(d_->balken_.size()); ++i) {
@@ -79,10 +83,41 @@ public:
                               m.height());
             p->drawText(feld, Qt::AlignHCenter | Qt::AlignBottom, text);
         }
+        Beschriftungen(*p);
         p->restore();
     }
 
 private:
+    void Beschriftungen(QPainter& p) {
+        const QFont f = Pixelschrift(d_->beschriftungsgroesse_);
+        p.setFont(f);
+        p.setPen(QColor(60, 60, 60));
+        const QFontMetricsF m(f);
+        const qreal zeile = m.height();
+        const qreal oben = d_->plotArea().bottom() + 6;
+        for (int i = 0; i < static_cast<int>(d_->balken_.size()); ++i) {
+            const QStringList zeilen =
+                Q(d_->balken_[static_cast<std::size_t>(i)].beschriftung).split(QLatin1Char('\n'));
+            const qreal mitte = d_->Balkenrechteck(i).center().x();
+            if (!d_->senkrecht_) {
+                for (int z = 0; z < zeilen.size(); ++z)
+                    p.drawText(QRectF(mitte - 200, oben + z * zeile, 400, zeile),
+                               Qt::AlignHCenter | Qt::AlignTop, zeilen[z]);
+                continue;
+            }
+            // Upright, read from the bottom; the lines side by side, ending at the axis.
+            p.save();
+            p.translate(mitte, oben);
+            p.rotate(-90);
+            const qreal links = -zeilen.size() * zeile / 2;
+            for (int z = 0; z < zeilen.size(); ++z)
+                p.drawText(QRectF(-d_->beschriftungshoehe_, links + z * zeile,
+                                  d_->beschriftungshoehe_, zeile),
+                           Qt::AlignRight | Qt::AlignVCenter, zeilen[z]);
+            p.restore();
+        }
+    }
+
     void Form(QPainter& p, const QRectF& r, const QColor& c) {
         if (r.height() < 0.5) return;
         p.setPen(QPen(Randfarbe(c), 1));
@@ -164,9 +199,9 @@ TStatistikdiagramm::TStatistikdiagramm() {
     setTitleBrush(QBrush(Qt::blue));
     x_ = new QBarCategoryAxis;
     x_->setGridLineVisible(false);
-    x_->setLabelsFont(Arial(beschriftungsgroesse_));
+    x_->setLabelsVisible(false);  // the layer draws them
     y_ = new QValueAxis;
-    y_->setTitleFont(Arial(9));
+    y_->setTitleFont(Pixelschrift(12));
     y_->setLabelsFont(Arial(8));
     y_->setTickType(QValueAxis::TicksDynamic);
     y_->setTickAnchor(0);
@@ -174,6 +209,7 @@ TStatistikdiagramm::TStatistikdiagramm() {
     addAxis(y_, Qt::AlignLeft);
     formen_ = new TBalkenformen(this);
     formen_->setZValue(100);
+    rand_ = margins();
     connect(this, &QChart::plotAreaChanged, this, [this] {
         BeschriftungAnpassen();
         formen_->update();
@@ -220,10 +256,9 @@ void TStatistikdiagramm::Fuellen(const Statistikchartmodell& modell) {
 
     QStringList kategorien;
     for (const Statistikbalken& b : balken_) {
-        QString k = Q(b.beschriftung).toHtmlEscaped().replace(QLatin1Char('\n'),
-                                                              QStringLiteral("<br>"));
-        // The axis wants distinct texts; two free slots share their name.
-        while (kategorien.contains(k)) k += QStringLiteral("&#8203;");
+        // The axis only places the bars, but it wants distinct texts.
+        QString k = Q(b.beschriftung);
+        while (kategorien.contains(k)) k += QChar(0x200B);
         kategorien << k;
     }
     x_->clear();
@@ -253,25 +288,55 @@ QRectF TStatistikdiagramm::Balkenrechteck(int i) const {
     return QRectF(a, b).normalized();
 }
 
-QStringList TStatistikdiagramm::Achsenbeschriftungen() const { return x_->categories(); }
+QStringList TStatistikdiagramm::Achsenbeschriftungen() const {
+    QStringList l;
+    for (const Statistikbalken& b : balken_) l << Q(b.beschriftung);
+    return l;
+}
 
 void TStatistikdiagramm::BeschriftungAnpassen() {
-    if (passtAn_ || balken_.empty() || plotArea().width() <= 0) return;
+    if (passtAn_ || plotArea().width() <= 0) return;
     passtAn_ = true;
-    const qreal platz = plotArea().width() / static_cast<qreal>(balken_.size()) - 6;
-    int groesse = 9;
-    for (; groesse > 5; --groesse) {
-        const QFontMetricsF m(Arial(groesse));
-        qreal breitestes = 0;
-        for (const Statistikbalken& b : balken_)
-            for (const QString& wort : Q(b.name).split(QLatin1Char(' ')))
-                breitestes = std::max(breitestes, m.horizontalAdvance(wort));
-        if (breitestes <= platz) break;
+    const qreal platz =
+        plotArea().width() / static_cast<qreal>(std::max<std::size_t>(1, balken_.size())) - 4;
+    qreal laengsteZeile = 0;
+    int zeilen = 1;
+    int groesse = 12;
+    const auto messen = [&](int pixel) {
+        const QFontMetricsF m(Pixelschrift(pixel));
+        laengsteZeile = 0;
+        zeilen = 1;
+        for (const Statistikbalken& b : balken_) {
+            const QStringList z = Q(b.beschriftung).split(QLatin1Char('\n'));
+            zeilen = std::max(zeilen, static_cast<int>(z.size()));
+            for (const QString& t : z)
+                laengsteZeile = std::max(laengsteZeile, m.horizontalAdvance(t));
+        }
+        return m.height();
+    };
+    // Lying down from 12 to 8 pixels until the longest word (a line) fits its bar's place, else
+    // upright from 12 to 7 pixels while the lines fit side by side.
+    bool senkrecht = false;
+    qreal zeile = messen(groesse);
+    while (laengsteZeile > platz && groesse > 8) zeile = messen(--groesse);
+    if (laengsteZeile > platz) {
+        senkrecht = true;
+        groesse = 12;
+        zeile = messen(groesse);
+        while (zeilen * zeile > platz && groesse > 7) zeile = messen(--groesse);
     }
-    if (groesse != beschriftungsgroesse_) {
-        beschriftungsgroesse_ = groesse;
-        x_->setLabelsFont(Arial(groesse));
-    }
+    const int hoehe = static_cast<int>(std::ceil(senkrecht ? laengsteZeile : zeilen * zeile));
+    beschriftungsgroesse_ = groesse;
+    senkrecht_ = senkrecht;
+    beschriftungshoehe_ = hoehe;
+    // The axis title along the plot's height: Qt would cut it short in a small window.
+    int titelgroesse = 12;
+    while (titelgroesse > 7 && QFontMetricsF(Pixelschrift(titelgroesse))
+                                       .horizontalAdvance(y_->titleText()) > plotArea().height())
+        --titelgroesse;
+    if (y_->titleFont().pixelSize() != titelgroesse) y_->setTitleFont(Pixelschrift(titelgroesse));
+    const QMargins neu(rand_.left(), rand_.top(), rand_.right(), rand_.bottom() + hoehe + 4);
+    if (neu != margins()) setMargins(neu);
     passtAn_ = false;
 }
 

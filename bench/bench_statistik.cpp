@@ -38,7 +38,8 @@ void Statistik(benchmark::State& state, Statistikart art, int kategorie) {
         jahr = jahr == LetztesJahr ? ErstesJahr : jahr + 1;
     }
     if (balken == 0) state.SkipWithError("no bars");
-    state.counters["Balken"] = static_cast<double>(balken) / static_cast<double>(state.iterations());
+    state.counters["Balken"] =
+        static_cast<double>(balken) / static_cast<double>(state.iterations());
 }
 
 void BM_ErsteStatistikNachDemLaden(benchmark::State& state) {

@@ -38,7 +38,7 @@ inline constexpr std::array<const char*, 7> Formen = {
     "Zylinder", "Ellipsen", "Pfeile"};
 }  // namespace charttexte
 
-inline constexpr int Hilfethema = 119;
+inline constexpr int StatistikHilfethema = 119;
 
 class Statistikchartmodell {
 public:

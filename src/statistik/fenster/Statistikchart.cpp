@@ -67,7 +67,7 @@ void TStatistikchart::Aufbauen() {
     knopf(5, t::Drucken, "drucken", "document-print", [this] { Drucken(); });
     leiste_->addSeparator();
     knopf(6, t::Hilfe, "hilfe", "help-contents", [this] {
-        if (hilfe) hilfe(Hilfethema);
+        if (hilfe) hilfe(StatistikHilfethema);
     });
     leiste_->addSeparator();
     knopf(7, t::Schliessen, "schliessen", "window-close", [this] { reject(); });
@@ -199,6 +199,7 @@ int TStatistikchart::Druckauftrag(Drucker& drucker, Druckstatus& status) {
     return StatistikDrucken(
         drucker, modell_.Optionen(), modell_.Titel(), status,
         [this](Leinwand& l, const Rechteck& r) {
+            // Qt Charts draws only with a QPainter; every printer of the program has one.
             auto* qt = dynamic_cast<QtLeinwand*>(&l);
             if (!qt) return;
             QPainter& p = qt->Maler();
@@ -248,7 +249,7 @@ void TStatistikchart::keyPressEvent(QKeyEvent* e) {
         return;
     }
     if (e->key() == Qt::Key_F1) {
-        if (hilfe) hilfe(Hilfethema);
+        if (hilfe) hilfe(StatistikHilfethema);
         return;
     }
     if (e->key() == Qt::Key_Escape) {

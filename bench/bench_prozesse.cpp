@@ -106,6 +106,8 @@ int main(int argc, char** argv) {
            laeufe, heim);
     Messen("kalvora-cli konvertieren gross.kvr aus.kvr (load + save)",
            {KALVORA_CLI, "konvertieren", gross, aus}, laeufe, heim);
+    Messen("kalvora-cli statistik gross.kvr 2009 dauer (read + chart)",
+           {KALVORA_CLI, "statistik", gross, "2009", "dauer"}, laeufe, heim);
 #ifdef KALVORA_PROGRAMM
     Messen("kalvora gross.kvr until the first painted year", {KALVORA_PROGRAMM, gross}, laeufe,
            heim);

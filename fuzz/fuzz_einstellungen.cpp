@@ -7,6 +7,8 @@
 
 #include "einstellungen/Einstellungen.h"
 #include "einstellungen/Schreibschutzablage.h"
+#include "einstellungen/Statistikablage.h"
+#include "statistik/Statistikdruck.h"
 #include "methoden/Fehler.h"
 
 namespace {
@@ -67,7 +69,8 @@ struct Leser {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
     const std::pair<const char*, std::vector<std::string>> schluessel[] = {
         {HauptSchluessel, {}}, {FeiertageSchluessel, {}}, {"Software\\Kalvora\\Toolbar", {}},
-        {LetzteDateienSchluessel, {}}, {SchreibschutzSchluessel, {}}};
+        {LetzteDateienSchluessel, {}}, {SchreibschutzSchluessel, {}},
+        {StatistikSchluessel, {}}};
     auto namen = [](const auto& tabelle) {
         std::vector<std::string> n;
         for (const auto& z : tabelle) n.push_back(z.name);
@@ -75,12 +78,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
     };
     static const std::vector<std::string> alleNamen[] = {
         namen(HauptschluesselWerte()), namen(FeiertagsWerte()), namen(ToolbarWerte()),
-        namen(LetzteDateienWerte()), namen(SchreibschutzWerte())};
+        namen(LetzteDateienWerte()), namen(SchreibschutzWerte()), namen(StatistikWerte())};
 
     MapRegistry r;
     Leser l{daten, groesse};
     while (l.rest > 0) {
-        const int k = l.Byte() % 5;
+        const int k = l.Byte() % 6;
         const std::string& name = alleNamen[k][l.Byte() % alleNamen[k].size()];
         switch (l.Byte() % 4) {
         case 0: {
@@ -116,5 +119,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
     }
     if (o.Intervall < 1 || o.Intervall > 99 || o.sIntervall < 1 || o.sIntervall > 99)
         __builtin_trap();
+    // Any stored margins give a print rectangle without overflow (UBSan watches the rounding).
+    Statistikoptionen s;
+    try {
+        StatistikoptionenLaden(r, s);
+    } catch (const KalvoraFehler&) {
+    }
+    const Rechteck rechteck = StatistikDruckrechteck(s, 600, 600, 7016, 4960);
+    if (rechteck.links < -300000 || rechteck.rechts > 300000) __builtin_trap();
     return 0;
 }

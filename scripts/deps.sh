@@ -8,6 +8,7 @@ pakete=(
   clang libclang-rt-14-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev qt6-translations-l10n libgl-dev
+  qt6-charts-dev libqt6opengl6-dev
   fonts-liberation fonts-dejavu-core
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   xvfb xauth poppler-utils

@@ -9,6 +9,7 @@
 #include "einstellungen/Einstellungen.h"
 #include "einstellungen/Adressbuchablage.h"
 #include "einstellungen/Schreibschutzablage.h"
+#include "einstellungen/Statistikablage.h"
 #include "methoden/Fehler.h"
 
 namespace kalvora {
@@ -110,6 +111,13 @@ void Suchen(const Einstellungsumgebung& u, const std::string& angabe,
                      [&](const Wertzeile& z, Feldzeiger f) {
                          tun(SchreibschutzSchluessel, z, f);
                      }))
+            return;
+        Unbekannt(angabe);
+    }
+    if (unter == "Statistikoptionen") {
+        Statistikoptionen satz;
+        if (MitZeile(StatistikWerte(), name, satz,
+                     [&](const Wertzeile& z, Feldzeiger f) { tun(StatistikSchluessel, z, f); }))
             return;
         Unbekannt(angabe);
     }

@@ -70,9 +70,6 @@ const Knopfbelegung kKnoepfe[AnzahlToolbuttons] = {
 const QStringList& THauptbefehle::NochNichtGebaut() {
     // Keep this list true: an entry leaves it when its command really works.
     static const QStringList liste = {
-        // Ansicht
-        QString::fromLatin1(befehl::Statistik),
-        // Extras
         // Hilfe
         QString::fromLatin1(befehl::Hilfe), QString::fromLatin1(befehl::Direkthilfe),
         QString::fromLatin1(befehl::Handbuch),

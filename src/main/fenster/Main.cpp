@@ -59,6 +59,7 @@
 #include "main/fenster/Terminmenue.h"
 #include "main/fenster/Unterpanel.h"
 #include "main/fenster/Jahresflaeche.h"
+#include "statistik/fenster/Statistikchart.h"
 #include "methoden/Fehler.h"
 #include "methoden/Systemfehler.h"
 #include "platform/qt/QtDaten.h"
@@ -169,6 +170,16 @@ TForm1::TForm1(Anwendungskern& kern, QWidget* parent)
     xml_ = std::make_unique<TXmlAusgabe>(*this);
     terminmenue_ = new TTerminmenue(*this);
     connect(Aktion(befehl::Adressbuch), &QAction::triggered, this, [this] { AdressbuchZeigen(); });
+    statistikZeigen = [this](Statistikart art) { StatistikZeigen(*this, art); };
+    const std::pair<const char*, Statistikart> statistiken[] = {
+        {befehl::Farbhaeufigkeiten, Statistikart::Farbhaeufigkeit},
+        {befehl::Termindauer, Statistikart::Termindauer},
+        {befehl::Terminhaeufigkeiten, Statistikart::Terminhaeufigkeit},
+    };
+    for (const auto& [name, art] : statistiken)
+        connect(Aktion(QString::fromLatin1(name)), &QAction::triggered, this, [this, a = art] {
+            if (statistikZeigen) statistikZeigen(a);
+        });
     connect(Aktion(befehl::XmlDatei), &QAction::triggered, this, [this] {
         const int jahr = ansicht_->Jahr();
         xml_->InDatei(Xmlherkunft::Jahr, {1, 1, jahr}, {31, 12, jahr}, this);

@@ -27,6 +27,7 @@
 #include "main/fenster/Programmschrift.h"
 #include "platform/Dialoge.h"
 #include "platform/Uhr.h"
+#include "statistik/Statistik.h"
 
 class QAction;
 class QActionGroup;
@@ -134,6 +135,9 @@ public:
     TDrucksteuerung& Druckfenster() { return *drucken_; }
     // "&Adressbuch": the address window, on the group file given or on the address folder.
     void AdressbuchZeigen(const std::string& gruppendatei = {});
+    // The entries of "&Statistik" open the chart window modally through this; tests look
+    // at the call instead.
+    std::function<void(Statistikart)> statistikZeigen;
     // The XML export to a file and the browser output.
     TXmlAusgabe& XmlAusgabe() { return *xml_; }
     // "Wochenfortschreibung", "Farben definieren", the category and link lists.

@@ -47,6 +47,10 @@ public:
     void Figur(const std::string& schluessel, const kalvora::Rechteck& bereich,
                const std::function<void(Leinwand&)>& malen) override;
 
+    // The painter underneath, for drawings that Qt renders itself (the statistics chart);
+    // whoever paints on it saves and restores its state.
+    QPainter& Maler() { return p_; }
+
 private:
     const QFontMetrics& Masse();
     // Outline rectangle for the current pen so that it stays inside r.

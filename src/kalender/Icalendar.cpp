@@ -33,8 +33,10 @@ const char* const kIcsGrundAbgebrochen = "Wiederholung zu umfangreich, abgebroch
 
 namespace {
 
-// Our own property: the exact colour value, which the CSS names of COLOR cannot carry.
+// Our own properties: the exact colour value, which the CSS names of COLOR cannot carry, and
+// the category as it is (libical writes CATEGORIES as a list, a comma in it would split it).
 constexpr const char* kFarbeX = "X-KALVORA-FARBE";
+constexpr const char* kKategorieX = "X-KALVORA-KATEGORIE";
 // Squared RGB distance within which a colour counts as a slot's colour (about 40 per channel).
 constexpr int kNaheFarbe = 3 * 40 * 40;
 constexpr int kLaengsteDauer = 1439;
@@ -200,13 +202,13 @@ public:
         if (!t.Ort.empty())
             icalcomponent_add_property(ev.get(), icalproperty_new_location(t.Ort.c_str()));
         if (!t.Kategorie.empty()) {
-            // CATEGORIES is a list: a comma inside the one category is escaped.
-            std::string k;
-            for (char c : t.Kategorie.sicht()) {
-                if (c == ',') k.push_back('\\');
-                k.push_back(c);
+            icalcomponent_add_property(ev.get(),
+                                       icalproperty_new_categories(t.Kategorie.c_str()));
+            if (t.Kategorie.sicht().find(',') != std::string_view::npos) {
+                icalproperty* x = icalproperty_new_x(t.Kategorie.c_str());
+                icalproperty_set_x_name(x, kKategorieX);
+                icalcomponent_add_property(ev.get(), x);
             }
-            icalcomponent_add_property(ev.get(), icalproperty_new_categories(k.c_str()));
         }
         if (!t.Link.empty())
             icalcomponent_add_property(ev.get(), icalproperty_new_url(t.Link.c_str()));
@@ -377,7 +379,7 @@ public:
                 const auto erster = TagesnummerVon(v);
                 if (!erster || !ImBereich(*erster)) continue;
                 for (int k = 0; k < tage && !abgebrochen; ++k) {
-                    if (!Budget()) {
+                    if (k > 0 && !Budget()) {
                         abgebrochen = true;
                         break;
                     }
@@ -392,10 +394,6 @@ public:
                 if (zone && zone != ziel_) icaltimezone_convert_time(&v, zone, ziel_);
                 const auto tag = TagesnummerVon(v);
                 if (!tag || !ImBereich(*tag)) continue;
-                if (!Budget()) {
-                    abgebrochen = true;
-                    break;
-                }
                 TerminSetzen(*tag, v.hour * 60 + v.minute, dauer, inhalt, abgebrochen);
                 ++platziert;
             }
@@ -563,7 +561,9 @@ private:
         i.titel = Bereinigt(icalcomponent_get_summary(ev), n);
         if (i.titel.empty()) i.titel = kIcsOhneTitel;
         i.ort = Bereinigt(icalcomponent_get_location(ev), n);
-        if (icalproperty* p = icalcomponent_get_first_property(ev, ICAL_CATEGORIES_PROPERTY))
+        if (const char* k = XWert(ev, kKategorieX))
+            i.kategorie = Bereinigt(k, n);
+        else if (icalproperty* p = icalcomponent_get_first_property(ev, ICAL_CATEGORIES_PROPERTY))
             i.kategorie = Bereinigt(icalproperty_get_categories(p), n);
         if (icalproperty* p = icalcomponent_get_first_property(ev, ICAL_URL_PROPERTY))
             i.link = Bereinigt(icalproperty_get_url(p), n);
@@ -572,16 +572,20 @@ private:
         return i;
     }
 
-    // The slot nearest to the event's colour, when it is close.
-    uint32_t Farbe(icalcomponent* ev) const {
-        std::optional<uint32_t> rgb;
-        for (icalproperty* p = icalcomponent_get_first_property(ev, ICAL_X_PROPERTY); p && !rgb;
+    static const char* XWert(icalcomponent* ev, const char* gesucht) {
+        for (icalproperty* p = icalcomponent_get_first_property(ev, ICAL_X_PROPERTY); p;
              p = icalcomponent_get_next_property(ev, ICAL_X_PROPERTY)) {
             const char* name = icalproperty_get_x_name(p);
             const char* wert = icalproperty_get_x(p);
-            if (name && wert && std::strcmp(name, kFarbeX) == 0)
-                rgb = CssFarbwert(std::string("#") + wert);
+            if (name && wert && std::strcmp(name, gesucht) == 0) return wert;
         }
+        return nullptr;
+    }
+
+    // The slot nearest to the event's colour, when it is close.
+    uint32_t Farbe(icalcomponent* ev) const {
+        std::optional<uint32_t> rgb;
+        if (const char* wert = XWert(ev, kFarbeX)) rgb = CssFarbwert(std::string("#") + wert);
         if (!rgb)
             if (icalproperty* p = icalcomponent_get_first_property(ev, ICAL_COLOR_PROPERTY))
                 if (const char* wert = icalproperty_get_color(p)) rgb = CssFarbwert(wert);

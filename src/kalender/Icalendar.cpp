@@ -218,7 +218,8 @@ public:
             icalcomponent_add_property(alarm, icalproperty_new_action(ICAL_ACTION_DISPLAY));
             icaltriggertype ausloeser{};
             ausloeser.time = icaltime_null_time();
-            ausloeser.duration = icaldurationtype_from_int(-60 * std::max(0, o_.alarmVorlaufMinuten));
+            ausloeser.duration =
+                icaldurationtype_from_int(-60 * std::max(0, o_.alarmVorlaufMinuten));
             icalcomponent_add_property(alarm, icalproperty_new_trigger(ausloeser));
             icalcomponent_add_property(alarm, icalproperty_new_description(t.Beschreibung.c_str()));
             icalcomponent_add_component(ev.get(), alarm);
@@ -322,6 +323,32 @@ std::string Bereinigt(const char* roh, int& ersetzt) {
     return aus;
 }
 
+// Hands the text to libical's parser line by line, as its own string reader does, and reports
+// how far it got: the parse is most of an import's time.
+struct Zeilenquelle {
+    std::string_view text;
+    std::size_t pos = 0;
+    const std::function<void(int)>* fortschritt = nullptr;
+    int gemeldet = 0;
+    int bis = 0;  // the progress at the end of the text
+};
+
+char* ZeileGeben(char* ziel, std::size_t groesse, void* daten) {
+    auto& q = *static_cast<Zeilenquelle*>(daten);
+    if (q.pos >= q.text.size() || groesse < 2) return nullptr;
+    std::size_t n = std::min(groesse - 1, q.text.size() - q.pos);
+    const std::size_t ende = q.text.find('\n', q.pos);
+    if (ende != std::string_view::npos && ende - q.pos + 1 < n) n = ende - q.pos + 1;
+    std::memcpy(ziel, q.text.data() + q.pos, n);
+    ziel[n] = '\0';
+    q.pos += n;
+    if (q.fortschritt && *q.fortschritt) {
+        const int p = static_cast<int>(q.pos * static_cast<std::size_t>(q.bis) / q.text.size());
+        if (p > q.gemeldet) (*q.fortschritt)(q.gemeldet = p);
+    }
+    return ziel;
+}
+
 struct Zeitschluessel {
     int j, m, t, h, mi, s;
     bool datum;
@@ -356,7 +383,8 @@ public:
     }
 
     void Ereignis(icalcomponent* ev) {
-        if (icalcomponent_get_status(ev) == ICAL_STATUS_CANCELLED) return Ueberspringen(kIcsGrundAbgesagt);
+        if (icalcomponent_get_status(ev) == ICAL_STATUS_CANCELLED)
+            return Ueberspringen(kIcsGrundAbgesagt);
         icalproperty* start = icalcomponent_get_first_property(ev, ICAL_DTSTART_PROPERTY);
         if (Fehlerhaft(ev)) return Ueberspringen(kIcsGrundFehlerhaft);
         if (!start) return Ueberspringen(kIcsGrundOhneBeginn);
@@ -659,9 +687,10 @@ private:
         if (!i.link.empty() && kal_.LinkIndex(i.link) < 0) kal_.Linkliste.push_back(i.link);
         TTerminliste& l = Liste(tag);
         // Sorted in by time, after the ones of the same time, as the day dialog does.
-        const auto pos = std::upper_bound(
-            l.begin() + 1, l.end(), t,
-            [](const TTermin& a, const TTermin& b) { return a.Uhrzeit.sicht() < b.Uhrzeit.sicht(); });
+        const auto frueher = [](const TTermin& a, const TTermin& b) {
+            return a.Uhrzeit.sicht() < b.Uhrzeit.sicht();
+        };
+        const auto pos = std::upper_bound(l.begin() + 1, l.end(), t, frueher);
         l.insert(pos, std::move(t));
         const std::string fortsetzung = kIcsFortsetzung + i.titel;
         for (long k = 1; k <= weitereTage && ImBereich(tag + k); ++k) {
@@ -782,9 +811,13 @@ IcsImportergebnis IcsImportieren(TKalender& kal, std::string_view bytes,
     // libical reads up to a NUL; one inside the file is a fault, not its end.
     if (bytes.find('\0') != std::string_view::npos)
         throw KalvoraFehler(std::string(kIcsUnlesbar) + ": die Datei enthält Nullbytes.");
-    const std::string text(bytes);
+    constexpr int kNachDemLesen = 40;
     icalerror_clear_errno();
-    Komponente wurzel(icalparser_parse_string(text.c_str()));
+    Zeilenquelle quelle{bytes, 0, &fortschritt, 0, kNachDemLesen};
+    icalparser* parser = icalparser_new();
+    icalparser_set_gen_data(parser, &quelle);
+    Komponente wurzel(icalparser_parse(parser, ZeileGeben));
+    icalparser_free(parser);
     std::vector<icalcomponent*> kalender;
     if (wurzel) {
         const icalcomponent_kind art = icalcomponent_isa(wurzel.get());
@@ -798,19 +831,23 @@ IcsImportergebnis IcsImportieren(TKalender& kal, std::string_view bytes,
         }
     }
     if (kalender.empty()) {
-        std::string grund = icalerrno != ICAL_NO_ERROR
-                                ? icalerror_strerror(icalerrno)
-                                : "kein vollständiger Kalender (BEGIN:VCALENDAR … END:VCALENDAR)";
+        // libical's parser says nothing for an empty or cut-off file; its error code, when
+        // it has one, is the reason.
+        const std::string grund =
+            icalerrno != ICAL_NO_ERROR
+                ? icalerror_strerror(icalerrno)
+                : "kein vollständiger Kalender (BEGIN:VCALENDAR … END:VCALENDAR)";
         throw KalvoraFehler(std::string(kIcsUnlesbar) + ": " + grund);
     }
-    if (fortschritt) fortschritt(10);
+    if (fortschritt) fortschritt(kNachDemLesen);
 
     IcsImportergebnis e;
     Icsleser leser(kal, o, e);
     std::size_t gesamt = 0, fertig = 0;
     for (icalcomponent* vcal : kalender)
-        gesamt += static_cast<std::size_t>(icalcomponent_count_components(vcal, ICAL_ANY_COMPONENT));
-    int gemeldet = 10;
+        gesamt += static_cast<std::size_t>(
+            icalcomponent_count_components(vcal, ICAL_ANY_COMPONENT));
+    int gemeldet = kNachDemLesen;
     for (icalcomponent* vcal : kalender) {
         leser.Kalender(vcal);
         for (icalcomponent* c = icalcomponent_get_first_component(vcal, ICAL_ANY_COMPONENT); c;
@@ -821,7 +858,8 @@ IcsImportergebnis IcsImportieren(TKalender& kal, std::string_view bytes,
             else if (art == ICAL_VTODO_COMPONENT || art == ICAL_VJOURNAL_COMPONENT)
                 leser.Ueberspringen(kIcsGrundAufgabe);
             ++fertig;
-            const int p = 10 + static_cast<int>(fertig * 90 / std::max<std::size_t>(gesamt, 1));
+            const int p = kNachDemLesen + static_cast<int>(fertig * (100 - kNachDemLesen) /
+                                                            std::max<std::size_t>(gesamt, 1));
             if (fortschritt && p > gemeldet) fortschritt(gemeldet = p);
         }
     }

@@ -43,7 +43,8 @@ std::string Auflistung(const TKalender& kal, bool mitListen = true) {
                 << x.Kategorie.sicht() << " | " << x.Link.sicht() << " | Farbe "
                 << kal.FarbSlot(x.Farbe) << (x.Alarm ? " | Alarm" : "") << "\n";
         }
-        for (uint32_t f : kal.TagesfarbenAn(i)) aus << datum << " Tagesfarbe " << kal.FarbSlot(f) << "\n";
+        for (uint32_t f : kal.TagesfarbenAn(i))
+            aus << datum << " Tagesfarbe " << kal.FarbSlot(f) << "\n";
     }
     if (!mitListen) return aus.str();
     for (const auto& k : kal.Terminkategorie) aus << "Kategorie: " << k << "\n";
@@ -96,7 +97,7 @@ TEST(Icalendar, UnlesbareDateiLaesstDasDokumentUnberuehrt) {
     TKalender kal = MitFarbnamen();
     kal.Terminliste(2026, 1, 1) = {TTermin{}, TTermin{"10:00", "Da", "", "", "", 0}};
     const TKalender vorher = kal;
-    for (const std::string text :
+    for (const std::string& text :
          {std::string(), std::string("kein Kalender\r\n"),
           std::string("BEGIN:VCALENDAR\r\nBEGIN:VEVENT\r\nDTSTART:20260101T100000\r\n"),
           std::string("BEGIN:VCALENDAR\r\n\0\r\nEND:VCALENDAR\r\n", 35)}) {
@@ -159,8 +160,8 @@ TKalender Vielfalt() {
                 t.Uhrzeit = zeit;
                 t.Beschreibung = n % 3 == 0 ? "Zahnarzt, Kontrolle; dann Büro \\ Küche"
                                  : n % 3 == 1
-                                     ? "Ein sehr langer Text mit Umlauten äöüß ÄÖÜ, der über "
-                                       "mehrere gefaltete Zeilen der Datei reicht €"
+                                     ? "Ein sehr langer Text mit Umlauten äöüß ÄÖÜ, der "
+                                       "über mehrere gefaltete Zeilen der Datei reicht €"
                                      : "Kurz";
                 t.Ort = n % 2 ? "Praxis Dr. Müller" : "";
                 t.Kategorie = n % 4 == 3 ? "" : kal.Terminkategorie[n % 3];
@@ -188,7 +189,7 @@ IcsExportoptionen Gesamt(const std::string& zone = "Europe/Berlin") {
 
 TEST(Icalendar, RundreiseInEinLeeresDokument) {
     const TKalender quelle = Vielfalt();
-    for (const std::string zone : {"Europe/Berlin", "America/New_York", "UTC", ""}) {
+    for (const std::string& zone : {"Europe/Berlin", "America/New_York", "UTC", ""}) {
         const std::string ics = KalenderAlsIcs(quelle, Gesamt(zone));
         TKalender ziel;
         IcsImportoptionen o;

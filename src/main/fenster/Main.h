@@ -54,6 +54,7 @@ class TForm3;
 class TJahresflaeche;
 class TAlarmsteuerung;
 class TXmlAusgabe;
+class TIcsAustausch;
 
 class TForm1 : public QMainWindow, private Sitzungsfenster {
     Q_OBJECT
@@ -135,6 +136,10 @@ public:
     void AdressbuchZeigen(const std::string& gruppendatei = {});
     // The XML export to a file and the browser output.
     TXmlAusgabe& XmlAusgabe() { return *xml_; }
+    // The iCalendar import and export, and the import of .ics files dropped on the window.
+    TIcsAustausch& IcsAustausch() { return *ics_; }
+    // After an import: every subscriber learns of the new content, the year view repaints.
+    void DokumentNachImportZeigen();
     // The alarm timer, the alarm window and the tray.
     TAlarmsteuerung& Alarm() { return *alarm_; }
     // "&Einstellungen bei Schreibschutz": the dialog, then the session's timers follow it.
@@ -205,6 +210,8 @@ protected:
     bool eventFilter(QObject* objekt, QEvent* e) override;
     void changeEvent(QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
+    void dragEnterEvent(QDragEnterEvent* e) override;
+    void dropEvent(QDropEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
 
 private slots:
@@ -284,6 +291,7 @@ private:
     std::unique_ptr<TFarbsteuerung> farben_;
     TDrucksteuerung* drucken_ = nullptr;
     std::unique_ptr<TXmlAusgabe> xml_;
+    std::unique_ptr<TIcsAustausch> ics_;
     QTimer* aktualisierenTimer_ = nullptr;
     QTimer* speichernTimer_ = nullptr;
     TStatusleiste* statusleiste_ = nullptr;

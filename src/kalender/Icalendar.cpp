@@ -118,9 +118,9 @@ uint32_t Rgb(uint32_t bgr) {
     return ((bgr & 0xFF) << 16) | (bgr & 0xFF00) | ((bgr >> 16) & 0xFF);
 }
 
-void FarbeSetzen(icalcomponent* ev, uint32_t farbe) {
+void FarbeSetzen(icalcomponent* ev, uint32_t farbe, std::string_view cssName) {
     const uint32_t rgb = Rgb(farbe);
-    icalcomponent_add_property(ev, icalproperty_new_color(std::string(CssFarbname(rgb)).c_str()));
+    icalcomponent_add_property(ev, icalproperty_new_color(std::string(cssName).c_str()));
     char hex[8];
     std::snprintf(hex, sizeof hex, "%06X", static_cast<unsigned>(rgb));
     icalproperty* x = icalproperty_new_x(hex);
@@ -212,7 +212,9 @@ public:
         }
         if (!t.Link.empty())
             icalcomponent_add_property(ev.get(), icalproperty_new_url(t.Link.c_str()));
-        if (t.Farbe != KeineFarbe && kal.FarbSlot(t.Farbe) > 0) FarbeSetzen(ev.get(), t.Farbe);
+        if (t.Farbe != KeineFarbe)
+            if (const int k = kal.FarbSlot(t.Farbe); k > 0)
+                FarbeSetzen(ev.get(), t.Farbe, CssName(k, t.Farbe));
         if (t.Alarm) {
             icalcomponent* alarm = icalcomponent_new(ICAL_VALARM_COMPONENT);
             icalcomponent_add_property(alarm, icalproperty_new_action(ICAL_ACTION_DISPLAY));
@@ -241,7 +243,7 @@ public:
         }
         icalcomponent_add_property(ev.get(), icalproperty_new_summary(titel.c_str()));
         icalcomponent_add_property(ev.get(), icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
-        if (farbe != KeineFarbe) FarbeSetzen(ev.get(), farbe);
+        if (farbe != KeineFarbe) FarbeSetzen(ev.get(), farbe, CssFarbname(Rgb(farbe)));
         Anhaengen(ev.get());
     }
 
@@ -251,6 +253,14 @@ private:
         icalcomponent_add_property(ev, icalproperty_new_uid(uid.c_str()));
         icalcomponent_add_property(ev, icalproperty_new_dtstamp(stempel_));
         return ev;
+    }
+    // The nearest CSS name of a slot's colour, looked up once per slot.
+    std::string_view CssName(int slot, uint32_t farbe) {
+        if (cssWert_[slot] != farbe || cssName_[slot].empty()) {
+            cssWert_[slot] = farbe;
+            cssName_[slot] = CssFarbname(Rgb(farbe));
+        }
+        return cssName_[slot];
     }
     void Anhaengen(icalcomponent* c) {
         char* text = icalcomponent_as_ical_string_r(c);
@@ -262,6 +272,8 @@ private:
     icaltimezone* zone_;
     std::string tzid_;
     icaltimetype stempel_;
+    std::array<uint32_t, AnzahlFarben + 1> cssWert_{};
+    std::array<std::string_view, AnzahlFarben + 1> cssName_{};
     std::string aus_;
 };
 
@@ -492,6 +504,23 @@ private:
     // zone, up to the end of 2099; false when the event was already counted as skipped.
     bool Vorkommen(icalcomponent* ev, const icaltimetype& beginn, icaltimezone* zone,
                    std::vector<icaltimetype>& aus, bool& abgebrochen) {
+        const char* uid = icalcomponent_get_uid(ev);
+        const bool serie = !icalcomponent_get_first_property(ev, ICAL_RECURRENCEID_PROPERTY);
+        const auto ersetzt = serie && uid && !ersetzteInstanzen_.empty()
+                                 ? ersetzteInstanzen_.find(std::string_view(uid))
+                                 : ersetzteInstanzen_.end();
+        // Most events happen once: no sets to build for them.
+        if (!icalcomponent_get_first_property(ev, ICAL_RRULE_PROPERTY) &&
+            !icalcomponent_get_first_property(ev, ICAL_RDATE_PROPERTY) &&
+            !icalcomponent_get_first_property(ev, ICAL_EXDATE_PROPERTY) &&
+            ersetzt == ersetzteInstanzen_.end()) {
+            if (!Budget()) {
+                abgebrochen = true;
+                return true;
+            }
+            aus.push_back(beginn);
+            return true;
+        }
         std::vector<icaltimetype> roh;
         bool regel = false;
         for (icalproperty* p = icalcomponent_get_first_property(ev, ICAL_RRULE_PROPERTY); p;
@@ -533,10 +562,6 @@ private:
             else
                 weg.insert(Schluessel(t));
         }
-        const char* uid = icalcomponent_get_uid(ev);
-        const bool serie = !icalcomponent_get_first_property(ev, ICAL_RECURRENCEID_PROPERTY);
-        const auto ersetzt = serie && uid ? ersetzteInstanzen_.find(uid)
-                                          : ersetzteInstanzen_.end();
         std::set<Zeitschluessel> gesehen;
         for (icaltimetype& t : roh) {
             Zeitschluessel k = Schluessel(t);
@@ -709,7 +734,7 @@ private:
     std::string zielTzid_, zielOrt_;
     icalcomponent* vcal_ = nullptr;
     long verbraucht_ = 0;
-    std::map<std::string, std::set<Zeitschluessel>> ersetzteInstanzen_;
+    std::map<std::string, std::set<Zeitschluessel>, std::less<>> ersetzteInstanzen_;
 };
 
 }  // namespace

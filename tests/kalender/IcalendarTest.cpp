@@ -189,7 +189,7 @@ IcsExportoptionen Gesamt(const std::string& zone = "Europe/Berlin") {
 
 TEST(Icalendar, RundreiseInEinLeeresDokument) {
     const TKalender quelle = Vielfalt();
-    for (const std::string& zone : {"Europe/Berlin", "America/New_York", "UTC", ""}) {
+    for (const char* zone : {"Europe/Berlin", "America/New_York", "UTC", ""}) {
         const std::string ics = KalenderAlsIcs(quelle, Gesamt(zone));
         TKalender ziel;
         IcsImportoptionen o;

@@ -889,6 +889,8 @@ IcsImportergebnis IcsImportieren(TKalender& kal, std::string_view bytes,
         }
     }
     if (e.importiert > 0) kal.GeaendertSetzen(true);
+    // The texts libical handed out live in its ring of temporary buffers; none is used now.
+    icalmemory_free_ring();
     if (fortschritt) fortschritt(100);
     return e;
 }

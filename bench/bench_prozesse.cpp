@@ -14,6 +14,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -108,6 +109,21 @@ int main(int argc, char** argv) {
            {KALVORA_CLI, "konvertieren", gross, aus}, laeufe, heim);
     Messen("kalvora-cli statistik gross.kvr 2009 dauer (read + chart)",
            {KALVORA_CLI, "statistik", gross, "2009", "dauer"}, laeufe, heim);
+    // iCalendar: one year (2005, 1,095 appointments) and the whole range out and back in.
+    const std::string leer = (ordner / "leer.kvr").string();
+    std::ofstream(leer, std::ios::binary)
+        << "Ver 3.3\r\n[Farbnamen]\r\n[Terminkategorie]\r\n[Linkliste]\r\n[Tagesfarben]\r\n"
+           "[Termine]\r\n\r\n";
+    const std::string jahr = (ordner / "jahr.ics").string();
+    const std::string alles = (ordner / "alles.ics").string();
+    Messen("kalvora-cli ics-export gross.kvr, year 2005 (load + export)",
+           {KALVORA_CLI, "ics-export", gross, "01.01.2005", "31.12.2005", jahr}, laeufe, heim);
+    Messen("kalvora-cli ics-import leer.kvr jahr.ics aus.kvr",
+           {KALVORA_CLI, "ics-import", leer, jahr, aus}, laeufe, heim);
+    Messen("kalvora-cli ics-export gross.kvr, 1901-2099 (218,052)",
+           {KALVORA_CLI, "ics-export", gross, "01.01.1901", "31.12.2099", alles}, laeufe, heim);
+    Messen("kalvora-cli ics-import leer.kvr alles.ics aus.kvr",
+           {KALVORA_CLI, "ics-import", leer, alles, aus}, laeufe, heim);
 #ifdef KALVORA_PROGRAMM
     Messen("kalvora gross.kvr until the first painted year", {KALVORA_PROGRAMM, gross}, laeufe,
            heim);

@@ -23,7 +23,7 @@ TEST(Hauptmenue, TabelleIstWohlgeformt) {
         if (z.art == A::Befehl) EXPECT_EQ(tiefe, 0) << z.name;
     }
     EXPECT_EQ(tiefe, 0);
-    EXPECT_EQ(menues, 10);  // seven menus and three submenus
+    EXPECT_EQ(menues, 11);  // seven menus and four submenus
 }
 
 }  // namespace

@@ -7,6 +7,9 @@
 #include <QCloseEvent>
 #include <QDate>
 #include <QDesktopServices>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -48,6 +51,7 @@
 #include "main/Hauptmenue.h"
 #include "main/Jahresgeometrie.h"
 #include "main/fenster/Alarmsteuerung.h"
+#include "main/fenster/IcsAustausch.h"
 #include "main/fenster/XmlAusgabe.h"
 #include "main/fenster/Farblegende.h"
 #include "main/fenster/Schreibschutzdialog.h"
@@ -169,6 +173,12 @@ TForm1::TForm1(Anwendungskern& kern, QWidget* parent)
             &TForm1::CsvExportieren);
     xml_ = std::make_unique<TXmlAusgabe>(*this);
     terminmenue_ = new TTerminmenue(*this);
+    ics_ = std::make_unique<TIcsAustausch>(*this);
+    connect(Aktion(befehl::IcsImport), &QAction::triggered, this,
+            [this] { ics_->Importieren(this); });
+    connect(Aktion(befehl::IcsExport), &QAction::triggered, this,
+            [this] { ics_->Exportieren(this); });
+    setAcceptDrops(true);
     connect(Aktion(befehl::Adressbuch), &QAction::triggered, this, [this] { AdressbuchZeigen(); });
     statistikZeigen = [this](Statistikart art) { StatistikZeigen(*this, art); };
     const std::pair<const char*, Statistikart> statistiken[] = {
@@ -458,6 +468,7 @@ void TForm1::ZustandAnwenden(const Fensterzustand& z) {
     Freigeben(befehl::Schreibschutz, z.schreibschutzAktiv);
     Freigeben(befehl::Aktualisieren, z.aktualisierenAktiv);
     Freigeben(befehl::Schliessen, z.schliessenAktiv);
+    Freigeben(befehl::IcsImport, z.bearbeitbar);
     if (farben_) farben_->BearbeitbarSetzen(z.bearbeitbar);
     if (terminmenue_) terminmenue_->BearbeitbarSetzen(z.bearbeitbar);
     const auto stellen = [](QTimer* t, int ms) {
@@ -696,6 +707,41 @@ bool TForm1::AdressbuchOeffnen(const std::string& gruppendatei) {
 }
 
 std::string TForm1::AktuellerDateiname() const { return sitzung_.Dateiname(); }
+
+void TForm1::DokumentNachImportZeigen() {
+    kal_.Beobachter().Melden([](Dokumentbeobachter& b) { b.DokumentErsetzt(); });
+    JahresansichtNeuZeichnen();
+    BefehleAktualisieren();
+}
+
+namespace {
+
+// The local .ics files among what is dragged onto the window.
+QStringList IcsDateien(const QMimeData* daten) {
+    QStringList pfade;
+    if (!daten || !daten->hasUrls()) return pfade;
+    for (const QUrl& url : daten->urls())
+        if (url.isLocalFile() && TIcsAustausch::IstIcsDatei(url.toLocalFile()))
+            pfade << url.toLocalFile();
+    return pfade;
+}
+
+}  // namespace
+
+void TForm1::dragEnterEvent(QDragEnterEvent* e) {
+    if (!sitzung_.schreibgeschuetzt() && !IcsDateien(e->mimeData()).isEmpty())
+        e->acceptProposedAction();
+}
+
+void TForm1::dropEvent(QDropEvent* e) {
+    const QStringList pfade = IcsDateien(e->mimeData());
+    if (pfade.isEmpty()) return;
+    e->acceptProposedAction();
+    // The drop returns first; the import with its dialogs runs afterwards.
+    QTimer::singleShot(0, this, [this, pfade] {
+        for (const QString& p : pfade) ics_->DateiImportieren(p.toStdString(), this);
+    });
+}
 
 void TForm1::CsvExportieren() {
     Dateidialog d;

@@ -56,6 +56,7 @@ class TJahresflaeche;
 class TAlarmsteuerung;
 class TXmlAusgabe;
 class TTerminmenue;
+class TIcsAustausch;
 
 class TForm1 : public QMainWindow, private Sitzungsfenster {
     Q_OBJECT
@@ -142,6 +143,10 @@ public:
     TXmlAusgabe& XmlAusgabe() { return *xml_; }
     // "Wochenfortschreibung", "Farben definieren", the category and link lists.
     TTerminmenue& Terminmenue() { return *terminmenue_; }
+    // The iCalendar import and export, and the import of .ics files dropped on the window.
+    TIcsAustausch& IcsAustausch() { return *ics_; }
+    // After an import: every subscriber learns of the new content, the year view repaints.
+    void DokumentNachImportZeigen();
     // The alarm timer, the alarm window and the tray.
     TAlarmsteuerung& Alarm() { return *alarm_; }
     // "&Optionen" and every caller of the options: the dialog on its page (1..12). After each
@@ -218,6 +223,8 @@ protected:
     bool eventFilter(QObject* objekt, QEvent* e) override;
     void changeEvent(QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
+    void dragEnterEvent(QDragEnterEvent* e) override;
+    void dropEvent(QDropEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
 
 private slots:
@@ -298,6 +305,7 @@ private:
     TDrucksteuerung* drucken_ = nullptr;
     std::unique_ptr<TXmlAusgabe> xml_;
     TTerminmenue* terminmenue_ = nullptr;
+    std::unique_ptr<TIcsAustausch> ics_;
     QTimer* aktualisierenTimer_ = nullptr;
     QTimer* speichernTimer_ = nullptr;
     TStatusleiste* statusleiste_ = nullptr;

@@ -1,0 +1,898 @@
+#include "kalender/Icalendar.h"
+
+#include <libical/ical.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <map>
+#include <memory>
+#include <optional>
+#include <set>
+#include <tuple>
+
+#include "kalender/Cssfarben.h"
+#include "kalender/Farbnamen.h"
+#include "methoden/Fehler.h"
+#include "methoden/Uhrzeit.h"
+#include "methoden/Zeichensatz.h"
+
+namespace kalvora {
+
+const char* const kIcsOhneTitel = "(ohne Titel)";
+const char* const kIcsFortsetzung = "Fortsetzung: ";
+const char* const kIcsUnlesbar = "Die Datei kann nicht als iCalendar-Datei gelesen werden";
+const char* const kIcsGrundAbgesagt = "abgesagt";
+const char* const kIcsGrundAufgabe = "Aufgabe oder Journaleintrag";
+const char* const kIcsGrundOhneBeginn = "ohne Beginn (DTSTART)";
+const char* const kIcsGrundFehlerhaft = "fehlerhafte Zeit- oder Wiederholungsangaben";
+const char* const kIcsGrundAusserhalb = "außerhalb 1901–2099";
+const char* const kIcsGrundAbgebrochen = "Wiederholung zu umfangreich, abgebrochen";
+
+namespace {
+
+// Our own properties: the exact colour value, which the CSS names of COLOR cannot carry, and
+// the category as it is (libical writes CATEGORIES as a list, a comma in it would split it).
+constexpr const char* kFarbeX = "X-KALVORA-FARBE";
+constexpr const char* kKategorieX = "X-KALVORA-KATEGORIE";
+// Squared RGB distance within which a colour counts as a slot's colour (about 40 per channel).
+constexpr int kNaheFarbe = 3 * 40 * 40;
+constexpr int kLaengsteDauer = 1439;
+
+struct Loescher {
+    void operator()(icalcomponent* c) const { icalcomponent_free(c); }
+};
+using Komponente = std::unique_ptr<icalcomponent, Loescher>;
+
+// libical keeps its zones and settings process-wide; they are set once, before any zone is
+// loaded. The zone data is the system's (/usr/share/zoneinfo).
+void LibicalVorbereiten() {
+    static const bool fertig = [] {
+        icalerror_set_errors_are_fatal(0);
+        icaltimezone_set_builtin_tzdata(0);
+        return true;
+    }();
+    (void)fertig;
+}
+
+icaltimezone* ZoneNachName(const std::string& name) {
+    if (name.empty()) return nullptr;
+    if (name == "UTC" || name == "Etc/UTC" || name == "Z") return icaltimezone_get_utc_timezone();
+    return icaltimezone_get_builtin_timezone(name.c_str());
+}
+
+// Serial day number of an icaltime, when it is a date of 1..9999.
+std::optional<int32_t> TagesnummerVon(const icaltimetype& t) {
+    if (t.year < 1 || t.year > 9999 || t.month < 1 || t.month > 12 || t.day < 1 ||
+        t.day > TageImMonat(t.month, t.year))
+        return std::nullopt;
+    return Tagesnummer(t.day, t.month, t.year);
+}
+
+bool ImBereich(int32_t tag) {
+    return tag >= Tagesnummer(1, 1, ErstesJahr) && tag <= Tagesnummer(31, 12, LetztesJahr);
+}
+
+// ----------------------------------------------------------------------------------------
+// Export
+
+uint64_t Fnv(uint64_t h, std::string_view s) {
+    for (unsigned char c : s) {
+        h ^= c;
+        h *= 0x100000001B3ull;
+    }
+    return h ^ 0xFF;  // a field boundary, so that "ab"+"c" differs from "a"+"bc"
+}
+
+uint64_t TerminHash(const TTermin& t) {
+    uint64_t h = 0xCBF29CE484222325ull;
+    for (std::string_view s : {t.Uhrzeit.sicht(), t.Beschreibung.sicht(), t.Ort.sicht(),
+                               t.Kategorie.sicht(), t.Link.sicht()})
+        h = Fnv(h, s);
+    char zahlen[48];
+    std::snprintf(zahlen, sizeof zahlen, "%d/%u/%d", static_cast<int>(t.Dauer),
+                  static_cast<unsigned>(t.Farbe), t.Alarm ? 1 : 0);
+    return Fnv(h, zahlen);
+}
+
+std::string Uid(const Datum& d, const char* art, std::size_t nummer, uint64_t hash) {
+    char puffer[96];
+    std::snprintf(puffer, sizeof puffer, "%04d%02d%02d-%s%zu-%016llx@kalvora", d.jahr, d.monat,
+                  d.tag, art, nummer, static_cast<unsigned long long>(hash));
+    return puffer;
+}
+
+icaltimetype Tag(int32_t nummer) {
+    const Datum d = DatumAusTagesnummer(nummer);
+    icaltimetype t = icaltime_null_date();
+    t.year = d.jahr;
+    t.month = d.monat;
+    t.day = d.tag;
+    t.is_date = 1;
+    return t;
+}
+
+uint32_t Rgb(uint32_t bgr) {
+    return ((bgr & 0xFF) << 16) | (bgr & 0xFF00) | ((bgr >> 16) & 0xFF);
+}
+
+void FarbeSetzen(icalcomponent* ev, uint32_t farbe, std::string_view cssName) {
+    const uint32_t rgb = Rgb(farbe);
+    icalcomponent_add_property(ev, icalproperty_new_color(std::string(cssName).c_str()));
+    char hex[8];
+    std::snprintf(hex, sizeof hex, "%06X", static_cast<unsigned>(rgb));
+    icalproperty* x = icalproperty_new_x(hex);
+    icalproperty_set_x_name(x, kFarbeX);
+    icalcomponent_add_property(ev, x);
+}
+
+class Icsschreiber {
+public:
+    Icsschreiber(const IcsExportoptionen& o) : o_(o), zone_(ZoneNachName(o.zeitzone)) {
+        if (zone_) {
+            const char* ort = icaltimezone_get_location(zone_);
+            tzid_ = ort && *ort ? ort : icaltimezone_get_tzid(zone_);
+        }
+        // DTSTAMP is UTC.
+        stempel_ = icaltime_null_time();
+        stempel_.year = o.jetzt.jahr;
+        stempel_.month = o.jetzt.monat;
+        stempel_.day = o.jetzt.tag;
+        stempel_.hour = o.jetzt.stunde;
+        stempel_.minute = o.jetzt.minute;
+        stempel_.second = o.jetzt.sekunde;
+        icaltimezone* utc = icaltimezone_get_utc_timezone();
+        if (zone_) icaltimezone_convert_time(&stempel_, zone_, utc);
+        stempel_ = icaltime_set_timezone(&stempel_, utc);
+    }
+
+    // The calendar's head (with the zone) up to its closing line, which Ende writes.
+    void Anfang() {
+        Komponente kal(icalcomponent_new(ICAL_VCALENDAR_COMPONENT));
+        icalcomponent_add_property(kal.get(), icalproperty_new_version("2.0"));
+        icalcomponent_add_property(kal.get(),
+                                   icalproperty_new_prodid("-//Kalvora//Kalvora 3.3//DE"));
+        icalcomponent_add_property(kal.get(), icalproperty_new_calscale("GREGORIAN"));
+        if (zone_ && zone_ != icaltimezone_get_utc_timezone()) {
+            if (icalcomponent* vtz = icaltimezone_get_component(zone_)) {
+                // Other calendars know the zone best by its plain IANA name.
+                icalcomponent* kopie = icalcomponent_new_clone(vtz);
+                if (icalproperty* p = icalcomponent_get_first_property(kopie, ICAL_TZID_PROPERTY))
+                    icalproperty_set_tzid(p, tzid_.c_str());
+                icalcomponent_add_component(kal.get(), kopie);
+            }
+        }
+        Anhaengen(kal.get());
+        const std::string schluss = "END:VCALENDAR\r\n";
+        if (aus_.size() >= schluss.size() &&
+            aus_.compare(aus_.size() - schluss.size(), schluss.size(), schluss) == 0)
+            aus_.resize(aus_.size() - schluss.size());
+    }
+    std::string Ende() {
+        aus_.append("END:VCALENDAR\r\n");
+        return std::move(aus_);
+    }
+
+    void Termin(const Datum& d, std::size_t nummer, const TTermin& t, const TKalender& kal) {
+        Komponente ev(Ereignis(Uid(d, "", nummer, TerminHash(t))));
+        icaltimetype beginn = icaltime_null_time();
+        beginn.year = d.jahr;
+        beginn.month = d.monat;
+        beginn.day = d.tag;
+        if (const auto hhmm = UhrzeitNormalisiert(t.Uhrzeit.sicht())) {
+            beginn.hour = ((*hhmm)[0] - '0') * 10 + ((*hhmm)[1] - '0');
+            beginn.minute = ((*hhmm)[3] - '0') * 10 + ((*hhmm)[4] - '0');
+        }
+        icalproperty* start = icalproperty_new_dtstart(beginn);
+        if (zone_) {
+            if (zone_ == icaltimezone_get_utc_timezone()) {
+                beginn = icaltime_set_timezone(&beginn, zone_);
+                icalproperty_set_dtstart(start, beginn);
+            } else {
+                icalproperty_add_parameter(start, icalparameter_new_tzid(tzid_.c_str()));
+            }
+        }
+        icalcomponent_add_property(ev.get(), start);
+        icalcomponent_add_property(
+            ev.get(), icalproperty_new_duration(icaldurationtype_from_int(
+                          std::clamp<int32_t>(t.Dauer, 0, kLaengsteDauer) * 60)));
+        icalcomponent_add_property(ev.get(), icalproperty_new_summary(t.Beschreibung.c_str()));
+        if (!t.Ort.empty())
+            icalcomponent_add_property(ev.get(), icalproperty_new_location(t.Ort.c_str()));
+        if (!t.Kategorie.empty()) {
+            icalcomponent_add_property(ev.get(),
+                                       icalproperty_new_categories(t.Kategorie.c_str()));
+            if (t.Kategorie.sicht().find(',') != std::string_view::npos) {
+                icalproperty* x = icalproperty_new_x(t.Kategorie.c_str());
+                icalproperty_set_x_name(x, kKategorieX);
+                icalcomponent_add_property(ev.get(), x);
+            }
+        }
+        if (!t.Link.empty())
+            icalcomponent_add_property(ev.get(), icalproperty_new_url(t.Link.c_str()));
+        if (t.Farbe != KeineFarbe)
+            if (const int k = kal.FarbSlot(t.Farbe); k > 0)
+                FarbeSetzen(ev.get(), t.Farbe, CssName(k, t.Farbe));
+        if (t.Alarm) {
+            icalcomponent* alarm = icalcomponent_new(ICAL_VALARM_COMPONENT);
+            icalcomponent_add_property(alarm, icalproperty_new_action(ICAL_ACTION_DISPLAY));
+            icaltriggertype ausloeser{};
+            ausloeser.time = icaltime_null_time();
+            ausloeser.duration =
+                icaldurationtype_from_int(-60 * std::max(0, o_.alarmVorlaufMinuten));
+            icalcomponent_add_property(alarm, icalproperty_new_trigger(ausloeser));
+            icalcomponent_add_property(alarm, icalproperty_new_description(t.Beschreibung.c_str()));
+            icalcomponent_add_component(ev.get(), alarm);
+        }
+        Anhaengen(ev.get());
+    }
+
+    // An all-day event from the day erster to the day letzter.
+    void Ganztaegig(const std::string& uid, int32_t erster, int32_t letzter,
+                    const std::string& titel, uint32_t farbe, bool jaehrlich) {
+        Komponente ev(Ereignis(uid));
+        icalcomponent_add_property(ev.get(), icalproperty_new_dtstart(Tag(erster)));
+        icalcomponent_add_property(ev.get(), icalproperty_new_dtend(Tag(letzter + 1)));
+        if (jaehrlich) {
+            icalrecurrencetype r;
+            icalrecurrencetype_clear(&r);
+            r.freq = ICAL_YEARLY_RECURRENCE;
+            icalcomponent_add_property(ev.get(), icalproperty_new_rrule(r));
+        }
+        icalcomponent_add_property(ev.get(), icalproperty_new_summary(titel.c_str()));
+        icalcomponent_add_property(ev.get(), icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
+        if (farbe != KeineFarbe) FarbeSetzen(ev.get(), farbe, CssFarbname(Rgb(farbe)));
+        Anhaengen(ev.get());
+    }
+
+private:
+    icalcomponent* Ereignis(const std::string& uid) {
+        icalcomponent* ev = icalcomponent_new(ICAL_VEVENT_COMPONENT);
+        icalcomponent_add_property(ev, icalproperty_new_uid(uid.c_str()));
+        icalcomponent_add_property(ev, icalproperty_new_dtstamp(stempel_));
+        return ev;
+    }
+    // The nearest CSS name of a slot's colour, looked up once per slot.
+    std::string_view CssName(int slot, uint32_t farbe) {
+        if (cssWert_[slot] != farbe || cssName_[slot].empty()) {
+            cssWert_[slot] = farbe;
+            cssName_[slot] = CssFarbname(Rgb(farbe));
+        }
+        return cssName_[slot];
+    }
+    void Anhaengen(icalcomponent* c) {
+        char* text = icalcomponent_as_ical_string_r(c);
+        if (text) aus_.append(text);
+        std::free(text);
+    }
+
+    const IcsExportoptionen& o_;
+    icaltimezone* zone_;
+    std::string tzid_;
+    icaltimetype stempel_;
+    std::array<uint32_t, AnzahlFarben + 1> cssWert_{};
+    std::array<std::string_view, AnzahlFarben + 1> cssName_{};
+    std::string aus_;
+};
+
+// ----------------------------------------------------------------------------------------
+// Import
+
+// A text as the calendar file can hold it: '#' becomes '+', a line break " / ", a control
+// character a space, a character Windows-1252 lacks (or a broken UTF-8 byte) '?'.
+std::string Bereinigt(const char* roh, int& ersetzt) {
+    if (!roh) return {};
+    const std::string_view s(roh);
+    bool einfach = true;
+    for (unsigned char c : s)
+        if (c >= 0x80 || c < 0x20 || c == '#') {
+            einfach = false;
+            break;
+        }
+    if (einfach) return std::string(s);
+    std::string aus;
+    aus.reserve(s.size());
+    for (std::size_t i = 0; i < s.size();) {
+        const unsigned char c = static_cast<unsigned char>(s[i]);
+        if (c == '\r' || c == '\n') {
+            aus.append(" / ");
+            ++ersetzt;
+            i += (c == '\r' && i + 1 < s.size() && s[i + 1] == '\n') ? 2 : 1;
+            continue;
+        }
+        if (c == '#') {
+            aus.push_back('+');
+            ++ersetzt;
+            ++i;
+            continue;
+        }
+        if (c < 0x20 && c != '\t') {
+            aus.push_back(' ');
+            ++ersetzt;
+            ++i;
+            continue;
+        }
+        if (c < 0x80) {
+            aus.push_back(static_cast<char>(c));
+            ++i;
+            continue;
+        }
+        const std::size_t laenge = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 1;
+        bool gueltig = laenge > 1 && i + laenge <= s.size();
+        for (std::size_t k = 1; gueltig && k < laenge; ++k)
+            gueltig = (static_cast<unsigned char>(s[i + k]) & 0xC0) == 0x80;
+        const std::string_view zeichen = s.substr(i, gueltig ? laenge : 1);
+        if (gueltig && IstCp1252Darstellbar(zeichen)) {
+            aus.append(zeichen);
+        } else {
+            aus.push_back('?');
+            ++ersetzt;
+        }
+        i += zeichen.size();
+    }
+    return aus;
+}
+
+// Hands the text to libical's parser line by line, as its own string reader does, and reports
+// how far it got: the parse is most of an import's time.
+struct Zeilenquelle {
+    std::string_view text;
+    std::size_t pos = 0;
+    const std::function<void(int)>* fortschritt = nullptr;
+    int gemeldet = 0;
+    int bis = 0;  // the progress at the end of the text
+};
+
+char* ZeileGeben(char* ziel, std::size_t groesse, void* daten) {
+    auto& q = *static_cast<Zeilenquelle*>(daten);
+    if (q.pos >= q.text.size() || groesse < 2) return nullptr;
+    std::size_t n = std::min(groesse - 1, q.text.size() - q.pos);
+    const std::size_t ende = q.text.find('\n', q.pos);
+    if (ende != std::string_view::npos && ende - q.pos + 1 < n) n = ende - q.pos + 1;
+    std::memcpy(ziel, q.text.data() + q.pos, n);
+    ziel[n] = '\0';
+    q.pos += n;
+    if (q.fortschritt && *q.fortschritt) {
+        const int p = static_cast<int>(q.pos * static_cast<std::size_t>(q.bis) / q.text.size());
+        if (p > q.gemeldet) (*q.fortschritt)(q.gemeldet = p);
+    }
+    return ziel;
+}
+
+struct Zeitschluessel {
+    int j, m, t, h, mi, s;
+    bool datum;
+    auto operator<=>(const Zeitschluessel&) const = default;
+};
+
+Zeitschluessel Schluessel(const icaltimetype& t) {
+    return {t.year, t.month, t.day, t.is_date ? 0 : t.hour, t.is_date ? 0 : t.minute,
+            t.is_date ? 0 : t.second, t.is_date != 0};
+}
+
+class Icsleser {
+public:
+    Icsleser(TKalender& kal, const IcsImportoptionen& o, IcsImportergebnis& e)
+        : kal_(kal), o_(o), e_(e), ziel_(ZoneNachName(o.zeitzone)) {
+        if (!ziel_) ziel_ = icaltimezone_get_utc_timezone();
+        zielTzid_ = icaltimezone_get_tzid(ziel_) ? icaltimezone_get_tzid(ziel_) : "";
+        zielOrt_ = icaltimezone_get_location(ziel_) ? icaltimezone_get_location(ziel_) : "";
+    }
+
+    void Kalender(icalcomponent* vcal) {
+        vcal_ = vcal;
+        // Changed instances of a series stand beside it; the series leaves those out.
+        for (icalcomponent* ev = icalcomponent_get_first_component(vcal, ICAL_VEVENT_COMPONENT);
+             ev; ev = icalcomponent_get_next_component(vcal, ICAL_VEVENT_COMPONENT)) {
+            icalproperty* rid = icalcomponent_get_first_property(ev, ICAL_RECURRENCEID_PROPERTY);
+            const char* uid = icalcomponent_get_uid(ev);
+            if (!rid || !uid) continue;
+            icaltimetype t = icalproperty_get_recurrenceid(rid);
+            ersetzteInstanzen_[uid].insert(Schluessel(t));
+        }
+    }
+
+    void Ereignis(icalcomponent* ev) {
+        if (icalcomponent_get_status(ev) == ICAL_STATUS_CANCELLED)
+            return Ueberspringen(kIcsGrundAbgesagt);
+        icalproperty* start = icalcomponent_get_first_property(ev, ICAL_DTSTART_PROPERTY);
+        if (Fehlerhaft(ev)) return Ueberspringen(kIcsGrundFehlerhaft);
+        if (!start) return Ueberspringen(kIcsGrundOhneBeginn);
+        icaltimetype beginn = icalproperty_get_dtstart(start);
+        if (icaltime_is_null_time(beginn) || !TagesnummerVon(beginn))
+            return Ueberspringen(kIcsGrundFehlerhaft);
+        icaltimezone* zone = ZoneVon(start, beginn);
+        const bool ganztaegig = beginn.is_date != 0;
+        if (zone) beginn = icaltime_set_timezone(&beginn, zone);
+
+        std::vector<icaltimetype> vorkommen;
+        bool abgebrochen = false;
+        if (!Vorkommen(ev, beginn, zone, vorkommen, abgebrochen)) return;
+
+        Inhalt inhalt = InhaltLesen(ev);
+        int platziert = 0;
+        if (ganztaegig) {
+            const int tage = GanztagesLaenge(ev, beginn);
+            for (const icaltimetype& v : vorkommen) {
+                const auto erster = TagesnummerVon(v);
+                if (!erster || !ImBereich(*erster)) continue;
+                for (int k = 0; k < tage && !abgebrochen; ++k) {
+                    if (k > 0 && !Budget()) {
+                        abgebrochen = true;
+                        break;
+                    }
+                    if (ImBereich(*erster + k)) GanzerTag(*erster + k, inhalt);
+                }
+                ++platziert;
+                if (abgebrochen) break;
+            }
+        } else {
+            const long dauer = Sekunden(ev, beginn, zone) / 60;
+            for (icaltimetype v : vorkommen) {
+                if (zone && zone != ziel_) icaltimezone_convert_time(&v, zone, ziel_);
+                const auto tag = TagesnummerVon(v);
+                if (!tag || !ImBereich(*tag)) continue;
+                TerminSetzen(*tag, v.hour * 60 + v.minute, dauer, inhalt, abgebrochen);
+                ++platziert;
+            }
+        }
+        e_.importiert += platziert;
+        if (abgebrochen) Ueberspringen(kIcsGrundAbgebrochen);
+        else if (platziert == 0) Ueberspringen(kIcsGrundAusserhalb);
+    }
+
+    void Ueberspringen(const char* grund) {
+        ++e_.uebersprungen;
+        for (auto& [text, anzahl] : e_.gruende)
+            if (text == grund) {
+                ++anzahl;
+                return;
+            }
+        e_.gruende.emplace_back(grund, 1);
+    }
+
+private:
+    struct Inhalt {
+        std::string titel, ort, kategorie, link;
+        uint32_t farbe = KeineFarbe;
+        bool alarm = false;
+    };
+
+    bool Budget() { return ++verbraucht_ <= o_.hoechstensVorkommen; }
+
+    // A property libical could not read and removed, one that decides when the event is.
+    static bool Fehlerhaft(icalcomponent* ev) {
+        for (icalproperty* p = icalcomponent_get_first_property(ev, ICAL_XLICERROR_PROPERTY); p;
+             p = icalcomponent_get_next_property(ev, ICAL_XLICERROR_PROPERTY)) {
+            const char* text = icalproperty_get_xlicerror(p);
+            if (!text) continue;
+            for (const char* name : {"DTSTART", "DTEND", "DURATION", "RRULE", "RDATE", "EXDATE"})
+                if (std::strstr(text, name)) return true;
+        }
+        return false;
+    }
+
+    // The zone of a time property: UTC, its TZID (the file's VTIMEZONE, else the system's
+    // zone of that name), or none for a floating time and an unknown TZID.
+    icaltimezone* ZoneVon(icalproperty* p, const icaltimetype& t) {
+        if (icaltime_is_utc(t)) return icaltimezone_get_utc_timezone();
+        icalparameter* tzid = icalproperty_get_first_parameter(p, ICAL_TZID_PARAMETER);
+        if (!tzid) return nullptr;
+        const char* name = icalparameter_get_tzid(tzid);
+        if (!name || !*name) return nullptr;
+        if (name == zielTzid_ || (!zielOrt_.empty() && name == zielOrt_)) return ziel_;
+        if (icaltimezone* z = icalcomponent_get_timezone(vcal_, name)) {
+            // The file's own copy of our zone converts to the same times; no need to.
+            const char* ort = icaltimezone_get_location(z);
+            if (ort && zielOrt_ == ort) return ziel_;
+            return z;
+        }
+        if (icaltimezone* z = icaltimezone_get_builtin_timezone(name)) return z;
+        return icaltimezone_get_builtin_timezone_from_tzid(name);
+    }
+
+    icaltimetype InZone(icalproperty* p, icaltimetype t, icaltimezone* zone) {
+        if (t.is_date) return t;
+        icaltimezone* von = ZoneVon(p, t);
+        if (von && zone && von != zone) icaltimezone_convert_time(&t, von, zone);
+        return t;
+    }
+
+    // Every start of the event (RRULE, RDATE, EXDATE and the changed instances), in its own
+    // zone, up to the end of 2099; false when the event was already counted as skipped.
+    bool Vorkommen(icalcomponent* ev, const icaltimetype& beginn, icaltimezone* zone,
+                   std::vector<icaltimetype>& aus, bool& abgebrochen) {
+        const char* uid = icalcomponent_get_uid(ev);
+        const bool serie = !icalcomponent_get_first_property(ev, ICAL_RECURRENCEID_PROPERTY);
+        const auto ersetzt = serie && uid && !ersetzteInstanzen_.empty()
+                                 ? ersetzteInstanzen_.find(std::string_view(uid))
+                                 : ersetzteInstanzen_.end();
+        // Most events happen once: no sets to build for them.
+        if (!icalcomponent_get_first_property(ev, ICAL_RRULE_PROPERTY) &&
+            !icalcomponent_get_first_property(ev, ICAL_RDATE_PROPERTY) &&
+            !icalcomponent_get_first_property(ev, ICAL_EXDATE_PROPERTY) &&
+            ersetzt == ersetzteInstanzen_.end()) {
+            if (!Budget()) {
+                abgebrochen = true;
+                return true;
+            }
+            aus.push_back(beginn);
+            return true;
+        }
+        std::vector<icaltimetype> roh;
+        bool regel = false;
+        for (icalproperty* p = icalcomponent_get_first_property(ev, ICAL_RRULE_PROPERTY); p;
+             p = icalcomponent_get_next_property(ev, ICAL_RRULE_PROPERTY)) {
+            regel = true;
+            icalrecur_iterator* it = icalrecur_iterator_new(icalproperty_get_rrule(p), beginn);
+            if (!it) {
+                Ueberspringen(kIcsGrundFehlerhaft);
+                return false;
+            }
+            for (;;) {
+                const icaltimetype n = icalrecur_iterator_next(it);
+                if (icaltime_is_null_time(n) || n.year > LetztesJahr + 1) break;
+                if (!Budget()) {
+                    abgebrochen = true;
+                    break;
+                }
+                roh.push_back(n);
+            }
+            icalrecur_iterator_free(it);
+        }
+        if (!regel) roh.push_back(beginn);
+        for (icalproperty* p = icalcomponent_get_first_property(ev, ICAL_RDATE_PROPERTY); p;
+             p = icalcomponent_get_next_property(ev, ICAL_RDATE_PROPERTY)) {
+            const icaldatetimeperiodtype r = icalproperty_get_rdate(p);
+            icaltimetype t = icaltime_is_null_time(r.time) ? r.period.start : r.time;
+            if (icaltime_is_null_time(t) || !TagesnummerVon(t)) continue;
+            t = InZone(p, t, zone);
+            t.is_date = beginn.is_date;
+            roh.push_back(t);
+        }
+        std::set<Zeitschluessel> weg;
+        std::set<std::tuple<int, int, int>> wegTage;
+        for (icalproperty* p = icalcomponent_get_first_property(ev, ICAL_EXDATE_PROPERTY); p;
+             p = icalcomponent_get_next_property(ev, ICAL_EXDATE_PROPERTY)) {
+            const icaltimetype t = InZone(p, icalproperty_get_exdate(p), zone);
+            if (t.is_date)
+                wegTage.insert({t.year, t.month, t.day});
+            else
+                weg.insert(Schluessel(t));
+        }
+        std::set<Zeitschluessel> gesehen;
+        for (icaltimetype& t : roh) {
+            Zeitschluessel k = Schluessel(t);
+            if (!gesehen.insert(k).second) continue;
+            if (weg.count(k) || wegTage.count({t.year, t.month, t.day})) continue;
+            if (ersetzt != ersetzteInstanzen_.end() && ersetzt->second.count(k)) continue;
+            aus.push_back(t);
+        }
+        return true;
+    }
+
+    // Days an all-day event covers: DTEND is the day after its last, DURATION whole days.
+    int GanztagesLaenge(icalcomponent* ev, const icaltimetype& beginn) {
+        const int32_t erster = *TagesnummerVon(beginn);
+        if (icalproperty* p = icalcomponent_get_first_property(ev, ICAL_DTEND_PROPERTY)) {
+            const auto ende = TagesnummerVon(icalproperty_get_dtend(p));
+            if (ende && *ende > erster) return std::min<int32_t>(*ende - erster, 80'000);
+            return 1;
+        }
+        if (icalproperty* p = icalcomponent_get_first_property(ev, ICAL_DURATION_PROPERTY)) {
+            const long s = icaldurationtype_as_int(icalproperty_get_duration(p));
+            if (s > 86400) return static_cast<int>(std::min<long>(s / 86400, 80'000));
+        }
+        return 1;
+    }
+
+    // Seconds from the start to DTEND (both in UTC) or of DURATION; 0 without either.
+    long Sekunden(icalcomponent* ev, icaltimetype beginn, icaltimezone* zone) {
+        if (icalproperty* p = icalcomponent_get_first_property(ev, ICAL_DURATION_PROPERTY))
+            return std::max(0, icaldurationtype_as_int(icalproperty_get_duration(p)));
+        icalproperty* p = icalcomponent_get_first_property(ev, ICAL_DTEND_PROPERTY);
+        if (!p) return 0;
+        icaltimetype ende = icalproperty_get_dtend(p);
+        if (icaltime_is_null_time(ende) || !TagesnummerVon(ende)) return 0;
+        icaltimezone* utc = icaltimezone_get_utc_timezone();
+        icaltimezone* endzone = ende.is_date ? zone : ZoneVon(p, ende);
+        if (zone && zone != utc) icaltimezone_convert_time(&beginn, zone, utc);
+        if (endzone && endzone != utc) icaltimezone_convert_time(&ende, endzone, utc);
+        const auto a = TagesnummerVon(beginn), b = TagesnummerVon(ende);
+        if (!a || !b) return 0;
+        const long s = (static_cast<long>(*b) - *a) * 86400 +
+                       ((ende.is_date ? 0 : ende.hour * 3600 + ende.minute * 60 + ende.second) -
+                        (beginn.hour * 3600 + beginn.minute * 60 + beginn.second));
+        return std::max(0L, s);
+    }
+
+    Inhalt InhaltLesen(icalcomponent* ev) {
+        Inhalt i;
+        int& n = e_.ersetzt;
+        i.titel = Bereinigt(icalcomponent_get_summary(ev), n);
+        if (i.titel.empty()) i.titel = kIcsOhneTitel;
+        i.ort = Bereinigt(icalcomponent_get_location(ev), n);
+        if (const char* k = XWert(ev, kKategorieX))
+            i.kategorie = Bereinigt(k, n);
+        else if (icalproperty* p = icalcomponent_get_first_property(ev, ICAL_CATEGORIES_PROPERTY))
+            i.kategorie = Bereinigt(icalproperty_get_categories(p), n);
+        if (icalproperty* p = icalcomponent_get_first_property(ev, ICAL_URL_PROPERTY))
+            i.link = Bereinigt(icalproperty_get_url(p), n);
+        i.alarm = icalcomponent_get_first_component(ev, ICAL_VALARM_COMPONENT) != nullptr;
+        i.farbe = Farbe(ev);
+        return i;
+    }
+
+    static const char* XWert(icalcomponent* ev, const char* gesucht) {
+        for (icalproperty* p = icalcomponent_get_first_property(ev, ICAL_X_PROPERTY); p;
+             p = icalcomponent_get_next_property(ev, ICAL_X_PROPERTY)) {
+            const char* name = icalproperty_get_x_name(p);
+            const char* wert = icalproperty_get_x(p);
+            if (name && wert && std::strcmp(name, gesucht) == 0) return wert;
+        }
+        return nullptr;
+    }
+
+    // The slot nearest to the event's colour, when it is close.
+    uint32_t Farbe(icalcomponent* ev) const {
+        std::optional<uint32_t> rgb;
+        if (const char* wert = XWert(ev, kFarbeX)) rgb = CssFarbwert(std::string("#") + wert);
+        if (!rgb)
+            if (icalproperty* p = icalcomponent_get_first_property(ev, ICAL_COLOR_PROPERTY))
+                if (const char* wert = icalproperty_get_color(p)) rgb = CssFarbwert(wert);
+        if (!rgb) return KeineFarbe;
+        const uint32_t bgr = Rgb(*rgb);  // the same swap turns RGB into 0x00BBGGRR
+        int bester = 0, abstand = kNaheFarbe + 1;
+        for (int k = 1; k <= AnzahlFarben; ++k) {
+            const int d = RgbAbstand(bgr, kal_.Farbwerte[k]);
+            if (d < abstand) {
+                abstand = d;
+                bester = k;
+            }
+        }
+        return bester ? kal_.Farbwerte[bester] : KeineFarbe;
+    }
+
+    TTerminliste& Liste(int32_t tag) {
+        const Datum d = DatumAusTagesnummer(tag);
+        TTerminliste& l = kal_.Terminliste(d.jahr, d.monat, d.tag);
+        if (l.empty()) l.emplace_back();
+        return l;
+    }
+
+    void InfoZeile(int32_t tag, const std::string& zeile) {
+        TTermin& info = Liste(tag)[0];
+        if (info.Beschreibung.empty()) {
+            info.Beschreibung = zeile;
+        } else {
+            std::string s(info.Beschreibung.sicht());
+            s.push_back('#');
+            s.append(zeile);
+            info.Beschreibung = s;
+        }
+    }
+
+    void GanzerTag(int32_t tag, const Inhalt& i) {
+        if (o_.ganztaegigAlsTagesfarbe) {
+            for (int k = 1; k <= AnzahlFarben; ++k) {
+                if (kal_.Farbnamen[k] == FreiName || kal_.Farbnamen[k] != i.titel) continue;
+                const Datum d = DatumAusTagesnummer(tag);
+                TTagesfarben& f = kal_.Tagesfarben(d.jahr, d.monat, d.tag);
+                if (std::find(f.begin(), f.end(), kal_.Farbwerte[k]) == f.end())
+                    f.push_back(kal_.Farbwerte[k]);
+                return;
+            }
+        }
+        InfoZeile(tag, i.titel);
+    }
+
+    void TerminSetzen(int32_t tag, int minute, long dauer, const Inhalt& i, bool& abgebrochen) {
+        TTermin t;
+        char hhmm[8];
+        std::snprintf(hhmm, sizeof hhmm, "%02d:%02d", minute / 60 % 24, minute % 60);
+        t.Uhrzeit = hhmm;
+        t.Beschreibung = i.titel;
+        t.Ort = i.ort;
+        t.Kategorie = i.kategorie;
+        t.Link = i.link;
+        t.Farbe = i.farbe;
+        t.Alarm = i.alarm;
+        // A longer event keeps the part of its first day; the further days name it.
+        long weitereTage = 0;
+        if (dauer <= kLaengsteDauer) {
+            t.Dauer = static_cast<int32_t>(dauer);
+        } else {
+            t.Dauer = std::min(kLaengsteDauer, 1440 - minute);
+            weitereTage = (minute + dauer - 1) / 1440;
+        }
+        if (!i.kategorie.empty() && kal_.KategorieIndex(i.kategorie) < 0)
+            kal_.Terminkategorie.push_back(i.kategorie);
+        if (!i.link.empty() && kal_.LinkIndex(i.link) < 0) kal_.Linkliste.push_back(i.link);
+        TTerminliste& l = Liste(tag);
+        // Sorted in by time, after the ones of the same time, as the day dialog does.
+        const auto frueher = [](const TTermin& a, const TTermin& b) {
+            return a.Uhrzeit.sicht() < b.Uhrzeit.sicht();
+        };
+        const auto pos = std::upper_bound(l.begin() + 1, l.end(), t, frueher);
+        l.insert(pos, std::move(t));
+        const std::string fortsetzung = kIcsFortsetzung + i.titel;
+        for (long k = 1; k <= weitereTage && ImBereich(tag + k); ++k) {
+            if (!Budget()) {
+                abgebrochen = true;
+                return;
+            }
+            InfoZeile(static_cast<int32_t>(tag + k), fortsetzung);
+        }
+    }
+
+    TKalender& kal_;
+    const IcsImportoptionen& o_;
+    IcsImportergebnis& e_;
+    icaltimezone* ziel_;
+    std::string zielTzid_, zielOrt_;
+    icalcomponent* vcal_ = nullptr;
+    long verbraucht_ = 0;
+    std::map<std::string, std::set<Zeitschluessel>, std::less<>> ersetzteInstanzen_;
+};
+
+}  // namespace
+
+std::string IcsImportergebnis::Meldung() const {
+    std::string m = std::to_string(importiert) + " Termine importiert, " +
+                    std::to_string(uebersprungen) + " übersprungen";
+    for (const auto& [grund, anzahl] : gruende)
+        m += "\n" + std::to_string(anzahl) + " " + grund;
+    if (ersetzt > 0)
+        m += "\n" + std::to_string(ersetzt) +
+             " Zeichen ersetzt ('#' durch '+', Zeilenumbrüche durch ' / ', in Windows-1252 "
+             "nicht darstellbare durch '?')";
+    return m;
+}
+
+std::string KalenderAlsIcs(const TKalender& kal, const IcsExportoptionen& o,
+                           const std::function<void(int)>& fortschritt) {
+    LibicalVorbereiten();
+    Icsschreiber s(o);
+    s.Anfang();
+    const int32_t von = Tagesnummer(o.von.tag, o.von.monat, o.von.jahr);
+    const int32_t bis = Tagesnummer(o.bis.tag, o.bis.monat, o.bis.jahr);
+    const int erster = TKalender::SlotIndex(o.von.jahr, o.von.monat, o.von.tag);
+    const int letzter = TKalender::SlotIndex(o.bis.jahr, o.bis.monat, o.bis.tag);
+    int gemeldet = o.von.jahr - 1;
+    const int jahre = o.bis.jahr - o.von.jahr + 1;
+    // Runs of days per colour slot, written when they end.
+    std::array<int32_t, AnzahlFarben + 1> laufBeginn{}, laufEnde{};
+    const auto laufSchreiben = [&](int k) {
+        if (laufBeginn[k] == 0) return;
+        const Datum d = DatumAusTagesnummer(laufBeginn[k]);
+        s.Ganztaegig(Uid(d, "farbe", k, static_cast<uint64_t>(laufEnde[k] - laufBeginn[k] + 1)),
+                     laufBeginn[k], laufEnde[k], kal.Farbnamen[k], kal.Farbwerte[k], false);
+        laufBeginn[k] = 0;
+    };
+    for (int i = kal.NaechsterTag(erster); i <= letzter && i < TKalender::kSlots;
+         i = kal.NaechsterTag(i + 1)) {
+        int j, m, t;
+        TKalender::SlotDatum(i, j, m, t);
+        if (!IstGueltigesDatum(t, m, j)) continue;
+        const int32_t nummer = Tagesnummer(t, m, j);
+        if (nummer < von || nummer > bis) continue;
+        if (fortschritt && j - 1 > gemeldet) {
+            gemeldet = j - 1;
+            fortschritt((gemeldet - o.von.jahr + 1) * 100 / jahre);
+        }
+        const Datum d{t, m, j};
+        const TTerminliste& liste = kal.TerminlisteAn(i);
+        if (o.tagesinfo && !liste.empty() && !liste[0].Beschreibung.empty()) {
+            std::string_view info = liste[0].Beschreibung.sicht();
+            for (std::size_t n = 0; !info.empty() || n == 0; ++n) {
+                const std::size_t trenner = info.find('#');
+                const std::string zeile(info.substr(0, trenner));
+                info = trenner == std::string_view::npos ? std::string_view()
+                                                         : info.substr(trenner + 1);
+                if (!zeile.empty())
+                    s.Ganztaegig(Uid(d, "info", n, Fnv(0xCBF29CE484222325ull, zeile)), nummer,
+                                 nummer, zeile, KeineFarbe, false);
+                if (info.empty()) break;
+            }
+        }
+        for (std::size_t n = 1; n < liste.size(); ++n) s.Termin(d, n, liste[n], kal);
+        if (o.tagesfarben) {
+            const TTagesfarben& farben = kal.TagesfarbenAn(i);
+            for (uint32_t f : farben) {
+                const int k = kal.FarbSlot(f);
+                if (k == 0 || kal.Farbnamen[k] == FreiName || kal.Farbnamen[k].empty()) continue;
+                if (laufBeginn[k] != 0 && laufEnde[k] == nummer) continue;  // listed twice
+                if (laufBeginn[k] != 0 && laufEnde[k] != nummer - 1) laufSchreiben(k);
+                if (laufBeginn[k] == 0) laufBeginn[k] = nummer;
+                laufEnde[k] = nummer;
+            }
+        }
+    }
+    for (int k = 1; k <= AnzahlFarben; ++k) laufSchreiben(k);
+    if (o.geburtstage) {
+        for (std::size_t n = 0; n < kal.Geburtstagsliste.size(); ++n) {
+            const TGeburtstag& g = kal.Geburtstagsliste[n];
+            if (g.Geburtsdatum == KeinDatum) continue;
+            const Datum d = DatumAusWert(g.Geburtsdatum);
+            if (d.jahr < 1 || d.jahr > 9999) continue;
+            std::string name = g.Vorname;
+            if (!name.empty() && !g.Name.empty()) name.push_back(' ');
+            name += g.Name;
+            const int32_t tag = Tagesnummer(d.tag, d.monat, d.jahr);
+            s.Ganztaegig(Uid(d, "geburtstag", n, Fnv(0xCBF29CE484222325ull, name)), tag, tag,
+                         "Geburtstag: " + name, KeineFarbe, true);
+        }
+    }
+    if (fortschritt) fortschritt(100);
+    return s.Ende();
+}
+
+IcsImportergebnis IcsImportieren(TKalender& kal, std::string_view bytes,
+                                 const IcsImportoptionen& o,
+                                 const std::function<void(int)>& fortschritt) {
+    LibicalVorbereiten();
+    // libical reads up to a NUL; one inside the file is a fault, not its end.
+    if (bytes.find('\0') != std::string_view::npos)
+        throw KalvoraFehler(std::string(kIcsUnlesbar) + ": die Datei enthält Nullbytes.");
+    constexpr int kNachDemLesen = 40;
+    icalerror_clear_errno();
+    Zeilenquelle quelle{bytes, 0, &fortschritt, 0, kNachDemLesen};
+    icalparser* parser = icalparser_new();
+    icalparser_set_gen_data(parser, &quelle);
+    Komponente wurzel(icalparser_parse(parser, ZeileGeben));
+    icalparser_free(parser);
+    std::vector<icalcomponent*> kalender;
+    if (wurzel) {
+        const icalcomponent_kind art = icalcomponent_isa(wurzel.get());
+        if (art == ICAL_VCALENDAR_COMPONENT) {
+            kalender.push_back(wurzel.get());
+        } else if (art == ICAL_XROOT_COMPONENT) {
+            for (icalcomponent* c =
+                     icalcomponent_get_first_component(wurzel.get(), ICAL_VCALENDAR_COMPONENT);
+                 c; c = icalcomponent_get_next_component(wurzel.get(), ICAL_VCALENDAR_COMPONENT))
+                kalender.push_back(c);
+        }
+    }
+    if (kalender.empty()) {
+        // libical's parser says nothing for an empty or cut-off file; its error code, when
+        // it has one, is the reason.
+        const std::string grund =
+            icalerrno != ICAL_NO_ERROR
+                ? icalerror_strerror(icalerrno)
+                : "kein vollständiger Kalender (BEGIN:VCALENDAR … END:VCALENDAR)";
+        throw KalvoraFehler(std::string(kIcsUnlesbar) + ": " + grund);
+    }
+    if (fortschritt) fortschritt(kNachDemLesen);
+
+    IcsImportergebnis e;
+    Icsleser leser(kal, o, e);
+    std::size_t gesamt = 0, fertig = 0;
+    for (icalcomponent* vcal : kalender)
+        gesamt += static_cast<std::size_t>(
+            icalcomponent_count_components(vcal, ICAL_ANY_COMPONENT));
+    int gemeldet = kNachDemLesen;
+    for (icalcomponent* vcal : kalender) {
+        leser.Kalender(vcal);
+        for (icalcomponent* c = icalcomponent_get_first_component(vcal, ICAL_ANY_COMPONENT); c;
+             c = icalcomponent_get_next_component(vcal, ICAL_ANY_COMPONENT)) {
+            const icalcomponent_kind art = icalcomponent_isa(c);
+            if (art == ICAL_VEVENT_COMPONENT)
+                leser.Ereignis(c);
+            else if (art == ICAL_VTODO_COMPONENT || art == ICAL_VJOURNAL_COMPONENT)
+                leser.Ueberspringen(kIcsGrundAufgabe);
+            ++fertig;
+            const int p = kNachDemLesen + static_cast<int>(fertig * (100 - kNachDemLesen) /
+                                                            std::max<std::size_t>(gesamt, 1));
+            if (fortschritt && p > gemeldet) fortschritt(gemeldet = p);
+        }
+    }
+    if (e.importiert > 0) kal.GeaendertSetzen(true);
+    // The texts libical handed out live in its ring of temporary buffers; none is used now.
+    icalmemory_free_ring();
+    if (fortschritt) fortschritt(100);
+    return e;
+}
+
+}  // namespace kalvora

@@ -1,0 +1,72 @@
+#pragma once
+// iCalendar (RFC 5545) exchange through libical: the export of a period as one VEVENT per
+// appointment (optionally the info texts, day colours and birthdays as all-day events), and
+// the import of the events of an .ics file into the open document. libical parses, writes,
+// converts between time zones (with the system's zone data) and expands recurrences.
+#include <functional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "kalender/TKalender.h"
+#include "methoden/Methoden.h"
+#include "platform/Uhr.h"
+
+namespace kalvora {
+
+// The texts of the import as the windows and kalvora-cli show them.
+extern const char* const kIcsOhneTitel;      // an event without SUMMARY
+extern const char* const kIcsFortsetzung;    // "Fortsetzung: " before the further days
+extern const char* const kIcsUnlesbar;       // a file libical cannot parse
+extern const char* const kIcsGrundAbgesagt;  // the reasons of the skipped events
+extern const char* const kIcsGrundAufgabe;
+extern const char* const kIcsGrundOhneBeginn;
+extern const char* const kIcsGrundFehlerhaft;
+extern const char* const kIcsGrundAusserhalb;
+extern const char* const kIcsGrundAbgebrochen;
+
+struct IcsExportoptionen {
+    Datum von{1, 1, ErstesJahr};
+    Datum bis{31, 12, LetztesJahr};
+    bool tagesinfo = false;    // every info line as an all-day event
+    bool tagesfarben = false;  // every run of days with a colour as an all-day event
+    bool geburtstage = false;  // every birthday as a yearly all-day event
+    int alarmVorlaufMinuten = 0;
+    // The user's zone ("Europe/Berlin"); the times are written in it with its VTIMEZONE.
+    // Empty or unknown: floating times.
+    std::string zeitzone;
+    Zeitpunkt jetzt;  // local time in zeitzone, for DTSTAMP
+};
+
+// The export as UTF-8 with CR LF, lines folded at 75 octets.
+std::string KalenderAlsIcs(const TKalender& kal, const IcsExportoptionen& o,
+                           const std::function<void(int)>& fortschritt = {});
+
+struct IcsImportoptionen {
+    // An all-day event named like a colour slot gives the day that colour.
+    bool ganztaegigAlsTagesfarbe = false;
+    // The zone the appointments are placed in; empty or unknown: UTC.
+    std::string zeitzone;
+    // Occurrences and covered days the whole import may visit; a rule that would run past
+    // it is cut and counted as skipped.
+    long hoechstensVorkommen = 4'000'000;
+};
+
+struct IcsImportergebnis {
+    int importiert = 0;    // occurrences placed (an appointment, or info lines and colours)
+    int uebersprungen = 0;
+    std::vector<std::pair<std::string, int>> gruende;  // reason and count, in first order
+    int ersetzt = 0;  // characters replaced so that the calendar file can hold the texts
+    // "n Termine importiert, m übersprungen" and one line per reason.
+    std::string Meldung() const;
+};
+
+// Imports the events of bytes into kal and marks it modified when anything came in. A file
+// libical cannot parse throws KalvoraFehler with kIcsUnlesbar and libical's reason before
+// the document is touched.
+IcsImportergebnis IcsImportieren(TKalender& kal, std::string_view bytes,
+                                 const IcsImportoptionen& o,
+                                 const std::function<void(int)>& fortschritt = {});
+
+}  // namespace kalvora

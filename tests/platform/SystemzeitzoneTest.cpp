@@ -1,0 +1,35 @@
+#include "platform/posix/Systemzeitzone.h"
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <string>
+
+namespace kalvora {
+namespace {
+
+// TZ in the forms systems set it names the zone by its IANA name.
+TEST(Systemzeitzone, AusTz) {
+    const char* vorher = getenv("TZ");
+    const std::string alt = vorher ? vorher : "";
+    const std::pair<const char*, const char*> faelle[] = {
+        {"Europe/Berlin", "Europe/Berlin"},
+        {":America/New_York", "America/New_York"},
+        {"/usr/share/zoneinfo/Asia/Tokyo", "Asia/Tokyo"},
+        {":/usr/share/zoneinfo/Etc/UTC", "Etc/UTC"},
+    };
+    for (const auto& [tz, zone] : faelle) {
+        setenv("TZ", tz, 1);
+        EXPECT_EQ(SystemZeitzone(), zone) << tz;
+    }
+    // A path outside the zone folder tells nothing: the system's files decide, never empty.
+    setenv("TZ", "/etc/localtime", 1);
+    EXPECT_FALSE(SystemZeitzone().empty());
+    if (vorher)
+        setenv("TZ", alt.c_str(), 1);
+    else
+        unsetenv("TZ");
+}
+
+}  // namespace
+}  // namespace kalvora

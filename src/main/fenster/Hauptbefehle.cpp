@@ -74,8 +74,7 @@ const QStringList& THauptbefehle::NochNichtGebaut() {
         QString::fromLatin1(befehl::Statistik),
         // Extras
         // Hilfe
-        QString::fromLatin1(befehl::Hilfe), QString::fromLatin1(befehl::Direkthilfe),
-        QString::fromLatin1(befehl::Handbuch), QString::fromLatin1(befehl::Online),
+        QString::fromLatin1(befehl::Online),
         QString::fromLatin1(befehl::UpdatePruefen), QString::fromLatin1(befehl::Info),
     };
     return liste;

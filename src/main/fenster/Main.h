@@ -264,6 +264,8 @@ private:
     void AnwendungstitelSetzen();
 
     ToolbarSichtbarkeit ToolbarAusEinstellungen() const;
+    // "Hilfe", "Direkthilfe", the manual, the popup texts and the windows' help hooks.
+    void HilfeEinrichten();
     void FormCreate();
 
     Anwendungskern& kern_;

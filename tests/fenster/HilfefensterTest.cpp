@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QWhatsThis>
 #include <QtTest>
 
@@ -220,12 +221,26 @@ private slots:
                         .save(QDir(ziel).filePath(QString::fromLatin1(name)), "PNG", 0));
         };
         speichern(&f, "hauptfenster.png", 640);
-        TForm3& tag = f.Tagesfenster();
-        tag.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&tag));
-        QCoreApplication::processEvents();
-        speichern(&tag, "tagestermine.png", 480);
-        tag.hide();
+        // The modal dialogs are taken as soon as they show, then closed.
+        kal.Terminliste(jahr, 5, 12) = {
+            TTermin{"", "Unterlagen für die Versicherung mitnehmen", "", "", "", 0, KeineFarbe,
+                    false},
+            TTermin{"09:30", "Zahnarzt", "Praxis Dr. Meier", "", "", 45, kal.Farbwerte[2], true},
+            TTermin{"15:00", "Elternabend", "Schule", "", "", 90, kal.Farbwerte[3], false},
+        };
+        auto nehmen = [&](const char* name, int breite) {
+            QTimer::singleShot(100, qApp, [&, name, breite] {
+                auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+                QVERIFY(d);
+                QCoreApplication::processEvents();
+                speichern(d, name, breite);
+                d->reject();
+            });
+        };
+        nehmen("tagestermine.png", 560);
+        f.TagesdialogOeffnen(12, 5, jahr);
+        nehmen("optionen.png", 560);
+        f.OptionenZeigen(1);
     }
 
     void OhneHandbuchDieMeldung() {

@@ -130,7 +130,7 @@ private slots:
         QVERIFY(THilfe::Fenster());
         QCOMPARE(THilfe::Fenster()->AktuelleSeite(), QStringLiteral("tagestermine.html"));
         tag.hide();
-        // The birthday list has no button: its topic is its own.
+        // The birthday list: F1 presses the tool button "Hilfe".
         TForm15& geb = f.Geburtstagsfenster();
         geb.show();
         QTest::keyClick(&geb, Qt::Key_F1);

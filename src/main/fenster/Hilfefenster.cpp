@@ -214,10 +214,7 @@ public:
                     return true;
                 }
             }
-            const QVariant thema = dialog->property(Hilfethemaeigenschaft);
-            if (!thema.isValid()) return false;
-            THilfe::Zeigen(thema.toInt());
-            return true;
+            return false;
         }
         if (e->type() == QEvent::ContextMenu && o->property("kalvoraKurzhilfe").toBool()) {
             auto* w = static_cast<QWidget*>(o);

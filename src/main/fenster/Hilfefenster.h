@@ -76,9 +76,6 @@ public:
     static void DirekthilfeStarten(std::function<void()> ende = {});
 };
 
-// A window without a "Hilfe" button carries its topic in this property; F1 opens it.
-inline constexpr char Hilfethemaeigenschaft[] = "kalvoraHilfethema";
-
 // The hook every "Hilfe" button of a window is given.
 inline void HilfeAufrufen(int thema) { THilfe::Zeigen(thema); }
 

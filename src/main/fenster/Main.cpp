@@ -29,6 +29,7 @@
 #include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <QWhatsThis>
 
 #include "adressbuch/fenster/Adressbuch.h"
 #include "ansichten/fenster/Ansichtsschleife.h"
@@ -288,8 +289,9 @@ void TForm1::HilfeEinrichten() {
     THilfe::Einrichten(this, [this](const std::string& text) {
         dialoge_.Meldung(text, Meldungsart::Keine, Knoepfe::Ok);
     });
-    connect(Aktion(befehl::Hilfe), &QAction::triggered, this, [this] {
-        flaeche_->unsetCursor();
+    // "Hilfe" ends a direct help still waiting for its click, then shows the main topic.
+    connect(Aktion(befehl::Hilfe), &QAction::triggered, this, [] {
+        if (QWhatsThis::inWhatsThisMode()) QWhatsThis::leaveWhatsThisMode();
         THilfe::Zeigen(hilfe::Hauptthema);
     });
     connect(Aktion(befehl::Direkthilfe), &QAction::triggered, this, [this] {
@@ -317,10 +319,6 @@ void TForm1::HilfeEinrichten() {
     THilfe::Kurzhilfe(AktuelleFarbe(), 1066);
     THilfe::Kurzhilfe(flaeche_, 1067);
     THilfe::Kurzhilfe(AktuelleFarbeBox(), 1068, true);
-    // Windows without a "Hilfe" button of their own: F1 opens their topic.
-    geburtstagsliste_->setProperty(Hilfethemaeigenschaft, 108);
-    namenstage_->setProperty(Hilfethemaeigenschaft, 110);
-    namenssuche_->setProperty(Hilfethemaeigenschaft, 110);
 }
 
 void TForm1::AlarmAnlegen() {

@@ -20,6 +20,7 @@
 #include "main/Anwendungskern.h"
 #include "main/Hauptmenue.h"
 #include "einstellungen/Optionenseiten.h"
+#include "main/fenster/Hilfefenster.h"
 #include "main/fenster/Main.h"
 #include "main/fenster/XmlAusgabe.h"
 #include "platform/qt/Leistenknopf.h"
@@ -49,6 +50,7 @@ TKalenderansicht::TKalenderansicht(TForm1& haupt, const char* name, int zellen, 
     setModal(true);
     setMinimumSize(600, 400);
     optionen = [&haupt] { haupt.OptionenZeigen(optionsseite::MonatsUndWochenansicht); };
+    hilfe = HilfeAufrufen;
     optionen_ = ZellenoptionenAus(kern_.Optionen());
     leiste_ = new QToolBar(this);
     leiste_->setObjectName(QStringLiteral("ToolBar1"));

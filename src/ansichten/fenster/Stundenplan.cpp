@@ -20,6 +20,7 @@
 #include "main/Hauptmenue.h"
 #include "main/fenster/Alarmsteuerung.h"
 #include "einstellungen/Optionenseiten.h"
+#include "main/fenster/Hilfefenster.h"
 #include "main/fenster/Main.h"
 #include "main/fenster/Programmschrift.h"
 #include "platform/qt/Leistenknopf.h"
@@ -101,6 +102,7 @@ TForm24::TForm24(TForm1& hauptfenster, bool desktop, QWidget* parent)
                                            hauptfenster.Kern().Zeitgeber(),
                                            hauptfenster.Auswahl())) {
     optionen = [&hauptfenster] { hauptfenster.OptionenZeigen(optionsseite::Stundenplan); };
+    hilfe = HilfeAufrufen;
     setObjectName(QStringLiteral("Form24"));
     setWindowTitle(Q(st::Titel));
     setModal(true);

@@ -23,6 +23,7 @@
 #include "einstellungen/Autostart.h"
 #include "kalender/Dateisitzung.h"
 #include "main/Anwendungskern.h"
+#include "main/fenster/Hilfefenster.h"
 #include "platform/Dialoge.h"
 #include "platform/qt/QtDialoge.h"
 
@@ -120,6 +121,18 @@ TOptionen::TOptionen(Anwendungskern& kern, int seite, Autostart* autostart, QWid
     auto* aussen = new QVBoxLayout(this);
     aussen->addLayout(mitte);
     aussen->addLayout(knoepfe);
+
+    // A right click on a colour field (or its caption) explains it.
+    auto kurzhilfe = [this](const char* name, int nummer) {
+        THilfe::Kurzhilfe(Feld(name), nummer, true);
+        if (auto b = beschriftungen_.find(name); b != beschriftungen_.end())
+            THilfe::Kurzhilfe(b->second, nummer, true);
+    };
+    kurzhilfe("Farbe kommender Termine", 2023);
+    kurzhilfe("Farbe vergangener Termine", 2023);
+    kurzhilfe("SA SO Farbe in der Jahresansicht", 2043);
+    kurzhilfe("SA SO Farbe beim Drucken", 2044);
+    kurzhilfe("Hintergrundfarbe der Stundenplanansicht", 2228);
 
     Fuellen();
     seiten_->setCurrentIndex(0);

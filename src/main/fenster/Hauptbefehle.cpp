@@ -67,16 +67,6 @@ const Knopfbelegung kKnoepfe[AnzahlToolbuttons] = {
 
 }  // namespace
 
-const QStringList& THauptbefehle::NochNichtGebaut() {
-    // Keep this list true: an entry leaves it when its command really works.
-    static const QStringList liste = {
-        // Hilfe
-        QString::fromLatin1(befehl::Hilfe), QString::fromLatin1(befehl::Direkthilfe),
-        QString::fromLatin1(befehl::Handbuch),
-    };
-    return liste;
-}
-
 THauptbefehle::THauptbefehle(QMainWindow& fenster) : QObject(&fenster) {
     MenueAufbauen(fenster);
     ToolbarAufbauen(fenster);
@@ -195,7 +185,7 @@ QToolButton* THauptbefehle::Toolbutton(int index) const {
 }
 
 void THauptbefehle::Freigeben(const QString& name, bool an) {
-    if (QAction* a = Aktion(name)) a->setEnabled(an && !NochNichtGebaut().contains(name));
+    if (QAction* a = Aktion(name)) a->setEnabled(an);
 }
 
 void THauptbefehle::ToolbarAnwenden(const ToolbarSichtbarkeit& sichtbar) {

@@ -28,9 +28,6 @@ public:
     // Builds the menu bar and the tool bar of the window.
     explicit THauptbefehle(QMainWindow& fenster);
 
-    // Object names of the commands whose feature is not built yet; they stay disabled.
-    static const QStringList& NochNichtGebaut();
-
     // A command by its object name ("Neu1", "ffnen1" …); nullptr if unknown.
     QAction* Aktion(const QString& name) const;
     const std::map<QString, QAction*>& Aktionen() const { return aktionen_; }

@@ -32,6 +32,7 @@
 #include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <QWhatsThis>
 
 #include "adressbuch/fenster/Adressbuch.h"
 #include "ansichten/fenster/Ansichtsschleife.h"
@@ -56,6 +57,7 @@
 #include "main/fenster/Farblegende.h"
 #include "main/fenster/Schreibschutzdialog.h"
 #include "main/fenster/Hauptbefehle.h"
+#include "main/fenster/Hilfefenster.h"
 #include "main/fenster/GeheZuJahr.h"
 #include "main/fenster/Jahresfeld.h"
 #include "main/fenster/Jahreskontextmenue.h"
@@ -167,8 +169,6 @@ TForm1::TForm1(Anwendungskern& kern, QWidget* parent)
             [this] { TagesdialogOeffnen(auswahl_.tag, auswahl_.monat, auswahl_.jahr); });
     QCoreApplication::instance()->installEventFilter(this);
 
-    for (const QString& name : NochNichtGebaut())
-        if (QAction* a = Aktion(name)) a->setEnabled(false);
     connect(Aktion(befehl::CsvDatei), &QAction::triggered, this,
             &TForm1::CsvExportieren);
     xml_ = std::make_unique<TXmlAusgabe>(*this);
@@ -304,7 +304,44 @@ TForm1::TForm1(Anwendungskern& kern, QWidget* parent)
                 });
 
     AlarmAnlegen();
+    HilfeEinrichten();
     FormCreate();
+}
+
+void TForm1::HilfeEinrichten() {
+    THilfe::Einrichten(this, [this](const std::string& text) {
+        dialoge_.Meldung(text, Meldungsart::Keine, Knoepfe::Ok);
+    });
+    // "Hilfe" ends a direct help still waiting for its click, then shows the main topic.
+    connect(Aktion(befehl::Hilfe), &QAction::triggered, this, [] {
+        if (QWhatsThis::inWhatsThisMode()) QWhatsThis::leaveWhatsThisMode();
+        THilfe::Zeigen(hilfe::Hauptthema);
+    });
+    connect(Aktion(befehl::Direkthilfe), &QAction::triggered, this, [this] {
+        ansicht_->DirekthilfeStarten();
+        THilfe::DirekthilfeStarten([this] {
+            // Left without a click on a control of the year view: the mode ends all the same.
+            if (ansicht_->Hilfemodus()) ansicht_->HilfeKlick(Hilfeziel::Sonstiges, false);
+            flaeche_->update();
+        });
+    });
+    // The printed manual when one lies beside the program, else the manual's contents.
+    connect(Aktion(befehl::Handbuch), &QAction::triggered, this, [this] {
+        const QString pdf = QCoreApplication::applicationDirPath() +
+                            QStringLiteral("/Handbuch.pdf");
+        if (QFileInfo::exists(pdf) && kern_.Shelldienst().Oeffnen(pdf.toStdString())) return;
+        THilfe::Zeigen(0);
+    });
+    // The popup texts of the direct help; a right click on the check box shows its text at
+    // any time.
+    THilfe::Kurzhilfe(Jahresfeld(), 1063);
+    for (int slot = 1; slot <= 20; ++slot) {
+        THilfe::Kurzhilfe(Farbname(slot), 1064);
+        THilfe::Kurzhilfe(Farbfeld(slot), 1065);
+    }
+    THilfe::Kurzhilfe(AktuelleFarbe(), 1066);
+    THilfe::Kurzhilfe(flaeche_, 1067);
+    THilfe::Kurzhilfe(AktuelleFarbeBox(), 1068, true);
 }
 
 void TForm1::AlarmAnlegen() {
@@ -378,6 +415,7 @@ void TForm1::OptionenZeigen(int seite) {
     dialog.sitzung = &sitzung_;
     dialog.aktuelleDatei = sitzung_.Dateiname();
     dialog.angewendet = [this] { OptionenAnwenden(); };
+    dialog.hilfe = HilfeAufrufen;
     dialog.exec();
 }
 
@@ -417,6 +455,7 @@ void TForm1::NachDemOeffnen() {
 
 void TForm1::SchreibschutzoptionenZeigen() {
     TSchreibschutzdialog dialog(sitzung_.optionen, registry_, dialoge_, this);
+    dialog.hilfe = HilfeAufrufen;
     dialog.exec();
     // Whichever way it closed: the refresh and save timers follow the options.
     sitzung_.SchreibschutzAnwenden();
@@ -445,6 +484,7 @@ void TForm1::FormCreate() {
     sitzung_.LetzteDateienAktualisieren({});
     sitzung_.SchreibschutzAnwenden();
     alarm_->Starten();
+    if (THilfe::Ordner().isEmpty()) dialoge_.Meldung(THilfe::FehltMeldung());
 }
 
 void TForm1::AnwendungstitelSetzen() {
@@ -558,6 +598,7 @@ void TForm1::TagesdialogAnlegen() {
     };
     tagesdialog_->jahrDerAnsicht = [this] { return ansicht_->Jahr(); };
     tagesdialog_->optionen = [this] { OptionenZeigen(optionsseite::Termine); };
+    tagesdialog_->hilfe = HilfeAufrufen;
     tagesdialog_->OptionenFreigeben();
     tagesdialog_->suchtrefferGewaehlt = [this](const Datum& d) {
         dialogSuchtreffer_ = d;
@@ -697,6 +738,7 @@ void TForm1::VollbildUmschalten() {
 
 void TForm1::AdressbuchZeigen(const std::string& gruppendatei) {
     TForm22 fenster(*this, gruppendatei);
+    fenster.hilfe = HilfeAufrufen;
     fenster.Zeigen();
 }
 

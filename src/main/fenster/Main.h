@@ -65,9 +65,6 @@ public:
     explicit TForm1(Anwendungskern& kern, QWidget* parent = nullptr);
     ~TForm1() override;
 
-    // Object names of the commands whose feature is not built yet; they stay disabled.
-    static const QStringList& NochNichtGebaut() { return THauptbefehle::NochNichtGebaut(); }
-
     // A command of the menu by its object name ("Neu1", "ffnen1" …); nullptr if unknown.
     QAction* Aktion(const QString& name) const { return befehle_->Aktion(name); }
     // Tool button 1..39 in the order of the tool bar.
@@ -275,6 +272,8 @@ private:
     void AnwendungstitelSetzen();
 
     ToolbarSichtbarkeit ToolbarAusEinstellungen() const;
+    // "Hilfe", "Direkthilfe", the manual, the popup texts and the windows' help hooks.
+    void HilfeEinrichten();
     void FormCreate();
 
     Anwendungskern& kern_;

@@ -6,6 +6,7 @@
 #include "extras/fenster/Farben_definieren.h"
 #include "extras/fenster/Kategoriendefinieren.h"
 #include "main/Hauptmenue.h"
+#include "main/fenster/Hilfefenster.h"
 #include "main/fenster/Main.h"
 #include "termine/fenster/Wochenfortschreibung.h"
 
@@ -41,6 +42,7 @@ void TTerminmenue::WochenfortschreibungZeigen() {
 
 void TTerminmenue::FarbenDefinierenZeigen() {
     TFarbenDefinieren dialog(haupt_.Kern(), &haupt_);
+    dialog.hilfe = HilfeAufrufen;
     dialogZeigen(dialog);
     // Whichever way it closed: colours chosen in it stay, and the year view, the legend and
     // every colour menu show the table as it is now.

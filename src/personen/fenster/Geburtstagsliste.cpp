@@ -11,6 +11,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "main/fenster/Hilfefenster.h"
 #include "main/Anwendungskern.h"
 #include "personen/fenster/Geburtstag.h"
 #include "platform/qt/Leistenknopf.h"
@@ -56,6 +57,8 @@ TForm15::TForm15(Anwendungskern& kern, QWidget* parent) : QDialog(parent), kern_
                           QStringLiteral("Namenstag")});
     leiste->addWidget(kriterium_);
     leiste->addSeparator();
+    QToolButton* hilfe = knopf(5, "Hilfe", "hilfe", "help-contents");
+    connect(hilfe, &QToolButton::clicked, this, [] { HilfeAufrufen(108); });
     schliessen_ = knopf(6, "Fenster schließen (Esc)", "schliessen", "window-close");
     spalte->addWidget(leiste);
 

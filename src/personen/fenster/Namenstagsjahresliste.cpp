@@ -11,6 +11,7 @@
 
 #include <algorithm>
 
+#include "main/fenster/Hilfefenster.h"
 #include "kalender/TKalender.h"
 #include "main/fenster/Programmschrift.h"
 #include "personen/fenster/Namenstagslistedrucken.h"
@@ -69,6 +70,8 @@ TForm18::TForm18(std::vector<std::string> ordner, Dialoge& dialoge, TForm21& suc
     leiste->addSeparator();
     druck_ = knopf(4, "Drucken", "drucken", "document-print");
     suchen_ = knopf(8, "Nach Namen suchen", "suchen", "edit-find");
+    QToolButton* hilfe = knopf(5, "Hilfe", "hilfe", "help-contents");
+    connect(hilfe, &QToolButton::clicked, this, [] { HilfeAufrufen(110); });
     schliessen_ = knopf(6, "Fenster schließen (Esc)", "schliessen", "window-close");
     spalte->addWidget(leiste);
     rollbereich_ = new QScrollArea(this);

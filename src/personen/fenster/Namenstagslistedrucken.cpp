@@ -5,6 +5,8 @@
 #include <QPushButton>
 #include <QSpinBox>
 
+#include "main/fenster/Hilfefenster.h"
+
 namespace kalvora {
 
 TForm20::TForm20(QWidget* parent) : QDialog(parent) {
@@ -48,6 +50,16 @@ TForm20::TForm20(QWidget* parent) : QDialog(parent) {
     abbruch_->setObjectName(QStringLiteral("Button2"));
     abbruch_->setGeometry(245, 182, 85, 25);
     setFixedSize(380, 220);
+    // Every control explains itself through the title bar's "?" or Shift+F1.
+    setWindowFlag(Qt::WindowContextHelpButtonHint);
+    THilfe::Kurzhilfe(spalten_, 1090);
+    THilfe::Kurzhilfe(seiten_, 1091);
+    THilfe::Kurzhilfe(begrenzen_, 1092);
+    THilfe::Kurzhilfe(namen_, 1093);
+    THilfe::Kurzhilfe(ohneVon_, 1094);
+    THilfe::Kurzhilfe(ohneKlammern_, 1095);
+    THilfe::Kurzhilfe(drucken_, 1096);
+    THilfe::Kurzhilfe(abbruch_, 1096);
     connect(spalten_, &QSpinBox::valueChanged, this, &TForm20::Auffrischen);
     connect(begrenzen_, &QCheckBox::toggled, this, &TForm20::Auffrischen);
     connect(drucken_, &QPushButton::clicked, this, &QDialog::accept);

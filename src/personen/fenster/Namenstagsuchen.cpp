@@ -11,6 +11,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "main/fenster/Hilfefenster.h"
 #include "personen/Namenstagskatalog.h"
 #include "personen/Namenstagsuche.h"
 #include "platform/Dialoge.h"
@@ -35,6 +36,8 @@ TForm21::TForm21(std::vector<std::string> ordner, Dialoge& dialoge, QWidget* par
     feld_->setFixedWidth(180);
     leiste->addWidget(feld_);
     suchen_ = Leistenknopf(leiste, 3, "Suche starten", "suchen", "edit-find");
+    QToolButton* hilfe = Leistenknopf(leiste, 2, "Hilfe", "hilfe", "help-contents");
+    connect(hilfe, &QToolButton::clicked, this, [] { HilfeAufrufen(110); });
     schliessen_ = Leistenknopf(leiste, 1, "Fenster schließen (Esc)", "schliessen", "window-close");
     spalte->addWidget(leiste);
 

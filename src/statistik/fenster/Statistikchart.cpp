@@ -1,5 +1,7 @@
 #include "statistik/fenster/Statistikchart.h"
 
+#include "main/fenster/Hilfefenster.h"
+
 #include <QAction>
 #include <QChartView>
 #include <QComboBox>
@@ -269,6 +271,7 @@ void TStatistikchart::keyPressEvent(QKeyEvent* e) {
 
 void StatistikZeigen(TForm1& haupt, Statistikart art) {
     TStatistikchart fenster(haupt, art);
+    fenster.hilfe = HilfeAufrufen;
     fenster.Zeigen();
 }
 

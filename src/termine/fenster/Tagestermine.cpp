@@ -133,6 +133,11 @@ TForm3::TForm3(TKalender& kal, const Einstellungen& einst, Registry& registry, D
     dialog_ = std::make_unique<Tagesdialog>(umgebung_, *editor_);
     editorfenster_ = new TForm4(*editor_, kal, einst, this);
     suchfenster_ = new TSuchen(kal, dialoge, this);
+    // The editor and the search ask for help through the dialog's hook.
+    editorfenster_->hilfe = [this](int thema) {
+        if (hilfe) hilfe(thema);
+    };
+    suchfenster_->hilfe = editorfenster_->hilfe;
     dialog_->fortschritt = [this](int p) { fortschritt_->setValue(p); };
     Aufbauen();
     kal_.Anmelden(*this);
@@ -255,7 +260,7 @@ void TForm3::Aufbauen() {
     connect(suchen_, &QPushButton::clicked, this, &TForm3::SuchenKlick);
     connect(weitersuchen_, &QPushButton::clicked, this, &TForm3::WeitersuchenKlick);
     connect(hilfeKnopf_, &QPushButton::clicked, this, [this] {
-        if (hilfe) hilfe(120);
+        if (hilfe) hilfe(122);
     });
     connect(optionen_, &QPushButton::clicked, this, [this] {
         if (!optionen) return;

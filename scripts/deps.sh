@@ -13,7 +13,7 @@ pakete=(
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   xvfb xauth poppler-utils
   libxslt1-dev libxml2-utils xsltproc
-  libical-dev
+  libical-dev tzdata
 )
 
 fehlend=()

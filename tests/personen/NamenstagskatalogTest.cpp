@@ -1,6 +1,7 @@
 #include "personen/Namenstagskatalog.h"
 
 #include <gtest/gtest.h>
+#include <stdlib.h>
 
 #include <filesystem>
 #include <fstream>
@@ -131,11 +132,15 @@ TEST(Namenstagskatalog, TageDesKatalogs) {
 
 class KatalogLadenTest : public testing::Test {
 protected:
-    fs::path wurzel = fs::temp_directory_path() /
-                      ("kalvora-namenstage-" +
-                       std::to_string(testing::UnitTest::GetInstance()->random_seed()));
+    // A folder of its own: ctest runs the tests of this fixture in parallel processes.
+    static fs::path EigenerOrdner() {
+        std::string muster = (fs::temp_directory_path() / "kalvora-namenstage-XXXXXX").string();
+        return mkdtemp(muster.data()) ? fs::path(muster) : fs::path();
+    }
+    fs::path wurzel = EigenerOrdner();
     fs::path a = wurzel / "a", b = wurzel / "b";
     void SetUp() override {
+        ASSERT_FALSE(wurzel.empty());
         fs::create_directories(a);
         fs::create_directories(b);
     }

@@ -1,9 +1,11 @@
 // Readers of the command-line arguments and the German texts of their faults.
 #include <cerrno>
 #include <charconv>
+#include <ctime>
 #include <filesystem>
 
 #include "app/cli/Befehle.h"
+#include "kalender/TKalender.h"
 #include "methoden/Fehler.h"
 
 namespace kalvora::cli {
@@ -12,6 +14,34 @@ std::string Programmordner() {
     std::error_code ec;
     const auto programm = std::filesystem::read_symlink("/proc/self/exe", ec);
     return ec ? std::string() : programm.parent_path().string();
+}
+
+std::string Begleitdatei(const std::string& name) {
+    const std::string programm = Programmordner();
+    std::vector<std::string> ordner;
+    if (!programm.empty()) {
+        ordner.push_back(programm);
+        ordner.push_back(programm + "/daten");
+        ordner.push_back(programm + "/../share/kalvora");
+    }
+    ordner.insert(ordner.end(), {"/usr/local/share/kalvora", "/usr/share/kalvora"});
+#ifdef KALVORA_DATENVERZEICHNIS
+    ordner.push_back(KALVORA_DATENVERZEICHNIS);
+#endif
+    for (const std::string& o : ordner) {
+        std::error_code f;
+        const std::filesystem::path pfad = std::filesystem::path(o) / name;
+        if (std::filesystem::is_regular_file(pfad, f)) return pfad.string();
+    }
+    return {};
+}
+
+Zeitpunkt JetztOrtszeit() {
+    const std::time_t t = std::time(nullptr);
+    std::tm ortszeit{};
+    localtime_r(&t, &ortszeit);
+    return {ortszeit.tm_year + 1900, ortszeit.tm_mon + 1, ortszeit.tm_mday,
+            ortszeit.tm_hour,        ortszeit.tm_min,     ortszeit.tm_sec};
 }
 
 std::string Gezeigt(const std::string& argument) {
@@ -37,6 +67,13 @@ Datum DatumArgument(const std::string& text) {
     } catch (const KalvoraFehler&) {
         throw Aufruffehler(Gezeigt(text) + " ist kein gültiges Datum (TT.MM.JJJJ)");
     }
+}
+
+Datum ZeitraumDatum(const std::string& text) {
+    const Datum d = DatumArgument(text);
+    if (d.jahr < ErstesJahr || d.jahr > LetztesJahr)
+        throw Aufruffehler(Gezeigt(text) + " liegt nicht zwischen 1901 und 2099");
+    return d;
 }
 
 std::optional<int> Ganzzahl(const std::string& text) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "methoden/Methoden.h"
+#include "platform/Uhr.h"
 
 namespace kalvora::cli {
 
@@ -50,8 +51,16 @@ Datum DatumArgument(const std::string& text);       // TT.MM.JJJJ
 int JahrArgument(const std::string& text);          // 1..9999
 const std::string& DateiArgument(const std::string& text);  // any path but the empty one
 int UhrzeitArgument(const std::string& text);  // HH:MM, 00:00..23:59, as minutes
+// A date of a period: TT.MM.JJJJ within 1901..2099.
+Datum ZeitraumDatum(const std::string& text);
 // The folder of kalvora-cli itself; empty when the system does not tell.
 std::string Programmordner();
+// A file shipped beside the program (style sheets, DTDs): beside kalvora-cli, in its "daten"
+// folder, in the installed data folders, in the source tree it was built from; empty when
+// none has it.
+std::string Begleitdatei(const std::string& name);
+// The local time now, for the "created" lines of exports.
+Zeitpunkt JetztOrtszeit();
 
 // A whole decimal number that fits an int; nullopt otherwise.
 std::optional<int> Ganzzahl(const std::string& text);

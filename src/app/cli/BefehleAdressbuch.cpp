@@ -62,28 +62,6 @@ bool GueltigesUtf8(const std::string& s) {
     return true;
 }
 
-Zeitpunkt Jetzt() {
-    const std::time_t t = std::time(nullptr);
-    std::tm o{};
-    localtime_r(&t, &o);
-    return {o.tm_year + 1900, o.tm_mon + 1, o.tm_mday, o.tm_hour, o.tm_min, o.tm_sec};
-}
-
-std::string Daten(const std::string& name) {
-    const std::string programm = Programmordner();
-    std::vector<std::string> ordner;
-    if (!programm.empty()) ordner = {programm, programm + "/daten", programm + "/../share/kalvora"};
-    ordner.insert(ordner.end(), {"/usr/local/share/kalvora", "/usr/share/kalvora"});
-#ifdef KALVORA_DATENVERZEICHNIS
-    ordner.push_back(KALVORA_DATENVERZEICHNIS);
-#endif
-    for (const std::string& o : ordner) {
-        std::error_code f;
-        if (fs::is_regular_file(fs::path(o) / name, f)) return (fs::path(o) / name).string();
-    }
-    return {};
-}
-
 const BefehlRegistrieren adressen{
     {"adressen", "adressen VERZEICHNIS",
      "die Gruppen eines Adressordners: Name<TAB>Anzahl je Gruppe, fremde Dateien markiert",
@@ -135,8 +113,8 @@ const BefehlRegistrieren adressenXml{
              }
              export_.push_back(std::move(g));
          }
-         DateiAtomarSchreiben(aus, AdressenXml(export_, Jetzt()));
-         BegleitdateienKopieren({AdressXslName, AdressDtdName}, Daten,
+         DateiAtomarSchreiben(aus, AdressenXml(export_, JetztOrtszeit()));
+         BegleitdateienKopieren({AdressXslName, AdressDtdName}, Begleitdatei,
                                 fs::absolute(aus).parent_path().string());
          return kErfolg;
      }}};

@@ -15,21 +15,6 @@
 namespace kalvora::cli {
 namespace {
 
-Datum ZeitraumDatum(const std::string& text) {
-    const Datum d = DatumArgument(text);
-    if (d.jahr < ErstesJahr || d.jahr > LetztesJahr)
-        throw Aufruffehler(Gezeigt(text) + " liegt nicht zwischen 1901 und 2099");
-    return d;
-}
-
-Zeitpunkt Jetzt() {
-    const std::time_t t = std::time(nullptr);
-    std::tm ortszeit{};
-    localtime_r(&t, &ortszeit);
-    return {ortszeit.tm_year + 1900, ortszeit.tm_mon + 1, ortszeit.tm_mday,
-            ortszeit.tm_hour,        ortszeit.tm_min,     ortszeit.tm_sec};
-}
-
 const BefehlRegistrieren icsExport{
     {"ics-export",
      "ics-export DATEI TT.MM.JJJJ TT.MM.JJJJ AUS.ics [--tagesinfo] [--tagesfarben] "
@@ -63,7 +48,7 @@ const BefehlRegistrieren icsExport{
          if (!fehler.empty()) std::cerr << "Warnung: " << fehler << "\n";
          o.alarmVorlaufMinuten = einst.Alarmstunden * 60 + einst.Alarmminuten;
          o.zeitzone = SystemZeitzone();
-         o.jetzt = Jetzt();
+         o.jetzt = JetztOrtszeit();
          DateiAtomarSchreiben(aus, KalenderAlsIcs(kal, o));
          return kErfolg;
      }}};

@@ -23,43 +23,6 @@ Xmlherkunft HerkunftArgument(const std::string& text) {
     throw Aufruffehler(Gezeigt(text) + " ist keine Herkunft (jahr, woche, monat, mowo)");
 }
 
-Datum ZeitraumDatum(const std::string& text) {
-    const Datum d = DatumArgument(text);
-    if (d.jahr < ErstesJahr || d.jahr > LetztesJahr)
-        throw Aufruffehler(Gezeigt(text) + " liegt nicht zwischen 1901 und 2099");
-    return d;
-}
-
-Zeitpunkt Jetzt() {
-    const std::time_t t = std::time(nullptr);
-    std::tm ortszeit{};
-    localtime_r(&t, &ortszeit);
-    return {ortszeit.tm_year + 1900, ortszeit.tm_mon + 1, ortszeit.tm_mday,
-            ortszeit.tm_hour,        ortszeit.tm_min,     ortszeit.tm_sec};
-}
-
-// The shipped style sheets and DTD: beside kalvora-cli, in its "daten" folder, in the
-// installed data folders, and in the source tree it was built from.
-std::string Begleitdatei(const std::string& name) {
-    const std::string programm = Programmordner();
-    std::vector<std::string> ordner;
-    if (!programm.empty()) {
-        ordner.push_back(programm);
-        ordner.push_back(programm + "/daten");
-        ordner.push_back(programm + "/../share/kalvora");
-    }
-    ordner.insert(ordner.end(), {"/usr/local/share/kalvora", "/usr/share/kalvora"});
-#ifdef KALVORA_DATENVERZEICHNIS
-    ordner.push_back(KALVORA_DATENVERZEICHNIS);
-#endif
-    for (const std::string& o : ordner) {
-        std::error_code f;
-        const fs::path pfad = fs::path(o) / name;
-        if (fs::is_regular_file(pfad, f)) return pfad.string();
-    }
-    return {};
-}
-
 const BefehlRegistrieren xmlExport{
     {"xml-export",
      "xml-export DATEI TT.MM.JJJJ TT.MM.JJJJ AUS.xml [--herkunft jahr|woche|monat|mowo] "
@@ -93,7 +56,7 @@ const BefehlRegistrieren xmlExport{
          TKalender kal;
          KalenderLaden(kal, datei);
          auftrag.quelle = fs::absolute(datei).lexically_normal().string();
-         auftrag.jetzt = Jetzt();
+         auftrag.jetzt = JetztOrtszeit();
          DateiAtomarSchreiben(aus, XmlExportieren(kal, auftrag));
          const fs::path ordner = fs::absolute(aus).parent_path();
          XmlBegleitdateienSchreiben(auftrag.herkunft, xsl, dtd, Begleitdatei, ordner.string());

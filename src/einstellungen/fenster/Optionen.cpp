@@ -407,19 +407,15 @@ void TOptionen::FeldAnlegen(const Optionsfeld& f, QGridLayout* raster, int& zeil
             felder_[f.name] = e;
             raster->addWidget(e, z, 0, 1, 3);
             const bool alarm = f.name == "Alarmdatei";
-            const char* namen[3] = {alarm ? "neue Datei auswählen" : "Öffnen",
-                                    alarm ? "Datei löschen" : "löschen",
-                                    alarm ? "Abspielen" : nullptr};
+            // The buttons by their role: choose, clear, and for the sound a test.
+            std::vector<std::pair<const char*, const char*>> knoepfe = {
+                {alarm ? "neue Datei auswählen" : "Öffnen", "waehlen"},
+                {alarm ? "Datei löschen" : "löschen", "loeschen"}};
+            if (alarm) knoepfe.push_back({"Abspielen", "spielen"});
             auto* reihe = new QHBoxLayout;
-            for (const char* n : namen) {
-                if (!n) continue;
-                auto* k = new QPushButton(QString::fromUtf8(n), eltern);
+            for (const auto& [text, rolle] : knoepfe) {
+                auto* k = new QPushButton(QString::fromUtf8(text), eltern);
                 reihe->addWidget(k);
-                const std::string rolle = k->text() == QStringLiteral("Abspielen") ? "spielen"
-                                          : (k->text().startsWith(QStringLiteral("neue")) ||
-                                             k->text() == QStringLiteral("Öffnen"))
-                                              ? "waehlen"
-                                              : "loeschen";
                 knoepfe_[f.name + "#" + rolle] = k;
             }
             reihe->addStretch();
@@ -482,7 +478,7 @@ void TOptionen::Verbinden(const Optionsfeld& f) {
             break;
         case A::Zahl:
             connect(static_cast<TZahlfeld*>(Feld(name)), &QSpinBox::valueChanged, this,
-                    [this, name](int wert) {
+                    [this, name] {
                         if (fuellt_) return;
                         if (name == "Stdplanstartzeit" || name == "Stdplanendezeit") {
                             auto* von = static_cast<TZahlfeld*>(Feld("Stdplanstartzeit"));
@@ -494,7 +490,6 @@ void TOptionen::Verbinden(const Optionsfeld& f) {
                             if (b != bis->value() && bis->value() >= 1) bis->setValue(b);
                             fuellt_ = false;
                         }
-                        (void)wert;
                         // The count of visible entries has no change action.
                         if (name != "sichtbare Termineinträge") Geaendert();
                     });

@@ -8,20 +8,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "main/fenster/Zeitraumfelder.h"
+
 namespace kalvora {
-namespace {
-
-QDateEdit* Datumsfeld(const Datum& d, QWidget* eltern) {
-    auto* feld = new QDateEdit(QDate(d.jahr, d.monat, d.tag), eltern);
-    feld->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
-    feld->setCalendarPopup(true);
-    feld->setDateRange(QDate(1901, 1, 1), QDate(2099, 12, 31));
-    return feld;
-}
-
-Datum AlsDatum(const QDate& d) { return {d.day(), d.month(), d.year()}; }
-
-}  // namespace
 
 TIcsExportdialog::TIcsExportdialog(const Datum& von, const Datum& bis, QWidget* parent)
     : QDialog(parent) {
@@ -29,17 +18,9 @@ TIcsExportdialog::TIcsExportdialog(const Datum& von, const Datum& bis, QWidget* 
     setWindowTitle(QStringLiteral("iCalendar-Export"));
     setModal(true);
 
-    start_ = Datumsfeld(von, this);
-    start_->setObjectName(QStringLiteral("Start"));
-    ende_ = Datumsfeld(bis, this);
-    ende_->setObjectName(QStringLiteral("Ende"));
-    // Each field bounds the other, so the period never runs backwards.
-    ende_->setMinimumDate(start_->date());
-    start_->setMaximumDate(ende_->date());
-    connect(start_, &QDateEdit::dateChanged, this,
-            [this](const QDate& d) { ende_->setMinimumDate(d); });
-    connect(ende_, &QDateEdit::dateChanged, this,
-            [this](const QDate& d) { start_->setMaximumDate(d); });
+    const Zeitraumfelder zeitraum = ZeitraumfelderAnlegen(von, bis, this);
+    start_ = zeitraum.start;
+    ende_ = zeitraum.ende;
 
     tagesinfo_ = new QCheckBox(QStringLiteral("&Tagesinfos als ganztägige Termine"), this);
     tagesfarben_ = new QCheckBox(QStringLiteral("Tages&farben als ganztägige Termine"), this);

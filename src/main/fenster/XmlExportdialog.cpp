@@ -8,21 +8,9 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include "main/fenster/Zeitraumfelder.h"
+
 namespace kalvora {
-namespace {
-
-QDate AlsQDate(const Datum& d) { return QDate(d.jahr, d.monat, d.tag); }
-Datum AlsDatum(const QDate& d) { return {d.day(), d.month(), d.year()}; }
-
-QDateEdit* Datumsfeld(const Datum& d, QWidget* eltern) {
-    auto* feld = new QDateEdit(AlsQDate(d), eltern);
-    feld->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
-    feld->setCalendarPopup(true);
-    feld->setDateRange(QDate(1901, 1, 1), QDate(2099, 12, 31));
-    return feld;
-}
-
-}  // namespace
 
 TXmlExportdialog::TXmlExportdialog(const Datum& von, const Datum& bis, bool zeitraumFrei,
                                    bool begleitFrei, QWidget* parent)
@@ -31,17 +19,9 @@ TXmlExportdialog::TXmlExportdialog(const Datum& von, const Datum& bis, bool zeit
     setWindowTitle(QStringLiteral("XML-Export"));
     setModal(true);
 
-    start_ = Datumsfeld(von, this);
-    start_->setObjectName(QStringLiteral("Start"));
-    ende_ = Datumsfeld(bis, this);
-    ende_->setObjectName(QStringLiteral("Ende"));
-    // Each field bounds the other, so the period never runs backwards.
-    ende_->setMinimumDate(start_->date());
-    start_->setMaximumDate(ende_->date());
-    connect(start_, &QDateEdit::dateChanged, this,
-            [this](const QDate& d) { ende_->setMinimumDate(d); });
-    connect(ende_, &QDateEdit::dateChanged, this,
-            [this](const QDate& d) { start_->setMaximumDate(d); });
+    const Zeitraumfelder zeitraum = ZeitraumfelderAnlegen(von, bis, this);
+    start_ = zeitraum.start;
+    ende_ = zeitraum.ende;
     start_->setEnabled(zeitraumFrei);
     ende_->setEnabled(zeitraumFrei);
 

@@ -102,10 +102,52 @@ private:
 
 }  // namespace
 
-std::string SperrdateiFuer(const std::string& pfad) {
+namespace {
+
+// The path with every symbolic link resolved. weakly_canonical stops at the first name that
+// does not exist; when that name is a link whose target does not exist yet (a link to a
+// calendar still to be saved), its target is read and resolved in turn. Empty when the path
+// cannot be resolved (a loop of links, a folder that cannot be searched).
+fs::path Aufgeloest(const fs::path& pfad) {
     std::error_code ec;
-    const fs::path echt = fs::weakly_canonical(fs::path(pfad), ec);
-    return Sperrdateiname(ec || echt.empty() ? pfad : echt.string());
+    fs::path p = fs::absolute(pfad, ec);
+    if (ec) return {};
+    // As many links as the system follows in one path.
+    for (int sprung = 0; sprung < 40; ++sprung) {
+        p = fs::weakly_canonical(p, ec);
+        if (ec) return {};
+        fs::path vorn, rest;
+        bool link = false;
+        for (const fs::path& teil : p) {
+            if (link) {
+                rest /= teil;
+                continue;
+            }
+            const fs::path naechst = vorn / teil;
+            const fs::file_status st = fs::symlink_status(naechst, ec);
+            if (st.type() == fs::file_type::not_found) return p;
+            if (ec) return {};
+            if (st.type() == fs::file_type::symlink) {
+                // Existing targets are resolved already, so this link dangles.
+                const fs::path ziel = fs::read_symlink(naechst, ec);
+                if (ec) return {};
+                vorn = ziel.is_absolute() ? ziel : vorn / ziel;
+                link = true;
+                continue;
+            }
+            vorn = naechst;
+        }
+        if (!link) return p;
+        p = rest.empty() ? vorn : vorn / rest;
+    }
+    return {};
+}
+
+}  // namespace
+
+std::string SperrdateiFuer(const std::string& pfad) {
+    const fs::path echt = Aufgeloest(fs::path(pfad));
+    return Sperrdateiname(echt.empty() ? pfad : echt.string());
 }
 
 Dateisitzung::Dateisitzung(TKalender& kal, Dialoge& dialoge, Dateisperre& sperre,

@@ -139,6 +139,29 @@ TEST_F(SperreProzessTest, HalterEndetNormalUndRaeumtAuf) {
     EXPECT_FALSE(sitzung.schreibgeschuetzt());
 }
 
+// A calendar not saved yet, held by one copy under its name and reached by the other through
+// a link to it (or the other way round): the second copy finds it held.
+TEST_F(SperreProzessTest, LinkAufNochFehlendeDateiFindetSieGehalten) {
+    const std::string neu = ordner + "/neu.kvr", link = ordner + "/link.kvr";
+    fs::create_symlink("neu.kvr", link);
+    {
+        Kind halter({"sperre-halten", neu, "60"});
+        ASSERT_EQ(halter.Zeile(), "gesperrt");
+        dialoge.antworten = {Antwort::Ja};
+        sitzung.DirektOeffnen(link);  // nothing to read yet
+        EXPECT_EQ(dialoge.Texte(), std::vector<std::string>{sitzungstexte::SchonGeoeffnet(link)});
+        EXPECT_TRUE(sitzung.schreibgeschuetzt());
+    }
+    dialoge.meldungen.clear();
+    sitzung.DirektOeffnen(neu);
+    EXPECT_FALSE(sitzung.schreibgeschuetzt());
+    EXPECT_FALSE(fs::exists(neu));
+    EXPECT_TRUE(fs::exists(neu + ".tmp"));
+    Kind zweiter({"sperre-halten", link, "0"});
+    EXPECT_EQ(zweiter.Warten(), 1);
+    EXPECT_FALSE(fs::exists(link + ".tmp"));
+}
+
 // A save killed at any moment leaves either the old file or the complete new one.
 TEST(AbgebrochenesSpeichern, DateiIstImmerAltOderNeu) {
     char muster[] = "/tmp/kalvora-abbruch-XXXXXX";

@@ -638,6 +638,51 @@ TEST_F(DateisitzungTest, VerknuepfungUmgehtDieSperreNicht) {
     EXPECT_TRUE(k.sitzung.schreibgeschuetzt());
 }
 
+// A link to a calendar that does not exist yet (still to be saved) shares the lock of its
+// target too, whichever copy comes first, through a chain of links, relative links and a
+// linked folder.
+TEST_F(DateisitzungTest, VerknuepfungAufNochFehlendeDateiTeiltDieSperre) {
+    fs::create_directory(Pfad("echt"));
+    fs::create_directory_symlink("echt", Pfad("ordnerlink"));
+    fs::create_symlink("neu.kvr", Pfad("link.kvr"));              // relative, dangling
+    fs::create_symlink(Pfad("link.kvr"), Pfad("kette.kvr"));      // a link to the link
+    fs::create_symlink("ordnerlink/neu.kvr", Pfad("tief.kvr"));   // through a linked folder
+    fs::create_symlink("../echt/neu.kvr", Pfad("echt/rueck.kvr"));
+    struct Fall {
+        std::string ziel, link;
+    };
+    const std::vector<Fall> faelle = {
+        {Pfad("neu.kvr"), Pfad("link.kvr")},
+        {Pfad("neu.kvr"), Pfad("kette.kvr")},
+        {Pfad("echt/neu.kvr"), Pfad("tief.kvr")},
+        {Pfad("echt/neu.kvr"), Pfad("ordnerlink/rueck.kvr")},
+    };
+    for (const Fall& f : faelle) {
+        EXPECT_EQ(SperrdateiFuer(f.link), SperrdateiFuer(f.ziel)) << f.link;
+        for (const bool linkZuerst : {false, true}) {
+            Kopie erste(sperren), zweite(sperren);
+            const std::string& zuerst = linkZuerst ? f.link : f.ziel;
+            const std::string& danach = linkZuerst ? f.ziel : f.link;
+            // Nothing to read yet: the document stays empty, the file is held.
+            erste.sitzung.DirektOeffnen(zuerst);
+            ASSERT_FALSE(erste.sitzung.schreibgeschuetzt());
+            EXPECT_FALSE(fs::exists(f.ziel));
+            EXPECT_TRUE(fs::exists(f.ziel + ".tmp")) << zuerst;
+            zweite.dialoge.antworten = {Antwort::Ja};
+            zweite.sitzung.DirektOeffnen(danach);
+            EXPECT_EQ(zweite.dialoge.Texte(),
+                      std::vector<std::string>{t::SchonGeoeffnet(danach)})
+                << danach;
+            EXPECT_TRUE(zweite.sitzung.schreibgeschuetzt()) << danach;
+        }
+        EXPECT_FALSE(fs::exists(f.ziel + ".tmp"));
+    }
+    // A loop of links cannot be resolved; it keeps its own lock file and does not hang.
+    fs::create_symlink(Pfad("schleife2.kvr"), Pfad("schleife1.kvr"));
+    fs::create_symlink(Pfad("schleife1.kvr"), Pfad("schleife2.kvr"));
+    EXPECT_EQ(SperrdateiFuer(Pfad("schleife1.kvr")), Pfad("schleife1.kvr") + ".tmp");
+}
+
 // A lock file that cannot be created says so and opens read-only; it does not claim that
 // another copy has the file.
 TEST_F(DateisitzungTest, NichtSperrbarIstNichtBelegt) {

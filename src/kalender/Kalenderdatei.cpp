@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <memory>
 #include <unordered_map>
+#include <unordered_set>
 
 #include "kalender/CsvDatei.h"
 #include "kalender/Zeilenleser.h"
@@ -404,6 +405,8 @@ public:
     }
 
     bool Zeile(std::string_view& z) { return zeilen_.Naechste(z); }
+    // Ends the refill of the day lists: what the previous document left there is gone.
+    void ListenAbschliessen() { listen_.Abschliessen(); }
     void Melden() { melder_.Melden(zeilen_.Position()); }
 
     [[noreturn]] void Fehler(const std::string& meldung) const {
@@ -752,15 +755,49 @@ void Ver33Lesen(Leser& l, TKalender& kal, const Fortschritt& fortschritt) {
     if (fortschritt) fortschritt(100);
 }
 
-void Ver32Lesen(Leser& l, const Fortschritt& fortschritt) {
+// "Ver 3.2" names an appointment's category and link by their texts, and its lists come
+// after the appointments. A text that no list line holds is appended to its list (in the
+// order the appointments give them): the current form stores list indices, and the first
+// save would drop it otherwise.
+void FehlendeListentexteAnhaengen(TKalender& kal) {
+    // The sets view copies of the lists as read, which stay where they are while the lists
+    // grow, and the appointments' own texts for what is appended.
+    const TTerminKategorie gelesenKategorien = kal.Terminkategorie;
+    const TTerminKategorie gelesenLinks = kal.Linkliste;
+    std::unordered_set<std::string_view> kategorien(gelesenKategorien.begin(),
+                                                    gelesenKategorien.end());
+    std::unordered_set<std::string_view> links(gelesenLinks.begin(), gelesenLinks.end());
+    for (int i = kal.NaechsterTermintag(0); i < TKalender::kSlots;
+         i = kal.NaechsterTermintag(i + 1)) {
+        const TTerminliste& liste = kal.TerminlisteAn(i);
+        for (std::size_t n = 1; n < liste.size(); ++n) {
+            const std::string_view kategorie = liste[n].Kategorie.sicht();
+            const std::string_view link = liste[n].Link.sicht();
+            if (!kategorie.empty() && kategorien.insert(kategorie).second)
+                kal.Terminkategorie.emplace_back(kategorie);
+            if (!link.empty() && links.insert(link).second) kal.Linkliste.emplace_back(link);
+        }
+    }
+}
+
+void Ver32Lesen(Leser& l, TKalender& kal, const Fortschritt& fortschritt) {
     l.ErsteZeileUeberspringen();
     l.Farbteil();
     l.Tagesfarben();
-    // Older files may simply end after their appointments.
-    if (l.Termine(false)) {
-        l.GemischtVer32();
-        l.LinksVer32();
+    try {
+        // Older files may simply end after their appointments.
+        if (l.Termine(false)) {
+            l.GemischtVer32();
+            l.LinksVer32();
+        }
+    } catch (...) {
+        // What was read before a fault stays in the document, with its texts in the lists.
+        l.ListenAbschliessen();
+        FehlendeListentexteAnhaengen(kal);
+        throw;
     }
+    l.ListenAbschliessen();
+    FehlendeListentexteAnhaengen(kal);
     if (fortschritt) fortschritt(100);
 }
 
@@ -977,7 +1014,7 @@ void InFormLesen(TKalender& kal, std::string_view bytes, Dateiform form,
         }
         case Dateiform::Ver32: {
             Leser l(kal, listen, daten, optionen.fortschritt);
-            Ver32Lesen(l, optionen.fortschritt);
+            Ver32Lesen(l, kal, optionen.fortschritt);
             break;
         }
         case Dateiform::Csv:
@@ -1044,7 +1081,7 @@ Dateiform KalenderdateiLesen(TKalender& kal, const std::string& pfad,
         if (vorn == Dateiform::Ver33)
             Ver33Lesen(l, kal, optionen.fortschritt);
         else
-            Ver32Lesen(l, optionen.fortschritt);
+            Ver32Lesen(l, kal, optionen.fortschritt);
         return vorn;
     }
     while (datei.Lesen(bytes, block)) {

@@ -51,9 +51,12 @@ void TKalender::TermineLeeren() {
 void TKalender::FarbtabelleAbgleichen(TFarbwerte& legendenfarben) {
     for (int k = 1; k <= AnzahlFarben; ++k) {
         if (Farbnamen[k].empty()) Farbnamen[k] = FreiName;
-        if (Farbwerte[k] == 0)
+        if (Farbwerte[k] == 0) {
+            // The reader gave the marks of this slot the value 0 as well: they follow the
+            // new value, as when a named colour is redefined, or the next save drops them.
             Farbwerte[k] = legendenfarben[k];
-        else
+            if (legendenfarben[k] != 0) FarbwertErsetzen(0, legendenfarben[k]);
+        } else
             legendenfarben[k] = Farbwerte[k];
     }
 }

@@ -125,7 +125,8 @@ public:
     void FarbenLeeren();
     void TermineLeeren();
     // After a load: empty names become "[frei]"; a value 0 takes the colour the legend shows
-    // for that slot, every other value is handed to the legend.
+    // for that slot, and the day and appointment colours of that slot follow it; every other
+    // value is handed to the legend.
     void FarbtabelleAbgleichen(TFarbwerte& legendenfarben);
     // A named colour got a new value: every day colour and appointment colour follows, and so
     // does every subscriber that holds colour values (undo lists, current-colour indicator).

@@ -5,7 +5,7 @@ FUZZ_SEKUNDEN ?= 60
 CMAKE_FLAGS ?=
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps configure build run test bench fuzz asan clean
+.PHONY: all deps configure build run test bench fuzz asan deb clean
 
 all: build
 
@@ -47,6 +47,10 @@ asan: deps
 	cmake --build build-asan -j $(JOBS)
 	@ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp \
 	  UBSAN_OPTIONS=print_stacktrace=1 bash scripts/test.sh build-asan
+
+deb: build
+	cd $(BUILD) && cpack -G DEB
+	@ls $(BUILD)/kalvora_*.deb
 
 clean:
 	rm -rf build build-bench build-fuzz build-asan

@@ -14,6 +14,7 @@ pakete=(
   xvfb xauth poppler-utils
   libxslt1-dev libxml2-utils xsltproc
   libical-dev tzdata
+  lintian desktop-file-utils appstream man-db dpkg-dev file
 )
 
 fehlend=()

@@ -143,7 +143,11 @@ Katalogladung NamenstageLaden(const std::vector<std::string>& ordner) {
 }
 
 std::vector<std::string> Katalogordner(const std::string& programmordner) {
-    return {programmordner, "/usr/local/share/kalvora", "/usr/share/kalvora"};
+    // Beside the program (its build folder), then the share folder of its own prefix (an
+    // installation anywhere), then the system's.
+    if (programmordner.empty()) return {"/usr/local/share/kalvora", "/usr/share/kalvora"};
+    return {programmordner, programmordner + "/../share/kalvora", "/usr/local/share/kalvora",
+            "/usr/share/kalvora"};
 }
 
 }  // namespace kalvora

@@ -1,6 +1,9 @@
 #include "einstellungen/Desktopdatei.h"
 
-#include <fstream>
+#include <string_view>
+
+#include "methoden/Dateilesen.h"
+#include "methoden/Fehler.h"
 
 namespace kalvora {
 
@@ -64,27 +67,39 @@ std::vector<std::string> ExecArgumente(const std::string& wert) {
     return argumente;
 }
 
-std::optional<std::string> DesktopWert(const std::string& pfad, const std::string& schluessel) {
-    std::ifstream ein(pfad);
-    if (!ein) return std::nullopt;
+std::optional<std::string> DesktopWertAusText(std::string_view text,
+                                             const std::string& schluessel) {
     bool inGruppe = false;
-    for (std::string zeile; std::getline(ein, zeile);) {
-        if (!zeile.empty() && zeile.back() == '\r') zeile.pop_back();
+    while (!text.empty()) {
+        const std::size_t ende = text.find('\n');
+        std::string_view zeile = text.substr(0, ende);
+        text = ende == std::string_view::npos ? std::string_view() : text.substr(ende + 1);
+        if (!zeile.empty() && zeile.back() == '\r') zeile.remove_suffix(1);
         if (!zeile.empty() && zeile[0] == '[') {
             inGruppe = zeile == "[Desktop Entry]";
             continue;
         }
         if (!inGruppe) continue;
         const auto gleich = zeile.find('=');
-        if (gleich == std::string::npos) continue;
-        std::string name = zeile.substr(0, gleich);
-        while (!name.empty() && name.back() == ' ') name.pop_back();
+        if (gleich == std::string_view::npos) continue;
+        std::string_view name = zeile.substr(0, gleich);
+        while (!name.empty() && name.back() == ' ') name.remove_suffix(1);
         if (name != schluessel) continue;
         std::size_t anfang = gleich + 1;
         while (anfang < zeile.size() && zeile[anfang] == ' ') ++anfang;
-        return zeile.substr(anfang);
+        return std::string(zeile.substr(anfang));
     }
     return std::nullopt;
+}
+
+std::optional<std::string> DesktopWert(const std::string& pfad, const std::string& schluessel) {
+    std::string text;
+    try {
+        text = DateiEinlesen(pfad, kGroessteDesktopdatei);
+    } catch (const KalvoraFehler&) {
+        return std::nullopt;  // missing, no regular file, unreadable or far too large
+    }
+    return DesktopWertAusText(text, schluessel);
 }
 
 }  // namespace kalvora

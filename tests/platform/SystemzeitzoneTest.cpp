@@ -31,5 +31,23 @@ TEST(Systemzeitzone, AusTz) {
         unsetenv("TZ");
 }
 
+TEST(Systemzeitzone, InhaltDerZonendatei) {
+    const struct {
+        std::string inhalt, zone;
+    } faelle[] = {
+        {"Europe/Berlin\n", "Europe/Berlin"},
+        {"America/Argentina/Buenos_Aires \r\nzweite Zeile", "America/Argentina/Buenos_Aires"},
+        {"Etc/GMT+1", "Etc/GMT+1"},
+        {"", ""},
+        {"\nEurope/Berlin\n", ""},                  // the first line counts
+        {"/usr/share/zoneinfo/Europe/Berlin", ""},  // a path is no name
+        {"Europe/Ber lin", ""},
+        {std::string("Europe/\0Berlin", 14), ""},
+        {"Europe/../../../etc/passwd\x01", ""},
+        {std::string(300, 'A'), ""},
+    };
+    for (const auto& f : faelle) EXPECT_EQ(ZoneAusTimezoneDatei(f.inhalt), f.zone) << f.inhalt;
+}
+
 }  // namespace
 }  // namespace kalvora

@@ -1,12 +1,20 @@
 // End-to-end test of "kalvora-cli pdf-jahr": without a display, against a settings folder of
 // its own; the PDF is read back with poppler's tools.
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <string>
+#include <thread>
+#include <vector>
 
 #include "doubles/Befehlsausgabe.h"
 
@@ -37,7 +45,8 @@ protected:
     // args already quoted for the shell.
     Ergebnis Ausfuehren(const std::string& args, const char* befehlsname = "pdf-jahr") const {
         const fs::path fehlerdatei = ordner_ / "stderr.txt";
-        const std::string befehl = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM HOME='" +
+        const std::string befehl = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "
+                                   "-u XDG_RUNTIME_DIR HOME='" +
                                    ordner_.string() + "' XDG_CONFIG_HOME='" +
                                    (ordner_ / "konfig").string() + "' '" + KALVORA_CLI +
                                    "' " + befehlsname + " " + args + " 2>'" +
@@ -201,6 +210,107 @@ TEST_F(PdfBefehl, Namenstagsliste) {
         EXPECT_FALSE(f.fehler.empty()) << argumente;
         EXPECT_TRUE(AusgabeordnerLeer()) << argumente;
     }
+}
+
+std::string Inhalt(const std::string& pfad) {
+    std::ifstream ein(pfad, std::ios::binary);
+    return {std::istreambuf_iterator<char>(ein), std::istreambuf_iterator<char>()};
+}
+
+// A PDF replaces nothing the calendar's own saves would not: a protected file, a pipe or a
+// device stays as it is, a link is written through, owner and permissions are kept; and no
+// line of Qt's reaches stderr (XDG_RUNTIME_DIR is unset here).
+TEST_F(PdfBefehl, ZielWieBeimSpeichernGeschuetzt) {
+    const std::string ordner = (ordner_ / "aus").string();
+    const std::string alt = "alter Inhalt\n";
+
+    const std::string geschuetzt = ordner + "/geschuetzt.pdf";
+    std::ofstream(geschuetzt) << alt;
+    chmod(geschuetzt.c_str(), 0444);
+    const std::string rohr = ordner + "/rohr.pdf";
+    ASSERT_EQ(mkfifo(rohr.c_str(), 0644), 0);
+    const std::string geraet = ordner + "/geraet.pdf";
+    fs::create_symlink("/dev/null", geraet);
+    for (const std::string& ziel : {geschuetzt, rohr, geraet}) {
+        SCOPED_TRACE(ziel);
+        const Ergebnis e = Ausfuehren(kalender_ + " 2004 '" + ziel + "'");
+        EXPECT_EQ(e.code, 1) << e.fehler;
+        EXPECT_NE(e.fehler.find("nicht überschrieben"), std::string::npos) << e.fehler;
+        EXPECT_TRUE(e.ausgabe.empty());
+    }
+    struct stat st {};
+    ASSERT_EQ(stat(geschuetzt.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0444u);
+    EXPECT_EQ(Inhalt(geschuetzt), alt);
+    ASSERT_EQ(lstat(rohr.c_str(), &st), 0);
+    EXPECT_TRUE(S_ISFIFO(st.st_mode));
+    EXPECT_TRUE(fs::is_symlink(geraet));
+
+    // A file of the user's with its own permissions keeps them; a link is written through.
+    const std::string privat = ordner + "/privat.pdf";
+    std::ofstream(privat) << alt;
+    chmod(privat.c_str(), 0600);
+    const std::string link = ordner + "/link.pdf";
+    fs::create_symlink(privat, link);
+    const Ergebnis e = Ausfuehren(kalender_ + " 2004 '" + link + "'");
+    ASSERT_EQ(e.code, 0) << e.fehler;
+    EXPECT_EQ(e.fehler, "");  // no "QStandardPaths: XDG_RUNTIME_DIR not set"
+    EXPECT_TRUE(fs::is_symlink(link));
+    ASSERT_EQ(stat(privat.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0600u);
+    EXPECT_EQ(Inhalt(privat).rfind("%PDF-", 0), 0u);
+
+    for (const char* befehl : {"pdf-geburtstage", "pdf-namenstage"}) {
+        const std::string ziel = "'" + ordner + "/ohne-meldung.pdf'";
+        const Ergebnis f = Ausfuehren(std::string(befehl) == "pdf-namenstage"
+                                          ? "2009 " + ziel
+                                          : kalender_ + " " + ziel,
+                                      befehl);
+        EXPECT_EQ(f.code, 0) << befehl << f.fehler;
+        EXPECT_EQ(f.fehler, "") << befehl;
+    }
+}
+
+// A run killed at any moment leaves nothing named beside the target, or what it left is
+// gone after the next run; so are the files earlier versions left ("AUS.pdf.kalvora-XXXXXX").
+TEST_F(PdfBefehl, AbgebrocheneLaeufeHinterlassenNichts) {
+    const fs::path aus = ordner_ / "aus";
+    std::ofstream(aus / "jahr.pdf.kalvora-Ab3xYz") << "Rest";
+    std::ofstream(aus / "anderes.pdf.kalvora-Ab3xYz") << "fremder Rest";
+    std::ofstream(aus / "jahr.pdf.kalvora-kurz") << "kein Rest unseres Musters";
+    const std::string pdf = Aus("jahr.pdf");
+    const std::string befehl = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM HOME='" +
+                               ordner_.string() + "' '" + KALVORA_CLI + "' pdf-jahr " +
+                               kalender_ + " 2004 '" + pdf + "'";
+    for (int warten_ms : {5, 15, 30, 50, 80, 120}) {
+        const pid_t kind = fork();
+        ASSERT_GE(kind, 0);
+        if (kind == 0) {
+            execl("/bin/sh", "sh", "-c", ("exec " + befehl + " >/dev/null 2>&1").c_str(),
+                  static_cast<char*>(nullptr));
+            _exit(127);
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(warten_ms));
+        kill(kind, SIGKILL);
+        waitpid(kind, nullptr, 0);
+        for (const auto& d : fs::directory_iterator(aus)) {
+            const std::string name = d.path().filename().string();
+            // Only the target, the files of the test, or a hidden temporary file of the
+            // atomic writer that the next run removes.
+            const bool erlaubt = name == "jahr.pdf" ||
+                                 name.find(".kalvora-") != std::string::npos ||
+                                 name.rfind(".jahr.pdf.kvtmp.", 0) == 0;
+            EXPECT_TRUE(erlaubt) << name << " nach " << warten_ms << " ms";
+        }
+    }
+    const Ergebnis e = Ausfuehren(kalender_ + " 2004 '" + pdf + "'");
+    ASSERT_EQ(e.code, 0) << e.fehler;
+    std::vector<std::string> namen;
+    for (const auto& d : fs::directory_iterator(aus)) namen.push_back(d.path().filename());
+    std::sort(namen.begin(), namen.end());
+    const std::vector<std::string> erwartet{"anderes.pdf.kalvora-Ab3xYz", "jahr.pdf",
+                                            "jahr.pdf.kalvora-kurz"};
+    EXPECT_EQ(namen, erwartet);
 }
 
 }  // namespace

@@ -14,9 +14,11 @@ struct Pdfvorgaben {
     int dpi = 600;  // A4 at this resolution
 };
 
-// Runs auftrag on an A4 PDF printer and returns its result. The file is written under a
-// temporary name beside ziel and renamed at the end, so a failed job (an exception of the
-// job, or a PDF that could not be written) leaves no file behind; the exception is passed on.
+// Runs auftrag on an A4 PDF printer and returns its result. The PDF is made in an unnamed
+// file that only this process sees and then written to ziel by the program's one atomic
+// writer, with its rules (regular files only, write protection respected, owner and
+// permissions kept, a link's target written). A failed or killed job leaves no file behind;
+// an exception of the job is passed on.
 int PdfDrucken(const std::string& ziel, const Pdfvorgaben& vorgaben,
                const std::function<int(Drucker&)>& auftrag);
 

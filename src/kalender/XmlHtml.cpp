@@ -1,8 +1,11 @@
 #include "kalender/XmlHtml.h"
 
 #include <libxml/parser.h>
-#include <libxml/xmlversion.h>
+#include <libxml/parserInternals.h>
+#include <libxml/uri.h>
 #include <libxml/xmlerror.h>
+#include <libxml/xmlversion.h>
+#include <libxslt/documents.h>
 #include <libxslt/security.h>
 #include <libxslt/transform.h>
 #include <libxslt/xsltInternals.h>
@@ -10,7 +13,12 @@
 
 #include <cstdarg>
 #include <cstdio>
+#include <exception>
+#include <filesystem>
 #include <memory>
+#include <system_error>
+
+#include "methoden/Dateilesen.h"
 
 namespace kalvora {
 namespace {
@@ -36,7 +44,12 @@ using Fehlerzeiger = xmlError*;
 void Strukturiert(void* ziel, Fehlerzeiger f) {
     if (f == nullptr || f->level == XML_ERR_WARNING) return;
     std::string zeile;
-    if (f->file != nullptr) zeile = std::string(f->file) + ":";
+    if (f->file != nullptr) {
+        // Files are named by their URI (blanks as %20); the message names the path.
+        char* klar = xmlURIUnescapeString(f->file, 0, nullptr);
+        zeile = std::string(klar ? klar : f->file) + ":";
+        xmlFree(klar);
+    }
     if (f->line > 0) zeile += std::to_string(f->line) + ":";
     if (!zeile.empty()) zeile += " ";
     zeile += f->message != nullptr ? f->message : "unbekannter Fehler";
@@ -89,24 +102,170 @@ Htmlergebnis Fehlschlag(Meldungen& m, const std::string& ersatz) {
     return e;
 }
 
+namespace fs = std::filesystem;
+
+// What one transformation may read: files in the export's folder, nothing else.
+struct Leserahmen {
+    fs::path ordner;  // canonical
+    Meldungen* meldungen = nullptr;
+    std::vector<std::string> gelesen;
+};
+
+// The one transformation running on this thread (libxml2's hooks are global functions).
+thread_local Leserahmen* laufend = nullptr;
+
+// The local file an address names when it lies in the export's folder (a link is followed
+// and must stay there as well); empty for anything else: another folder, a network address,
+// any scheme but "file".
+std::string ErlaubteDatei(const std::string& adresse) {
+    if (!laufend || adresse.empty()) return {};
+    std::string pfad = adresse;
+    if (pfad.rfind("file://", 0) == 0) {
+        pfad.erase(0, 7);
+        if (pfad.empty() || pfad[0] != '/') return {};  // a host: not this machine's file
+    }
+    // "c:" would be a drive on Windows, but here every "x:" before the first '/' is a scheme.
+    const std::size_t doppelpunkt = pfad.find(':'), strich = pfad.find('/');
+    if (doppelpunkt != std::string::npos && (strich == std::string::npos || doppelpunkt < strich))
+        return {};
+    if (pfad.find('%') != std::string::npos) {
+        char* klar = xmlURIUnescapeString(pfad.c_str(), 0, nullptr);
+        if (!klar) return {};
+        pfad = klar;
+        xmlFree(klar);
+    }
+    std::error_code f;
+    const fs::path echt = fs::weakly_canonical(fs::absolute(pfad, f), f);
+    if (f || echt.parent_path() != laufend->ordner) return {};
+    return echt.string();
+}
+
+// Reads a file beside the export through the program's safe reader and parses it without
+// entity expansion, DTD loading or network; nullptr with a German message otherwise.
+xmlDocPtr SicherLesen(const std::string& adresse, xmlDictPtr dict, int optionen) {
+    if (!laufend) return nullptr;
+    const std::string pfad = ErlaubteDatei(adresse);
+    if (pfad.empty()) {
+        laufend->meldungen->Anfuegen("\"" + adresse +
+                                     "\" liegt nicht im Ordner der Datei und wird nicht "
+                                     "gelesen.");
+        return nullptr;
+    }
+    std::string inhalt;
+    try {
+        inhalt = DateiEinlesen(pfad);
+    } catch (const std::exception& f) {
+        laufend->meldungen->Anfuegen(f.what());
+        return nullptr;
+    }
+    laufend->gelesen.push_back(pfad);
+    optionen &= ~(XML_PARSE_NOENT | XML_PARSE_DTDLOAD | XML_PARSE_DTDATTR | XML_PARSE_DTDVALID |
+                  XML_PARSE_XINCLUDE);
+    optionen |= XML_PARSE_NONET;
+    xmlParserCtxtPtr kontext = xmlNewParserCtxt();
+    if (!kontext) return nullptr;
+    // Style sheets share the dictionary of the one that loads them, as libxslt expects.
+    if (dict) {
+        if (kontext->dict) xmlDictFree(kontext->dict);
+        kontext->dict = dict;
+        xmlDictReference(dict);
+    }
+    xmlDocPtr dok = xmlCtxtReadMemory(kontext, inhalt.data(), static_cast<int>(inhalt.size()),
+                                      adresse.c_str(), nullptr, optionen);
+    xmlFreeParserCtxt(kontext);
+    return dok;
+}
+
+// libxslt's loader for style sheets, imports and document().
+xmlDocPtr Laden(const xmlChar* adresse, xmlDictPtr dict, int optionen, void*, xsltLoadType) {
+    if (!adresse) return nullptr;
+    return SicherLesen(reinterpret_cast<const char*>(adresse), dict, optionen);
+}
+
+// libxml2's loader of external entities and DTDs: nothing outside is ever fetched.
+xmlParserInputPtr KeinExternes(const char* adresse, const char*, xmlParserCtxtPtr) {
+    if (laufend)
+        laufend->meldungen->Anfuegen("Externer Verweis \"" +
+                                     std::string(adresse ? adresse : "") +
+                                     "\" wird nicht gelesen.");
+    return nullptr;
+}
+
+// The read rule of the security preferences: the same folder rule as the loader.
+int LesenErlaubt(xsltSecurityPrefsPtr, xsltTransformContextPtr, const char* wert) {
+    return wert && !ErlaubteDatei(wert).empty() ? 1 : 0;
+}
+
+// Installs the loaders and the default security preferences for one call and restores the
+// previous ones afterwards.
+class Leseschutz {
+public:
+    Leseschutz(Leserahmen& rahmen, xsltSecurityPrefsPtr regeln)
+        : vorher_(laufend),
+          entitaeten_(xmlGetExternalEntityLoader()),
+          regeln_(xsltGetDefaultSecurityPrefs()) {
+        laufend = &rahmen;
+        xmlSetExternalEntityLoader(&KeinExternes);
+        xsltSetLoaderFunc(&Laden);
+        xsltSetDefaultSecurityPrefs(regeln);
+    }
+    ~Leseschutz() {
+        xsltSetDefaultSecurityPrefs(regeln_);
+        xsltSetLoaderFunc(nullptr);
+        xmlSetExternalEntityLoader(entitaeten_);
+        laufend = vorher_;
+    }
+    Leseschutz(const Leseschutz&) = delete;
+    Leseschutz& operator=(const Leseschutz&) = delete;
+
+private:
+    Leserahmen* vorher_;
+    xmlExternalEntityLoader entitaeten_;
+    xsltSecurityPrefsPtr regeln_;
+};
+
 }  // namespace
 
 Htmlergebnis XmlNachHtml(const std::string& xmlpfad) {
     Meldungen m;
     Fehlerfang fang(m);
-    std::unique_ptr<xmlDoc, DokLoescher> dok(
-        xmlReadFile(xmlpfad.c_str(), nullptr, XML_PARSE_NONET | XML_PARSE_NOCDATA));
-    if (!dok) return Fehlschlag(m, xmlpfad + ": Die Datei kann nicht gelesen werden.");
-
-    // The style sheet takes ownership of nothing here: xsltLoadStylesheetPI parses its own
-    // copy of the referenced file.
-    std::unique_ptr<xsltStylesheet, StilLoescher> stil(xsltLoadStylesheetPI(dok.get()));
-    if (!stil) return Fehlschlag(m, xmlpfad + ": Die Datei nennt kein lesbares Stylesheet.");
-
+    Leserahmen rahmen;
+    rahmen.meldungen = &m;
+    std::error_code f;
+    rahmen.ordner = fs::weakly_canonical(fs::absolute(xmlpfad, f), f).parent_path();
     std::unique_ptr<xsltSecurityPrefs, RegelLoescher> regeln(xsltNewSecurityPrefs());
     for (xsltSecurityOption o : {XSLT_SECPREF_WRITE_FILE, XSLT_SECPREF_CREATE_DIRECTORY,
                                  XSLT_SECPREF_READ_NETWORK, XSLT_SECPREF_WRITE_NETWORK})
         xsltSetSecurityPrefs(regeln.get(), o, xsltSecurityForbid);
+    xsltSetSecurityPrefs(regeln.get(), XSLT_SECPREF_READ_FILE, &LesenErlaubt);
+    Leseschutz schutz(rahmen, regeln.get());
+
+    // The export itself by the same safe way; a file that cannot be read says why.
+    std::string inhalt;
+    try {
+        inhalt = DateiEinlesen(xmlpfad);
+    } catch (const std::exception& e) {
+        Htmlergebnis ergebnis;
+        ergebnis.fehler = e.what();
+        return ergebnis;
+    }
+    rahmen.gelesen.push_back(xmlpfad);
+    // The document's address is its absolute path as a URI, so that the style sheet named
+    // beside it is found from any working folder and in folders with blanks in their names.
+    const std::string absolut = fs::absolute(xmlpfad, f).string();
+    xmlChar* adresse = xmlPathToURI(reinterpret_cast<const xmlChar*>(absolut.c_str()));
+    std::unique_ptr<xmlDoc, DokLoescher> dok(xmlReadMemory(
+        inhalt.data(), static_cast<int>(inhalt.size()),
+        adresse ? reinterpret_cast<const char*>(adresse) : absolut.c_str(), nullptr,
+        XML_PARSE_NONET | XML_PARSE_NOCDATA));
+    xmlFree(adresse);
+    if (!dok) return Fehlschlag(m, xmlpfad + ": Die Datei kann nicht gelesen werden.");
+
+    // The style sheet takes ownership of nothing here: xsltLoadStylesheetPI parses its own
+    // copy of the referenced file, through the loader above.
+    std::unique_ptr<xsltStylesheet, StilLoescher> stil(xsltLoadStylesheetPI(dok.get()));
+    if (!stil) return Fehlschlag(m, xmlpfad + ": Die Datei nennt kein lesbares Stylesheet.");
+
     std::unique_ptr<xsltTransformContext, KontextLoescher> kontext(
         xsltNewTransformContext(stil.get(), dok.get()));
     if (!kontext || xsltSetCtxtSecurityPrefs(regeln.get(), kontext.get()) != 0)
@@ -122,6 +281,7 @@ Htmlergebnis XmlNachHtml(const std::string& xmlpfad) {
         return Fehlschlag(m, "Die Seite kann nicht erzeugt werden.");
     Htmlergebnis e;
     e.ok = true;
+    e.gelesen = std::move(rahmen.gelesen);
     if (bytes != nullptr) e.html.assign(reinterpret_cast<const char*>(bytes),
                                         static_cast<std::size_t>(laenge));
     xmlFree(bytes);

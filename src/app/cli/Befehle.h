@@ -62,6 +62,14 @@ std::string Begleitdatei(const std::string& name);
 // The local time now, for the "created" lines of exports.
 Zeitpunkt JetztOrtszeit();
 
+// A command whose output is of another kind than its input never replaces an input: throws
+// Aufruffehler when one of ausgaben is the same file as one of eingaben (also through a link,
+// a hard link or another path). Files that do not exist are no conflict.
+void AusgabeNichtEingabe(const std::vector<std::string>& ausgaben,
+                         const std::vector<std::string>& eingaben);
+// The files a calendar file is read from: the file and the companion texts of the binary form.
+std::vector<std::string> Kalendereingaben(const std::string& pfad);
+
 // A whole decimal number that fits an int; nullopt otherwise.
 std::optional<int> Ganzzahl(const std::string& text);
 
@@ -75,6 +83,7 @@ namespace kalvora::cli {
 
 // The name-day catalogue beside kalvora-cli, else in the installed data folders; false
 // after the warning of a faulty file (on stderr).
-bool NamenstagskatalogLaden(Namenstagskatalog& katalog);
+// pfad, when given, gets the file read.
+bool NamenstagskatalogLaden(Namenstagskatalog& katalog, std::string* pfad = nullptr);
 
 }  // namespace kalvora::cli

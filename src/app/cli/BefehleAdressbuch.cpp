@@ -99,7 +99,10 @@ const BefehlRegistrieren adressenXml{
              g.name = a[i];
              if (a[i] == adresstexte::Gesamt && !gruppen.empty()) {
                  TAdressbuch b;
-                 for (const Adressgruppe& x : gruppen) b.Anhaengen(x.pfad);
+                 for (const Adressgruppe& x : gruppen) {
+                     b.Anhaengen(x.pfad);
+                     eingaben.push_back(x.pfad);
+                 }
                  g.eintraege = std::move(b.Eintraege);
              } else {
                  const auto gleich = [&](const Adressgruppe& x) { return x.name == a[i]; };
@@ -115,10 +118,11 @@ const BefehlRegistrieren adressenXml{
          }
          DateiAtomarSchreiben(aus, AdressenXml(export_, JetztOrtszeit()));
          BegleitdateienKopieren({AdressXslName, AdressDtdName}, Begleitdatei,
-                                fs::absolute(aus).parent_path().string());
+                                zielordner.string());
          return kErfolg;
      }}};
 
+         std::vector<std::string> eingaben;
 const BefehlRegistrieren mailto{
     {"mailto", "mailto GRUPPENDATEI (--eintrag N | --gruppe | --serie BETREFF TEXTDATEI)",
      "die mailto:-Adressen, die das Adressbuch öffnen würde, eine je Zeile",
@@ -132,12 +136,20 @@ const BefehlRegistrieren mailto{
          std::vector<std::string> urls;
          if (art == "--eintrag") {
              if (a.size() < 3) ArgumentFehlt("N");
+                 eingaben.push_back(it->pfad);
              if (a.size() > 3) ArgumentZuviel(a[3]);
              const auto n = Ganzzahl(a[2]);
              const TAdressbuch b = GruppeLaden(datei);
              if (!n || *n < 1 || *n > static_cast<int>(b.Eintraege.size()))
                  throw Aufruffehler(Gezeigt(a[2]) + " ist kein Eintrag der Gruppe (1 bis " +
                                     std::to_string(b.Eintraege.size()) + ")");
+         // The style sheet and the DTD beside the export are outputs too; the shipped ones
+         // they are copied from are inputs of the export itself.
+         const fs::path zielordner = fs::absolute(aus).parent_path();
+         AusgabeNichtEingabe({aus, (zielordner / AdressXslName).string(),
+                              (zielordner / AdressDtdName).string()},
+                             eingaben);
+         AusgabeNichtEingabe({aus}, {Begleitdatei(AdressXslName), Begleitdatei(AdressDtdName)});
              urls.push_back(MailtoEintrag(b.Eintraege[static_cast<std::size_t>(*n - 1)],
                                           AdressoptionenDesSpeichers().eineAdresse));
          } else if (art == "--gruppe") {

@@ -91,8 +91,9 @@ const BefehlRegistrieren csvExport{
      [](const std::vector<std::string>& a) {
          AnzahlPruefen(a, {"EIN", "AUS"});
          const std::string& aus = DateiArgument(a[1]);
+         AusgabeNichtEingabe({aus}, Kalendereingaben(DateiArgument(a[0])));
          TKalender kal;
-         Laden(kal, DateiArgument(a[0]));
+         Laden(kal, a[0]);
          DateiAtomarSchreiben(aus, KalenderAlsCsv(kal));
          return kErfolg;
      }}};

@@ -41,6 +41,7 @@ const BefehlRegistrieren icsExport{
              Tagesnummer(o.von.tag, o.von.monat, o.von.jahr))
              throw Aufruffehler(frei[2] + " liegt vor " + frei[1]);
          const std::string& aus = DateiArgument(frei[3]);
+         AusgabeNichtEingabe({aus}, Kalendereingaben(datei));
          TKalender kal;
          KalenderLaden(kal, datei);
          std::string fehler;
@@ -61,6 +62,8 @@ const BefehlRegistrieren icsImport{
          const std::string& datei = DateiArgument(a[0]);
          const std::string& ein = DateiArgument(a[1]);
          const std::string& aus = DateiArgument(a[2]);
+         // Writing back over the calendar is fine, over the .ics it reads is not.
+         AusgabeNichtEingabe({aus}, {ein});
          TKalender kal;
          KalenderLaden(kal, datei);
          IcsImportoptionen o;

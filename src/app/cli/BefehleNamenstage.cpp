@@ -8,8 +8,9 @@
 
 namespace kalvora::cli {
 
-bool NamenstagskatalogLaden(Namenstagskatalog& katalog) {
+bool NamenstagskatalogLaden(Namenstagskatalog& katalog, std::string* pfad) {
     Katalogladung l = NamenstageLaden(Katalogordner(Programmordner()));
+    if (pfad) *pfad = l.pfad;
     if (l.fehlerhaft) {
         std::cerr << l.pfad << ": " << kFehlerhafteDatei << " " << l.ursache << "\n";
         return false;

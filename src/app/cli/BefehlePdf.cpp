@@ -1,4 +1,5 @@
-// Printing commands: pdf-jahr, pdf-terminliste, pdf-geburtstage and pdf-namenstage.
+// Printing commands: pdf-jahr, pdf-terminliste, pdf-geburtstage, pdf-adressen and
+// pdf-namenstage.
 #include <charconv>
 #include <filesystem>
 #include <functional>
@@ -27,6 +28,7 @@ constexpr int HoechsteKopienzahl = 999;
 // the number of pages.
 int Ausdrucken(const std::string& datei, const std::string& ziel, const Pdfvorgaben& vorgaben,
                const std::function<int(const TKalender&, const Einstellungen&, Drucker&)>& job) {
+    AusgabeNichtEingabe({ziel}, Kalendereingaben(datei));
     TKalender kal;
     KalenderLaden(kal, datei);
     std::string fehler;
@@ -147,6 +149,7 @@ const BefehlRegistrieren pdfAdressen{
          AnzahlPruefen(a, {"GRUPPENDATEI", "AUS.pdf"});
          const std::string& datei = DateiArgument(a[0]);
          DateiArgument(a[1]);
+         AusgabeNichtEingabe({a[1]}, {datei});
          const TAdressbuch b = GruppeLaden(datei);
          const Adressoptionen o = AdressoptionenDesSpeichers();
          std::string titel = std::filesystem::path(datei).filename().string();
@@ -201,7 +204,9 @@ const BefehlRegistrieren pdfNamenstage{
              }
          }
          Namenstagskatalog katalog;
-         if (!NamenstagskatalogLaden(katalog)) return kDateifehler;
+         std::string katalogdatei;
+         if (!NamenstagskatalogLaden(katalog, &katalogdatei)) return kDateifehler;
+         AusgabeNichtEingabe({a[1]}, {katalogdatei});
          std::string fehler;
          const Einstellungen einst = GespeicherteEinstellungen(fehler);
          if (!fehler.empty()) std::cerr << "Warnung: " << fehler << "\n";

@@ -53,12 +53,20 @@ const BefehlRegistrieren xmlExport{
              Tagesnummer(auftrag.von.tag, auftrag.von.monat, auftrag.von.jahr))
              throw Aufruffehler(frei[2] + " liegt vor " + frei[1]);
          const std::string& aus = DateiArgument(frei[3]);
+         // The companion files beside the export are outputs as well; the shipped ones they
+         // are copied from are inputs.
+         const fs::path ordner = fs::absolute(aus).parent_path();
+         const std::string xslname = XslName(auftrag.herkunft) + ".xsl";
+         std::vector<std::string> ausgaben{aus};
+         if (xsl) ausgaben.push_back((ordner / xslname).string());
+         if (dtd) ausgaben.push_back((ordner / DtdName).string());
+         AusgabeNichtEingabe(ausgaben, Kalendereingaben(datei));
+         AusgabeNichtEingabe({aus}, {Begleitdatei(xslname), Begleitdatei(DtdName)});
          TKalender kal;
          KalenderLaden(kal, datei);
          auftrag.quelle = fs::absolute(datei).lexically_normal().string();
          auftrag.jetzt = JetztOrtszeit();
          DateiAtomarSchreiben(aus, XmlExportieren(kal, auftrag));
-         const fs::path ordner = fs::absolute(aus).parent_path();
          XmlBegleitdateienSchreiben(auftrag.herkunft, xsl, dtd, Begleitdatei, ordner.string());
          return kErfolg;
      }}};
@@ -70,11 +78,13 @@ const BefehlRegistrieren xmlHtml{
          AnzahlPruefen(a, {"AUS.xml", "AUS.html"});
          const std::string& ein = DateiArgument(a[0]);
          const std::string& aus = DateiArgument(a[1]);
+         AusgabeNichtEingabe({aus}, {ein});
          const Htmlergebnis e = XmlNachHtml(ein);
          if (!e.ok) {
              std::cerr << e.fehler << "\n";
              return kDateifehler;
          }
+         AusgabeNichtEingabe({aus}, e.gelesen);
          DateiAtomarSchreiben(aus, e.html);
          return kErfolg;
      }}};

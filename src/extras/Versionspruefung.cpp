@@ -28,7 +28,9 @@ Updateergebnis UpdateAuswerten(const std::optional<std::string>& heruntergeladen
         e.text = updatetexte::KeineVerbindung;
         return e;
     }
-    const std::string_view alles = *heruntergeladen;
+    std::string_view alles = *heruntergeladen;
+    // An editor on Windows may put a byte-order mark before the version.
+    if (alles.substr(0, 3) == "\xEF\xBB\xBF") alles.remove_prefix(3);
     const std::string_view zeile = alles.substr(0, alles.find('\n'));
     const auto entfernt = VersionLesen(zeile);
     const auto hier = VersionLesen(aktuelleVersion);

@@ -27,7 +27,8 @@ struct Updateergebnis {
 };
 
 // heruntergeladen: the version file's bytes, nothing when the download failed. Only its first
-// line counts; a first line that is not four numbers counts as no connection.
+// line counts (a UTF-8 byte-order mark before it is skipped); a first line that is not four
+// numbers counts as no connection.
 Updateergebnis UpdateAuswerten(const std::optional<std::string>& heruntergeladen,
                                const std::string& aktuelleVersion);
 

@@ -29,6 +29,12 @@ TEST(Versionspruefung, AuswertungDerVersionsdatei) {
     EXPECT_FALSE(UpdateAuswerten(std::string("3.3.0.1\n"), "3.3.0.1").neuer);
     EXPECT_EQ(UpdateAuswerten(std::string("3.3.0.1\n"), "3.3.0.1").text,
               "Ihre Version ist auf dem neuesten Stand");
+    // A file saved with a byte-order mark is still a version file.
+    const auto mitMarke = UpdateAuswerten(std::string("\xEF\xBB\xBF" "3.4.0.0\r\n"), "3.3.0.1");
+    EXPECT_TRUE(mitMarke.neuer);
+    EXPECT_EQ(mitMarke.text, "Es ist eine neue Version verfügbar\r\nVersion: 3.4.0.0\r\n"
+                             "Möchten Sie zur Webseite gehen?");
+    EXPECT_FALSE(UpdateAuswerten(std::string("\xEF\xBB\xBF"), "3.3.0.1").verbunden);
     for (const auto& keine : {std::optional<std::string>(), std::optional<std::string>(""),
                               std::optional<std::string>("<!DOCTYPE html>\n3.9.0.0")}) {
         const auto e = UpdateAuswerten(keine, "3.3.0.1");

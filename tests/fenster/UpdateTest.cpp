@@ -1,5 +1,6 @@
 // The update check against a small HTTP server of the test on 127.0.0.1, and the about box.
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
 #include <QTcpServer>
@@ -55,6 +56,54 @@ public:
     }
 
 private:
+    QTcpServer server_;
+};
+
+// Answers with a head and then keeps sending: as fast as the client reads (a reply without
+// end), or one byte per takt_ms. Counts what it sent until the client went away.
+class Endlosserver : public QObject {
+public:
+    QByteArray anfang;       // after the head
+    char fuellzeichen = 'x';
+    int taktMs = 0;          // 0: as fast as possible
+    qint64 gesendet = 0;
+    bool getrennt = false;
+
+    Endlosserver() {
+        QObject::connect(&server_, &QTcpServer::newConnection, this, [this] {
+            while (QTcpSocket* s = server_.nextPendingConnection()) {
+                QObject::connect(s, &QTcpSocket::disconnected, this, [this] { getrennt = true; });
+                QObject::connect(s, &QTcpSocket::readyRead, s, [this, s] {
+                    s->readAll();
+                    s->write("HTTP/1.1 200 OK\r\nContent-Type: text/plain\r\n"
+                             "Connection: close\r\n\r\n" + anfang);
+                    if (taktMs > 0) {
+                        auto* takt = new QTimer(s);
+                        QObject::connect(takt, &QTimer::timeout, s, [this, s] {
+                            gesendet += s->write(QByteArray(1, fuellzeichen));
+                        });
+                        takt->start(taktMs);
+                    } else {
+                        Nachlegen(s);
+                    }
+                });
+                QObject::connect(s, &QTcpSocket::bytesWritten, s, [this, s] {
+                    if (taktMs == 0) Nachlegen(s);
+                });
+            }
+        });
+        server_.listen(QHostAddress::LocalHost, 0);
+    }
+    QUrl Adresse() const {
+        return QUrl(QStringLiteral("http://127.0.0.1:%1/version.txt").arg(server_.serverPort()));
+    }
+
+private:
+    void Nachlegen(QTcpSocket* s) {
+        if (s->state() != QAbstractSocket::ConnectedState || s->bytesToWrite() > 256 * 1024)
+            return;
+        gesendet += s->write(QByteArray(64 * 1024, fuellzeichen));
+    }
     QTcpServer server_;
 };
 
@@ -153,6 +202,56 @@ private slots:
         QVERIFY(QTest::qWaitFor([&] { return server.anfragen > 1; }, 5000));
         zweiter.reset();
         QTest::qWait(100);
+    }
+
+    // A reply without end is read only as far as its first line, or 64 KB without one; the
+    // connection is closed then and the check ends at once.
+    void EndloseAntwortWirdNichtGesammelt() {
+        const QString keine = QStringLiteral("Es konnte keine Verbindung hergestellt werden!");
+        {
+            Endlosserver server;
+            server.anfang = "3.4.0.0\r\n";
+            QVERIFY(Pruefen(server.Adresse(), "3.3.0.1").contains(QStringLiteral("3.4.0.0")));
+            QVERIFY(QTest::qWaitFor([&] { return server.getrennt; }, 5000));
+            QVERIFY2(server.gesendet < 32 * 1024 * 1024, QByteArray::number(server.gesendet));
+        }
+        {
+            Endlosserver server;  // no line end at all
+            server.anfang = "3.4.0.0";
+            QCOMPARE(Pruefen(server.Adresse(), "3.3.0.1"), keine);
+            QVERIFY(QTest::qWaitFor([&] { return server.getrennt; }, 5000));
+            QVERIFY2(server.gesendet < 32 * 1024 * 1024, QByteArray::number(server.gesendet));
+        }
+        QVERIFY(!QFile::exists(TForm28::LokaleDatei()));
+    }
+
+    // A server that sends a byte now and then never counts as silent; the whole exchange has
+    // its own limit.
+    void LangsamerServerHatEineGesamtfrist() {
+        Endlosserver server;
+        server.anfang = "3";
+        server.fuellzeichen = '.';
+        server.taktMs = 100;
+        Protokollshell shell;
+        TForm28 d(shell, server.Adresse(), "https://example.org/", "3.3.0.1");
+        d.GesamtzeitSetzen(1500);
+        bool fertig = false;
+        d.fertig = [&](const Updateergebnis&) { fertig = true; };
+        QElapsedTimer uhr;
+        uhr.start();
+        d.show();
+        QVERIFY(QTest::qWaitFor([&] { return fertig; }, 8000));
+        QVERIFY(uhr.elapsed() >= 1400);
+        QCOMPARE(d.Text()->text(),
+                 QStringLiteral("Es konnte keine Verbindung hergestellt werden!"));
+        QVERIFY(!d.Laeuft());
+        QVERIFY(QTest::qWaitFor([&] { return server.getrennt; }, 5000));
+    }
+
+    void ByteOrderMarkVorDerVersion() {
+        Versionsserver server;
+        server.antwort = "\xEF\xBB\xBF" "3.4.0.0\r\n";
+        QVERIFY(Pruefen(server.Adresse(), "3.3.0.1").contains(QStringLiteral("3.4.0.0")));
     }
 
     void JaOeffnetDieWebseite() {

@@ -12,8 +12,11 @@
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTimer>
+#include <exception>
 
+#include "methoden/Dateilesen.h"
 #include "platform/Shell.h"
+#include "platform/posix/AtomareDatei.h"
 
 namespace kalvora {
 namespace {
@@ -92,6 +95,9 @@ TForm28::TForm28(Shell& shell, QUrl adresse, std::string webseite, std::string v
     connect(nein_, &QPushButton::clicked, this, &QDialog::reject);
     connect(abbrechen_, &QPushButton::clicked, this, &TForm28::AbbrechenKlick);
     netz_ = new QNetworkAccessManager(this);
+    frist_ = new QTimer(this);
+    frist_->setSingleShot(true);
+    connect(frist_, &QTimer::timeout, this, &TForm28::FristAbgelaufen);
 }
 
 TForm28::~TForm28() {
@@ -100,6 +106,16 @@ TForm28::~TForm28() {
         antwort_->disconnect(this);
         antwort_->abort();
     }
+}
+
+void TForm28::Loslassen() {
+    frist_->stop();
+    if (!antwort_) return;
+    QNetworkReply* r = antwort_;
+    antwort_ = nullptr;
+    r->disconnect(this);
+    r->abort();
+    r->deleteLater();
 }
 
 void TForm28::showEvent(QShowEvent* e) {
@@ -113,33 +129,61 @@ void TForm28::showEvent(QShowEvent* e) {
 
 void TForm28::Starten() {
     animation_->start();
+    empfangen_.clear();
     QNetworkRequest anfrage(adresse_);
     anfrage.setTransferTimeout(kWartezeitMs);
     anfrage.setAttribute(QNetworkRequest::CacheLoadControlAttribute,
                          QNetworkRequest::AlwaysNetwork);
     antwort_ = netz_->get(anfrage);
+    // The network layer holds no more than this either, however much the server sends.
+    antwort_->setReadBufferSize(kHoechstensBytes);
+    connect(antwort_, &QNetworkReply::readyRead, this, &TForm28::Lesen);
     connect(antwort_, &QNetworkReply::finished, this, &TForm28::Angekommen);
+    frist_->start(gesamtzeitMs_);
+}
+
+void TForm28::Lesen() {
+    if (!antwort_) return;
+    empfangen_ += antwort_->read(kHoechstensBytes - empfangen_.size());
+    // The first line is all the check needs; the rest is not waited for.
+    if (!empfangen_.contains('\n') && empfangen_.size() < kHoechstensBytes) return;
+    const int status = antwort_->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    const bool erfolg =
+        antwort_->error() == QNetworkReply::NoError && (status == 0 || status == 200);
+    Loslassen();
+    Fertigstellen(erfolg);
 }
 
 void TForm28::Angekommen() {
     QNetworkReply* r = antwort_;
-    antwort_ = nullptr;
     if (!r) return;
-    r->deleteLater();
     const int status = r->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    const bool erfolg = r->error() == QNetworkReply::NoError && (status == 0 || status == 200);
+    if (erfolg) empfangen_ += r->read(kHoechstensBytes - empfangen_.size());
+    Loslassen();
+    Fertigstellen(erfolg);
+}
+
+void TForm28::FristAbgelaufen() {
+    if (!antwort_) return;
+    Loslassen();
+    Fertigstellen(false);
+}
+
+void TForm28::Fertigstellen(bool erfolg) {
     std::optional<std::string> inhalt;
-    if (r->error() == QNetworkReply::NoError && (status == 0 || status == 200)) {
-        // The local copy is written, read back and deleted, as the check always did.
-        QFile datei(LokaleDatei());
-        const QByteArray bytes = r->read(64 * 1024);
-        if (datei.open(QIODevice::WriteOnly | QIODevice::Truncate) && datei.write(bytes) >= 0) {
-            datei.close();
-            if (datei.open(QIODevice::ReadOnly)) inhalt = datei.read(64 * 1024).toStdString();
-            datei.close();
-            datei.remove();
-        } else {
-            inhalt = bytes.toStdString();
+    if (erfolg) {
+        // The local copy is written, read back and deleted, as the check always did; it is
+        // written and read like every other file of the program.
+        const std::string bytes = empfangen_.toStdString();
+        const std::string datei = LokaleDatei().toStdString();
+        try {
+            DateiAtomarSchreiben(datei, bytes);
+            inhalt = DateiEinlesen(datei, kHoechstensBytes);
+        } catch (const std::exception&) {
+            inhalt = bytes;
         }
+        QFile::remove(QString::fromStdString(datei));
     }
     Auswerten(inhalt);
 }
@@ -164,13 +208,7 @@ void TForm28::Auswerten(const std::optional<std::string>& inhalt) {
 }
 
 void TForm28::AbbrechenKlick() {
-    if (antwort_) {
-        QNetworkReply* r = antwort_;
-        antwort_ = nullptr;
-        r->disconnect(this);
-        r->abort();
-        r->deleteLater();
-    }
+    Loslassen();
     animation_->stop();
     reject();
 }

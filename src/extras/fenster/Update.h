@@ -46,13 +46,24 @@ public:
     // The check has ended (with a result, not when cancelled).
     std::function<void(const Updateergebnis&)> fertig;
 
+    // At most this many bytes of the reply are read: the version is in its first line.
+    static constexpr qint64 kHoechstensBytes = 64 * 1024;
+    // The whole exchange ends after this long, however slowly the server keeps sending
+    // (20 s of silence end it earlier). Tests set a shorter time before the dialog shows.
+    void GesamtzeitSetzen(int ms) { gesamtzeitMs_ = ms; }
+
 protected:
     void showEvent(QShowEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
 
 private:
     void Starten();
+    void Lesen();
     void Angekommen();
+    void FristAbgelaufen();
+    // Ends the download without waiting for its end; nothing of it reaches the dialog.
+    void Loslassen();
+    void Fertigstellen(bool erfolg);
     void Auswerten(const std::optional<std::string>& inhalt);
     void AbbrechenKlick();
 
@@ -70,6 +81,9 @@ private:
     bool gestartet_ = false;
     QNetworkAccessManager* netz_ = nullptr;
     QPointer<QNetworkReply> antwort_;
+    QByteArray empfangen_;
+    QTimer* frist_ = nullptr;
+    int gesamtzeitMs_ = 30000;
 };
 
 }  // namespace kalvora

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
+#include <exception>
 
 #include "einstellungen/Desktopdatei.h"
 #include "methoden/Fehler.h"
@@ -11,8 +11,10 @@ namespace kalvora {
 
 namespace fs = std::filesystem;
 
-Autostart::Autostart(std::string ordner, std::string programm)
-    : ordner_(std::move(ordner)), programm_(std::move(programm)) {}
+Autostart::Autostart(std::string ordner, std::string programm, Dateischreiber schreiben)
+    : ordner_(std::move(ordner)),
+      programm_(std::move(programm)),
+      schreiben_(std::move(schreiben)) {}
 
 std::string Autostart::Eintragsname(int nummer) {
     char name[32];
@@ -49,15 +51,17 @@ bool Autostart::EintragenMoeglich(const std::string& aktuelleDatei) const {
 void Autostart::Schreiben(int nummer, const std::string& datei) const {
     std::error_code ec;
     fs::create_directories(ordner_, ec);
-    std::ofstream aus(Pfad(nummer), std::ios::trunc);
-    aus << "[Desktop Entry]\n"
-        << "Type=Application\n"
-        << "Name=Kalvora\n"
-        << "Exec=" << Befehlszeile(datei) << "\n"
-        << "X-GNOME-Autostart-enabled=true\n";
-    aus.close();
-    if (!aus) throw KalvoraFehler("Der Autostart-Eintrag " + Pfad(nummer) +
-                                  " kann nicht geschrieben werden.");
+    const std::string text = "[Desktop Entry]\n"
+                             "Type=Application\n"
+                             "Name=Kalvora\n"
+                             "Exec=" + Befehlszeile(datei) + "\n"
+                             "X-GNOME-Autostart-enabled=true\n";
+    try {
+        schreiben_(Pfad(nummer), text);
+    } catch (const std::exception& f) {
+        throw KalvoraFehler("Der Autostart-Eintrag " + Pfad(nummer) +
+                            " kann nicht geschrieben werden. " + f.what());
+    }
 }
 
 void Autostart::Eintragen(const std::string& datei) {

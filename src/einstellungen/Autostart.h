@@ -5,11 +5,14 @@
 #include <string>
 #include <vector>
 
+#include "platform/Dateischreiber.h"
+
 namespace kalvora {
 
 class Autostart {
 public:
-    Autostart(std::string ordner, std::string programm);
+    // schreiben writes each entry file (the program's atomic writer).
+    Autostart(std::string ordner, std::string programm, Dateischreiber schreiben);
 
     // "Kalvora" and the number with at least three digits.
     static std::string Eintragsname(int nummer);
@@ -31,6 +34,7 @@ private:
 
     std::string ordner_;
     std::string programm_;
+    Dateischreiber schreiben_;
 };
 
 }  // namespace kalvora

@@ -1,10 +1,11 @@
 #include "einstellungen/Dateitypen.h"
 
+#include <exception>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 
 #include "einstellungen/Desktopdatei.h"
+#include "methoden/Dateilesen.h"
 
 namespace kalvora {
 
@@ -21,11 +22,28 @@ const std::vector<Dateityp>& Dateitypen() {
 
 namespace {
 
+// Far above any real globs file or package (the system's globs2 has some 100 KB).
+constexpr std::size_t kGroessteMimedatei = std::size_t{16} << 20;
+
+// The mime databases of other programs: read safely (a pipe there must not stop the start),
+// and whatever cannot be read counts as empty.
 std::string Lesen(const fs::path& pfad) {
-    std::ifstream ein(pfad);
-    std::ostringstream s;
-    s << ein.rdbuf();
-    return s.str();
+    if (DateiFehlt(pfad.string())) return {};
+    try {
+        return DateiEinlesen(pfad.string(), kGroessteMimedatei);
+    } catch (const std::exception&) {
+        return {};
+    }
+}
+
+// Writes one file; false when it could not be written.
+bool Schreiben(const Dateischreiber& schreiben, const fs::path& pfad, const std::string& text) {
+    try {
+        schreiben(pfad.string(), text);
+        return true;
+    } catch (const std::exception&) {
+        return false;
+    }
 }
 
 bool GlobBekannt(const std::string& text, const std::string& muster) {
@@ -58,14 +76,14 @@ bool DateitypBekannt(const std::vector<std::string>& datenordner, const std::str
 
 bool DateitypenRegistrieren(const std::string& zielordner,
                             const std::vector<std::string>& alleDatenordner,
-                            const std::string& programm) {
+                            const std::string& programm, const Dateischreiber& schreiben) {
     bool geschrieben = false;
     std::error_code ec;
     const fs::path pakete = fs::path(zielordner) / "mime" / "packages";
     for (const auto& typ : Dateitypen()) {
         if (DateitypBekannt(alleDatenordner, typ.endung)) continue;
         fs::create_directories(pakete, ec);
-        std::ofstream aus(pakete / typ.paket, std::ios::trunc);
+        std::ostringstream aus;
         aus << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
             << "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
             << "  <mime-type type=\"" << typ.mimetyp << "\">\n"
@@ -73,13 +91,13 @@ bool DateitypenRegistrieren(const std::string& zielordner,
             << "    <glob pattern=\"*" << typ.endung << "\"/>\n"
             << "  </mime-type>\n"
             << "</mime-info>\n";
-        geschrieben = geschrieben || static_cast<bool>(aus);
+        geschrieben = Schreiben(schreiben, pakete / typ.paket, aus.str()) || geschrieben;
     }
     const fs::path anwendungen = fs::path(zielordner) / "applications";
     const fs::path eintrag = anwendungen / "kalvora.desktop";
     if (!fs::exists(eintrag, ec)) {
         fs::create_directories(anwendungen, ec);
-        std::ofstream aus(eintrag, std::ios::trunc);
+        std::ostringstream aus;
         aus << "[Desktop Entry]\n"
             << "Type=Application\n"
             << "Name=Kalvora\n"
@@ -87,7 +105,7 @@ bool DateitypenRegistrieren(const std::string& zielordner,
             << "MimeType=";
         for (const auto& typ : Dateitypen()) aus << typ.mimetyp << ';';
         aus << "\nTerminal=false\n";
-        geschrieben = geschrieben || static_cast<bool>(aus);
+        geschrieben = Schreiben(schreiben, eintrag, aus.str()) || geschrieben;
     }
     return geschrieben;
 }

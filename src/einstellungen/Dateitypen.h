@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/Dateischreiber.h"
+
 namespace kalvora {
 
 struct Dateityp {
@@ -18,11 +20,12 @@ const std::vector<Dateityp>& Dateitypen();
 // database or its packages).
 bool DateitypBekannt(const std::vector<std::string>& datenordner, const std::string& endung);
 
-// Writes, below zielordner (a data folder), the package of every type no data folder knows
-// yet and the desktop entry "applications/kalvora.desktop" if it is missing. Returns true
-// when anything was written (the mime database then needs updating).
+// Writes with schreiben, below zielordner (a data folder), the package of every type no data
+// folder knows yet and the desktop entry "applications/kalvora.desktop" if it is missing. A
+// file that cannot be written is left out. Returns true when anything was written (the mime
+// database then needs updating).
 bool DateitypenRegistrieren(const std::string& zielordner,
                             const std::vector<std::string>& alleDatenordner,
-                            const std::string& programm);
+                            const std::string& programm, const Dateischreiber& schreiben);
 
 }  // namespace kalvora

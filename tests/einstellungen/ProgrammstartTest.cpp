@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -10,6 +11,8 @@
 #include "einstellungen/Autostart.h"
 #include "einstellungen/Dateitypen.h"
 #include "einstellungen/Desktopdatei.h"
+#include "methoden/Fehler.h"
+#include "platform/posix/AtomareDatei.h"
 #include "platform/posix/XdgOrdner.h"
 
 namespace kalvora {
@@ -25,6 +28,19 @@ public:
     }
     ~Tempordner() { fs::remove_all(pfad); }
     std::string pfad;
+};
+
+// The program's atomic writer, with a list of what went through it.
+struct Protokollschreiber {
+    std::vector<std::string> pfade;
+    bool scheitern = false;
+    Dateischreiber Schreiber() {
+        return [this](const std::string& pfad, std::string_view inhalt) {
+            if (scheitern) throw KalvoraFehler("Der Datenträger ist voll.");
+            pfade.push_back(fs::path(pfad).filename().string());
+            DateiAtomarSchreiben(pfad, inhalt);
+        };
+    }
 };
 
 TEST(Befehlszeile, DateiWirdAbsolutUndCodeBleibtWieGegeben) {
@@ -76,7 +92,8 @@ TEST(Startcode, TabelleUndStartansicht) {
 
 TEST(Autostart, EintragenAuflistenUndMarkierteLoeschen) {
     Tempordner t;
-    Autostart a(t.pfad + "/autostart", "/opt/kalvora/kalvora");
+    Protokollschreiber schreiber;
+    Autostart a(t.pfad + "/autostart", "/opt/kalvora/kalvora", schreiber.Schreiber());
     EXPECT_EQ(Autostart::Eintragsname(1), "Kalvora001");
     EXPECT_EQ(Autostart::Eintragsname(1000), "Kalvora1000");
     EXPECT_EQ(a.Befehlszeile("/home/u/plan.kvr"),
@@ -99,6 +116,24 @@ TEST(Autostart, EintragenAuflistenUndMarkierteLoeschen) {
     EXPECT_EQ(a.Dateien(), (std::vector<std::string>{dateien[1], dateien[3]}));
     EXPECT_FALSE(fs::exists(t.pfad + "/autostart/Kalvora003.desktop"));
 
+    // Every entry was written by the writer handed in, none past it.
+    EXPECT_EQ(schreiber.pfade,
+              (std::vector<std::string>{"Kalvora001.desktop", "Kalvora002.desktop",
+                                        "Kalvora003.desktop", "Kalvora004.desktop",
+                                        "Kalvora001.desktop", "Kalvora002.desktop"}));
+    // A write that fails says which entry, and why.
+    schreiber.scheitern = true;
+    try {
+        a.Eintragen("/e.kvr");
+        ADD_FAILURE() << "kein Fehler";
+    } catch (const KalvoraFehler& f) {
+        EXPECT_NE(std::string(f.what()).find("Kalvora003.desktop kann nicht geschrieben werden. "
+                                             "Der Datenträger ist voll."),
+                  std::string::npos)
+            << f.what();
+    }
+    schreiber.scheitern = false;
+
     // A gap ends the list, as the numbers run without gaps.
     fs::remove(t.pfad + "/autostart/Kalvora001.desktop");
     EXPECT_TRUE(a.Dateien().empty());
@@ -116,7 +151,11 @@ TEST(Dateitypen, NurWoNochKeineRegistrierungBesteht) {
     fs::create_directories(system + "/mime");
     std::ofstream(system + "/mime/globs2") << "50:text/x-anders:*.kvr\n";
 
-    ASSERT_TRUE(DateitypenRegistrieren(ziel, {ziel, system}, "/opt/k b/kalvora"));
+    Protokollschreiber schreiber;
+    ASSERT_TRUE(
+        DateitypenRegistrieren(ziel, {ziel, system}, "/opt/k b/kalvora", schreiber.Schreiber()));
+    EXPECT_EQ(schreiber.pfade,
+              (std::vector<std::string>{"kalvora-kvradr.xml", "kalvora.desktop"}));
     EXPECT_FALSE(fs::exists(ziel + "/mime/packages/kalvora-kvr.xml"));
     EXPECT_TRUE(fs::exists(ziel + "/mime/packages/kalvora-kvradr.xml"));
     EXPECT_TRUE(DateitypBekannt({ziel}, ".kvradr"));
@@ -127,8 +166,31 @@ TEST(Dateitypen, NurWoNochKeineRegistrierungBesteht) {
 
     // Nothing is overwritten a second time.
     std::ofstream(ziel + "/applications/kalvora.desktop") << "[Desktop Entry]\nExec=eigen\n";
-    EXPECT_FALSE(DateitypenRegistrieren(ziel, {ziel, system}, "/opt/k b/kalvora"));
+    EXPECT_FALSE(
+        DateitypenRegistrieren(ziel, {ziel, system}, "/opt/k b/kalvora", schreiber.Schreiber()));
     EXPECT_EQ(DesktopWert(ziel + "/applications/kalvora.desktop", "Exec"), "eigen");
+}
+
+// Another program's mime files that are pipes or folders neither stop the start nor count;
+// a file that cannot be written is left out without an exception.
+TEST(Dateitypen, PipesImMimeOrdnerUndSchreibfehler) {
+    Tempordner t;
+    const std::string ziel = t.pfad + "/nutzer", system = t.pfad + "/system";
+    fs::create_directories(system + "/mime/packages/ordner.xml");
+    ASSERT_EQ(mkfifo((system + "/mime/globs2").c_str(), 0644), 0);
+    ASSERT_EQ(mkfifo((system + "/mime/packages/rohr.xml").c_str(), 0644), 0);
+    EXPECT_FALSE(DateitypBekannt({system}, ".kvr"));
+
+    Protokollschreiber schreiber;
+    schreiber.scheitern = true;
+    EXPECT_FALSE(
+        DateitypenRegistrieren(ziel, {ziel, system}, "/opt/kalvora", schreiber.Schreiber()));
+    EXPECT_FALSE(fs::exists(ziel + "/applications/kalvora.desktop"));
+    schreiber.scheitern = false;
+    EXPECT_TRUE(
+        DateitypenRegistrieren(ziel, {ziel, system}, "/opt/kalvora", schreiber.Schreiber()));
+    EXPECT_TRUE(DateitypBekannt({ziel}, ".kvr"));
+    EXPECT_TRUE(DateitypBekannt({ziel}, ".kvradr"));
 }
 
 TEST(XdgOrdner, FolgenDenUmgebungsvariablen) {

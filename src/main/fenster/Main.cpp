@@ -408,7 +408,10 @@ void TForm1::AlarmAnlegen() {
 }
 
 void TForm1::OptionenZeigen(int seite) {
-    Autostart autostart(Autostartordner(), QCoreApplication::applicationFilePath().toStdString());
+    Autostart autostart(Autostartordner(), QCoreApplication::applicationFilePath().toStdString(),
+                        [this](const std::string& pfad, std::string_view inhalt) {
+                            kern_.DateiSchreiben(pfad, inhalt);
+                        });
     TOptionen dialog(kern_, seite, &autostart, QApplication::activeModalWidget()
                                                    ? QApplication::activeModalWidget()
                                                    : static_cast<QWidget*>(this));

@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "app/cli/Befehle.h"
+#include "app/cli/Handbuch.h"
 #include "methoden/Systemfehler.h"
 #include "methoden/Fehler.h"
 #include "methoden/Methoden.h"
@@ -73,6 +74,15 @@ int main(int argc, char** argv) {
     }
     if (args[0] == "--help" || args[0] == "-h" || args[0] == "hilfe") {
         HilfeZeigen(std::cout);
+        return AusgabePruefen(kErfolg);
+    }
+    // For the build: the manual page and the shell completion, from the same table.
+    if (args[0] == "--handbuchseite") {
+        HandbuchseiteSchreiben(std::cout, args.size() > 1 ? args[1] : "");
+        return AusgabePruefen(kErfolg);
+    }
+    if (args[0] == "--bash-vervollstaendigung") {
+        VervollstaendigungSchreiben(std::cout);
         return AusgabePruefen(kErfolg);
     }
     for (const auto& b : Befehlsliste())

@@ -15,6 +15,8 @@
 
 #include "kalender/Cssfarben.h"
 #include "kalender/Farbnamen.h"
+#include "kalender/Fehlerkanalstille.h"
+#include "kalender/Icszerlegung.h"
 #include "methoden/Fehler.h"
 #include "methoden/Uhrzeit.h"
 #include "methoden/Zeichensatz.h"
@@ -30,6 +32,17 @@ const char* const kIcsGrundOhneBeginn = "ohne Beginn (DTSTART)";
 const char* const kIcsGrundFehlerhaft = "fehlerhafte Zeit- oder Wiederholungsangaben";
 const char* const kIcsGrundAusserhalb = "außerhalb 1901–2099";
 const char* const kIcsGrundAbgebrochen = "Wiederholung zu umfangreich, abgebrochen";
+const char* const kIcsGrundZeitzone =
+    "Zeitzone der Datei (VTIMEZONE) mit unbrauchbarer Umstellungsregel";
+const char* const kIcsHinweisEndeOhneBeginn = "Zeilen END ohne vorangehendes BEGIN übergangen";
+
+std::string IcsGrundGekuerzt(long hoechstens) {
+    // The limit as a German number: 100.000.
+    std::string zahl = std::to_string(hoechstens);
+    for (int i = static_cast<int>(zahl.size()) - 3; i > 0; i -= 3)
+        zahl.insert(static_cast<std::size_t>(i), ".");
+    return "Wiederholung mit mehr als " + zahl + " Vorkommen, danach gekürzt";
+}
 
 namespace {
 
@@ -40,11 +53,6 @@ constexpr const char* kKategorieX = "X-KALVORA-KATEGORIE";
 // Squared RGB distance within which a colour counts as a slot's colour (about 40 per channel).
 constexpr int kNaheFarbe = 3 * 40 * 40;
 constexpr int kLaengsteDauer = 1439;
-
-struct Loescher {
-    void operator()(icalcomponent* c) const { icalcomponent_free(c); }
-};
-using Komponente = std::unique_ptr<icalcomponent, Loescher>;
 
 // libical keeps its zones and settings process-wide; they are set once, before any zone is
 // loaded. The zone data is the system's (/usr/share/zoneinfo).
@@ -335,32 +343,6 @@ std::string Bereinigt(const char* roh, int& ersetzt) {
     return aus;
 }
 
-// Hands the text to libical's parser line by line, as its own string reader does, and reports
-// how far it got: the parse is most of an import's time.
-struct Zeilenquelle {
-    std::string_view text;
-    std::size_t pos = 0;
-    const std::function<void(int)>* fortschritt = nullptr;
-    int gemeldet = 0;
-    int bis = 0;  // the progress at the end of the text
-};
-
-char* ZeileGeben(char* ziel, std::size_t groesse, void* daten) {
-    auto& q = *static_cast<Zeilenquelle*>(daten);
-    if (q.pos >= q.text.size() || groesse < 2) return nullptr;
-    std::size_t n = std::min(groesse - 1, q.text.size() - q.pos);
-    const std::size_t ende = q.text.find('\n', q.pos);
-    if (ende != std::string_view::npos && ende - q.pos + 1 < n) n = ende - q.pos + 1;
-    std::memcpy(ziel, q.text.data() + q.pos, n);
-    ziel[n] = '\0';
-    q.pos += n;
-    if (q.fortschritt && *q.fortschritt) {
-        const int p = static_cast<int>(q.pos * static_cast<std::size_t>(q.bis) / q.text.size());
-        if (p > q.gemeldet) (*q.fortschritt)(q.gemeldet = p);
-    }
-    return ziel;
-}
-
 struct Zeitschluessel {
     int j, m, t, h, mi, s;
     bool datum;
@@ -372,6 +354,13 @@ Zeitschluessel Schluessel(const icaltimetype& t) {
             t.is_date ? 0 : t.second, t.is_date != 0};
 }
 
+// Thrown where the import may stop (outside libical's calls) when the user asked it to.
+struct Importabbruch {};
+
+void AbbruchPruefen(const IcsImportoptionen& o) {
+    if (o.abbrechen && o.abbrechen()) throw Importabbruch{};
+}
+
 class Icsleser {
 public:
     Icsleser(TKalender& kal, const IcsImportoptionen& o, IcsImportergebnis& e)
@@ -381,17 +370,37 @@ public:
         zielOrt_ = icaltimezone_get_location(ziel_) ? icaltimezone_get_location(ziel_) : "";
     }
 
+    // The calendar whose events follow: its zones are checked before libical expands any.
     void Kalender(icalcomponent* vcal) {
         vcal_ = vcal;
-        // Changed instances of a series stand beside it; the series leaves those out.
-        for (icalcomponent* ev = icalcomponent_get_first_component(vcal, ICAL_VEVENT_COMPONENT);
-             ev; ev = icalcomponent_get_next_component(vcal, ICAL_VEVENT_COMPONENT)) {
-            icalproperty* rid = icalcomponent_get_first_property(ev, ICAL_RECURRENCEID_PROPERTY);
-            const char* uid = icalcomponent_get_uid(ev);
-            if (!rid || !uid) continue;
-            icaltimetype t = icalproperty_get_recurrenceid(rid);
-            ersetzteInstanzen_[uid].insert(Schluessel(t));
+        for (icalcomponent* z = icalcomponent_get_first_component(vcal, ICAL_VTIMEZONE_COMPONENT);
+             z; z = icalcomponent_get_next_component(vcal, ICAL_VTIMEZONE_COMPONENT)) {
+            if (ZoneBrauchbar(z)) continue;
+            if (icalproperty* tzid = icalcomponent_get_first_property(z, ICAL_TZID_PROPERTY))
+                if (const char* name = icalproperty_get_tzid(tzid))
+                    unbrauchbareZonen_.insert(name);
+            ZoneEntschaerfen(z);
         }
+    }
+
+    // Changed instances of a series stand beside it; the series leaves those out.
+    static std::optional<std::pair<std::string, Zeitschluessel>> Instanz(icalcomponent* ev) {
+        icalproperty* rid = icalcomponent_get_first_property(ev, ICAL_RECURRENCEID_PROPERTY);
+        const char* uid = icalcomponent_get_uid(ev);
+        if (!rid || !uid) return std::nullopt;
+        return std::pair{std::string(uid), Schluessel(icalproperty_get_recurrenceid(rid))};
+    }
+    void InstanzMerken(const std::pair<std::string, Zeitschluessel>& i) {
+        ersetzteInstanzen_[i.first].insert(i.second);
+    }
+
+    // One child of the calendar: events are read, tasks and journal entries counted.
+    void Lesen(icalcomponent* c) {
+        const icalcomponent_kind art = icalcomponent_isa(c);
+        if (art == ICAL_VEVENT_COMPONENT)
+            Ereignis(c);
+        else if (art == ICAL_VTODO_COMPONENT || art == ICAL_VJOURNAL_COMPONENT)
+            Ueberspringen(kIcsGrundAufgabe);
     }
 
     void Ereignis(icalcomponent* ev) {
@@ -400,6 +409,7 @@ public:
         icalproperty* start = icalcomponent_get_first_property(ev, ICAL_DTSTART_PROPERTY);
         if (Fehlerhaft(ev)) return Ueberspringen(kIcsGrundFehlerhaft);
         if (!start) return Ueberspringen(kIcsGrundOhneBeginn);
+        if (NutztUnbrauchbareZone(ev)) return Ueberspringen(kIcsGrundZeitzone);
         icaltimetype beginn = icalproperty_get_dtstart(start);
         if (icaltime_is_null_time(beginn) || !TagesnummerVon(beginn))
             return Ueberspringen(kIcsGrundFehlerhaft);
@@ -408,8 +418,8 @@ public:
         if (zone) beginn = icaltime_set_timezone(&beginn, zone);
 
         std::vector<icaltimetype> vorkommen;
-        bool abgebrochen = false;
-        if (!Vorkommen(ev, beginn, zone, vorkommen, abgebrochen)) return;
+        bool abgebrochen = false, gekuerzt = false;
+        if (!Vorkommen(ev, beginn, zone, vorkommen, abgebrochen, gekuerzt)) return;
 
         Inhalt inhalt = InhaltLesen(ev);
         int platziert = 0;
@@ -440,10 +450,11 @@ public:
         }
         e_.importiert += platziert;
         if (abgebrochen) Ueberspringen(kIcsGrundAbgebrochen);
+        else if (gekuerzt) Ueberspringen(IcsGrundGekuerzt(o_.hoechstensJeEreignis));
         else if (platziert == 0) Ueberspringen(kIcsGrundAusserhalb);
     }
 
-    void Ueberspringen(const char* grund) {
+    void Ueberspringen(std::string_view grund) {
         ++e_.uebersprungen;
         for (auto& [text, anzahl] : e_.gruende)
             if (text == grund) {
@@ -453,6 +464,17 @@ public:
         e_.gruende.emplace_back(grund, 1);
     }
 
+    // Every day list and colour list as it was before the import, and the lists' lengths:
+    // a stopped or failed import leaves the document as it found it.
+    void Zuruecknehmen() {
+        for (auto& [slot, liste] : alteListen_) kal_.TerminlisteAn(slot) = std::move(liste);
+        for (auto& [slot, farben] : alteFarben_) kal_.TagesfarbenAn(slot) = std::move(farben);
+        alteListen_.clear();
+        alteFarben_.clear();
+        kal_.Terminkategorie.resize(kategorien_);
+        kal_.Linkliste.resize(links_);
+    }
+
 private:
     struct Inhalt {
         std::string titel, ort, kategorie, link;
@@ -460,7 +482,69 @@ private:
         bool alarm = false;
     };
 
-    bool Budget() { return ++verbraucht_ <= o_.hoechstensVorkommen; }
+    bool Budget() {
+        if ((verbraucht_ & 4095) == 4095) AbbruchPruefen(o_);
+        return ++verbraucht_ <= o_.hoechstensVorkommen;
+    }
+
+    // Whether libical can expand the zone's observances without running away: no real zone
+    // changes its offset every hour, minute or second, nor more than a few times a year
+    // (which a yearly rule with BYHOUR or BYSECOND lists could make it do).
+    static bool ZoneBrauchbar(icalcomponent* vtz) {
+        constexpr int kBisJahr = LetztesJahr + 1;
+        constexpr long kHoechstensWechsel = 10'000;
+        long wechsel = 0;
+        for (icalcomponent* b = icalcomponent_get_first_component(vtz, ICAL_ANY_COMPONENT); b;
+             b = icalcomponent_get_next_component(vtz, ICAL_ANY_COMPONENT)) {
+            icalproperty* start = icalcomponent_get_first_property(b, ICAL_DTSTART_PROPERTY);
+            for (icalproperty* p = icalcomponent_get_first_property(b, ICAL_RRULE_PROPERTY); p;
+                 p = icalcomponent_get_next_property(b, ICAL_RRULE_PROPERTY)) {
+                const icalrecurrencetype r = icalproperty_get_rrule(p);
+                if (r.freq == ICAL_SECONDLY_RECURRENCE || r.freq == ICAL_MINUTELY_RECURRENCE ||
+                    r.freq == ICAL_HOURLY_RECURRENCE)
+                    return false;
+                if (!start) continue;
+                icalrecur_iterator* it =
+                    icalrecur_iterator_new(r, icalproperty_get_dtstart(start));
+                if (!it) continue;
+                for (;;) {
+                    const icaltimetype n = icalrecur_iterator_next(it);
+                    if (icaltime_is_null_time(n) || n.year > kBisJahr) break;
+                    if (++wechsel > kHoechstensWechsel) {
+                        icalrecur_iterator_free(it);
+                        return false;
+                    }
+                }
+                icalrecur_iterator_free(it);
+            }
+        }
+        return true;
+    }
+
+    // The rules of an unusable zone go, so that nothing can make libical expand them.
+    static void ZoneEntschaerfen(icalcomponent* vtz) {
+        for (icalcomponent* b = icalcomponent_get_first_component(vtz, ICAL_ANY_COMPONENT); b;
+             b = icalcomponent_get_next_component(vtz, ICAL_ANY_COMPONENT)) {
+            while (icalproperty* p = icalcomponent_get_first_property(b, ICAL_RRULE_PROPERTY)) {
+                icalcomponent_remove_property(b, p);
+                icalproperty_free(p);
+            }
+        }
+    }
+
+    // A time of the event given in one of the file's unusable zones. Our own zone is known by
+    // its name and never taken from the file.
+    bool NutztUnbrauchbareZone(icalcomponent* ev) const {
+        if (unbrauchbareZonen_.empty()) return false;
+        for (icalproperty* p = icalcomponent_get_first_property(ev, ICAL_ANY_PROPERTY); p;
+             p = icalcomponent_get_next_property(ev, ICAL_ANY_PROPERTY)) {
+            icalparameter* tzid = icalproperty_get_first_parameter(p, ICAL_TZID_PARAMETER);
+            const char* name = tzid ? icalparameter_get_tzid(tzid) : nullptr;
+            if (!name || name == zielTzid_ || (!zielOrt_.empty() && name == zielOrt_)) continue;
+            if (unbrauchbareZonen_.count(name)) return true;
+        }
+        return false;
+    }
 
     // A property libical could not read and removed, one that decides when the event is.
     static bool Fehlerhaft(icalcomponent* ev) {
@@ -503,7 +587,7 @@ private:
     // Every start of the event (RRULE, RDATE, EXDATE and the changed instances), in its own
     // zone, up to the end of 2099; false when the event was already counted as skipped.
     bool Vorkommen(icalcomponent* ev, const icaltimetype& beginn, icaltimezone* zone,
-                   std::vector<icaltimetype>& aus, bool& abgebrochen) {
+                   std::vector<icaltimetype>& aus, bool& abgebrochen, bool& gekuerzt) {
         const char* uid = icalcomponent_get_uid(ev);
         const bool serie = !icalcomponent_get_first_property(ev, ICAL_RECURRENCEID_PROPERTY);
         const auto ersetzt = serie && uid && !ersetzteInstanzen_.empty()
@@ -534,6 +618,10 @@ private:
             for (;;) {
                 const icaltimetype n = icalrecur_iterator_next(it);
                 if (icaltime_is_null_time(n) || n.year > LetztesJahr + 1) break;
+                if (static_cast<long>(roh.size()) >= o_.hoechstensJeEreignis) {
+                    gekuerzt = true;
+                    break;
+                }
                 if (!Budget()) {
                     abgebrochen = true;
                     break;
@@ -541,6 +629,7 @@ private:
                 roh.push_back(n);
             }
             icalrecur_iterator_free(it);
+            if (abgebrochen || gekuerzt) break;
         }
         if (!regel) roh.push_back(beginn);
         for (icalproperty* p = icalcomponent_get_first_property(ev, ICAL_RDATE_PROPERTY); p;
@@ -657,9 +746,24 @@ private:
 
     TTerminliste& Liste(int32_t tag) {
         const Datum d = DatumAusTagesnummer(tag);
-        TTerminliste& l = kal_.Terminliste(d.jahr, d.monat, d.tag);
+        const int slot = TKalender::SlotIndex(d.jahr, d.monat, d.tag);
+        TTerminliste& l = kal_.TerminlisteAn(slot);
+        if (!listeGesichert_[slot]) {
+            listeGesichert_[slot] = true;
+            alteListen_.emplace_back(slot, l);
+        }
         if (l.empty()) l.emplace_back();
         return l;
+    }
+    TTagesfarben& Farben(int32_t tag) {
+        const Datum d = DatumAusTagesnummer(tag);
+        const int slot = TKalender::SlotIndex(d.jahr, d.monat, d.tag);
+        TTagesfarben& f = kal_.TagesfarbenAn(slot);
+        if (!farbenGesichert_[slot]) {
+            farbenGesichert_[slot] = true;
+            alteFarben_.emplace_back(slot, f);
+        }
+        return f;
     }
 
     void InfoZeile(int32_t tag, const std::string& zeile) {
@@ -678,8 +782,7 @@ private:
         if (o_.ganztaegigAlsTagesfarbe) {
             for (int k = 1; k <= AnzahlFarben; ++k) {
                 if (kal_.Farbnamen[k] == FreiName || kal_.Farbnamen[k] != i.titel) continue;
-                const Datum d = DatumAusTagesnummer(tag);
-                TTagesfarben& f = kal_.Tagesfarben(d.jahr, d.monat, d.tag);
+                TTagesfarben& f = Farben(tag);
                 if (std::find(f.begin(), f.end(), kal_.Farbwerte[k]) == f.end())
                     f.push_back(kal_.Farbwerte[k]);
                 return;
@@ -735,6 +838,95 @@ private:
     icalcomponent* vcal_ = nullptr;
     long verbraucht_ = 0;
     std::map<std::string, std::set<Zeitschluessel>, std::less<>> ersetzteInstanzen_;
+    std::set<std::string, std::less<>> unbrauchbareZonen_;
+    std::vector<bool> listeGesichert_ = std::vector<bool>(TKalender::kSlots);
+    std::vector<bool> farbenGesichert_ = std::vector<bool>(TKalender::kSlots);
+    std::vector<std::pair<int, TTerminliste>> alteListen_;
+    std::vector<std::pair<int, TTagesfarben>> alteFarben_;
+    const std::size_t kategorien_ = kal_.Terminkategorie.size();
+    const std::size_t links_ = kal_.Linkliste.size();
+};
+
+using Zeilenwahl = Icszerlegung::Zeilenwahl;
+
+// The first reading: the top-level components with their zones (the events left out, which
+// the second reading parses one at a time), and per calendar the changed instances its
+// events name, which the series stand beside.
+class Vorlauf : public Icszerlegung::Empfaenger {
+public:
+    struct Oben {
+        icalcomponent_kind art = ICAL_NO_COMPONENT;
+        std::vector<Komponente> zonen;
+        std::vector<std::pair<std::string, Zeitschluessel>> instanzen;
+        Komponente fertig;  // empty while open, and when the file ended inside it
+    };
+    std::vector<Oben> oben;
+
+    explicit Vorlauf(std::function<void(std::size_t)> zwischendurch)
+        : zwischendurch_(std::move(zwischendurch)) {}
+
+    void ObenBeginnt(int, icalcomponent_kind art) override { oben.emplace_back().art = art; }
+    Zeilenwahl ZeilenFuer(icalcomponent_kind art) override {
+        if (art == ICAL_VTIMEZONE_COMPONENT) return Zeilenwahl::Alle;
+        return art == ICAL_VEVENT_COMPONENT ? Zeilenwahl::Kennung : Zeilenwahl::Gerippe;
+    }
+    void Kind(int nummer, Komponente kind) override {
+        const icalcomponent_kind art = icalcomponent_isa(kind.get());
+        if (art == ICAL_VTIMEZONE_COMPONENT)
+            oben[nummer].zonen.push_back(std::move(kind));
+        else if (art == ICAL_VEVENT_COMPONENT)
+            if (auto i = Icsleser::Instanz(kind.get())) oben[nummer].instanzen.push_back(*i);
+    }
+    void ObenFertig(int nummer, Komponente c) override {
+        for (Komponente& z : oben[nummer].zonen) icalcomponent_add_component(c.get(), z.release());
+        oben[nummer].zonen.clear();
+        oben[nummer].fertig = std::move(c);
+    }
+    void Zwischendurch(std::size_t gelesen) override { zwischendurch_(gelesen); }
+
+private:
+    std::function<void(std::size_t)> zwischendurch_;
+};
+
+// The second reading: every event of a complete calendar, read while it stands in its
+// calendar (with the zones of the whole file), then freed.
+class Einfuhr : public Icszerlegung::Empfaenger {
+public:
+    Einfuhr(const Vorlauf& vorlauf, Icsleser& leser,
+            std::function<void(std::size_t)> zwischendurch)
+        : vorlauf_(vorlauf), leser_(leser), zwischendurch_(std::move(zwischendurch)) {}
+
+    void ObenBeginnt(int nummer, icalcomponent_kind) override {
+        const Vorlauf::Oben& o = vorlauf_.oben[nummer];
+        kalender_ = o.fertig && o.art == ICAL_VCALENDAR_COMPONENT ? o.fertig.get() : nullptr;
+        if (!kalender_) return;
+        for (const auto& i : o.instanzen) leser_.InstanzMerken(i);
+        leser_.Kalender(kalender_);
+    }
+    Zeilenwahl ZeilenFuer(icalcomponent_kind art) override {
+        return kalender_ && art == ICAL_VEVENT_COMPONENT ? Zeilenwahl::Alle : Zeilenwahl::Gerippe;
+    }
+    void Kind(int, Komponente kind) override {
+        if (!kalender_) return;
+        icalcomponent_add_component(kalender_, kind.get());
+        struct Heraus {
+            icalcomponent* kalender;
+            icalcomponent* kind;
+            ~Heraus() { icalcomponent_remove_component(kalender, kind); }
+        } heraus{kalender_, kind.get()};
+        leser_.Lesen(kind.get());
+        // libical's temporary strings of the events read so far; no text of theirs is kept.
+        if ((++kinder_ & 1023) == 0) icalmemory_free_ring();
+    }
+    void ObenFertig(int, Komponente) override { kalender_ = nullptr; }
+    void Zwischendurch(std::size_t gelesen) override { zwischendurch_(gelesen); }
+
+private:
+    const Vorlauf& vorlauf_;
+    Icsleser& leser_;
+    std::function<void(std::size_t)> zwischendurch_;
+    icalcomponent* kalender_ = nullptr;
+    std::size_t kinder_ = 0;
 };
 
 }  // namespace
@@ -744,6 +936,8 @@ std::string IcsImportergebnis::Meldung() const {
                     std::to_string(uebersprungen) + " übersprungen";
     for (const auto& [grund, anzahl] : gruende)
         m += "\n" + std::to_string(anzahl) + " " + grund;
+    for (const auto& [hinweis, anzahl] : hinweise)
+        m += "\n" + std::to_string(anzahl) + " " + hinweis;
     if (ersetzt > 0)
         m += "\n" + std::to_string(ersetzt) +
              " Zeichen ersetzt ('#' durch '+', Zeilenumbrüche durch ' / ', in Windows-1252 "
@@ -836,26 +1030,36 @@ IcsImportergebnis IcsImportieren(TKalender& kal, std::string_view bytes,
     // libical reads up to a NUL; one inside the file is a fault, not its end.
     if (bytes.find('\0') != std::string_view::npos)
         throw KalvoraFehler(std::string(kIcsUnlesbar) + ": die Datei enthält Nullbytes.");
-    constexpr int kNachDemLesen = 40;
+    // libical prints some warnings of its own on stderr; the report says what matters.
+    const Fehlerkanalstille stille;
+    constexpr int kNachDemVorlauf = 20;
+    int gemeldet = -1;
+    const auto melden = [&](int p) {
+        if (fortschritt && p > gemeldet) fortschritt(gemeldet = p);
+    };
+    const auto anteil = [&](std::size_t gelesen, int von, int bis) {
+        return von + static_cast<int>(static_cast<uint64_t>(gelesen) * (bis - von) /
+                                      std::max<std::size_t>(bytes.size(), 1));
+    };
     icalerror_clear_errno();
-    Zeilenquelle quelle{bytes, 0, &fortschritt, 0, kNachDemLesen};
-    icalparser* parser = icalparser_new();
-    icalparser_set_gen_data(parser, &quelle);
-    Komponente wurzel(icalparser_parse(parser, ZeileGeben));
-    icalparser_free(parser);
-    std::vector<icalcomponent*> kalender;
-    if (wurzel) {
-        const icalcomponent_kind art = icalcomponent_isa(wurzel.get());
-        if (art == ICAL_VCALENDAR_COMPONENT) {
-            kalender.push_back(wurzel.get());
-        } else if (art == ICAL_XROOT_COMPONENT) {
-            for (icalcomponent* c =
-                     icalcomponent_get_first_component(wurzel.get(), ICAL_VCALENDAR_COMPONENT);
-                 c; c = icalcomponent_get_next_component(wurzel.get(), ICAL_VCALENDAR_COMPONENT))
-                kalender.push_back(c);
-        }
+    Vorlauf vorlauf([&](std::size_t gelesen) {
+        melden(anteil(gelesen, 0, kNachDemVorlauf));
+        AbbruchPruefen(o);
+    });
+    int endeOhneBeginn = 0;
+    try {
+        endeOhneBeginn = Icszerlegung::Zerlegen(bytes, vorlauf);
+    } catch (const Importabbruch&) {
+        IcsImportergebnis e;
+        e.abgebrochen = true;
+        return e;
     }
-    if (kalender.empty()) {
+    // libical's parser makes the root of one component, or of several side by side (it
+    // knows no name for a root of the file's own); the complete calendars among them count.
+    bool kalender = false;
+    for (const Vorlauf::Oben& oben : vorlauf.oben)
+        kalender = kalender || (oben.fertig && oben.art == ICAL_VCALENDAR_COMPONENT);
+    if (!kalender) {
         // libical's parser says nothing for an empty or cut-off file; its error code, when
         // it has one, is the reason.
         const std::string grund =
@@ -864,34 +1068,32 @@ IcsImportergebnis IcsImportieren(TKalender& kal, std::string_view bytes,
                 : "kein vollständiger Kalender (BEGIN:VCALENDAR … END:VCALENDAR)";
         throw KalvoraFehler(std::string(kIcsUnlesbar) + ": " + grund);
     }
-    if (fortschritt) fortschritt(kNachDemLesen);
+    melden(kNachDemVorlauf);
 
     IcsImportergebnis e;
+    if (endeOhneBeginn > 0) e.hinweise.emplace_back(kIcsHinweisEndeOhneBeginn, endeOhneBeginn);
     Icsleser leser(kal, o, e);
-    std::size_t gesamt = 0, fertig = 0;
-    for (icalcomponent* vcal : kalender)
-        gesamt += static_cast<std::size_t>(
-            icalcomponent_count_components(vcal, ICAL_ANY_COMPONENT));
-    int gemeldet = kNachDemLesen;
-    for (icalcomponent* vcal : kalender) {
-        leser.Kalender(vcal);
-        for (icalcomponent* c = icalcomponent_get_first_component(vcal, ICAL_ANY_COMPONENT); c;
-             c = icalcomponent_get_next_component(vcal, ICAL_ANY_COMPONENT)) {
-            const icalcomponent_kind art = icalcomponent_isa(c);
-            if (art == ICAL_VEVENT_COMPONENT)
-                leser.Ereignis(c);
-            else if (art == ICAL_VTODO_COMPONENT || art == ICAL_VJOURNAL_COMPONENT)
-                leser.Ueberspringen(kIcsGrundAufgabe);
-            ++fertig;
-            const int p = kNachDemLesen + static_cast<int>(fertig * (100 - kNachDemLesen) /
-                                                            std::max<std::size_t>(gesamt, 1));
-            if (fortschritt && p > gemeldet) fortschritt(gemeldet = p);
-        }
+    try {
+        Einfuhr einfuhr(vorlauf, leser, [&](std::size_t gelesen) {
+            melden(anteil(gelesen, kNachDemVorlauf, 100));
+            AbbruchPruefen(o);
+        });
+        Icszerlegung::Zerlegen(bytes, einfuhr);
+    } catch (const Importabbruch&) {
+        leser.Zuruecknehmen();
+        icalmemory_free_ring();
+        IcsImportergebnis abgebrochen;
+        abgebrochen.abgebrochen = true;
+        return abgebrochen;
+    } catch (...) {
+        leser.Zuruecknehmen();
+        icalmemory_free_ring();
+        throw;
     }
     if (e.importiert > 0) kal.GeaendertSetzen(true);
     // The texts libical handed out live in its ring of temporary buffers; none is used now.
     icalmemory_free_ring();
-    if (fortschritt) fortschritt(100);
+    melden(100);
     return e;
 }
 

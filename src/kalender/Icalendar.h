@@ -25,6 +25,10 @@ extern const char* const kIcsGrundOhneBeginn;
 extern const char* const kIcsGrundFehlerhaft;
 extern const char* const kIcsGrundAusserhalb;
 extern const char* const kIcsGrundAbgebrochen;
+extern const char* const kIcsGrundZeitzone;  // a time in a zone whose rules are unusable
+// An event whose rule runs past the limit for one event; its first occurrences are kept.
+std::string IcsGrundGekuerzt(long hoechstens);
+extern const char* const kIcsHinweisEndeOhneBeginn;  // END lines outside every component
 
 struct IcsExportoptionen {
     Datum von{1, 1, ErstesJahr};
@@ -51,6 +55,12 @@ struct IcsImportoptionen {
     // Occurrences and covered days the whole import may visit; a rule that would run past
     // it is cut and counted as skipped.
     long hoechstensVorkommen = 4'000'000;
+    // Occurrences one event's rules may give; the rest is cut and the event counted as
+    // skipped with its own reason.
+    long hoechstensJeEreignis = 100'000;
+    // Asked now and then during the import; true stops it and leaves the document as it
+    // was before.
+    std::function<bool()> abbrechen;
 };
 
 struct IcsImportergebnis {
@@ -58,13 +68,18 @@ struct IcsImportergebnis {
     int uebersprungen = 0;
     std::vector<std::pair<std::string, int>> gruende;  // reason and count, in first order
     int ersetzt = 0;  // characters replaced so that the calendar file can hold the texts
-    // "n Termine importiert, m übersprungen" and one line per reason.
+    // What the file held besides its events that the user should know (text and count).
+    std::vector<std::pair<std::string, int>> hinweise;
+    bool abgebrochen = false;  // stopped through abbrechen; nothing was imported
+    // "n Termine importiert, m übersprungen" and one line per reason and note.
     std::string Meldung() const;
 };
 
 // Imports the events of bytes into kal and marks it modified when anything came in. A file
 // libical cannot parse throws KalvoraFehler with kIcsUnlesbar and libical's reason before
-// the document is touched.
+// the document is touched. The file is parsed one event at a time (after a first reading
+// that finds the zones wherever they stand), so memory stays near the file's size. Any
+// exception, and a stop through abbrechen, leaves the document as it was.
 IcsImportergebnis IcsImportieren(TKalender& kal, std::string_view bytes,
                                  const IcsImportoptionen& o,
                                  const std::function<void(int)>& fortschritt = {});

@@ -1,12 +1,16 @@
 #include "kalender/Icalendar.h"
 
 #include <gtest/gtest.h>
+#include <stdlib.h>
+#include <unistd.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <set>
 #include <sstream>
+#include <stdexcept>
 
 #include "doubles/Testdateien.h"
 #include "methoden/Fehler.h"
@@ -137,6 +141,235 @@ TEST(Icalendar, UferloseRegelWirdAbgebrochenUndGezaehlt) {
     EXPECT_EQ(e.uebersprungen, 1);
     ASSERT_EQ(e.gruende.size(), 1u);
     EXPECT_EQ(e.gruende[0].first, kIcsGrundAbgebrochen);
+}
+
+// The text with the zones after the events and every changed instance before its series:
+// libical's whole tree never cared where they stood, and the import one event at a time
+// must not either.
+std::string Umgestellt(const std::string& text) {
+    std::vector<std::string> vorn, instanzen, mitte, zonen, hinten;
+    std::string block;
+    int tiefe = 0;
+    bool zone = false, instanz = false;
+    for (std::size_t a = 0; a < text.size();) {
+        const std::size_t e = std::min(text.find('\n', a), text.size() - 1);
+        const std::string zeile = text.substr(a, e + 1 - a);
+        a = e + 1;
+        const bool beginn = zeile.rfind("BEGIN:", 0) == 0, ende = zeile.rfind("END:", 0) == 0;
+        if (tiefe == 1 && beginn) {
+            block.clear();
+            zone = zeile.rfind("BEGIN:VTIMEZONE", 0) == 0;
+            instanz = false;
+        }
+        tiefe += beginn ? 1 : ende ? -1 : 0;
+        if (tiefe >= 2 || (tiefe == 1 && ende)) {
+            block += zeile;
+            instanz = instanz || zeile.rfind("RECURRENCE-ID", 0) == 0;
+            if (tiefe == 1) (zone ? zonen : instanz ? instanzen : mitte).push_back(block);
+        } else {
+            (mitte.empty() && zonen.empty() && instanzen.empty() ? vorn : hinten).push_back(zeile);
+        }
+    }
+    std::string aus;
+    for (const auto* teil : {&vorn, &instanzen, &mitte, &zonen, &hinten})
+        for (const std::string& z : *teil) aus += z;
+    return aus;
+}
+
+TEST(Icalendar, ReihenfolgeDerKomponentenGleichgueltig) {
+    int umgestellt = 0;
+    for (const auto& eintrag : fs::directory_iterator(kOrdner)) {
+        if (eintrag.path().extension() != ".ics") continue;
+        const std::string text = Inhalt(eintrag.path().string());
+        const std::string anders = Umgestellt(text);
+        const std::size_t ende = text.find("END:VCALENDAR");
+        if (anders == text || text.rfind("BEGIN:VCALENDAR", 0) != 0 ||
+            ende == std::string::npos || ende != text.rfind("END:VCALENDAR"))
+            continue;  // one whole calendar only
+        TKalender a = MitFarbnamen(), b = MitFarbnamen();
+        const IcsImportergebnis ea = IcsImportieren(a, text, Berlin());
+        const IcsImportergebnis eb = IcsImportieren(b, anders, Berlin());
+        EXPECT_EQ(Auflistung(b), Auflistung(a)) << eintrag.path();
+        EXPECT_EQ(eb.importiert, ea.importiert) << eintrag.path();
+        EXPECT_EQ(eb.uebersprungen, ea.uebersprungen) << eintrag.path();
+        ++umgestellt;
+    }
+    EXPECT_GE(umgestellt, 2);  // the files with zones, one of them with a changed instance
+}
+
+// Which components count, as libical's parser builds its tree: one calendar or several side
+// by side (a root of the file's own is a component libical does not know), a calendar the
+// file ends in, names in any case.
+TEST(Icalendar, KalenderWieLibicalsBaum) {
+    const auto ereignis = [](const char* tag, const char* titel) {
+        return std::string("BEGIN:VEVENT\r\nDTSTART:202603") + tag + "T100000Z\r\nSUMMARY:" +
+               titel + "\r\nEND:VEVENT\r\n";
+    };
+    const std::string a = ereignis("01", "A"), b = ereignis("02", "B");
+    const std::string kal = "BEGIN:VCALENDAR\r\n", ende = "END:VCALENDAR\r\n";
+    struct Fall {
+        std::string text;
+        std::string erwartet;  // the listing, or "Fehler" for a refused file
+    };
+    const std::string beide = "01.03.2026 11:00 0 A |  |  |  | Farbe 0\n"
+                              "02.03.2026 11:00 0 B |  |  |  | Farbe 0\n";
+    const std::string nurA = "01.03.2026 11:00 0 A |  |  |  | Farbe 0\n";
+    const Fall faelle[] = {
+        {kal + a + ende + kal + b + ende, beide},
+        {kal + a + ende + kal + b, nurA},  // the second never ends
+        {"BEGIN:XROOT\r\n" + kal + a + ende + kal + b + ende + "END:XROOT\r\n", "Fehler"},
+        {"BEGIN:XROOT\r\n" + kal + b + ende + "END:XROOT\r\n" + kal + a + ende, nurA},
+        {a, "Fehler"},
+        {kal + "BEGIN:VEVENT\r\nDTSTART:20260301T100000Z\r\n" + ende, "Fehler"},
+        {"begin:vcalendar\r\nBegin:VEvent\r\ndtstart:20260301T100000Z\r\nsummary:A\r\n"
+         "END:vevent\r\nend:VCALENDAR\r\n",
+         nurA},
+        // A line that only looks like a frame, and a folded BEGIN line.
+        {kal + "BEGINNT:x\r\nBEG\r\n IN:VEVENT\r\nDTSTART:20260301T100000Z\r\nSUMMARY:A\r\n"
+               "END:VEVENT\r\n" + ende,
+         nurA},
+        // An event inside an event stays inside it.
+        {kal + "BEGIN:VEVENT\r\nDTSTART:20260301T100000Z\r\nSUMMARY:A\r\n" + b +
+             "END:VEVENT\r\n" + ende,
+         nurA},
+    };
+    for (const Fall& f : faelle) {
+        TKalender kal;
+        try {
+            IcsImportieren(kal, f.text, Berlin());
+            EXPECT_EQ(Auflistung(kal, false), f.erwartet) << f.text;
+        } catch (const KalvoraFehler&) {
+            EXPECT_EQ("Fehler", f.erwartet) << f.text;
+        }
+    }
+}
+
+TEST(Icalendar, GrenzeJeEreignisUndGesamt) {
+    const std::string text = Inhalt(kOrdner + "/feindlich/endlos_sekuendlich.ics");
+    struct Fall {
+        long jeEreignis, gesamt;
+        int importiert;
+        std::string grund;
+    };
+    const Fall faelle[] = {
+        {500, 4'000'000, 501, IcsGrundGekuerzt(500)},
+        // The total budget still ends the import first; the later event is then cut too.
+        {500, 300, 300, kIcsGrundAbgebrochen},
+    };
+    for (const Fall& f : faelle) {
+        TKalender kal;
+        IcsImportoptionen o = Berlin();
+        o.hoechstensJeEreignis = f.jeEreignis;
+        o.hoechstensVorkommen = f.gesamt;
+        const IcsImportergebnis e = IcsImportieren(kal, text, o);
+        EXPECT_EQ(e.importiert, f.importiert);
+        ASSERT_FALSE(e.gruende.empty());
+        EXPECT_EQ(e.gruende[0].first, f.grund);
+        EXPECT_EQ(kal.Terminliste(2026, 1, 5).size(), f.importiert > 500 ? 2u : 0u);
+    }
+    EXPECT_EQ(IcsGrundGekuerzt(100'000),
+              "Wiederholung mit mehr als 100.000 Vorkommen, danach gekürzt");
+    EXPECT_EQ(IcsGrundGekuerzt(1'000'000),
+              "Wiederholung mit mehr als 1.000.000 Vorkommen, danach gekürzt");
+    EXPECT_EQ(IcsGrundGekuerzt(100), "Wiederholung mit mehr als 100 Vorkommen, danach gekürzt");
+}
+
+// libical's own warnings ("Encountered END before BEGIN") never reach stderr; the report
+// says it in German, and stderr works again afterwards.
+TEST(Icalendar, LibicalSchweigtDerBerichtSagtEs) {
+    std::fflush(stderr);
+    const int gesichert = dup(2);
+    char pfad[] = "/tmp/kalvora-icsfehler-XXXXXX";
+    const int fd = mkstemp(pfad);
+    dup2(fd, 2);
+    close(fd);
+    TKalender kal;
+    const IcsImportergebnis e = IcsImportieren(
+        kal, "END:VEVENT\r\n" + Inhalt(kOrdner + "/schwebend.ics") + "END:VCALENDAR\r\n",
+        Berlin());
+    std::fputs("wieder da\n", stderr);
+    std::fflush(stderr);
+    dup2(gesichert, 2);
+    close(gesichert);
+    EXPECT_EQ(Inhalt(pfad), "wieder da\n");
+    unlink(pfad);
+    EXPECT_EQ(e.hinweise, (std::vector<std::pair<std::string, int>>{
+                              {kIcsHinweisEndeOhneBeginn, 2}}));
+    EXPECT_NE(e.Meldung().find("\n2 Zeilen END ohne vorangehendes BEGIN übergangen"),
+              std::string::npos);
+}
+
+// A document with something on the days and lists the import touches.
+TKalender Vorhanden() {
+    TKalender kal = MitFarbnamen();
+    kal.Terminkategorie = {"Beruf"};
+    kal.Terminliste(2026, 8, 5) = {TTermin{"", "Schon da"},
+                                   TTermin{"09:00", "Früher", "", "Beruf", "", 30}};
+    kal.Tagesfarben(2026, 8, 4) = {kal.Farbwerte[2]};
+    kal.GeaendertSetzen(false);
+    return kal;
+}
+
+void ErwarteUnveraendert(const TKalender& kal, const TKalender& vorher) {
+    EXPECT_TRUE(kal.TageGleich(vorher));
+    EXPECT_EQ(kal.Terminkategorie, vorher.Terminkategorie);
+    EXPECT_EQ(kal.Linkliste, vorher.Linkliste);
+    EXPECT_FALSE(kal.geaendert);
+}
+
+// Twelve days of August, each with an all-day event (a colour or an info line) and an
+// appointment with a category and a link of its own.
+std::string ZwoelfTage() {
+    std::string text = "BEGIN:VCALENDAR\r\n";
+    for (int i = 1; i <= 12; ++i) {
+        char ev[400];
+        std::snprintf(ev, sizeof ev,
+                      "BEGIN:VEVENT\r\nUID:a-%d\r\nDTSTART;VALUE=DATE:202608%02d\r\n"
+                      "DTEND;VALUE=DATE:202608%02d\r\nSUMMARY:%s\r\nEND:VEVENT\r\n"
+                      "BEGIN:VEVENT\r\nDTSTART:202608%02dT080000Z\r\nSUMMARY:T%d\r\n"
+                      "CATEGORIES:Neu%d\r\nURL:https://example.org/%d\r\nEND:VEVENT\r\n",
+                      i, i, i + 1, i % 2 ? "Urlaub" : "Info", i, i, i, i);
+        text += ev;
+    }
+    text += "END:VCALENDAR\r\n";
+    return text;
+}
+
+// Stopped at every point where the import asks: before, in the middle (after some events
+// were placed) and near the end, the document is as before; not stopped, it is imported.
+TEST(Icalendar, AbbruchLaesstDasDokumentWieVorher) {
+    const std::string text = ZwoelfTage();
+    const TKalender vorher = Vorhanden();
+    int abgebrochen = 0;
+    for (int halt = 1;; ++halt) {
+        TKalender kal = vorher;
+        IcsImportoptionen o = Berlin();
+        int gefragt = 0;
+        o.abbrechen = [&] { return ++gefragt == halt; };
+        const IcsImportergebnis e = IcsImportieren(kal, text, o);
+        if (!e.abgebrochen) {
+            EXPECT_EQ(e.importiert, 24);
+            EXPECT_TRUE(kal.geaendert);
+            EXPECT_EQ(kal.Terminkategorie.size(), 13u);
+            break;
+        }
+        ++abgebrochen;
+        EXPECT_EQ(e.importiert, 0);
+        ErwarteUnveraendert(kal, vorher);
+        ASSERT_LT(halt, 1000);
+    }
+    EXPECT_GE(abgebrochen, 24);  // asked after every event in both readings
+}
+
+// Any exception leaves the document as it was, also one thrown by the progress report.
+TEST(Icalendar, AusnahmeLaesstDasDokumentWieVorher) {
+    const TKalender vorher = Vorhanden();
+    TKalender kal = vorher;
+    const auto werfen = [](int prozent) {
+        if (prozent > 60) throw std::runtime_error("kein Platz");
+    };
+    EXPECT_THROW(IcsImportieren(kal, ZwoelfTage(), Berlin(), werfen), std::runtime_error);
+    ErwarteUnveraendert(kal, vorher);
 }
 
 // ----------------------------------------------------------------------------------------

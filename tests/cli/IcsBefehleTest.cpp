@@ -99,6 +99,43 @@ TEST_F(IcsBefehle, ImportInEineKopieMitGruenden) {
     EXPECT_EQ(kopie.Terminliste(2026, 5, 5)[1].Beschreibung, "Frühstück");
 }
 
+// A zone whose rules would run without end and an event repeated every second: both end at
+// once with their reasons, the other events come in, and libical says nothing on stderr.
+TEST_F(IcsBefehle, FeindlicheDateienEndenMitGruenden) {
+    const std::string aus = ordner + "/aus.kvr";
+    struct Fall {
+        std::string datei, ausgabe;
+        int termine;  // in the written calendar
+    };
+    const Fall faelle[] = {
+        {"zeitzone_unbrauchbar.ics",
+         "Importiert: 3\nÜbersprungen: 3\n"
+         "  3 Zeitzone der Datei (VTIMEZONE) mit unbrauchbarer Umstellungsregel\n"
+         "  1 Zeilen END ohne vorangehendes BEGIN übergangen\n",
+         3},
+        {"feindlich/endlos_sekuendlich.ics",
+         "Importiert: 100001\nÜbersprungen: 1\n"
+         "  1 Wiederholung mit mehr als 100.000 Vorkommen, danach gekürzt\n",
+         100001},
+    };
+    for (const Fall& f : faelle) {
+        const std::string aufruf = "ics-import '" + leer + "' '" KALVORA_TESTDATEN "/ics/" +
+                                   f.datei + "' '" + aus + "'";
+        const auto e = Ausfuehren(aufruf);
+        EXPECT_EQ(e.code, 0) << f.datei;
+        EXPECT_EQ(e.ausgabe, f.ausgabe);
+        EXPECT_EQ(Ausfuehren(aufruf, true).ausgabe, "") << f.datei;
+        TKalender kal;
+        ASSERT_EQ(KalenderdateiLesen(kal, aus), Dateiform::Ver33);
+        EXPECT_EQ(kal.AnzahlTermine(), f.termine) << f.datei;
+    }
+    // The event after the endless one.
+    TKalender kal;
+    KalenderdateiLesen(kal, aus);
+    ASSERT_EQ(kal.Terminliste(2026, 1, 5).size(), 2u);
+    EXPECT_EQ(kal.Terminliste(2026, 1, 5)[1].Beschreibung, "Danach");
+}
+
 TEST_F(IcsBefehle, FehlerDesAufrufsUndDerDatei) {
     const std::string ics = ordner + "/x.ics";
     const std::string aus = ordner + "/aus.kvr";

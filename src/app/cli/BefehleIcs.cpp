@@ -74,6 +74,8 @@ const BefehlRegistrieren icsImport{
                    << "Übersprungen: " << e.uebersprungen << "\n";
          for (const auto& [grund, anzahl] : e.gruende)
              std::cout << "  " << anzahl << " " << grund << "\n";
+         for (const auto& [hinweis, anzahl] : e.hinweise)
+             std::cout << "  " << anzahl << " " << hinweis << "\n";
          if (e.ersetzt > 0) std::cout << "  " << e.ersetzt << " Zeichen ersetzt\n";
          return kErfolg;
      }}};

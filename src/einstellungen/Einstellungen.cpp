@@ -51,7 +51,7 @@ Werttabelle<E> HaupttabelleBauen() {
 
         // Year view and main window.
         Ganzzahl("Darstellung", &E::Darstellung, 1).Bereich(0, 5),
-        Farbe("Farbe kommender Termine", &E::FarbeKommenderTermine, 0),
+        Farbe("Farbe kommender Termine", &E::FarbeKommenderTermine, 0).OhneFarbe(0xFFFFFF),
         Farbe("Farbe vergangener Termine", &E::FarbeVergangenerTermine, 0x959595),
         Wahrheitswert("Anzeige der Monatstage in der Jahresansicht",
                       &E::AnzeigeDerMonatstageInDerJahresansicht, true),
@@ -71,9 +71,12 @@ Werttabelle<E> HaupttabelleBauen() {
         Wahrheitswert("Vollbild ohne Legende", &E::VollbildOhneLegende, true),
         Wahrheitswert("Name von Feiertagen", &E::NameVonFeiertagen, true),
         Wahrheitswert("Sonne anzeigen", &E::SonneAnzeigen, false),
-        Gleitkomma("geographische Länge", &E::geographischeLaenge, 7.6333),
-        Gleitkomma("geographische Breite", &E::geographischeBreite, 51.9667),
-        Gleitkomma("Abweichung von Greenich", &E::AbweichungVonGreenich, 1.0),
+        Gleitkomma("geographische Länge", &E::geographischeLaenge, 7.6333)
+            .Kommabereich(-GroessteLaenge, GroessteLaenge),
+        Gleitkomma("geographische Breite", &E::geographischeBreite, 51.9667)
+            .Kommabereich(-GroessteBreite, GroessteBreite),
+        Gleitkomma("Abweichung von Greenich", &E::AbweichungVonGreenich, 1.0)
+            .Kommabereich(-GroessteAbweichung, GroessteAbweichung),
         Wahrheitswert("Sommerzeit", &E::Sommerzeit, true),
 
         // Appointments, continuation and alarm.

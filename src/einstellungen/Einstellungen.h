@@ -18,6 +18,12 @@ namespace kalvora {
 
 constexpr const char* FeiertageSchluessel = "Software\\Kalvora\\feiertage";
 constexpr const char* LetzteDateienSchluessel = "Software\\Kalvora\\letzte_Dateien";
+// The place and time zone for sunrise and sunset: degrees east and north, hours from UTC,
+// each from minus to plus this bound.
+constexpr double GroessteLaenge = 180;
+constexpr double GroessteBreite = 90;
+constexpr double GroessteAbweichung = 24;
+
 // The toolbar's own table lives with its dialog; these are the values loaded at start.
 constexpr int AnzahlToolbarwerte = 39;
 constexpr int AnzahlLetzteDateien = 10;

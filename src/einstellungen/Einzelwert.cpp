@@ -159,6 +159,8 @@ void EinzelwertSchreiben(Registry& registry, const Einstellungsumgebung& umgebun
     Suchen(umgebung, angabe, [&](const std::string& schluessel, const Wertzeile& z,
                                  Feldzeiger f) {
         FeldAusText(z, f, text);
+        // The same limits as the options dialogs.
+        if (const auto fehler = WertUnzulaessig(z, f)) throw KalvoraFehler(*fehler);
         RegistrySchluessel s(registry, schluessel);
         FeldSchreiben(s, z, f);
     });

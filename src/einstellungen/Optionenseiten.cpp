@@ -268,8 +268,8 @@ std::vector<Optionsfeld> TabelleBauen() {
     return t.felder;
 }
 
-// The field of a setting, looked up in the load/save tables by its value name.
-Feldzeiger Feldvon(Einstellungen& e, const std::string& name) {
+// The row of a setting in the load/save tables, by its value name.
+const Feldzeile<Einstellungen>& Zeilevon(const std::string& name) {
     static const std::map<std::string, const Feldzeile<Einstellungen>*> zeilen = [] {
         std::map<std::string, const Feldzeile<Einstellungen>*> m;
         for (const auto* t : {&HauptschluesselWerte(), &FeiertagsWerte()})
@@ -278,8 +278,11 @@ Feldzeiger Feldvon(Einstellungen& e, const std::string& name) {
     }();
     const auto it = zeilen.find(name);
     if (it == zeilen.end()) throw std::logic_error("unbekannte Einstellung " + name);
-    return it->second->feld(e);
+    return *it->second;
 }
+
+// The field of a setting.
+Feldzeiger Feldvon(Einstellungen& e, const std::string& name) { return Zeilevon(name).feld(e); }
 
 template <class T>
 T& Als(Feldzeiger f) {
@@ -430,8 +433,17 @@ std::optional<std::string> Optionsmodell::Pruefen(char dezimaltrenner) const {
                        Optionsseitentitel()[static_cast<std::size_t>(f.seite - 1)] +
                        "\") liegt nicht zwischen " + std::to_string(f.min) + " und " +
                        std::to_string(f.max) + ".";
-        } else if (f.art == A::Dezimal && !DezimalLesen(w.text, dezimaltrenner)) {
-            return "'" + w.text + "' ist kein gültiger Gleitkommawert";
+        } else if (f.art == A::Dezimal) {
+            auto zahl = DezimalLesen(w.text, dezimaltrenner);
+            if (!zahl) return "'" + w.text + "' ist kein gültiger Gleitkommawert";
+            // The range of the settings table, which `einstellung` checks as well.
+            if (auto fehler = WertUnzulaessig(Zeilevon(f.einstellungen[0]), &*zahl))
+                return *fehler + " (Seite \"" +
+                       Optionsseitentitel()[static_cast<std::size_t>(f.seite - 1)] + "\")";
+        } else if (f.art == A::Farbe) {
+            uint32_t farbe = w.farbe;
+            if (auto fehler = WertUnzulaessig(Zeilevon(f.einstellungen[0]), &farbe))
+                return *fehler;
         }
     }
     return std::nullopt;
@@ -535,7 +547,9 @@ std::pair<const char*, const char*> Randbeschriftung(int ort) {
     }
 }
 
-bool KommendeFarbeErlaubt(uint32_t farbe) { return (farbe & 0xFFFFFF) != 0xFFFFFF; }
+bool KommendeFarbeErlaubt(uint32_t farbe) {
+    return !WertUnzulaessig(Zeilevon("Farbe kommender Termine"), &farbe);
+}
 
 bool FeiertagsfarbeErlaubt(uint32_t farbe, uint32_t wochenende, uint32_t bisher) {
     return (farbe & 0xFFFFFF) != 0xFFFFFF && farbe != wochenende && farbe != bisher;

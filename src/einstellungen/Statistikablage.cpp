@@ -1,5 +1,7 @@
 #include "einstellungen/Statistikablage.h"
 
+#include <stdexcept>
+
 namespace kalvora {
 
 namespace {
@@ -11,12 +13,18 @@ const Werttabelle<Statistikoptionen>& StatistikWerte() {
     static const Werttabelle<S> t = {
         Wahrheitswert("Anzeige", &S::anzeige, true),
         Wahrheitswert("Querformat", &S::querformat, true),
-        Gleitkomma("Links", &S::links, 1.0),
-        Gleitkomma("Rechts", &S::rechts, 1.0),
-        Gleitkomma("Oben", &S::oben, 1.5),
-        Gleitkomma("Unten", &S::unten, 2.0),
+        Gleitkomma("Links", &S::links, 1.0).Kommabereich(0, GroessterStatistikrand),
+        Gleitkomma("Rechts", &S::rechts, 1.0).Kommabereich(0, GroessterStatistikrand),
+        Gleitkomma("Oben", &S::oben, 1.5).Kommabereich(0, GroessterStatistikrand),
+        Gleitkomma("Unten", &S::unten, 2.0).Kommabereich(0, GroessterStatistikrand),
     };
     return t;
+}
+
+const Wertzeile& StatistikZeile(const std::string& name) {
+    for (const auto& z : StatistikWerte())
+        if (z.name == name) return z;
+    throw std::logic_error("unbekannte Statistikoption " + name);
 }
 
 void StatistikoptionenLaden(const Registry& registry, Statistikoptionen& ziel) {

@@ -15,7 +15,12 @@ struct Statistikoptionen {
     bool operator==(const Statistikoptionen&) const = default;
 };
 
+// The margins a user can give, in cm; a stored value beyond is bounded where it is used.
+constexpr double GroessterStatistikrand = 100;
+
 const Werttabelle<Statistikoptionen>& StatistikWerte();
+// The row of a value by its name ("Links"); throws std::logic_error for another name.
+const Wertzeile& StatistikZeile(const std::string& name);
 
 // Starts from the defaults and takes what the key holds; a value of another type throws
 // KalvoraFehler (the values read before it stay). Nothing is written back.

@@ -3,6 +3,7 @@
 #include "methoden/Ueberladen.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 namespace kalvora {
@@ -27,6 +28,19 @@ Wertzeile Wertzeile::Bereich(int32_t von, int32_t bis) const {
     Wertzeile z = *this;
     z.min = von;
     z.max = bis;
+    return z;
+}
+
+Wertzeile Wertzeile::Kommabereich(double von, double bis) const {
+    Wertzeile z = *this;
+    z.kommaMin = von;
+    z.kommaMax = bis;
+    return z;
+}
+
+Wertzeile Wertzeile::OhneFarbe(uint32_t farbe) const {
+    Wertzeile z = *this;
+    z.verboteneFarbe = farbe;
     return z;
 }
 
@@ -114,6 +128,47 @@ std::string FeldText(const Wertzeile&, Feldzeiger feld) {
                           },
                       },
                       feld);
+}
+
+namespace {
+
+// A number as the messages show it: "181", "-0.5", "1e+308".
+std::string Zahltext(double w) {
+    char puffer[32];
+    std::snprintf(puffer, sizeof puffer, "%.15g", w);
+    return puffer;
+}
+
+}  // namespace
+
+std::optional<std::string> WertUnzulaessig(const Wertzeile& z, Feldzeiger feld) {
+    const auto name = "\"" + z.name + "\"";
+    if (const auto* f = std::get_if<int32_t*>(&feld); f && (**f < z.min || **f > z.max))
+        return name + " muss zwischen " + std::to_string(z.min) + " und " +
+               std::to_string(z.max) + " liegen.";
+    if (const auto* f = std::get_if<double*>(&feld)) {
+        const double w = **f;
+        if (!std::isfinite(w)) return name + ": \"" + Zahltext(w) + "\" ist keine Zahl.";
+        if (w < z.kommaMin || w > z.kommaMax)
+            return name + " muss zwischen " + Zahltext(z.kommaMin) + " und " +
+                   Zahltext(z.kommaMax) + " liegen, nicht bei " + Zahltext(w) + ".";
+    }
+    if (const auto* f = std::get_if<uint32_t*>(&feld);
+        f && z.verboteneFarbe && (**f & 0xFFFFFF) == *z.verboteneFarbe) {
+        char puffer[16];
+        std::snprintf(puffer, sizeof puffer, "0x%06X", *z.verboteneFarbe);
+        return name + " kann nicht die Farbe " + puffer +
+               (*z.verboteneFarbe == 0xFFFFFF ? " (weiß)" : "") + " sein.";
+    }
+    return std::nullopt;
+}
+
+double KommazahlBegrenzt(const Wertzeile& z, double wert) {
+    if (!std::isfinite(wert)) {
+        const double* standard = std::get_if<double>(&z.standard);
+        wert = standard ? *standard : 0.0;
+    }
+    return std::clamp(wert, z.kommaMin, z.kommaMax);
 }
 
 }  // namespace kalvora

@@ -5,6 +5,7 @@
 #include <climits>
 #include <cstdint>
 #include <functional>
+#include <limits>
 #include <optional>
 #include <string>
 #include <variant>
@@ -42,8 +43,16 @@ struct Wertzeile {
     // A number that is a choice, not a quantity: outside the range it takes this value
     // instead of the nearer bound (a damaged view number must not become the tray).
     std::optional<int32_t> sonst;
+    // Decimal numbers outside are refused where a value is given (the options dialogs and
+    // `einstellung`); a stored one is read as it is, and its users bound it (KommazahlBegrenzt).
+    double kommaMin = -std::numeric_limits<double>::infinity();
+    double kommaMax = std::numeric_limits<double>::infinity();
+    // A colour value that cannot be given (white for upcoming appointments).
+    std::optional<uint32_t> verboteneFarbe;
 
     Wertzeile Bereich(int32_t von, int32_t bis) const;
+    Wertzeile Kommabereich(double von, double bis) const;
+    Wertzeile OhneFarbe(uint32_t farbe) const;
     Wertzeile Auswahl(int32_t von, int32_t bis, int32_t ersatz) const;
     Wertzeile Zurueckschreiben() const;
     Wertzeile BeimBeenden() const;
@@ -57,6 +66,10 @@ struct Feldzeile : Wertzeile {
     Feldzeile Bereich(int32_t von, int32_t bis) const {
         return {Wertzeile::Bereich(von, bis), feld};
     }
+    Feldzeile Kommabereich(double von, double bis) const {
+        return {Wertzeile::Kommabereich(von, bis), feld};
+    }
+    Feldzeile OhneFarbe(uint32_t farbe) const { return {Wertzeile::OhneFarbe(farbe), feld}; }
     Feldzeile Auswahl(int32_t von, int32_t bis, int32_t ersatz) const {
         return {Wertzeile::Auswahl(von, bis, ersatz), feld};
     }
@@ -75,6 +88,13 @@ void FeldLesen(const RegistrySchluessel& schluessel, const Wertzeile& zeile, Fel
 void FeldSchreiben(RegistrySchluessel& schluessel, const Wertzeile& zeile, Feldzeiger feld);
 // The field's value as text, for listings.
 std::string FeldText(const Wertzeile& zeile, Feldzeiger feld);
+// Why the field's value cannot be given for the row (outside its range, a refused colour),
+// as a German sentence naming the value; nothing when it can. The options dialogs and
+// `einstellung` ask the same rows.
+std::optional<std::string> WertUnzulaessig(const Wertzeile& zeile, Feldzeiger feld);
+// A stored decimal number as its users take it: within the row's range, the default for a
+// value that is no number.
+double KommazahlBegrenzt(const Wertzeile& zeile, double wert);
 
 template <class R>
 void VorgabenSetzen(const Werttabelle<R>& tabelle, R& ziel, const Einstellungsumgebung& u) {

@@ -1,6 +1,10 @@
 #include "main/JahresansichtOptionen.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "einstellungen/Einstellungen.h"
+#include "methoden/Sonne.h"
 
 namespace kalvora {
 
@@ -8,7 +12,10 @@ JahresansichtOptionen JahresansichtOptionenAus(const Einstellungen& e) {
     JahresansichtOptionen o;
     if (e.Darstellung >= 0 && e.Darstellung <= 5)
         o.darstellung = static_cast<Terminmarke>(e.Darstellung);
-    o.farbeKommenderTermine = e.FarbeKommenderTermine;
+    // White marks would not show on a white day: a store holding it (the options refuse it)
+    // gets the default black.
+    o.farbeKommenderTermine =
+        (e.FarbeKommenderTermine & 0xFFFFFF) == 0xFFFFFF ? 0 : e.FarbeKommenderTermine;
     o.farbeVergangenerTermine = e.FarbeVergangenerTermine;
     o.termineAuchBeiTagesinfo = e.TermineAuchBeiTagesinfoAnzeigen;
     o.monatstageAnzeigen = e.AnzeigeDerMonatstageInDerJahresansicht;
@@ -35,9 +42,13 @@ JahresansichtOptionen JahresansichtOptionenAus(const Einstellungen& e) {
     o.ereignisse = {e.Geburtstagstext, e.Namenstagstext};
     o.sonneAnzeigen = e.SonneAnzeigen;
     o.sommerzeit = e.Sommerzeit;
-    o.abweichung = e.AbweichungVonGreenich;
-    o.breite = e.geographischeBreite;
-    o.laenge = e.geographischeLaenge;
+    // The store may hold any number; the sun is computed for a place on earth.
+    const auto grad = [](double wert, double grenze, double standard) {
+        return std::isfinite(wert) ? std::clamp(wert, -grenze, grenze) : standard;
+    };
+    o.abweichung = grad(e.AbweichungVonGreenich, GroessteAbweichung, StandardAbweichung);
+    o.breite = grad(e.geographischeBreite, GroessteBreite, StandardBreite);
+    o.laenge = grad(e.geographischeLaenge, GroessteLaenge, StandardLaenge);
     o.monatsansicht = e.Monatsansicht;
     o.wochenansicht = e.Wochenansicht;
     o.vollbildOhneLegende = e.VollbildOhneLegende;

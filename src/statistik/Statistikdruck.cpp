@@ -10,12 +10,15 @@ namespace kalvora {
 
 Rechteck StatistikDruckrechteck(const Statistikoptionen& o, int dpiX, int dpiY,
                                 int seitenBreite, int seitenHoehe) {
-    // A damaged store may hold any finite number; no sheet is wider than a few metres.
-    const auto punkte = [](double cm, int dpi) {
-        return static_cast<int>(std::lround(std::clamp(cm, -1000.0, 1000.0) / 2.54 * dpi));
+    // The store may hold any number: a negative margin would put the chart beyond the paper,
+    // so each is taken within the range the options dialog allows.
+    const auto punkte = [](double cm, const char* name, int dpi) {
+        return static_cast<int>(
+            std::lround(KommazahlBegrenzt(StatistikZeile(name), cm) / 2.54 * dpi));
     };
-    return {punkte(o.links, dpiX), punkte(o.oben, dpiY),
-            seitenBreite - punkte(o.rechts, dpiX), seitenHoehe - punkte(o.unten, dpiY)};
+    return {punkte(o.links, "Links", dpiX), punkte(o.oben, "Oben", dpiY),
+            seitenBreite - punkte(o.rechts, "Rechts", dpiX),
+            seitenHoehe - punkte(o.unten, "Unten", dpiY)};
 }
 
 int StatistikDrucken(Drucker& drucker, const Statistikoptionen& o, const std::string& titel,

@@ -154,6 +154,52 @@ TEST(Optionenseiten, FalscheEingabenWerdenAbgewiesenUndNichtsUebernommen) {
     EXPECT_EQ(DezimalText(1.5, '.'), "1.5");
 }
 
+// The ranges of the settings tables, which `einstellung` checks too.
+TEST(Optionenseiten, OrtUndFarbeAusserhalbDerGrenzenWerdenAbgewiesen) {
+    struct Fall {
+        const char* feld;
+        const char* text;
+        const char* meldung;  // empty: taken
+    };
+    const Fall faelle[] = {
+        {"geographische Länge", "181", "\"geographische Länge\" muss zwischen -180 und 180 "
+                                       "liegen, nicht bei 181. (Seite \"Sonne\")"},
+        {"geographische Länge", "1e308", "\"geographische Länge\" muss zwischen -180 und 180 "
+                                         "liegen, nicht bei 1e+308. (Seite \"Sonne\")"},
+        {"geographische Breite", "-91", "\"geographische Breite\" muss zwischen -90 und 90 "
+                                        "liegen, nicht bei -91. (Seite \"Sonne\")"},
+        {"Abweichung von Greenich", "24,5", "\"Abweichung von Greenich\" muss zwischen -24 "
+                                            "und 24 liegen, nicht bei 24.5. (Seite \"Sonne\")"},
+        {"geographische Länge", "-180", ""},
+        {"geographische Breite", "90", ""},
+    };
+    for (const Fall& f : faelle) {
+        Einstellungen e;
+        const Einstellungen vorher = e;
+        Optionsmodell m;
+        m.Fuellen(e, ',');
+        m.Wert(f.feld).text = f.text;
+        const auto fehler = m.Uebernehmen(e, e.Standardfarben, ',');
+        if (*f.meldung == 0) {
+            EXPECT_FALSE(fehler) << *fehler;
+            continue;
+        }
+        ASSERT_TRUE(fehler) << f.feld << " " << f.text;
+        EXPECT_EQ(*fehler, f.meldung);
+        EXPECT_EQ(e, vorher);
+    }
+    // A white stored for upcoming appointments is not taken over either.
+    Einstellungen e;
+    e.FarbeKommenderTermine = 0xFFFFFF;
+    Optionsmodell m;
+    m.Fuellen(e, ',');
+    const auto fehler = m.Uebernehmen(e, e.Standardfarben, ',');
+    ASSERT_TRUE(fehler);
+    EXPECT_EQ(*fehler, "\"Farbe kommender Termine\" kann nicht die Farbe 0xFFFFFF (weiß) sein.");
+    EXPECT_FALSE(optionsregeln::KommendeFarbeErlaubt(0xFFFFFF));
+    EXPECT_TRUE(optionsregeln::KommendeFarbeErlaubt(0xFFFFFE));
+}
+
 TEST(Optionenseiten, StandardfarbenUndStandardschrift) {
     Einstellungen e;
     Optionsmodell m;

@@ -281,6 +281,19 @@ private slots:
                                                              "Gleitkommawert"));
             QVERIFY(d.isVisible());
             QVERIFY(!registry_->Existiert(StatistikSchluessel, "Links"));
+            // A negative margin would put the chart beyond the paper: refused as
+            // `einstellung` refuses it.
+            d.Rand(0)->selectAll();
+            QTest::keyClicks(d.Rand(0), "2,5");
+            d.Rand(3)->selectAll();
+            QTest::keyClicks(d.Rand(3), "-1");
+            d.OkKnopf()->click();
+            QCOMPARE(dialoge_.meldungen.size(), std::size_t{2});
+            QCOMPARE(dialoge_.meldungen[1].text,
+                     std::string("\"Unten\" muss zwischen 0 und 100 liegen, nicht bei -1."));
+            QVERIFY(d.isVisible());
+            d.Rand(3)->selectAll();
+            QTest::keyClicks(d.Rand(3), "2");
             d.Rand(0)->selectAll();
             QTest::keyClicks(d.Rand(0), "2,5");
             d.Extrabalken()->setChecked(false);
@@ -309,7 +322,7 @@ private slots:
         registry_->Schreiben(StatistikSchluessel, "Links", std::string("breit"));
         c->Aktivieren();
         c->Aktivieren();
-        QCOMPARE(dialoge_.meldungen.size(), std::size_t{2});
+        QCOMPARE(dialoge_.meldungen.size(), std::size_t{3});
     }
 
     void DruckInDieRaender() {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "doubles/TestDrucker.h"
 #include "methoden/Fehler.h"
 
@@ -22,6 +24,17 @@ TEST(Statistikdruck, DruckrechteckAusDenRaendernInZentimetern) {
               (Rechteck{300, 300, 2480, 7016 - 24}));
     o.links = 1e300;  // a damaged store must not make the rounding overflow
     EXPECT_LT(StatistikDruckrechteck(o, 600, 600, 7016, 4960).Breite(), 0);
+}
+
+// A store written by hand may hold negative margins: the chart stays on the paper.
+TEST(Statistikdruck, NegativeRaenderBleibenAufDemPapier) {
+    Statistikoptionen o;
+    o.links = -5;
+    o.rechts = -1e300;
+    o.oben = -0.5;
+    o.unten = std::numeric_limits<double>::quiet_NaN();  // taken as its default, 2 cm
+    EXPECT_EQ(StatistikDruckrechteck(o, 600, 600, 7016, 4960),
+              (Rechteck{0, 0, 7016, 4960 - 472}));
 }
 
 TEST(Statistikdruck, EineSeiteJeKopieImRechteckUndDieAusrichtungKommtZurueck) {

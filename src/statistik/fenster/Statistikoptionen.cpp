@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include <cmath>
+#include <optional>
 
 #include "methoden/Systemfehler.h"
 #include "platform/Dialoge.h"
@@ -130,10 +131,16 @@ bool TStatistikoptionen::Uebernehmen() {
     double raender[4] = {};
     for (int i = 0; i < 4; ++i) {
         bool ok = false;
-        const double w = ort.toDouble(Rand(i)->text().trimmed(), &ok);
-        if (!ok || !std::isfinite(w)) {
-            dialoge_.Meldung(optionentexte::KeineZahl(Rand(i)->text().toStdString()),
-                             Meldungsart::Fehler);
+        double w = ort.toDouble(Rand(i)->text().trimmed(), &ok);
+        // The range of the settings table, which `einstellung` checks as well.
+        static const char* const namen[4] = {"Links", "Rechts", "Oben", "Unten"};
+        std::optional<std::string> fehler;
+        if (!ok || !std::isfinite(w))
+            fehler = optionentexte::KeineZahl(Rand(i)->text().toStdString());
+        else
+            fehler = WertUnzulaessig(StatistikZeile(namen[i]), &w);
+        if (fehler) {
+            dialoge_.Meldung(*fehler, Meldungsart::Fehler);
             seiten_->setCurrentIndex(1);
             Rand(i)->setFocus();
             Rand(i)->selectAll();

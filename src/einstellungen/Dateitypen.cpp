@@ -74,6 +74,14 @@ bool DateitypBekannt(const std::vector<std::string>& datenordner, const std::str
     return false;
 }
 
+bool SystemeintragVorhanden(const std::vector<std::string>& datenordner) {
+    std::error_code ec;
+    for (const auto& ordner : datenordner)
+        if (fs::is_regular_file(fs::path(ordner) / "applications" / kPaketeintrag, ec))
+            return true;
+    return false;
+}
+
 bool DateitypenRegistrieren(const std::string& zielordner,
                             const std::vector<std::string>& alleDatenordner,
                             const std::string& programm, const Dateischreiber& schreiben) {
@@ -95,7 +103,7 @@ bool DateitypenRegistrieren(const std::string& zielordner,
     }
     const fs::path anwendungen = fs::path(zielordner) / "applications";
     const fs::path eintrag = anwendungen / "kalvora.desktop";
-    if (!fs::exists(eintrag, ec)) {
+    if (!fs::exists(eintrag, ec) && !SystemeintragVorhanden(alleDatenordner)) {
         fs::create_directories(anwendungen, ec);
         std::ostringstream aus;
         aus << "[Desktop Entry]\n"

@@ -20,9 +20,15 @@ const std::vector<Dateityp>& Dateitypen();
 // database or its packages).
 bool DateitypBekannt(const std::vector<std::string>& datenordner, const std::string& endung);
 
+// The desktop entry the package installs into the system's data folder.
+inline constexpr const char* kPaketeintrag = "de.kalvora.Kalvora.desktop";
+// True when one of the data folders holds the installed package's desktop entry: the
+// program then writes no entry of its own, so the menu shows Kalvora once.
+bool SystemeintragVorhanden(const std::vector<std::string>& datenordner);
+
 // Writes with schreiben, below zielordner (a data folder), the package of every type no data
-// folder knows yet and the desktop entry "applications/kalvora.desktop" if it is missing. A
-// file that cannot be written is left out. Returns true when anything was written (the mime
+// folder knows yet and the desktop entry "applications/kalvora.desktop" if it is missing and no
+// data folder holds the package's entry. A file that cannot be written is left out. Returns true when anything was written (the mime
 // database then needs updating).
 bool DateitypenRegistrieren(const std::string& zielordner,
                             const std::vector<std::string>& alleDatenordner,

@@ -6,6 +6,9 @@
 #include <QFile>
 #include <QMimeData>
 #include <QProgressBar>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QTimer>
 #include <QUrl>
 #include <QtTest>
 
@@ -177,6 +180,42 @@ private slots:
         f.Aktion(befehl::IcsImport)->trigger();
         QCOMPARE(dialoge_.meldungen.size(), std::size_t{1});
         QVERIFY(!f.Kalender().geaendert);
+        QVERIFY(dialoge_.AllesVerbraucht());
+    }
+
+    // "Abbrechen" in the progress window, pressed once the import has begun: nothing of the
+    // file comes in, the document is what it was, and no closing message is shown. The
+    // same file without it is imported.
+    void AbbrechenWaehrendDesImports() {
+        TForm1& f = Offen();
+        const std::string vorher = KalenderAlsVer33(f.Kalender());
+        QString titel, knopf;
+        const auto druecken = [&] {
+            for (QWidget* w : QApplication::topLevelWidgets()) {
+                auto* d = qobject_cast<QProgressDialog*>(w);
+                if (!d || d->objectName() != QStringLiteral("IcsImportfortschritt")) continue;
+                titel = d->windowTitle();
+                auto* abbrechen = d->findChild<QPushButton*>();
+                if (!abbrechen) return;
+                knopf = abbrechen->text();
+                abbrechen->click();
+            }
+        };
+        QTimer::singleShot(0, &f, druecken);
+        dialoge_.oeffnen.push_back(Dateiwahl{kIcs + "woechentlich_exdate.ics", false});
+        f.Aktion(befehl::IcsImport)->trigger();
+        QCOMPARE(titel, QStringLiteral("iCalendar-Import"));
+        QCOMPARE(knopf, QStringLiteral("Abbrechen"));
+        QCOMPARE(KalenderAlsVer33(f.Kalender()), vorher);
+        QVERIFY(!f.Kalender().geaendert);
+        QVERIFY(dialoge_.meldungen.empty());
+        QVERIFY(f.Fortschrittsbalken()->isHidden());
+
+        dialoge_.oeffnen.push_back(Dateiwahl{kIcs + "woechentlich_exdate.ics", false});
+        f.Aktion(befehl::IcsImport)->trigger();
+        QCOMPARE(dialoge_.meldungen.size(), std::size_t{1});
+        QCOMPARE(dialoge_.meldungen[0].text, std::string("9 Termine importiert, 0 übersprungen"));
+        QVERIFY(f.Kalender().geaendert);
         QVERIFY(dialoge_.AllesVerbraucht());
     }
 

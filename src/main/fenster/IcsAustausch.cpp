@@ -1,7 +1,10 @@
 #include "main/fenster/IcsAustausch.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFileInfo>
+#include <QProgressDialog>
 
 #include "kalender/Icalendar.h"
 #include "main/Anwendungskern.h"
@@ -75,18 +78,44 @@ bool TIcsAustausch::DateiImportieren(const std::string& pfad, QWidget* eltern) {
     IcsImportoptionen o;
     o.ganztaegigAlsTagesfarbe = alsTagesfarbe_;
     o.zeitzone = SystemZeitzone();
+    // A large file takes a while: a progress window with "Abbrechen", which the import asks
+    // between events; stopped, it leaves the document as it was.
+    QProgressDialog fortschritt(QStringLiteral("iCalendar-Datei wird importiert …"),
+                                QStringLiteral("Abbrechen"), 0, 100,
+                                eltern ? eltern : static_cast<QWidget*>(&haupt_));
+    fortschritt.setObjectName(QStringLiteral("IcsImportfortschritt"));
+    fortschritt.setWindowTitle(QStringLiteral("iCalendar-Import"));
+    fortschritt.setWindowModality(Qt::ApplicationModal);
+    fortschritt.setMinimumDuration(300);
+    fortschritt.setAutoReset(false);
+    fortschritt.setAutoClose(false);
+    QElapsedTimer seitDemBlick;
+    o.abbrechen = [&] {
+        // The import runs on this thread; the button's click waits in the queue.
+        if (!seitDemBlick.isValid() || seitDemBlick.elapsed() >= 50) {
+            QCoreApplication::processEvents();
+            seitDemBlick.start();
+        }
+        return fortschritt.wasCanceled();
+    };
+    const auto balken = haupt_.Fortschrittsmelder();
+    const auto melden = [&](int prozent) {
+        balken(prozent);
+        fortschritt.setValue(prozent);
+    };
     Dialoge& dialoge = haupt_.Dialogdienst();
     IcsImportergebnis e;
     haupt_.ArbeitBeginnen();
     try {
-        e = IcsImportieren(haupt_.Kalender(), DateiEinlesen(pfad), o, haupt_.Fortschrittsmelder());
+        e = IcsImportieren(haupt_.Kalender(), DateiEinlesen(pfad), o, melden);
     } catch (const std::exception& f) {
-        // Refused before the document was touched.
+        // Refused before the document was touched, or left as it was.
         haupt_.ArbeitBeenden();
         dialoge.Meldung(Fehlertext(f), Meldungsart::Fehler);
         return false;
     }
     haupt_.ArbeitBeenden();
+    if (e.abgebrochen) return false;
     haupt_.DokumentNachImportZeigen();
     dialoge.Meldung(e.Meldung(), Meldungsart::Information);
     return true;

@@ -1,7 +1,8 @@
 #pragma once
 // The iCalendar exchange as the windows start it: the export with its dialog and the save
-// dialog, and the import of a chosen or dropped .ics file with its dialog, the progress bar
-// and the closing message.
+// dialog, and the import of a chosen or dropped .ics file with its dialog, the progress bar,
+// a progress window whose "Abbrechen" stops the import (the document stays as it was) and
+// the closing message.
 #include <QString>
 
 #include <functional>
@@ -23,8 +24,8 @@ public:
     void Exportieren(QWidget* eltern);
     // "Datei" › "Importieren" › "iCalendar-Datei (.ics)…": the open dialog, then the import.
     void Importieren(QWidget* eltern);
-    // Reads one file into the document; false when it was refused, cancelled or nothing
-    // could be changed (read-only).
+    // Reads one file into the document; false when it was refused, cancelled (in the
+    // dialog or while importing) or nothing could be changed (read-only).
     bool DateiImportieren(const std::string& pfad, QWidget* eltern);
 
     // Whether a dropped file is one the import takes (by its extension).

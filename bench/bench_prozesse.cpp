@@ -124,6 +124,23 @@ int main(int argc, char** argv) {
            {KALVORA_CLI, "ics-export", gross, "01.01.1901", "31.12.2099", alles}, laeufe, heim);
     Messen("kalvora-cli ics-import leer.kvr alles.ics aus.kvr",
            {KALVORA_CLI, "ics-import", leer, alles, aus}, laeufe, heim);
+    std::printf("  (alles.ics: %.1f MB)\n", static_cast<double>(fs::file_size(alles)) / 1e6);
+    // Hostile files end at once: an event every second (cut after 100,000 occurrences) and a
+    // zone changing its offset every second (not used).
+    const std::string sekuendlich = (ordner / "sekuendlich.ics").string();
+    std::ofstream(sekuendlich, std::ios::binary)
+        << "BEGIN:VCALENDAR\r\nBEGIN:VEVENT\r\nDTSTART:20260101T100000Z\r\n"
+           "RRULE:FREQ=SECONDLY\r\nSUMMARY:x\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n";
+    Messen("kalvora-cli ics-import, an event with FREQ=SECONDLY",
+           {KALVORA_CLI, "ics-import", leer, sekuendlich, aus}, laeufe, heim);
+    const std::string zone = (ordner / "zone.ics").string();
+    std::ofstream(zone, std::ios::binary)
+        << "BEGIN:VCALENDAR\r\nBEGIN:VTIMEZONE\r\nTZID:S\r\nBEGIN:STANDARD\r\n"
+           "DTSTART:19700101T000000\r\nRRULE:FREQ=SECONDLY\r\nTZOFFSETFROM:+0100\r\n"
+           "TZOFFSETTO:+0100\r\nEND:STANDARD\r\nEND:VTIMEZONE\r\nBEGIN:VEVENT\r\n"
+           "DTSTART;TZID=S:20260101T100000\r\nSUMMARY:x\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n";
+    Messen("kalvora-cli ics-import, a zone with FREQ=SECONDLY",
+           {KALVORA_CLI, "ics-import", leer, zone, aus}, laeufe, heim);
 #ifdef KALVORA_PROGRAMM
     Messen("kalvora gross.kvr until the first painted year", {KALVORA_PROGRAMM, gross}, laeufe,
            heim);

@@ -2,6 +2,7 @@
 // Wednesday), their validity against the shipped DTD, their transformation with the shipped
 // style sheets, and the character references a parser must read back as the text.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <cstdio>
@@ -14,6 +15,7 @@
 #include "kalender/XmlExport.h"
 #include "kalender/XmlHtml.h"
 #include "methoden/Fehler.h"
+#include "platform/posix/AtomareDatei.h"
 
 namespace kalvora {
 namespace {
@@ -151,6 +153,33 @@ TEST(XmlExport, BegleitdateienWerdenNurErgaenzt) {
     EXPECT_THROW(XmlBegleitdateienSchreiben(Xmlherkunft::Monat, true, false, Geliefert,
                                             (o.pfad / "fehlt").string()),
                  KalvoraFehler);
+}
+
+// With the program's writer handed in, each companion goes through it whole; a shipped file
+// that is a pipe is refused instead of waited for.
+TEST(XmlExport, BegleitdateienDurchDenSchreiber) {
+    Ordner o;
+    std::vector<std::pair<std::string, std::size_t>> geschrieben;
+    const Dateischreiber schreiber = [&](const std::string& pfad, std::string_view inhalt) {
+        geschrieben.emplace_back(fs::path(pfad).filename().string(), inhalt.size());
+        DateiAtomarSchreiben(pfad, inhalt);
+    };
+    XmlBegleitdateienSchreiben(Xmlherkunft::Monat, true, true, Geliefert, o.pfad.string(),
+                               schreiber);
+    ASSERT_EQ(geschrieben.size(), 2u);
+    EXPECT_EQ(geschrieben[0].first, "kalvoramonat.xsl");
+    EXPECT_EQ(geschrieben[0].second, fs::file_size(Geliefert("kalvoramonat.xsl")));
+    EXPECT_EQ(geschrieben[1].first, "kalvora.dtd");
+    EXPECT_EQ(testdateien::Inhalt((o.pfad / "kalvora.dtd").string()),
+              testdateien::Inhalt(Geliefert("kalvora.dtd")));
+
+    Ordner quelle;
+    ASSERT_EQ(mkfifo((quelle.pfad / "kalvora.xsl").c_str(), 0644), 0);
+    const auto rohr = [&](const std::string& name) { return (quelle.pfad / name).string(); };
+    EXPECT_THROW(XmlBegleitdateienSchreiben(Xmlherkunft::Jahr, true, false, rohr,
+                                            o.pfad.string(), schreiber),
+                 KalvoraFehler);
+    EXPECT_FALSE(fs::exists(o.pfad / "kalvora.xsl"));
 }
 
 TEST(XmlExport, AusgabeordnerVerliertNurEigeneDateien) {

@@ -118,7 +118,7 @@ const BefehlRegistrieren adressenXml{
          }
          DateiAtomarSchreiben(aus, AdressenXml(export_, JetztOrtszeit()));
          BegleitdateienKopieren({AdressXslName, AdressDtdName}, Begleitdatei,
-                                zielordner.string());
+                                zielordner.string(), &DateiAtomarSchreiben);
          return kErfolg;
      }}};
 

@@ -67,7 +67,8 @@ const BefehlRegistrieren xmlExport{
          auftrag.quelle = fs::absolute(datei).lexically_normal().string();
          auftrag.jetzt = JetztOrtszeit();
          DateiAtomarSchreiben(aus, XmlExportieren(kal, auftrag));
-         XmlBegleitdateienSchreiben(auftrag.herkunft, xsl, dtd, Begleitdatei, ordner.string());
+         XmlBegleitdateienSchreiben(auftrag.herkunft, xsl, dtd, Begleitdatei, ordner.string(),
+                                    &DateiAtomarSchreiben);
          return kErfolg;
      }}};
 

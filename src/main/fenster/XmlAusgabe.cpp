@@ -36,7 +36,10 @@ bool TXmlAusgabe::Schreiben(const Xmlauftrag& a, const std::string& pfad, bool x
         haupt_.Kern().DateiSchreiben(
             pfad, XmlExportieren(haupt_.Kalender(), a, haupt_.Fortschrittsmelder()));
         const QString ordner = QFileInfo(QString::fromStdString(pfad)).absolutePath();
-        XmlBegleitdateienSchreiben(a.herkunft, xsl, dtd, Geliefert, ordner.toStdString());
+        XmlBegleitdateienSchreiben(a.herkunft, xsl, dtd, Geliefert, ordner.toStdString(),
+                                   [this](const std::string& p, std::string_view inhalt) {
+                                       haupt_.Kern().DateiSchreiben(p, inhalt);
+                                   });
         haupt_.ArbeitBeenden();
         return true;
     } catch (const std::exception& f) {

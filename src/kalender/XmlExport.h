@@ -10,6 +10,7 @@
 
 #include "kalender/TKalender.h"
 #include "methoden/Methoden.h"
+#include "platform/Dateischreiber.h"
 #include "platform/Uhr.h"
 
 namespace kalvora {
@@ -53,14 +54,16 @@ std::string XmlExportieren(const TKalender& kal, const Xmlauftrag& a,
 // zielordner. A file of that name already in zielordner stays as it is. Returns the paths
 // written; throws KalvoraFehler with a German reason when a copy fails.
 // The same for any names: each copied unless zielordner already has a file of that name.
+// With schreiben (the program's atomic writer) a copy is read safely and written whole, so a
+// broken-off copy never stays behind as "an existing file"; without it the file is copied.
 std::vector<std::string> BegleitdateienKopieren(
     const std::vector<std::string>& namen,
     const std::function<std::string(const std::string& name)>& gefunden,
-    const std::string& zielordner);
+    const std::string& zielordner, const Dateischreiber& schreiben = {});
 std::vector<std::string> XmlBegleitdateienSchreiben(
     Xmlherkunft h, bool xsl, bool dtd,
     const std::function<std::string(const std::string& name)>& gefunden,
-    const std::string& zielordner);
+    const std::string& zielordner, const Dateischreiber& schreiben = {});
 
 // The browser output's folder holds only files of these names, and only these are ever
 // deleted there: "ausgabe.xml", "ausgabe.html", the three style sheets and the DTD.

@@ -94,6 +94,7 @@ const BefehlRegistrieren adressenXml{
          const std::string& aus = DateiArgument(a[1]);
          const std::vector<Adressgruppe> gruppen = GruppenImOrdner(ordner);
          std::vector<Adressxmlgruppe> export_;
+         std::vector<std::string> eingaben;
          for (std::size_t i = 2; i < a.size(); ++i) {
              Adressxmlgruppe g;
              g.name = a[i];
@@ -110,19 +111,26 @@ const BefehlRegistrieren adressenXml{
                  if (it == gruppen.end())
                      throw Aufruffehler(Gezeigt(a[i]) + " ist keine Gruppe in " + ordner);
                  TAdressbuch b;
+                 eingaben.push_back(it->pfad);
                  b.Lesen(it->pfad);
                  b.Sortieren(adressfeld::Name);
                  g.eintraege = std::move(b.Eintraege);
              }
              export_.push_back(std::move(g));
          }
+         // The style sheet and the DTD beside the export are outputs too; the shipped ones
+         // they are copied from are inputs of the export itself.
+         const fs::path zielordner = fs::absolute(aus).parent_path();
+         AusgabeNichtEingabe({aus, (zielordner / AdressXslName).string(),
+                              (zielordner / AdressDtdName).string()},
+                             eingaben);
+         AusgabeNichtEingabe({aus}, {Begleitdatei(AdressXslName), Begleitdatei(AdressDtdName)});
          DateiAtomarSchreiben(aus, AdressenXml(export_, JetztOrtszeit()));
          BegleitdateienKopieren({AdressXslName, AdressDtdName}, Begleitdatei,
                                 zielordner.string(), &DateiAtomarSchreiben);
          return kErfolg;
      }}};
 
-         std::vector<std::string> eingaben;
 const BefehlRegistrieren mailto{
     {"mailto", "mailto GRUPPENDATEI (--eintrag N | --gruppe | --serie BETREFF TEXTDATEI)",
      "die mailto:-Adressen, die das Adressbuch öffnen würde, eine je Zeile",
@@ -136,20 +144,12 @@ const BefehlRegistrieren mailto{
          std::vector<std::string> urls;
          if (art == "--eintrag") {
              if (a.size() < 3) ArgumentFehlt("N");
-                 eingaben.push_back(it->pfad);
              if (a.size() > 3) ArgumentZuviel(a[3]);
              const auto n = Ganzzahl(a[2]);
              const TAdressbuch b = GruppeLaden(datei);
              if (!n || *n < 1 || *n > static_cast<int>(b.Eintraege.size()))
                  throw Aufruffehler(Gezeigt(a[2]) + " ist kein Eintrag der Gruppe (1 bis " +
                                     std::to_string(b.Eintraege.size()) + ")");
-         // The style sheet and the DTD beside the export are outputs too; the shipped ones
-         // they are copied from are inputs of the export itself.
-         const fs::path zielordner = fs::absolute(aus).parent_path();
-         AusgabeNichtEingabe({aus, (zielordner / AdressXslName).string(),
-                              (zielordner / AdressDtdName).string()},
-                             eingaben);
-         AusgabeNichtEingabe({aus}, {Begleitdatei(AdressXslName), Begleitdatei(AdressDtdName)});
              urls.push_back(MailtoEintrag(b.Eintraege[static_cast<std::size_t>(*n - 1)],
                                           AdressoptionenDesSpeichers().eineAdresse));
          } else if (art == "--gruppe") {

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "methoden/Uhrzeit.h"
+
 namespace kalvora {
 namespace {
 
@@ -25,8 +27,6 @@ uint32_t Balkentextfarbe(uint32_t farbe) {
     const int blau = (farbe >> 16) & 0xFF;
     return 299 * rot + 587 * gruen + 114 * blau < 128000 ? 0xFFFFFF : Schwarz;
 }
-
-bool Ziffer(char c) { return c >= '0' && c <= '9'; }
 
 std::string OhneEndblanks(std::string s) {
     while (!s.empty() && s.back() == ' ') s.pop_back();
@@ -178,13 +178,13 @@ uint32_t TStundenplan::Kopffarbe(const Datum& d) {
 }
 
 bool TStundenplan::Balken(const TTermin& t, Stundenbalken& b) {
+    // A time or duration no clock can show (a hand-edited file) gives no bar, or no length.
     const std::string_view z = t.Uhrzeit;
-    if (z.size() < 5 || !Ziffer(z[0]) || !Ziffer(z[1]) || !Ziffer(z[3]) || !Ziffer(z[4]))
-        return false;
+    if (!UhrzeitBrauchbar(z)) return false;
     const int stunden = (z[0] - '0') * 10 + (z[1] - '0');
     const int minuten = (z[3] - '0') * 10 + (z[4] - '0');
     b.start = stunden + minuten / 60.0;
-    b.ende = b.start + t.Dauer / 60.0;
+    b.ende = b.start + DauerBrauchbar(t.Dauer) / 60.0;
     return true;
 }
 

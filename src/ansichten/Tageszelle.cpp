@@ -4,6 +4,7 @@
 
 #include "einstellungen/Einstellungen.h"
 #include "kalender/Farbnamen.h"
+#include "methoden/Uhrzeit.h"
 #include "personen/Geburtstagsabfragen.h"
 
 namespace kalvora {
@@ -87,13 +88,15 @@ void TagesinhaltSchreiben(const TKalender& kal, const Zellenoptionen& o, const D
         const TTermin& t = liste[i];
         std::string zeile;
         const std::string_view zeit = t.Uhrzeit.sicht();
-        if (o.uhrzeit) {
-            zeile += std::string(zeit.substr(0, 5));
-            if (o.terminende) zeile += "-" + ZeitPlusMinuten(zeit, t.Dauer);
+        // A time or duration no clock can show (a hand-edited file) is shown as none.
+        const int32_t dauer = DauerBrauchbar(t.Dauer);
+        if (o.uhrzeit && UhrzeitBrauchbar(zeit)) {
+            zeile += std::string(zeit);
+            if (o.terminende) zeile += "-" + ZeitPlusMinuten(zeit, dauer);
             zeile += "   ";
         }
         zeile += std::string(t.Beschreibung.sicht());
-        if (o.terminlaenge) zeile += " (" + MinutenAlsDauer(t.Dauer) + ")";
+        if (o.terminlaenge) zeile += " (" + MinutenAlsDauer(dauer) + ")";
         std::string zweite;
         bool zweiZeilen = false;
         if (!t.Ort.empty()) {

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "kalender/Farbnamen.h"
+#include "kalender/Speicherhindernisse.h"
 #include "kalender/Zeilenleser.h"
 #include "methoden/Fehler.h"
 #include "methoden/Methoden.h"
@@ -156,8 +157,17 @@ std::string KalenderAlsCsv(const TKalender& kal, const std::function<void(int)>&
             fortschritt((gemeldet - ErstesJahr + 1) * 100 / TKalender::kJahre);
         }
         if (!liste[0].Beschreibung.empty()) ZeileAnhaengen(aus, kal, liste[0], true, t, m, j);
-        for (std::size_t n = 1; n < liste.size(); ++n)
-            ZeileAnhaengen(aus, kal, liste[n], false, t, m, j);
+        for (std::size_t n = 1; n < liste.size(); ++n) {
+            if (!TerminReparaturNoetig(liste[n])) {
+                ZeileAnhaengen(aus, kal, liste[n], false, t, m, j);
+                continue;
+            }
+            // A time or duration no clock can use (a hand-edited file): written as the next
+            // save of the calendar will hold it, so that the import takes the line.
+            TTermin repariert = liste[n];
+            TerminReparieren(repariert);
+            ZeileAnhaengen(aus, kal, repariert, false, t, m, j);
+        }
     }
     if (fortschritt) fortschritt(100);
     return aus;

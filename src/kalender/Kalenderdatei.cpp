@@ -148,8 +148,13 @@ void TerminSchreiben(std::string& aus, const TKalender& kal, const TTermin& t,
                      int jahr) {
     const auto wo = [&] { return "Termin am " + DatumText(tag, monat, jahr); };
     const std::string_view uhrzeit = std::string_view(t.Uhrzeit).substr(0, 5);
-    if (!UhrzeitSchreibbar(t.Uhrzeit))
+    // What the file could hold but no view can use ("99:99", a duration of days) is refused
+    // as well: the caller repairs it first (Speicherhindernisse).
+    if (!UhrzeitBrauchbar(t.Uhrzeit))
         throw KalvoraFehler(wo() + ": \"" + t.Uhrzeit + "\" ist keine gültige Uhrzeit (hh:mm).");
+    if (DauerBrauchbar(t.Dauer) != t.Dauer)
+        throw KalvoraFehler(wo() + ": die Dauer " + std::to_string(t.Dauer) +
+                            " liegt nicht zwischen 0 und 1439 Minuten.");
     aus.append(uhrzeit);
     if (t.Alarm) aus.push_back('X');
     // The space is written even for an empty description: without it the first '#' would

@@ -56,7 +56,7 @@ extern const char* const kMeldungKeineLesbareDatei;
 // The whole document as "Ver 3.3" bytes (Windows-1252, CR LF). Progress: 50 after the day
 // colours, then rising towards 100 over the years of the appointments. Throws KalvoraFehler
 // for a text that the file cannot hold unchanged (a character outside Windows-1252, '#' in an
-// appointment, a line break, an unusable time); nothing is written then.
+// appointment, a line break, an unusable time or duration); nothing is written then.
 std::string KalenderAlsVer33(const TKalender& kal, const Fortschritt& fortschritt = {});
 
 // Whether the writer can store this time of an appointment so that it reads back as it was:

@@ -4,6 +4,7 @@
 
 #include "kalender/Kalenderdatei.h"
 #include "methoden/Methoden.h"
+#include "methoden/Uhrzeit.h"
 
 namespace kalvora {
 
@@ -42,6 +43,24 @@ void ListeReparieren(TKalender& kal, TTerminKategorie& liste, std::string_view e
 
 }  // namespace
 
+bool TerminReparaturNoetig(const TTermin& t) {
+    return !UhrzeitBrauchbar(t.Uhrzeit.sicht()) || DauerBrauchbar(t.Dauer) != t.Dauer;
+}
+
+void TerminReparieren(TTermin& t) {
+    // Nothing of the old values is lost: they go into the description.
+    if (!UhrzeitBrauchbar(t.Uhrzeit.sicht())) {
+        std::string alt = t.Uhrzeit.str();
+        std::replace(alt.begin(), alt.end(), '#', '+');  // '#' separates fields
+        t.Beschreibung += " (Uhrzeit: " + alt + ")";
+        t.Uhrzeit = "00:00";
+    }
+    if (DauerBrauchbar(t.Dauer) != t.Dauer) {
+        t.Beschreibung += " (Dauer: " + std::to_string(t.Dauer) + " Minuten)";
+        t.Dauer = 0;
+    }
+}
+
 std::vector<std::string> SpeicherhindernisseBeheben(TKalender& kal, bool anwenden) {
     std::vector<std::string> aenderungen;
     ListeReparieren(kal, kal.Terminkategorie, kEndeKategorien, &TTermin::Kategorie,
@@ -56,17 +75,18 @@ std::vector<std::string> SpeicherhindernisseBeheben(TKalender& kal, bool anwende
         TTerminliste& liste = kal.TerminlisteAn(s);
         for (std::size_t n = 1; n < liste.size(); ++n) {
             TTermin& termin = liste[n];
-            if (UhrzeitSchreibbar(termin.Uhrzeit)) continue;
-            // Nothing of the text is lost: it goes into the description.
-            aenderungen.push_back("der Termin \"" + termin.Beschreibung + "\" am " +
-                                  DatumText(t, m, j) + " mit der Uhrzeit \"" + termin.Uhrzeit +
-                                  "\" beginnt dann um 00:00 (die alte Angabe steht in seiner "
-                                  "Beschreibung)");
-            if (!anwenden) continue;
-            std::string alt = termin.Uhrzeit;
-            std::replace(alt.begin(), alt.end(), '#', '+');  // '#' separates fields
-            termin.Beschreibung += " (Uhrzeit: " + alt + ")";
-            termin.Uhrzeit = "00:00";
+            if (!TerminReparaturNoetig(termin)) continue;
+            const std::string wer = "der Termin \"" + termin.Beschreibung.str() + "\" am " +
+                                    DatumText(t, m, j);
+            if (!UhrzeitBrauchbar(termin.Uhrzeit.sicht()))
+                aenderungen.push_back(wer + " mit der Uhrzeit \"" + termin.Uhrzeit.str() +
+                                      "\" beginnt dann um 00:00 (die alte Angabe steht in "
+                                      "seiner Beschreibung)");
+            if (DauerBrauchbar(termin.Dauer) != termin.Dauer)
+                aenderungen.push_back(wer + " mit der Dauer " + std::to_string(termin.Dauer) +
+                                      " Minuten hat dann keine Dauer (die alte Angabe steht in "
+                                      "seiner Beschreibung)");
+            if (anwenden) TerminReparieren(termin);
         }
     }
     if (anwenden && !aenderungen.empty()) kal.GeaendertSetzen(true);

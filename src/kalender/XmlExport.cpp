@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "methoden/Dateilesen.h"
+#include "kalender/Speicherhindernisse.h"
 #include "methoden/Fehler.h"
 #include "platform/Druckrahmen.h"
 
@@ -237,7 +237,14 @@ std::string XmlExportieren(const TKalender& kal, const Xmlauftrag& a,
             if (!liste[0].Beschreibung.empty())
                 w.Element("      ", "TAGESINFO", XmlExportText(liste[0].Beschreibung.sicht()));
             for (std::size_t i = 1; i < liste.size(); ++i) {
-                const TTermin& t = liste[i];
+                // A time or duration no clock can use (a hand-edited file) is written as
+                // the next save of the calendar will hold it.
+                TTermin repariert;
+                if (TerminReparaturNoetig(liste[i])) {
+                    repariert = liste[i];
+                    TerminReparieren(repariert);
+                }
+                const TTermin& t = TerminReparaturNoetig(liste[i]) ? repariert : liste[i];
                 w.Zeile("      <TERMIN>");
                 w.Element("        ", "STARTZEIT", XmlExportText(t.Uhrzeit.sicht()));
                 w.Element("        ", "DAUER", std::to_string(t.Dauer));
@@ -266,17 +273,17 @@ std::string XmlExportieren(const TKalender& kal, const Xmlauftrag& a,
 std::vector<std::string> XmlBegleitdateienSchreiben(
     Xmlherkunft h, bool xsl, bool dtd,
     const std::function<std::string(const std::string& name)>& gefunden,
-    const std::string& zielordner, const Dateischreiber& schreiben) {
+    const std::string& zielordner) {
     std::vector<std::string> namen;
     if (xsl) namen.push_back(XslName(h) + ".xsl");
     if (dtd) namen.push_back(DtdName);
-    return BegleitdateienKopieren(namen, gefunden, zielordner, schreiben);
+    return BegleitdateienKopieren(namen, gefunden, zielordner);
 }
 
 std::vector<std::string> BegleitdateienKopieren(
     const std::vector<std::string>& namen,
     const std::function<std::string(const std::string& name)>& gefunden,
-    const std::string& zielordner, const Dateischreiber& schreiben) {
+    const std::string& zielordner) {
     namespace fs = std::filesystem;
     std::vector<std::string> geschrieben;
     for (const std::string& name : namen) {
@@ -285,13 +292,10 @@ std::vector<std::string> BegleitdateienKopieren(
         if (fs::exists(ziel, f)) continue;
         const std::string quelle = gefunden(name);
         if (quelle.empty()) continue;
-        if (schreiben) {
-            schreiben(ziel.string(), DateiEinlesen(quelle));
-        } else if (!fs::copy_file(quelle, ziel, fs::copy_options::skip_existing, f) || f) {
+        if (!fs::copy_file(quelle, ziel, fs::copy_options::skip_existing, f) || f)
             throw KalvoraFehler("Die Datei " + ziel.string() +
                                 " konnte nicht geschrieben werden" +
                                 (f ? " (" + f.message() + ")." : "."));
-        }
         geschrieben.push_back(ziel.string());
     }
     return geschrieben;

@@ -4,13 +4,12 @@
 #include <cmath>
 
 #include "einstellungen/Einstellungen.h"
+#include "methoden/Uhrzeit.h"
 
 namespace kalvora {
 namespace {
 
 constexpr int MinutenProTag = 1440;
-
-bool Ziffer(char c) { return c >= '0' && c <= '9'; }
 
 // The alarm may be shown for a check of this origin.
 bool AlarmErlaubt(Alarmherkunft h) {
@@ -41,9 +40,7 @@ Alarmvorgaben AlarmvorgabenAus(const Einstellungen& e, const Schreibschutzoption
 }
 
 std::optional<int> Startminuten(std::string_view uhrzeit) {
-    if (uhrzeit.size() < 5 || !Ziffer(uhrzeit[0]) || !Ziffer(uhrzeit[1]) ||
-        !Ziffer(uhrzeit[3]) || !Ziffer(uhrzeit[4]))
-        return std::nullopt;
+    if (!UhrzeitBrauchbar(uhrzeit)) return std::nullopt;
     const int hh = (uhrzeit[0] - '0') * 10 + (uhrzeit[1] - '0');
     const int mm = (uhrzeit[3] - '0') * 10 + (uhrzeit[4] - '0');
     if (hh > 23 || mm > 59) return std::nullopt;
@@ -76,7 +73,7 @@ Alarmbefund AlarmPruefen(const TKalender& kal, const Alarmvorgaben& v, const Zei
         }
         // Running from the first second of its start to the last of its end; an end past
         // midnight ends the day.
-        const int ende = std::min(*start + std::max(0, t.Dauer), MinutenProTag);
+        const int ende = std::min(*start + DauerBrauchbar(t.Dauer), MinutenProTag);
         if (nunSekunden >= *start * 60 && nunSekunden <= ende * 60) b.laufend = true;
     }
 

@@ -4,13 +4,16 @@
 
 #include "einstellungen/Einstellungen.h"
 #include "methoden/Methoden.h"
+#include "methoden/Uhrzeit.h"
 
 namespace kalvora {
 
 Alarminhalt AlarminhaltAus(const TTermin& t) {
     Alarminhalt a;
     a.uhrzeit = std::string(t.Uhrzeit.sicht());
-    a.bis = ZeitPlusMinuten(t.Uhrzeit.sicht(), t.Dauer);
+    // Only appointments with a clock time are announced; a duration beyond a day counts
+    // as none.
+    a.bis = ZeitPlusMinuten(t.Uhrzeit.sicht(), DauerBrauchbar(t.Dauer));
     a.bisSichtbar = a.bis != a.uhrzeit;
     a.beschreibung = std::string(t.Beschreibung.sicht());
     a.ort = std::string(t.Ort.sicht());

@@ -7,6 +7,7 @@
 #include "kalender/Farbnamen.h"
 #include "main/Symbole.h"
 #include "methoden/Sonne.h"
+#include "methoden/Uhrzeit.h"
 #include "personen/Geburtstagsabfragen.h"
 
 namespace kalvora {
@@ -391,13 +392,15 @@ std::string TJahresansicht::Eintragszeilen(const TTerminliste& liste) const {
         else if (info && o.leerzeileWennKeineTagesinfo && e.Beschreibung.empty())
             s += "\r\n";
         if (!(info && o.leerzeileWennKeineTagesinfo) && e.Beschreibung.empty()) continue;
-        if (o.keineUhrzeitAnzeigen && !e.Uhrzeit.empty()) {
+        // A time or duration no clock can show (a hand-edited file) is shown as none.
+        const int32_t dauer = DauerBrauchbar(e.Dauer);
+        if (o.keineUhrzeitAnzeigen && UhrzeitBrauchbar(e.Uhrzeit.sicht())) {
             s += e.Uhrzeit;
-            if (o.terminendeAnzeigen) s += "-" + ZeitPlusMinuten(e.Uhrzeit, e.Dauer);
+            if (o.terminendeAnzeigen) s += "-" + ZeitPlusMinuten(e.Uhrzeit, dauer);
             s += "   ";
         }
         s += info ? InfoZeilen(e.Beschreibung) : e.Beschreibung.str();
-        if (o.terminlaengeAnzeigen && !info) s += " (" + MinutenAlsDauer(e.Dauer) + ")";
+        if (o.terminlaengeAnzeigen && !info) s += " (" + MinutenAlsDauer(dauer) + ")";
         if (!e.Ort.empty()) {
             s += o.beschreibungUndOrtZweiZeilen ? "\r\n" : " ";
             s += "  ";

@@ -16,4 +16,9 @@ std::optional<std::string> UhrzeitNormalisiert(std::string_view u) {
     return std::string(u);
 }
 
+bool UhrzeitBrauchbar(std::string_view text) {
+    const auto normal = UhrzeitNormalisiert(text);
+    return normal && *normal == text;
+}
+
 }  // namespace kalvora

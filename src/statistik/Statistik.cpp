@@ -5,6 +5,7 @@
 
 #include "kalender/Tagesfarbbefehle.h"
 #include "methoden/Methoden.h"
+#include "methoden/Uhrzeit.h"
 
 namespace kalvora {
 
@@ -118,7 +119,8 @@ Statistikwerte Terminwerte(const TKalender& kal, int jahr, Statistikart art,
         for (std::size_t n = 1; n < liste.size(); ++n) {
             const TTermin& t = liste[n];
             if (!filter.Zaehlt(t.Kategorie)) continue;
-            const int64_t beitrag = dauer ? t.Dauer : 1;
+            // A duration beyond a day (a hand-edited file) counts as none, as in the views.
+            const int64_t beitrag = dauer ? DauerBrauchbar(t.Dauer) : 1;
             if (t.Farbe == KeineFarbe) {
                 ohneFarbe += beitrag;
                 continue;

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "kalender/Farbnamen.h"
+#include "methoden/Uhrzeit.h"
 #include "platform/Druckrahmen.h"
 
 namespace kalvora {
@@ -48,11 +49,15 @@ Eintragstext EintragDrucktext(const TTermin& t, bool info, const Einstellungen& 
         x.einzug = t.Uhrzeit + "  ";
         return x;
     }
-    const std::string ende =
-        e.TerminendeAnzeigen ? "-" + ZeitPlusMinuten(t.Uhrzeit, t.Dauer) : std::string();
+    // A time or duration no clock can show (a hand-edited file) is printed as none.
+    const bool zeit = UhrzeitBrauchbar(t.Uhrzeit.sicht());
+    const int32_t dauer = DauerBrauchbar(t.Dauer);
+    const std::string ende = e.TerminendeAnzeigen && zeit
+                                 ? "-" + ZeitPlusMinuten(t.Uhrzeit, dauer)
+                                 : std::string();
     const std::string laenge =
-        e.TerminlaengeAnzeigen ? " (" + MinutenAlsDauer(t.Dauer) + ")" : std::string();
-    x.einzug = t.Uhrzeit + ende + "  ";
+        e.TerminlaengeAnzeigen ? " (" + MinutenAlsDauer(dauer) + ")" : std::string();
+    x.einzug = (zeit ? t.Uhrzeit.str() : std::string()) + ende + "  ";
     x.zeile1 = (e.keineUhrzeitAnzeigen ? x.einzug : std::string()) + t.Beschreibung + laenge;
     const std::string ortsvorsatz = e.Ortsangabe && !t.Ort.empty() ? "Ort: " : "";
     if (zweiZeilen) {

@@ -108,5 +108,77 @@ TEST_F(HandbearbeiteteDateien, Ver32BehaeltKategorienUndLinksAusserhalbDerListen
     EXPECT_EQ(Konvertiert(Schreiben("neu.kvr", aus)), aus);
 }
 
+// Times that are no clock time and a duration of days, as a hand-edited file can hold them:
+// every command handles the file (exit 0) and none shows or writes such a time. The calendar
+// file and the exports get them repaired as the program's save repairs them (the time 00:00
+// and no duration, the old text in the description); the views show no time.
+TEST_F(HandbearbeiteteDateien, UnbrauchbareZeitenUndDauern) {
+    const std::string pfad = Schreiben(
+        "zeiten.kvr",
+        Datei({"Ver 3.3", "[Farbnamen]", "FFFF Urlaub", "[Terminkategorie]", "[Linkliste]",
+               "[Tagesfarben]", "[Termine]", "94AD Info", ":::: Eins###", "0: Zwei###",
+               "-1:00X Drei###", "99:99 Vier#Ort#30#", "10:00X Fuenf#Ort#100000#a", ""}));
+    const auto p = Zeilen(Ausfuehren("pruefen '" + pfad + "'").ausgabe);
+    ASSERT_EQ(p.size(), 7u);
+    EXPECT_EQ(p[3], "Termine: 5");
+    const auto unsinn = [](const std::string& text) {
+        for (const char* z : {"::::", "99:99", "-1:00", "100000", "\n0:"})
+            if (text.find(z) != std::string::npos) return std::string(z);
+        return std::string();
+    };
+
+    // The calendar file: repaired, and each repair told on stderr.
+    const std::string aus = ordner + "/aus.kvr";
+    const auto k = Ausfuehren("konvertieren '" + pfad + "' '" + aus + "'", true);
+    EXPECT_EQ(k.code, 0);
+    EXPECT_EQ(Zeilen(k.ausgabe).size(), 5u) << k.ausgabe;
+    EXPECT_EQ(k.ausgabe.rfind("Hinweis: der Termin \"Eins\" am 15.03.2004 mit der Uhrzeit "
+                              "\"::::\" beginnt dann um 00:00",
+                              0),
+              0u)
+        << k.ausgabe;
+    EXPECT_TRUE(Enthaelt(Inhalt(aus), "\r\n94AD Info\r\n00:00 Eins (Uhrzeit: ::::)###\r\n"
+                                      "00:00 Zwei (Uhrzeit: 0:)###\r\n"
+                                      "00:00X Drei (Uhrzeit: -1:00)###\r\n"
+                                      "00:00 Vier (Uhrzeit: 99:99)#Ort#30#\r\n"
+                                      "10:00X Fuenf (Dauer: 100000 Minuten)#Ort##a\r\n"))
+        << Inhalt(aus);
+    // What the repair wrote reads back as it is, with nothing left to repair.
+    EXPECT_EQ(Konvertiert(Schreiben("wieder.kvr", Inhalt(aus))), Inhalt(aus));
+
+    // The exports write what the next save will hold; the CSV export imports again.
+    const std::string csv = ordner + "/aus.csv", xml = ordner + "/aus.xml";
+    ASSERT_EQ(Ausfuehren("csv-export '" + pfad + "' '" + csv + "'").code, 0);
+    const std::string import =
+        Schreiben("import.kvr", "kalvora-csv version 1.0\r\n" + Inhalt(csv));
+    EXPECT_EQ(Zeilen(Ausfuehren("pruefen '" + import + "'").ausgabe).at(3), "Termine: 5");
+    ASSERT_EQ(Ausfuehren("xml-export '" + pfad + "' 15.03.2004 15.03.2004 '" + xml + "'").code,
+              0);
+    const std::string xmlText = Inhalt(xml);
+    EXPECT_TRUE(Enthaelt(xmlText, "<STARTZEIT>00:00</STARTZEIT>")) << xmlText;
+    EXPECT_EQ(Ausfuehren("ics-export '" + pfad + "' 15.03.2004 15.03.2004 '" + ordner +
+                         "/aus.ics'")
+                  .code,
+              0);
+
+    // The views show no time for them, and no duration.
+    const auto zelle = Ausfuehren("tageszelle '" + pfad + "' 15.03.2004");
+    EXPECT_EQ(zelle.code, 0);
+    EXPECT_EQ(unsinn(zelle.ausgabe), "") << zelle.ausgabe;
+    EXPECT_TRUE(Enthaelt(zelle.ausgabe, "\nVier    Ort")) << zelle.ausgabe;
+    EXPECT_TRUE(Enthaelt(zelle.ausgabe, "\n10:00-10:00   Fuenf    Ort")) << zelle.ausgabe;
+    const auto alarm = Ausfuehren("alarm '" + pfad + "' 15.03.2004 09:00");
+    EXPECT_EQ(alarm.code, 0);
+    // Only the appointment with a clock time is announced ("Drei" has its alarm on, too).
+    EXPECT_EQ(alarm.ausgabe, "Alarm: 10:00 Fuenf\nSymbol: anstehend\n");
+    const auto dauer = Ausfuehren("statistik '" + pfad + "' 2004 dauer");
+    EXPECT_EQ(dauer.code, 0);
+    EXPECT_EQ(unsinn(dauer.ausgabe), "") << dauer.ausgabe;
+    for (const std::string& befehl :
+         {"pdf-terminliste '" + pfad + "' 15.03.2004 15.03.2004 '" + ordner + "/aus.pdf'",
+          "alarm '" + pfad + "' 15.03.2004 09:50"})
+        EXPECT_EQ(Ausfuehren(befehl).code, 0) << befehl;
+}
+
 }  // namespace
 }  // namespace kalvora

@@ -284,6 +284,29 @@ TEST_F(DateiKalenderspeicherTest, UnspeicherbaresWirdNachFrageRepariert) {
     EXPECT_EQ(w[3].Beschreibung, "Drei (Uhrzeit: 12:3)");
 }
 
+// A time the file can hold but no clock can show, and a duration of days, are asked about
+// before the save as well; the views and exports never see them as times.
+TEST_F(DateiKalenderspeicherTest, UnbrauchbareZeitUndDauerWerdenNachFrageRepariert) {
+    Schreiben(datei, Datei({"Ver 3.3", "[Farbnamen]", "[Terminkategorie]", "[Linkliste]",
+                            "[Tagesfarben]", "[Termine]", "94AD", "99:99 Vier#Ort#30#",
+                            "10:00 Fuenf##100000#", ""}));
+    ASSERT_TRUE(sitzung.DirektOeffnen(datei));
+    EXPECT_EQ(kal.Terminliste(2004, 3, 15)[1].Uhrzeit, "99:99");  // kept as read
+    kal.geaendert = true;
+    dialoge.antworten.push_back(Antwort::Ja);
+    ASSERT_TRUE(sitzung.speichern1Click());
+    ASSERT_EQ(dialoge.meldungen.size(), 1u);
+    const std::string& frage = dialoge.meldungen[0].text;
+    EXPECT_NE(frage.find("mit der Uhrzeit \"99:99\" beginnt dann um 00:00"), std::string::npos)
+        << frage;
+    EXPECT_NE(frage.find("mit der Dauer 100000 Minuten hat dann keine Dauer"), std::string::npos)
+        << frage;
+    EXPECT_NE(Inhalt(datei).find("\r\n00:00 Vier (Uhrzeit: 99:99)#Ort#30#\r\n"
+                                 "10:00 Fuenf (Dauer: 100000 Minuten)###\r\n"),
+              std::string::npos)
+        << Inhalt(datei);
+}
+
 // "Neu" empties the document with the default colours of the settings it has just read.
 TEST_F(DateiKalenderspeicherTest, NeuNimmtDieFrischGeladenenStandardfarben) {
     struct Fenster : Sitzungsfenster {

@@ -82,7 +82,7 @@ const BefehlRegistrieren konvertieren{
          const std::string& aus = DateiArgument(a[1]);
          TKalender kal;
          Laden(kal, DateiArgument(a[0]));
-         DateiAtomarSchreiben(aus, KalenderAlsVer33(kal));
+         DateiAtomarSchreiben(aus, KalenderAlsVer33Repariert(kal));
          return kErfolg;
      }}};
 

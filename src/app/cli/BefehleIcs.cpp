@@ -69,7 +69,7 @@ const BefehlRegistrieren icsImport{
          IcsImportoptionen o;
          o.zeitzone = SystemZeitzone();
          const IcsImportergebnis e = IcsImportieren(kal, DateiEinlesen(ein), o);
-         DateiAtomarSchreiben(aus, KalenderAlsVer33(kal));
+         DateiAtomarSchreiben(aus, KalenderAlsVer33Repariert(kal));
          std::cout << "Importiert: " << e.importiert << "\n"
                    << "Übersprungen: " << e.uebersprungen << "\n";
          for (const auto& [grund, anzahl] : e.gruende)

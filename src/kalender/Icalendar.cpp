@@ -1031,7 +1031,8 @@ IcsImportergebnis IcsImportieren(TKalender& kal, std::string_view bytes,
     if (bytes.find('\0') != std::string_view::npos)
         throw KalvoraFehler(std::string(kIcsUnlesbar) + ": die Datei enthält Nullbytes.");
     // libical prints some warnings of its own on stderr; the report says what matters.
-    const Fehlerkanalstille stille;
+    std::optional<Fehlerkanalstille> stille;
+    if (o.libicalStumm) stille.emplace();
     constexpr int kNachDemVorlauf = 20;
     int gemeldet = -1;
     const auto melden = [&](int p) {

@@ -61,6 +61,9 @@ struct IcsImportoptionen {
     // Asked now and then during the import; true stops it and leaves the document as it
     // was before.
     std::function<bool()> abbrechen;
+    // libical's own warnings kept off stderr during the import (the fuzz target keeps stderr
+    // for the sanitizers' reports).
+    bool libicalStumm = true;
 };
 
 struct IcsImportergebnis {

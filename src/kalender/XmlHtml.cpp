@@ -95,10 +95,14 @@ struct RegelLoescher {
     void operator()(xsltSecurityPrefs* r) const { xsltFreeSecurityPrefs(r); }
 };
 
-Htmlergebnis Fehlschlag(Meldungen& m, const std::string& ersatz) {
+// The libraries' own lines, or, when a file was refused, the German reason and ersatz.
+Htmlergebnis Fehlschlag(Meldungen& m, const std::string& ersatz,
+                        const Meldungen& verweigert = {}) {
     Htmlergebnis e;
     while (!m.text.empty() && m.text.back() == '\n') m.text.pop_back();
-    e.fehler = m.text.empty() ? ersatz : m.text;
+    e.fehler = !verweigert.text.empty() ? verweigert.text + "\n" + ersatz
+               : m.text.empty()        ? ersatz
+                                       : m.text;
     return e;
 }
 
@@ -107,8 +111,12 @@ namespace fs = std::filesystem;
 // What one transformation may read: files in the export's folder, nothing else.
 struct Leserahmen {
     fs::path ordner;  // canonical
-    Meldungen* meldungen = nullptr;
+    Meldungen eigene;  // why something was not read, in German
     std::vector<std::string> gelesen;
+
+    void Verweigert(const std::string& zeile) {
+        if (eigene.text.find(zeile) == std::string::npos) eigene.Anfuegen(zeile);
+    }
 };
 
 // The one transformation running on this thread (libxml2's hooks are global functions).
@@ -146,16 +154,15 @@ xmlDocPtr SicherLesen(const std::string& adresse, xmlDictPtr dict, int optionen)
     if (!laufend) return nullptr;
     const std::string pfad = ErlaubteDatei(adresse);
     if (pfad.empty()) {
-        laufend->meldungen->Anfuegen("\"" + adresse +
-                                     "\" liegt nicht im Ordner der Datei und wird nicht "
-                                     "gelesen.");
+        laufend->Verweigert("\"" + adresse +
+                            "\" liegt nicht im Ordner der Datei und wird nicht gelesen.");
         return nullptr;
     }
     std::string inhalt;
     try {
         inhalt = DateiEinlesen(pfad);
     } catch (const std::exception& f) {
-        laufend->meldungen->Anfuegen(f.what());
+        laufend->Verweigert(f.what());
         return nullptr;
     }
     laufend->gelesen.push_back(pfad);
@@ -185,15 +192,26 @@ xmlDocPtr Laden(const xmlChar* adresse, xmlDictPtr dict, int optionen, void*, xs
 // libxml2's loader of external entities and DTDs: nothing outside is ever fetched.
 xmlParserInputPtr KeinExternes(const char* adresse, const char*, xmlParserCtxtPtr) {
     if (laufend)
-        laufend->meldungen->Anfuegen("Externer Verweis \"" +
-                                     std::string(adresse ? adresse : "") +
-                                     "\" wird nicht gelesen.");
+        laufend->Verweigert("Der externe Verweis \"" + std::string(adresse ? adresse : "") +
+                            "\" wird nicht gelesen.");
     return nullptr;
 }
 
 // The read rule of the security preferences: the same folder rule as the loader.
 int LesenErlaubt(xsltSecurityPrefsPtr, xsltTransformContextPtr, const char* wert) {
-    return wert && !ErlaubteDatei(wert).empty() ? 1 : 0;
+    if (wert && !ErlaubteDatei(wert).empty()) return 1;
+    if (laufend)
+        laufend->Verweigert("\"" + std::string(wert ? wert : "") +
+                            "\" liegt nicht im Ordner der Datei und wird nicht gelesen.");
+    return 0;
+}
+
+// Nothing is read from or written to the network, nor written to files or folders.
+int NetzLesenVerboten(xsltSecurityPrefsPtr, xsltTransformContextPtr, const char* wert) {
+    if (laufend)
+        laufend->Verweigert("\"" + std::string(wert ? wert : "") +
+                            "\" liegt im Netz und wird nicht gelesen.");
+    return 0;
 }
 
 // Installs the loaders and the default security preferences for one call and restores the
@@ -230,13 +248,13 @@ Htmlergebnis XmlNachHtml(const std::string& xmlpfad) {
     Meldungen m;
     Fehlerfang fang(m);
     Leserahmen rahmen;
-    rahmen.meldungen = &m;
     std::error_code f;
     rahmen.ordner = fs::weakly_canonical(fs::absolute(xmlpfad, f), f).parent_path();
     std::unique_ptr<xsltSecurityPrefs, RegelLoescher> regeln(xsltNewSecurityPrefs());
     for (xsltSecurityOption o : {XSLT_SECPREF_WRITE_FILE, XSLT_SECPREF_CREATE_DIRECTORY,
-                                 XSLT_SECPREF_READ_NETWORK, XSLT_SECPREF_WRITE_NETWORK})
+                                 XSLT_SECPREF_WRITE_NETWORK})
         xsltSetSecurityPrefs(regeln.get(), o, xsltSecurityForbid);
+    xsltSetSecurityPrefs(regeln.get(), XSLT_SECPREF_READ_NETWORK, &NetzLesenVerboten);
     xsltSetSecurityPrefs(regeln.get(), XSLT_SECPREF_READ_FILE, &LesenErlaubt);
     Leseschutz schutz(rahmen, regeln.get());
 
@@ -259,12 +277,15 @@ Htmlergebnis XmlNachHtml(const std::string& xmlpfad) {
         adresse ? reinterpret_cast<const char*>(adresse) : absolut.c_str(), nullptr,
         XML_PARSE_NONET | XML_PARSE_NOCDATA));
     xmlFree(adresse);
-    if (!dok) return Fehlschlag(m, xmlpfad + ": Die Datei kann nicht gelesen werden.");
+    if (!dok)
+        return Fehlschlag(m, xmlpfad + ": Die Datei kann nicht gelesen werden.", rahmen.eigene);
 
     // The style sheet takes ownership of nothing here: xsltLoadStylesheetPI parses its own
     // copy of the referenced file, through the loader above.
     std::unique_ptr<xsltStylesheet, StilLoescher> stil(xsltLoadStylesheetPI(dok.get()));
-    if (!stil) return Fehlschlag(m, xmlpfad + ": Die Datei nennt kein lesbares Stylesheet.");
+    if (!stil)
+        return Fehlschlag(m, xmlpfad + ": Die Datei nennt kein lesbares Stylesheet.",
+                          rahmen.eigene);
 
     std::unique_ptr<xsltTransformContext, KontextLoescher> kontext(
         xsltNewTransformContext(stil.get(), dok.get()));
@@ -273,7 +294,7 @@ Htmlergebnis XmlNachHtml(const std::string& xmlpfad) {
     std::unique_ptr<xmlDoc, DokLoescher> ergebnis(xsltApplyStylesheetUser(
         stil.get(), dok.get(), nullptr, nullptr, nullptr, kontext.get()));
     if (!ergebnis || kontext->state != XSLT_STATE_OK)
-        return Fehlschlag(m, xmlpfad + ": Die Umwandlung ist fehlgeschlagen.");
+        return Fehlschlag(m, xmlpfad + ": Die Umwandlung ist fehlgeschlagen.", rahmen.eigene);
 
     xmlChar* bytes = nullptr;
     int laenge = 0;

@@ -172,11 +172,19 @@ TEST_F(XmlHtmlSchutz, NurDateienNebenDemExport) {
                             "entitaet"})
         Schreiben(std::string(xsl) + ".xml", Export(std::string(xsl) + ".xsl"));
 
-    for (const char* datei : {"netz.xml", "fremd.xml", "hoch.xml", "netz-import.xml",
-                              "fremd-import.xml"}) {
+    const std::pair<const char*, const char*> verweigert[] = {
+        {"netz.xml", "liegt im Netz und wird nicht gelesen."},
+        {"fremd.xml", "g.xsl\" liegt nicht im Ordner der Datei und wird nicht gelesen."},
+        {"hoch.xml", ""},  // the blank of the folder makes the address itself invalid
+        {"netz-import.xml", "liegt im Netz und wird nicht gelesen."},
+        {"fremd-import.xml", "g.xsl\" liegt nicht im Ordner der Datei und wird nicht gelesen."},
+    };
+    for (const auto& [datei, meldung] : verweigert) {
         SCOPED_TRACE(datei);
         const auto r = Umwandeln(datei);
         EXPECT_EQ(r.code, 1) << r.ausgabe;
+        EXPECT_NE(r.ausgabe.find(meldung), std::string::npos) << r.ausgabe;
+        EXPECT_EQ(r.ausgabe.find("refused"), std::string::npos) << r.ausgabe;
         EXPECT_FALSE(fs::exists(ordner / "aus.html"));
     }
     // These may give a page, but never with what lies elsewhere.

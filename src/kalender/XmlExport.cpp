@@ -107,6 +107,11 @@ void Personen(const TKalender& kal, const Datum& tag, TDatum TGeburtstag::*feld,
 }  // namespace
 
 std::string XmlDateibytes(std::string_view escaped) { return AlsLatin1(escaped); }
+bool XmlZeichen(char32_t c) {
+    if (c < 0x20) return c == '\t' || c == '\n' || c == '\r';
+    return c <= 0xD7FF || (c >= 0xE000 && c <= 0xFFFD) || (c >= 0x10000 && c <= 0x10FFFF);
+}
+
 
 std::string XslName(Xmlherkunft h) {
     switch (h) {
@@ -148,7 +153,11 @@ std::string XmlExportText(std::string_view utf8) {
     for (std::size_t i = 0; i < utf8.size();) {
         const std::size_t anfang = i;
         const char32_t c = Naechstes(utf8, i);
-        if (c == '&') {
+        if (!XmlZeichen(c)) {
+            // XML 1.0 cannot hold a C0 control (TAB, LF and CR aside) nor NUL, not even as a
+            // reference: dropped. What is no character at all becomes U+FFFD.
+            if (c >= 0x20) s += "&#xFFFD;";
+        } else if (c == '&') {
             s += "&amp;";
         } else if (c == '<') {
             s += "&lt;";

@@ -39,8 +39,13 @@ int XmlWochennummer(const Datum& d);
 
 // Escapes a UTF-8 text for an element: & < > as entities, "€" as &#x20AC;, "©" as &#169;,
 // every other character of the code page's range 0x80–0x9F and every character beyond
-// Latin-1 as a hexadecimal character reference.
+// Latin-1 as a hexadecimal character reference. NUL and the C0 controls other than TAB, LF
+// and CR, which no XML 1.0 file can hold, are dropped; a code point that is no character
+// (a surrogate, U+FFFE, U+FFFF) becomes U+FFFD. Every XML the program writes is escaped
+// here, so no text can make it malformed.
 std::string XmlExportText(std::string_view utf8);
+// Whether XML 1.0 can hold the code point.
+bool XmlZeichen(char32_t c);
 
 // An escaped UTF-8 text (every character below U+0100) as the file's ISO-8859-1 bytes.
 std::string XmlDateibytes(std::string_view escaped);

@@ -296,6 +296,8 @@ std::string XmlText(std::string_view text) {
         else if (c == '>') s += "&gt;";
         else if (text.substr(i, 3) == "\xE2\x82\xAC") { s += "&#x20AC;"; i += 2; }
         else if (text.substr(i, 2) == "\xC2\xA9") { s += "&#169;"; i += 1; }
+        // XML 1.0 cannot hold NUL or a C0 control other than TAB, LF and CR at all.
+        else if (static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\n' && c != '\r') {}
         else s.push_back(c);
     }
     return s;

@@ -64,6 +64,8 @@ double TextAlsZeit(std::string_view hhmm);  // fraction of days, may exceed 1
 // Other shared routines.
 void SortiereTexte(bool aufsteigend, std::vector<std::string>& liste);
 std::string Dateiversion();
+// & < > as entities, the euro and copyright signs as references; NUL and the C0 controls
+// other than TAB, LF and CR dropped, as no XML 1.0 file can hold them.
 std::string XmlText(std::string_view text);
 std::string FarbeAlsHex(std::string_view hex);
 uint32_t Komplementaerfarbe(uint32_t farbe);

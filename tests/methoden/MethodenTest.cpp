@@ -152,6 +152,7 @@ TEST(Sonstiges, FarbenXmlUndDatumstexte) {
     EXPECT_EQ(Komplementaerfarbe(0x00FF00), 0xFF00FFu);
     EXPECT_EQ(Komplementaerfarbe(0xFFFFFF), 0u);
     EXPECT_EQ(XmlText("a<b>&c \"ä\" €©"), "a&lt;b&gt;&amp;c \"ä\" &#x20AC;&#169;");
+    EXPECT_EQ(XmlText(std::string("a\0b\x01\x1F\t\n\rc\x7F", 10)), "ab\t\n\rc\x7F");
     EXPECT_EQ(DatumText(5, 3, 2004), "05.03.2004");
     EXPECT_EQ(DatumText(KeinDatum), "31.12.9999");
     EXPECT_EQ(TextAlsDatum("1.5.2004"), DatumWert(1, 5, 2004));

@@ -2,11 +2,14 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string_view>
 #include <utility>
 
 #include "kalender/Farbnamen.h"
+#include "methoden/Fehler.h"
 #include "methoden/Uhrzeit.h"
 #include "platform/Druckrahmen.h"
+#include "platform/Textzuschnitt.h"
 
 namespace kalvora {
 
@@ -70,25 +73,72 @@ Eintragstext EintragDrucktext(const TTermin& t, bool info, const Einstellungen& 
 
 std::vector<std::string> ZeileUmbrechen(const std::string& zeile, int verfuegbar,
                                         const std::function<int(const std::string&)>& breite) {
-    if (breite(zeile) < verfuegbar) return {zeile};
-    std::vector<std::string> woerter;
-    std::size_t start = 0;
-    for (;;) {
-        const std::size_t leer = zeile.find(' ', start);
-        woerter.push_back(zeile.substr(start, leer == std::string::npos ? leer : leer - start));
-        if (leer == std::string::npos) break;
-        start = leer + 1;
-    }
+    // No line shows more characters than this, so longer texts and words are never measured
+    // whole: a description of megabytes would take minutes and overflow the width.
+    const std::size_t sichtbar = HoechsteZeichenzahl(verfuegbar);
+    const auto zeichen = [](std::string_view t) {
+        std::size_t n = 0;
+        for (const char c : t) n += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+        return n;
+    };
+    if (zeile.size() <= sichtbar && breite(zeile) < verfuegbar) return {zeile};
+    // Greedy at blanks, as if every candidate line were measured: each word is measured
+    // once and the widths added up; only where the sum is too close to the limit to tell
+    // (kerning and rounding make it differ a little from the line's width) is the line
+    // itself measured.
+    using Breite = long long;
+    const Breite leer = breite(" ");
+    const Breite zuBreit = Breite{verfuegbar} * 4 + 1;
+    const auto wortbreite = [&](std::string_view w) -> Breite {
+        if (w.empty()) return 0;
+        return zeichen(w) > sichtbar ? zuBreit : breite(std::string(w));
+    };
     std::vector<std::string> zeilen;
-    std::string aktuell = woerter[0];
-    for (std::size_t i = 1; i < woerter.size(); ++i) {
-        std::string mit = aktuell + " " + woerter[i];
-        if (breite(mit) < verfuegbar) {
-            aktuell = std::move(mit);
+    std::string aktuell;
+    Breite aktuelleBreite = 0;
+    int geschaetzt = 0;  // words added to the current line by their sum alone
+    std::size_t start = 0;
+    bool erstes = true;
+    for (;;) {
+        const std::size_t ende = std::min(zeile.find(' ', start), zeile.size());
+        const std::string_view wort = std::string_view(zeile).substr(start, ende - start);
+        const Breite w = wortbreite(wort);
+        if (erstes) {
+            aktuell.assign(wort);
+            aktuelleBreite = w;
+            erstes = false;
         } else {
-            zeilen.push_back(std::move(aktuell));
-            aktuell = woerter[i];
+            const Breite summe = aktuelleBreite + leer + w;
+            const Breite spiel = (geschaetzt + 1) * (leer + 1);
+            bool passt = summe < verfuegbar - spiel;
+            bool gemessen = false;
+            if (!passt && summe < verfuegbar + spiel && aktuelleBreite < verfuegbar &&
+                w < zuBreit) {
+                std::string mit = aktuell + " ";
+                mit.append(wort);
+                const Breite genau = breite(mit);
+                passt = genau < verfuegbar;
+                gemessen = true;
+                if (passt) aktuelleBreite = genau;
+            }
+            if (passt) {
+                aktuell.push_back(' ');
+                aktuell.append(wort);
+                if (gemessen) {
+                    geschaetzt = 0;
+                } else {
+                    aktuelleBreite = summe;
+                    ++geschaetzt;
+                }
+            } else {
+                zeilen.push_back(std::move(aktuell));
+                aktuell.assign(wort);
+                aktuelleBreite = w;
+                geschaetzt = 0;
+            }
         }
+        if (ende >= zeile.size()) break;
+        start = ende + 1;
     }
     zeilen.push_back(std::move(aktuell));
     return zeilen;
@@ -149,7 +199,10 @@ void TTerminlistendruck::ZeileDrucken(const std::string& text, int einzug, uint3
         l_->SchriftSetzen(s);
         l_->PinselSetzen(hinten);
         l_->HintergrundSetzen(Hintergrundmodus::Deckend);
-        l_->Text(seite_.links + einzug, seite_.oben + y_, stueck);
+        // A word wider than the page is cut where the page ends anyway.
+        const int x = seite_.links + einzug;
+        l_->Text(x, seite_.oben + y_,
+                 std::string(SichtbarerAnfang(stueck, drucker_->SeitenBreite() - x)));
         // Black on white again after every line.
         s.farbe = 0;
         l_->SchriftSetzen(s);
@@ -188,8 +241,30 @@ void TTerminlistendruck::TagDrucken(int tag, int monat, int jahr) {
     if (y_ != 2) Zeilenvorschub();
 }
 
+std::string TerminlisteNichtDruckbar(const TKalender& kal, const Datum& start,
+                                     const Datum& ende) {
+    const int32_t letzter = Tagesnummer(ende.tag, ende.monat, ende.jahr);
+    for (int32_t n = Tagesnummer(start.tag, start.monat, start.jahr); n <= letzter; ++n) {
+        const Datum d = DatumAusTagesnummer(n);
+        if (!TKalender::ImBereich(d.jahr, d.monat, d.tag)) continue;
+        const TTerminliste& liste = kal.Terminliste(d.jahr, d.monat, d.tag);
+        for (std::size_t i = 0; i < liste.size(); ++i) {
+            const std::size_t laenge = std::max(liste[i].Beschreibung.size(), liste[i].Ort.size());
+            if (laenge <= kHoechsteDrucktextlaenge) continue;
+            return std::string(i == 0 ? "Die Tagesinfo" : "Ein Termin") + " am " +
+                   DatumText(d.tag, d.monat, d.jahr) + " hat einen Text von " +
+                   std::to_string(laenge) + " Bytes; die Terminliste druckt Texte bis 64 KB (" +
+                   std::to_string(kHoechsteDrucktextlaenge) + " Bytes).";
+        }
+    }
+    return {};
+}
+
 int TTerminlistendruck::drucken(Drucker& drucker, Druckstatus& status, const Datum& start,
                                 const Datum& ende) {
+    // Refused before the job begins, so that nothing is printed at all.
+    if (std::string zuLang = TerminlisteNichtDruckbar(kal_, start, ende); !zuLang.empty())
+        throw KalvoraFehler(zuLang);
     drucker_ = &drucker;
     seiten_ = 0;
     titel_ = TerminlistenTitel(start, ende);

@@ -1,6 +1,7 @@
 #pragma once
 // The printed appointment list: the days of a date range as a running list with day
 // headings, info texts and appointments, page breaks and the page furniture of every page.
+#include <cstddef>
 #include <functional>
 #include <string>
 #include <vector>
@@ -35,13 +36,22 @@ std::vector<std::string> ZeileUmbrechen(const std::string& zeile, int verfuegbar
 // "Termine vom <start> bis <ende>": the job title and the heading of every page.
 std::string TerminlistenTitel(const Datum& start, const Datum& ende);
 
+// The longest info text, description or place the list prints: some ten pages of one
+// entry, far beyond any real appointment; a text of megabytes would print thousands of pages.
+inline constexpr std::size_t kHoechsteDrucktextlaenge = std::size_t{64} << 10;
+// Empty when every text of the days from start to ende can be printed; otherwise the
+// message that names the first day with a longer one and the limit.
+std::string TerminlisteNichtDruckbar(const TKalender& kal, const Datum& start,
+                                     const Datum& ende);
+
 class TTerminlistendruck {
 public:
     TTerminlistendruck(const TKalender& kal, const Einstellungen& einst);
     // The portrait rule: on until the user confirms the printer set-up dialog.
     bool hochformat = true;
     // Prints the days from start to ende in the copies the printer was asked for; returns
-    // the number of pages. The document is ended on every way out.
+    // the number of pages. The document is ended on every way out. A text longer than
+    // kHoechsteDrucktextlaenge throws KalvoraFehler before anything is printed.
     int drucken(Drucker& drucker, Druckstatus& status, const Datum& start, const Datum& ende);
 
 private:

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 
 #include "doubles/AufzeichnendeLeinwand.h"
 #include "doubles/TestDrucker.h"
@@ -102,6 +103,71 @@ TEST(Terminedrucken, UmbruchAnLeerzeichen) {
     }
 }
 
+// Breaking a line as if every candidate line were measured whole, for comparison.
+std::vector<std::string> JedeZeileGemessen(const std::string& zeile, int verfuegbar,
+                                           const std::function<int(const std::string&)>& b) {
+    if (b(zeile) < verfuegbar) return {zeile};
+    std::vector<std::string> woerter;
+    for (std::size_t start = 0;;) {
+        const std::size_t leer = zeile.find(' ', start);
+        woerter.push_back(zeile.substr(start, leer == std::string::npos ? leer : leer - start));
+        if (leer == std::string::npos) break;
+        start = leer + 1;
+    }
+    std::vector<std::string> zeilen{woerter[0]};
+    for (std::size_t i = 1; i < woerter.size(); ++i) {
+        if (b(zeilen.back() + " " + woerter[i]) < verfuegbar)
+            zeilen.back() += " " + woerter[i];
+        else
+            zeilen.push_back(woerter[i]);
+    }
+    return zeilen;
+}
+
+// A width that is not the sum of its words' widths (as with kerning): a blank before a
+// capital takes less room. The lines are the same as if each candidate were measured.
+TEST(Terminedrucken, UmbruchWieGemessenAuchMitUnterschneidung) {
+    const auto breite = [](const std::string& t) {
+        int b = 0;
+        for (std::size_t i = 0; i < t.size(); ++i)
+            b += (t[i] == ' ' && i + 1 < t.size() && t[i + 1] >= 'A' && t[i + 1] <= 'Z') ? 2 : 6;
+        return b;
+    };
+    std::string text;
+    unsigned zufall = 7;
+    for (int i = 0; i < 3000; ++i) {
+        zufall = zufall * 1103515245u + 12345u;
+        const int n = static_cast<int>(zufall >> 16) % 9;
+        text += (zufall >> 8) % 3 == 0 ? "Ab" : "ab";
+        text += std::string(static_cast<std::size_t>(n), 'c') + " ";
+    }
+    for (int w : {40, 61, 97, 200, 333})
+        EXPECT_EQ(ZeileUmbrechen(text, w, breite), JedeZeileGemessen(text, w, breite)) << w;
+}
+
+// A description of megabytes, in words or as one word, is never measured whole: each
+// measurement is about one line long.
+TEST(Terminedrucken, LangeZeilenWerdenNichtGanzGemessen) {
+    std::size_t laengste = 0;
+    const auto breite = [&laengste](const std::string& t) {
+        laengste = std::max(laengste, t.size());
+        return static_cast<int>(t.size()) * 6;
+    };
+    std::string woerter;
+    while (woerter.size() < 2'000'000) woerter += "Wort" + std::to_string(woerter.size() % 97) + " ";
+    const auto zeilen = ZeileUmbrechen(woerter, 600, breite);
+    EXPECT_LE(laengste, 700u);
+    EXPECT_GT(zeilen.size(), 15'000u);
+    for (const std::string& z : zeilen) EXPECT_LT(breite(z), 600);
+
+    laengste = 0;
+    const std::string einWort = "a " + std::string(3'000'000, 'x') + " b";
+    const auto drei = ZeileUmbrechen(einWort, 600, breite);
+    EXPECT_LE(laengste, 700u);
+    ASSERT_EQ(drei.size(), 3u);  // the long word alone on its line
+    EXPECT_EQ(drei[1].size(), 3'000'000u);
+}
+
 // Without any day that has a list, each copy is one page with its furniture; the second
 // copy starts on a new page numbered 1.
 TEST_F(TerminedruckenTest, OhneTermineNurDerSeitenrahmen) {
@@ -181,6 +247,30 @@ TEST_F(TerminedruckenTest, Farben) {
               0xFFFFFFu);
     // No heading: the first text after the furniture is the empty info line.
     EXPECT_EQ(Anzahl(" "), 1);
+}
+
+// A text beyond the limit is refused before the job begins, naming the day and the limit;
+// one at the limit prints, a word wider than the page cut where the page ends.
+TEST_F(TerminedruckenTest, ZuLangeTexteVorDemDruckAbgelehnt) {
+    kal.Terminliste(2004, 3, 15) = {TTermin{}, TTermin{"09:00", std::string(65'536, 'x')}};
+    Drucken({1, 3, 2004}, {31, 3, 2004});
+    bool gekuerzt = false;
+    for (const std::string& t : papier.Texte())
+        gekuerzt = gekuerzt || (t.find("xxx") != std::string::npos && t.size() <= 4961);
+    EXPECT_TRUE(gekuerzt);
+
+    papier.ablauf.clear();
+    kal.Terminliste(2004, 3, 16) = {TTermin{"", std::string(65'537, 'i')}};
+    try {
+        Drucken({1, 3, 2004}, {31, 3, 2004});
+        ADD_FAILURE() << "printed";
+    } catch (const KalvoraFehler& f) {
+        EXPECT_STREQ(f.what(), "Die Tagesinfo am 16.03.2004 hat einen Text von 65537 Bytes; die "
+                               "Terminliste druckt Texte bis 64 KB (65536 Bytes).");
+    }
+    EXPECT_TRUE(papier.ablauf.empty());
+    // Outside the period it does not matter.
+    EXPECT_EQ(TerminlisteNichtDruckbar(kal, {17, 3, 2004}, {31, 3, 2004}), "");
 }
 
 TEST_F(TerminedruckenTest, DokumentWirdAuchNachFehlernBeendet) {

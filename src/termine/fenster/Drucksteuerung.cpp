@@ -79,6 +79,14 @@ void TDrucksteuerung::AuftragDrucken(const Druckauftrag& auftrag) {
 void TDrucksteuerung::Zeigen() {
     if (!auswahl_->Zeigen()) return;
     const Druckauswahl a = auswahl_->Modell();
+    // A list that is refused is refused before the printer is asked for.
+    if (a.art != Druckart::Jahresansicht) {
+        if (const std::string nein = TerminlisteNichtDruckbar(kal_, a.start, a.ende);
+            !nein.empty()) {
+            dialoge_.Meldung(nein, Meldungsart::Fehler);
+            return;
+        }
+    }
     if (!druckdialog(*drucker_)) return;
     try {
         status_->Ausfuehren([&](Druckstatus& s) {

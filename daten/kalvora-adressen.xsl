@@ -24,6 +24,7 @@
           .name { font-weight: bold; }
           .klein { color: #555; }
           a { color: #1f5fa8; text-decoration: none; }
+          .kein-verweis { color: #555; }
           footer { margin-top: 2em; color: #888; font-size: 8pt; }
           @media print {
             body { margin: 0; font-size: 9pt; }
@@ -107,13 +108,57 @@
           <div><a href="mailto:{.}"><xsl:value-of select="."/></a></div>
         </xsl:for-each>
         <xsl:if test="HOMEPAGE != ''">
-          <div><a href="{HOMEPAGE}"><xsl:value-of select="HOMEPAGE"/></a></div>
+          <div><xsl:call-template name="homepage"/></div>
         </xsl:if>
         <xsl:call-template name="zeile"><xsl:with-param name="was" select="'ICQ'"/>
           <xsl:with-param name="wert" select="ICQ-NUMMER"/></xsl:call-template>
       </td>
       <td><xsl:value-of select="SONSTIGES"/></td>
     </tr>
+  </xsl:template>
+
+  <!-- Only web pages and mail addresses are links: http, https and mailto as they stand, a
+       host name without a scheme with "http://" ("host:8080" has a port, no scheme); any
+       other scheme (javascript:, file:, C:) and anything else is shown as plain text. TAB,
+       LF and CR are dropped and the blanks normalised first, as a browser reads an href. -->
+  <xsl:variable name="gross" select="'ABCDEFGHIJKLMNOPQRSTUVWXYZ'"/>
+  <xsl:variable name="klein" select="'abcdefghijklmnopqrstuvwxyz'"/>
+  <xsl:variable name="ziffern" select="'0123456789'"/>
+  <xsl:variable name="satzzeichen"> !"#$%&amp;'()*+,-./:;&lt;=&gt;?@[\]^_`{|}~</xsl:variable>
+
+  <xsl:template name="homepage">
+    <xsl:variable name="t" select="normalize-space(translate(HOMEPAGE, '&#9;&#10;&#13;', ''))"/>
+    <xsl:variable name="vor" select="translate(substring-before($t, ':'), $gross, $klein)"/>
+    <xsl:variable name="danach" select="substring(substring-after($t, ':'), 1, 1)"/>
+    <xsl:variable name="erstes" select="substring($t, 1, 1)"/>
+    <xsl:variable name="schema"
+        select="$vor != '' and translate(substring($vor, 1, 1), $klein, '') = ''
+                and translate($vor, concat($klein, $ziffern, '+.-'), '') = ''"/>
+    <xsl:variable name="port"
+        select="$danach != '' and translate($danach, $ziffern, '') = ''"/>
+    <xsl:variable name="url">
+      <xsl:choose>
+        <xsl:when test="contains($t, '&#127;')"/>
+        <xsl:when test="$schema and ($vor = 'http' or $vor = 'https' or $vor = 'mailto')">
+          <xsl:value-of select="$t"/>
+        </xsl:when>
+        <xsl:when test="$schema and not($port)"/>
+        <!-- A letter, a digit or a character beyond ASCII begins a host name. -->
+        <xsl:when test="translate($erstes, $satzzeichen, '') != ''">
+          <xsl:value-of select="concat('http://', $t)"/>
+        </xsl:when>
+      </xsl:choose>
+    </xsl:variable>
+    <xsl:choose>
+      <xsl:when test="$url != ''">
+        <a href="{$url}"><xsl:value-of select="HOMEPAGE"/></a>
+      </xsl:when>
+      <xsl:otherwise>
+        <span class="kein-verweis" title="kein Verweis: nur http, https und mailto">
+          <xsl:value-of select="HOMEPAGE"/>
+        </span>
+      </xsl:otherwise>
+    </xsl:choose>
   </xsl:template>
 
   <xsl:template name="zeile">

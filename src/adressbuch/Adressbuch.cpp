@@ -94,6 +94,7 @@ void TAdressbuch::Lesen(const std::string& pfad) {
     Eintraege.clear();
     geaendert = false;
     fremd = false;
+    lesefehler.clear();
     Pfad = pfad;
     Anhaengen(pfad);
 }
@@ -104,19 +105,32 @@ void TAdressbuch::Anhaengen(const std::string& pfad) {
     std::string bytes;
     try {
         bytes = DateiEinlesen(pfad);
-    } catch (const KalvoraFehler&) {
-        return;  // an unreadable group reads as an empty one
+    } catch (const KalvoraFehler& f) {
+        // An unreadable group reads as an empty one; a file that is missing may be created.
+        if (!DateiFehlt(pfad)) lesefehler = f.what();
+        return;
     }
     Gruppeninhalt g = GruppendateiLesen(bytes);
-    fremd = g.fremd;
+    fremd = fremd || g.fremd;
     for (TAdresse& a : g.eintraege) Eintraege.push_back(std::move(a));
+}
+
+std::string TAdressbuch::NurLesbarGrund() const {
+    const std::string datei = "Die Datei \"" + Pfad + "\" ";
+    if (!lesefehler.empty())
+        return datei + "konnte nicht gelesen werden (" + lesefehler +
+               "); sie wird nicht überschrieben.";
+    return datei + "ist keine Adressgruppe dieser Version (ihre erste Zeile ist nicht \"" +
+           adresstexte::Kopfzeile +
+           "\"). Sie wird nur gelesen und nicht überschrieben, damit ihre Einträge erhalten "
+           "bleiben.";
 }
 
 void TAdressbuch::Speichern(const Dateischreiber& schreiben) {
     if (Pfad.empty()) return;
+    if (NurLesbar()) throw KalvoraFehler(NurLesbarGrund());
     schreiben(Pfad, GruppendateiText(Eintraege));
     geaendert = false;
-    fremd = false;
 }
 
 std::string Sortierschluessel(const TAdresse& a, int spalte) {

@@ -51,15 +51,21 @@ public:
     std::vector<TAdresse> Eintraege;
     std::string Pfad;
     bool geaendert = false;
-    bool fremd = false;  // the last file read was not a group file
+    bool fremd = false;     // a file read was not a group file
+    std::string lesefehler;  // why a file that is there could not be read (else empty)
 
     // Empties the group and reads the file; a file that cannot be read or is foreign leaves
     // it empty. The path becomes the group's path either way.
     void Lesen(const std::string& pfad);
     // Appends the entries of the file (the whole book is read this way).
     void Anhaengen(const std::string& pfad);
+    // A file that was not read as a group of ours (foreign, or there but unreadable) holds
+    // entries we never saw: it is only read, never written over.
+    bool NurLesbar() const { return fremd || !lesefehler.empty(); }
+    // Why NurLesbar() is set, as the user reads it.
+    std::string NurLesbarGrund() const;
     // Writes the group (without a path nothing happens) and clears the modified flag.
-    // Throws KalvoraFehler; the flag then stays set.
+    // Throws KalvoraFehler; the flag then stays set. A group that is NurLesbar() is refused.
     void Speichern(const Dateischreiber& schreiben);
     void SpeichernWennGeaendert(const Dateischreiber& schreiben) {
         if (geaendert) Speichern(schreiben);

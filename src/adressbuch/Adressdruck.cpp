@@ -2,22 +2,20 @@
 
 #include <cmath>
 
+#include "methoden/Fehler.h"
+
 #include "platform/Druckrahmen.h"
+#include "platform/Textzuschnitt.h"
 
 namespace kalvora {
 namespace {
 
 int Runden(double x) { return static_cast<int>(std::nearbyint(x)); }
 
-// The text as far as it fits into breite (whole characters).
+// The text as far as it fits into breite (whole characters), found by halving on the part
+// a cell can show at all, so that a field of megabytes costs a few measurements.
 std::string Passend(Leinwand& l, const std::string& text, int breite) {
-    if (l.Textbreite(text) <= breite) return text;
-    std::string s = text;
-    while (!s.empty() && l.Textbreite(s) > breite) {
-        s.pop_back();
-        while (!s.empty() && (static_cast<unsigned char>(s.back()) & 0xC0) == 0x80) s.pop_back();
-    }
-    return s;
+    return text.substr(0, PassendeLaenge(l, text, breite));
 }
 
 }  // namespace
@@ -36,8 +34,18 @@ Adressliste AdresslisteAus(const std::vector<TAdresse>& eintraege, const Adresso
     return l;
 }
 
+std::string AdresslisteNichtDruckbar(std::size_t eintraege) {
+    if (eintraege <= kHoechsteDruckeintraege) return {};
+    return "Die Liste hat " + std::to_string(eintraege) + " Einträge; gedruckt werden höchstens " +
+           std::to_string(kHoechsteDruckeintraege) + " Einträge auf einmal.";
+}
+
 int AdresslisteDruckauftrag(Drucker& drucker, const Adressliste& liste,
                             const Adressoptionen& o, const std::string& titel) {
+    // Refused before the job begins, so that nothing is printed at all.
+    const std::string zuviel =
+        AdresslisteNichtDruckbar(liste.zeilen.empty() ? 0 : liste.zeilen.size() - 1);
+    if (!zuviel.empty()) throw KalvoraFehler(zuviel);
     drucker.AusrichtungSetzen(o.querformat ? Seitenausrichtung::Querformat
                                            : Seitenausrichtung::Hochformat);
     Druckdokument dokument(drucker, titel);

@@ -3,6 +3,7 @@
 // widths) in bands of columns across pages, each page with the bold title row on top and
 // the maker's notice at the foot.
 #include <array>
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -23,8 +24,15 @@ struct Adressliste {
 Adressliste AdresslisteAus(const std::vector<TAdresse>& eintraege, const Adressoptionen& o,
                            int bildschirmDpi);
 
+// The most entries printed at once: some thousand pages, far more than any printed address
+// list; a longer list would keep the printer busy for minutes.
+inline constexpr std::size_t kHoechsteDruckeintraege = 10000;
+// Empty when a list of that many entries is printed; otherwise the message that refuses it.
+std::string AdresslisteNichtDruckbar(std::size_t eintraege);
+
 // The whole job: the orientation of the options, the document titled with the group's name,
-// the list. Returns the number of pages.
+// the list. Returns the number of pages. A list longer than kHoechsteDruckeintraege throws
+// KalvoraFehler with that message before anything is printed.
 int AdresslisteDruckauftrag(Drucker& drucker, const Adressliste& liste,
                             const Adressoptionen& o, const std::string& titel);
 

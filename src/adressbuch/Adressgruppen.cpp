@@ -33,6 +33,13 @@ std::string gruppentexte::NichtGeloescht(const std::string& name) {
     return "\"" + name + "\" konnte nicht gelöscht werden!";
 }
 
+std::string NeuerGruppenname(const std::string& ordner, const std::string& name) {
+    std::string vorschlag = name + " (neu)";
+    for (int n = 2; Existiert(Gruppenpfad(ordner, vorschlag)) && n < 1000; ++n)
+        vorschlag = name + " (neu " + std::to_string(n) + ")";
+    return vorschlag;
+}
+
 std::vector<Adressgruppe> GruppenImOrdner(const std::string& ordner) {
     std::vector<Adressgruppe> gruppen;
     std::error_code f;

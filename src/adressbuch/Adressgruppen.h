@@ -31,7 +31,15 @@ inline constexpr const char* Existiert = "Datei existiert schon!";
 inline constexpr const char* NichtLoeschbar = "Diese Gruppe kann nicht gelöscht werden";
 std::string LoeschenFrage(const std::string& name);
 std::string NichtGeloescht(const std::string& name);
+// After the reason why a group file is only read, before the new group's name is asked for.
+inline constexpr const char* AenderungInNeueGruppe =
+    "Die Änderung wird stattdessen in eine neue Gruppe geschrieben. Bitte geben Sie im "
+    "nächsten Schritt ihren Namen an.";
 }  // namespace gruppentexte
+
+// The name offered for the new group that takes the changes of a group only read: the old
+// name with " (neu)", or " (neu 2)" and so on when such a file exists already.
+std::string NeuerGruppenname(const std::string& ordner, const std::string& name);
 
 // Empty when the name can be a group's file name; otherwise the message that refuses it
 // (a path separator, "..", a leading dot, control characters or characters that no file

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "methoden/Fehler.h"
+
 namespace kalvora {
 namespace {
 
@@ -31,9 +33,32 @@ std::string Empfaenger(const std::string& feld, bool eineAdresse) {
     return s;
 }
 
-void AlleErsetzen(std::string& s, std::string_view was, std::string_view durch) {
-    for (std::size_t p = s.find(was); p != std::string::npos; p = s.find(was, p + durch.size()))
-        s.replace(p, was.size(), durch);
+std::string Grenzentext() {
+    return "höchstens 1 MB (" + std::to_string(kHoechsteSerienmaillaenge) + " Bytes)";
+}
+
+// Every occurrence, left to right, in one pass (replacing in place would move the rest of
+// the text once per occurrence). Throws when the result would be longer than grenze.
+void AlleErsetzen(std::string& s, std::string_view was, std::string_view durch,
+                  std::size_t grenze) {
+    std::size_t anzahl = 0;
+    for (std::size_t p = s.find(was); p != std::string::npos; p = s.find(was, p + was.size()))
+        ++anzahl;
+    if (anzahl == 0) return;
+    if (durch.size() > was.size() &&
+        (durch.size() - was.size()) > (grenze < s.size() ? 0 : grenze - s.size()) / anzahl)
+        throw KalvoraFehler("Die Serien-E-Mail wird mit den eingesetzten Platzhaltern zu lang: " +
+                            Grenzentext() + ".");
+    std::string aus;
+    aus.reserve(s.size() - anzahl * was.size() + anzahl * durch.size());
+    std::size_t von = 0;
+    for (std::size_t p = s.find(was); p != std::string::npos; p = s.find(was, von)) {
+        aus.append(s, von, p - von);
+        aus.append(durch);
+        von = p + was.size();
+    }
+    aus.append(s, von, std::string::npos);
+    s = std::move(aus);
 }
 
 }  // namespace
@@ -76,37 +101,57 @@ std::string MailtoGruppe(const std::vector<TAdresse>& eintraege, bool eineAdress
     return an.empty() ? std::string() : "mailto:" + an;
 }
 
-std::string Platzhalterersetzen(std::string zeile, const TAdresse& a) {
+std::string SerienmailZuLang(const std::string& betreff, const std::string& text) {
+    const std::size_t laenge = betreff.size() + text.size();
+    if (laenge <= kHoechsteSerienmaillaenge) return {};
+    return "Die Serien-E-Mail ist zu lang: Betreff und Text haben " + std::to_string(laenge) +
+           " Bytes, erlaubt sind " + Grenzentext() + ".";
+}
+
+std::string Platzhalterersetzen(std::string zeile, const TAdresse& a, std::size_t grenze) {
     AlleErsetzen(zeile, "<sg>",
-                 a[adressfeld::Anrede] == "Herr" ? "Sehr geehrter" : "Sehr geehrte");
-    AlleErsetzen(zeile, "<mfg>", "Mit freundlichen Grüßen");
-    AlleErsetzen(zeile, "<vg>", "Viele Grüße");
-    AlleErsetzen(zeile, "<anrede>", a[adressfeld::Anrede]);
-    AlleErsetzen(zeile, "<name>", a[adressfeld::Name]);
-    AlleErsetzen(zeile, "<vorname>", a[adressfeld::Vorname]);
+                 a[adressfeld::Anrede] == "Herr" ? "Sehr geehrter" : "Sehr geehrte", grenze);
+    AlleErsetzen(zeile, "<mfg>", "Mit freundlichen Grüßen", grenze);
+    AlleErsetzen(zeile, "<vg>", "Viele Grüße", grenze);
+    AlleErsetzen(zeile, "<anrede>", a[adressfeld::Anrede], grenze);
+    AlleErsetzen(zeile, "<name>", a[adressfeld::Name], grenze);
+    AlleErsetzen(zeile, "<vorname>", a[adressfeld::Vorname], grenze);
     return zeile;
 }
 
-std::vector<std::string> SerienmailUrls(const std::vector<TAdresse>& eintraege,
-                                        const std::string& betreff, const std::string& text,
-                                        bool eineAdresse) {
-    std::vector<std::string> zeilen;
+std::string SerienmailUrl(const TAdresse& a, const std::string& betreff, const std::string& text,
+                          bool eineAdresse) {
+    if (std::string zuLang = SerienmailZuLang(betreff, text); !zuLang.empty())
+        throw KalvoraFehler(zuLang);
+    std::string body;
+    std::size_t rest = kHoechsteSerienmaillaenge - betreff.size();
     std::size_t anfang = 0;
     while (anfang <= text.size()) {
         std::size_t ende = text.find('\n', anfang);
         if (ende == std::string::npos) ende = text.size();
         std::string z = text.substr(anfang, ende - anfang);
         if (!z.empty() && z.back() == '\r') z.pop_back();
-        if (ende < text.size() || !z.empty()) zeilen.push_back(std::move(z));
+        if (ende < text.size() || !z.empty()) {
+            z = Platzhalterersetzen(std::move(z), a, rest);
+            if (z.size() > rest)
+                throw KalvoraFehler("Die Serien-E-Mail wird mit den eingesetzten Platzhaltern "
+                                    "zu lang: " + Grenzentext() + ".");
+            rest -= z.size();
+            body += MailtoKodieren(z);
+            body += "%0D%0A";
+        }
         anfang = ende + 1;
     }
+    return "mailto:" + Empfaenger(a[adressfeld::Email], eineAdresse) + "?SUBJECT=" +
+           MailtoKodieren(betreff) + "&body=" + body;
+}
+
+std::vector<std::string> SerienmailUrls(const std::vector<TAdresse>& eintraege,
+                                        const std::string& betreff, const std::string& text,
+                                        bool eineAdresse) {
     std::vector<std::string> urls;
-    for (const TAdresse& a : eintraege) {
-        std::string body;
-        for (const std::string& z : zeilen) body += MailtoKodieren(Platzhalterersetzen(z, a)) + "%0D%0A";
-        urls.push_back("mailto:" + Empfaenger(a[adressfeld::Email], eineAdresse) + "?SUBJECT=" +
-                       MailtoKodieren(betreff) + "&body=" + body);
-    }
+    for (const TAdresse& a : eintraege)
+        urls.push_back(SerienmailUrl(a, betreff, text, eineAdresse));
     return urls;
 }
 

@@ -2,6 +2,7 @@
 // The mail commands of the address book as mailto: addresses (RFC 6068): one entry, the whole
 // open list, and the serial mail with its placeholders. Addresses, subject and body are
 // percent-encoded UTF-8, so "&", "?", "#", "%" and umlauts arrive as typed.
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,10 +29,23 @@ std::string MailtoEintrag(const TAdresse& a, bool eineAdresse);
 // One "mailto:" with every entry's address(es), joined by ','; empty when none has one.
 std::string MailtoGruppe(const std::vector<TAdresse>& eintraege, bool eineAdresse);
 
+// The most a serial mail may hold: its subject and text together, before and after the
+// placeholders are replaced. No mail program takes more, and a longer one would make URLs of
+// gigabytes.
+inline constexpr std::size_t kHoechsteSerienmaillaenge = std::size_t{1} << 20;
+// Empty when subject and text are short enough; otherwise the message that refuses them.
+std::string SerienmailZuLang(const std::string& betreff, const std::string& text);
+
 // A line of the serial mail with "<sg>", "<mfg>", "<vg>", "<anrede>", "<name>" and
-// "<vorname>" replaced, in that order.
-std::string Platzhalterersetzen(std::string zeile, const TAdresse& a);
-// One URL per entry, in list order (an entry without address gets one without recipient).
+// "<vorname>" replaced, in that order. Throws KalvoraFehler naming the limit when the line
+// would grow beyond grenze bytes.
+std::string Platzhalterersetzen(std::string zeile, const TAdresse& a,
+                                std::size_t grenze = kHoechsteSerienmaillaenge);
+// The URL of one entry's mail (an entry without address gets one without recipient). Throws
+// KalvoraFehler when subject and text are too long, also once the placeholders are in.
+std::string SerienmailUrl(const TAdresse& a, const std::string& betreff, const std::string& text,
+                          bool eineAdresse);
+// One URL per entry, in list order.
 std::vector<std::string> SerienmailUrls(const std::vector<TAdresse>& eintraege,
                                         const std::string& betreff, const std::string& text,
                                         bool eineAdresse);

@@ -6,6 +6,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include <sys/stat.h>
+
 #include "adressbuch/Adressbuch.h"
 #include "doubles/Testdateien.h"
 #include "methoden/Fehler.h"
@@ -77,12 +79,29 @@ TEST(Adressbuch, LesenSpeichernUndFremdeDatei) {
     b.Lesen(pfad);
     EXPECT_TRUE(b.Eintraege.empty());
     EXPECT_TRUE(b.fremd);
-    // Saving a foreign file writes our header and no entries.
+    // A foreign file is only read: saving it is refused and its entries stay.
     int geschrieben = 0;
     const Dateischreiber schreiber = [&](const std::string& p, std::string_view inhalt) {
         ++geschrieben;
         std::ofstream(p, std::ios::binary) << inhalt;
     };
+    EXPECT_TRUE(b.NurLesbar());
+    b.Eintraege.push_back(Eintrag({{adressfeld::Name, "Kopie"}}));
+    b.geaendert = true;
+    try {
+        b.SpeichernWennGeaendert(schreiber);
+        ADD_FAILURE() << "foreign group saved";
+    } catch (const KalvoraFehler& f) {
+        EXPECT_NE(std::string(f.what()).find("Kalvora-Adressbuch Ver 1.0"), std::string::npos);
+        EXPECT_NE(std::string(f.what()).find(pfad), std::string::npos);
+    }
+    EXPECT_EQ(testdateien::Inhalt(pfad), "Kalvora-Adressbuch Ver 2.0\r\nHerr#X#Y\r\n");
+    EXPECT_TRUE(b.geaendert);
+    EXPECT_EQ(geschrieben, 0);
+    // Our own empty file (zero bytes) is an ordinary group: it is written.
+    std::ofstream(pfad, std::ios::binary) << "";
+    b.Lesen(pfad);
+    EXPECT_FALSE(b.NurLesbar());
     b.geaendert = true;
     b.SpeichernWennGeaendert(schreiber);
     EXPECT_EQ(testdateien::Inhalt(pfad), "Kalvora-Adressbuch Ver 1.0\r\n");
@@ -102,6 +121,38 @@ TEST(Adressbuch, LesenSpeichernUndFremdeDatei) {
     b.Anhaengen(pfad);
     b.Anhaengen((ordner / "fehlt.kvradr").string());
     EXPECT_EQ(b.Eintraege.size(), 2u);
+    fs::remove_all(ordner);
+}
+
+// A group file that is there but cannot be read (here a pipe) is not ours either; a file
+// that is missing may be created. Reading stays silent in both cases.
+TEST(Adressbuch, UnlesbareGruppeWirdNichtUeberschrieben) {
+    char muster[] = "/tmp/kalvora-adr-XXXXXX";
+    const fs::path ordner = mkdtemp(muster);
+    const std::string rohr = (ordner / "Rohr.kvradr").string();
+    ASSERT_EQ(mkfifo(rohr.c_str(), 0600), 0);
+    TAdressbuch b;
+    b.Lesen(rohr);
+    EXPECT_TRUE(b.Eintraege.empty());
+    EXPECT_TRUE(b.NurLesbar());
+    EXPECT_NE(b.NurLesbarGrund().find("nicht gelesen werden"), std::string::npos);
+    bool geschrieben = false;
+    b.geaendert = true;
+    EXPECT_THROW(b.Speichern([&](const std::string&, std::string_view) { geschrieben = true; }),
+                 KalvoraFehler);
+    EXPECT_FALSE(geschrieben);
+
+    const std::string neu = (ordner / "Neu.kvradr").string();
+    b.Lesen(neu);
+    EXPECT_FALSE(b.NurLesbar());
+    b.geaendert = true;
+    b.Speichern([&](const std::string&, std::string_view) { geschrieben = true; });
+    EXPECT_TRUE(geschrieben);
+    // The whole book is only read as soon as one of its files is.
+    b.Lesen(neu);
+    b.Anhaengen(rohr);
+    b.Anhaengen(neu);
+    EXPECT_TRUE(b.NurLesbar());
     fs::remove_all(ordner);
 }
 

@@ -5,6 +5,7 @@
 
 #include "adressbuch/Adressdruck.h"
 #include "doubles/TestDrucker.h"
+#include "methoden/Fehler.h"
 
 namespace kalvora {
 namespace {
@@ -83,6 +84,31 @@ TEST(Adressdruck, BandenUndSeitenumbruch) {
     leer.Beginnen("x");
     AdresslisteDrucken(leer, AdresslisteAus(Eintraege(3), nichts, 96), nichts);
     EXPECT_EQ(leer.leinwand.Alle(Zeichenart::Text).size(), 1u);
+}
+
+// A field of megabytes is cut to its cell; a list longer than the limit is refused before
+// the job begins.
+TEST(Adressdruck, LangesFeldUndZuVieleEintraege) {
+    Adressoptionen o;
+    std::vector<TAdresse> eintraege = Eintraege(1);
+    eintraege[0][adressfeld::Name] = std::string(2'000'000, 'M');
+    TestDrucker d;
+    AdresslisteDruckauftrag(d, AdresslisteAus(eintraege, o, 96), o, "Kunden");
+    bool gekuerzt = false;
+    for (const auto& z : d.leinwand.Alle(Zeichenart::Text))
+        if (z.text.rfind("MMM", 0) == 0) gekuerzt = z.text.size() < 1000;
+    EXPECT_TRUE(gekuerzt);
+
+    EXPECT_EQ(AdresslisteNichtDruckbar(kHoechsteDruckeintraege), "");
+    TestDrucker zuviel;
+    try {
+        AdresslisteDruckauftrag(zuviel, AdresslisteAus(Eintraege(10'001), o, 96), o, "Kunden");
+        ADD_FAILURE() << "printed";
+    } catch (const KalvoraFehler& f) {
+        EXPECT_STREQ(f.what(), "Die Liste hat 10001 Einträge; gedruckt werden höchstens 10000 "
+                               "Einträge auf einmal.");
+    }
+    EXPECT_TRUE(zuviel.ablauf.empty());
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "adressbuch/Adressmail.h"
+#include "methoden/Fehler.h"
 
 namespace kalvora {
 namespace {
@@ -51,6 +52,31 @@ TEST(Adressmail, SerienmailMitPlatzhaltern) {
     EXPECT_EQ(urls[1].rfind("mailto:?SUBJECT=", 0), 0u);
     EXPECT_NE(urls[1].find("Sehr%20geehrter%20Kunz"), std::string::npos);
     EXPECT_EQ(MailtoKodieren("ä#%"), "%C3%A4%23%25");
+}
+
+// A serial mail longer than a mail program takes is refused: as typed, and once the
+// placeholders are in. The placeholders are still replaced one after the other.
+TEST(Adressmail, ZuLangeSerienmail) {
+    const TAdresse frau = Person("Frau", "<vorname>", "Eva", "e@x.de");
+    EXPECT_EQ(Platzhalterersetzen("<name> <name>", frau), "Eva Eva");
+    const std::string grenze(kHoechsteSerienmaillaenge - 4, 'x');
+    EXPECT_EQ(SerienmailZuLang("Betr", grenze), "");
+    EXPECT_NE(SerienmailZuLang("Betr", grenze + "y").find("1048577 Bytes"), std::string::npos);
+    EXPECT_THROW(SerienmailUrl(frau, "Betr", grenze + "y", true), KalvoraFehler);
+    // Many short placeholders with a long field grow past the limit: refused, not built.
+    TAdresse lang = frau;
+    lang[Name] = std::string(100'000, 'n');
+    std::string text;
+    for (int i = 0; i < 20; ++i) text += "<name>\n";
+    try {
+        SerienmailUrl(lang, "Betr", text, true);
+        ADD_FAILURE() << "built";
+    } catch (const KalvoraFehler& f) {
+        EXPECT_NE(std::string(f.what()).find("höchstens 1 MB"), std::string::npos);
+    }
+    lang[Name] = std::string(50'000, 'n');
+    EXPECT_EQ(SerienmailUrl(lang, "Betr", text, true).size(),
+              std::string("mailto:e@x.de?SUBJECT=Betr&body=").size() + 20 * (50'000 + 6));
 }
 
 }  // namespace

@@ -274,6 +274,101 @@ private slots:
         w.reject();
     }
 
+    // A group file of another program or version opens silently as an empty group that is
+    // only read: a new entry or a copy into it goes into a new group the user names, and
+    // the file keeps its entries.
+    void FremdeGruppeBleibtUnveraendert() {
+        TForm1& f = Offen();
+        const std::string fremd = "Kalvora-Adressbuch Ver 2.0\r\nHerr#Alt#Otto\r\n";
+        const std::string alt = adressen_.toStdString() + "/Alt.kvradr";
+        std::ofstream(alt, std::ios::binary) << fremd;
+        std::ofstream(adressen_.toStdString() + "/Kunden.kvradr", std::ios::binary)
+            << "Kalvora-Adressbuch Ver 1.0\r\nFrau#Meier#Eva############\r\n";
+        std::ofstream(adressen_.toStdString() + "/Leer.kvradr", std::ios::binary) << "";
+        TForm22 w(f);
+        const auto waehlen = [&w](const QString& name) {
+            for (int i = 0; i < w.Baum()->topLevelItemCount(); ++i)
+                if (w.Baum()->topLevelItem(i)->text(0) == name) w.KnotenWaehlen(i);
+            QCOMPARE(w.Baum()->currentItem()->text(0), name);
+        };
+        waehlen(QStringLiteral("Alt"));
+        QCOMPARE(w.Statusfeld(1)->text(), QStringLiteral("0 Einträge"));
+        QVERIFY(dialoge_.meldungen.empty());  // opening says nothing
+
+        // "Abbruch" at the name: nothing changes, no editor opens.
+        dialoge_.eingaben.push_back(std::nullopt);
+        w.NeuerEintrag();
+        QCOMPARE(dialoge_.meldungen.size(), std::size_t{1});
+        const std::string grund = dialoge_.meldungen.back().text;
+        QVERIFY2(grund.find("Alt.kvradr") != std::string::npos, grund.c_str());
+        QVERIFY(grund.find("Kalvora-Adressbuch Ver 1.0") != std::string::npos);
+        QVERIFY(grund.find("nicht überschrieben") != std::string::npos);
+        QCOMPARE(dialoge_.eingabeAufforderungen.back(), std::string("Neue Gruppe :"));
+        QCOMPARE(w.Baum()->currentItem()->text(0), QStringLiteral("Alt"));
+
+        // A name: the new group is opened and takes the new entry.
+        dialoge_.eingaben.push_back(std::string("Alt neu"));
+        Eintragen("Herr", "Zeh", "Udo", "");
+        w.NeuerEintrag();
+        QCOMPARE(w.Baum()->currentItem()->text(0), QStringLiteral("Alt neu"));
+        QCOMPARE(Spalte(w.Raster(), adressfeld::Name), QStringList{"Zeh"});
+
+        // Copying into the foreign group: the copy goes into another new group.
+        waehlen(QStringLiteral("Kunden"));
+        w.Raster()->setCurrentCell(0, 0);
+        w.kopierzielWaehlen = [](const QStringList& g) {
+            return std::optional<int>(g.indexOf(QStringLiteral("Alt")));
+        };
+        dialoge_.eingaben.push_back(std::string("Alt Kopie"));
+        w.EintragKopieren();
+        QCOMPARE(w.Baum()->currentItem()->text(0), QStringLiteral("Alt Kopie"));
+        QCOMPARE(Spalte(w.Raster(), adressfeld::Name), QStringList{"Meier"});
+        // An empty file of our own takes entries as any group does.
+        waehlen(QStringLiteral("Leer"));
+        const std::size_t meldungen = dialoge_.meldungen.size();
+        Eintragen("Frau", "Ort", "Ida", "");
+        w.NeuerEintrag();
+        QCOMPARE(dialoge_.meldungen.size(), meldungen);
+        w.reject();
+
+        QCOMPARE(testdateien::Inhalt(alt), fremd);
+        QVERIFY(testdateien::Inhalt(adressen_.toStdString() + "/Alt neu.kvradr")
+                    .find("Herr#Zeh#Udo") != std::string::npos);
+        QVERIFY(testdateien::Inhalt(adressen_.toStdString() + "/Alt Kopie.kvradr")
+                    .find("Frau#Meier#Eva") != std::string::npos);
+        QVERIFY(testdateien::Inhalt(adressen_.toStdString() + "/Leer.kvradr")
+                    .find("Frau#Ort#Ida") != std::string::npos);
+    }
+
+    // "Gehe zu Homepage" opens only web pages and mail addresses: a bare host gets
+    // "http://", a script or a file is refused with a message and nothing is opened.
+    void HomepageNurWebadressen() {
+        TForm1& f = Offen();
+        std::ofstream(adressen_.toStdString() + "/Links.kvradr", std::ios::binary)
+            << "Kalvora-Adressbuch Ver 1.0\r\n"
+               "Herr#A#Anton##########javascript:alert(1)####\r\n"
+               "Herr#B#Bert##########file:///etc/passwd####\r\n"
+               "Herr#C#Carl##########www.example.de####\r\n";
+        TForm22 w(f);
+        w.KnotenWaehlen(1);
+        QCOMPARE(w.Raster()->rowCount(), 3);
+        auto& shell = programm_->Shelldouble();
+        shell.geoeffnet.clear();
+        for (int r : {0, 1}) {
+            w.Raster()->setCurrentCell(r, 0);
+            QVERIFY(w.Befehl("Homepage")->isEnabled());
+            w.Homepage();
+            QVERIFY(shell.geoeffnet.empty());
+            QCOMPARE(dialoge_.meldungen.back().art, Meldungsart::Warnung);
+            QVERIFY(dialoge_.meldungen.back().text.find("wird nicht geöffnet") !=
+                    std::string::npos);
+        }
+        w.Raster()->setCurrentCell(2, 0);
+        w.Homepage();
+        QCOMPARE(shell.geoeffnet, std::vector<std::string>{"http://www.example.de"});
+        w.reject();
+    }
+
     void GruppendateiVonAussen() {
         TForm1& f = Offen();
         const QString anderswo = ordner_.filePath("anderswo");

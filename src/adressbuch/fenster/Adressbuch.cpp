@@ -27,6 +27,7 @@
 #include "adressbuch/Adressdruck.h"
 #include "adressbuch/Adresseditor.h"
 #include "adressbuch/Adressmail.h"
+#include "adressbuch/Homepage.h"
 #include "adressbuch/fenster/AdressbuchOptionen.h"
 #include "adressbuch/fenster/Adressbucheintrag.h"
 #include "adressbuch/fenster/Serienmail.h"
@@ -334,6 +335,28 @@ bool TForm22::SpeichernWennGeaendert() {
     }
 }
 
+// A group file that was not read as ours is never written over: the user learns why and
+// names a new group, which is opened and takes the change. False when there is none.
+bool TForm22::AenderbareGruppe() {
+    if (!buch_.NurLesbar()) return true;
+    Dialoge& d = haupt_.Dialogdienst();
+    d.Meldung(buch_.NurLesbarGrund() + "\n\n" + gruppentexte::AenderungInNeueGruppe,
+              Meldungsart::Warnung);
+    const auto name =
+        d.Eingabe(gruppentexte::Titel, gruppentexte::NeuAufforderung,
+                  NeuerGruppenname(ordner_.toStdString(), Knotenname()));
+    if (!name || name->empty()) return false;
+    const Gruppenergebnis e = kalvora::GruppeAnlegen(ordner_.toStdString(), *name);
+    if (!e.meldung.empty()) {
+        d.Meldung(e.meldung, Meldungsart::Bestaetigung);
+        return false;
+    }
+    startDatei_ = QFileInfo(ordner_ + QLatin1Char('/') + Q(*name) + Q(adresstexte::Endung))
+                      .absoluteFilePath();
+    Oeffnen(true);
+    return !buch_.NurLesbar() && !GesamtGewaehlt() && Knotenname() == *name;
+}
+
 void TForm22::SpaltenAnwenden() {
     for (int c = 0; c < AnzahlAdressfelder; ++c) {
         const auto i = static_cast<std::size_t>(c);
@@ -549,7 +572,7 @@ void TForm22::Sortieren(int spalte) {
 }
 
 void TForm22::NeuerEintrag() {
-    if (gruppen_.empty() || GesamtGewaehlt()) return;
+    if (gruppen_.empty() || GesamtGewaehlt() || !AenderbareGruppe()) return;
     int zeile = -1;
     TForm23 editor(Eintragsmodus::Neu, buch_.Eintraege, zeile, haupt_.Dialogdienst(), this);
     if (editor.exec() != QDialog::Accepted) return;
@@ -566,6 +589,11 @@ void TForm22::NeuerEintrag() {
 void TForm22::EintragBearbeiten() {
     int zeile = Zeile();
     if (zeile < 0 || GesamtGewaehlt()) return;
+    // The row belongs to the group only read; after the switch there is nothing to change.
+    if (buch_.NurLesbar()) {
+        AenderbareGruppe();
+        return;
+    }
     TForm23 editor(Eintragsmodus::Aendern, buch_.Eintraege, zeile, haupt_.Dialogdienst(), this);
     if (editor.exec() != QDialog::Accepted) return;
     const TAdresse neu = editor.Eingabe();
@@ -581,6 +609,10 @@ void TForm22::EintragBearbeiten() {
 void TForm22::EintragLoeschen() {
     int zeile = Zeile();
     if (zeile < 0 || GesamtGewaehlt()) return;
+    if (buch_.NurLesbar()) {
+        AenderbareGruppe();
+        return;
+    }
     TForm23 editor(Eintragsmodus::Loeschen, buch_.Eintraege, zeile, haupt_.Dialogdienst(), this);
     if (editor.exec() != QDialog::Accepted) return;
     buch_.Eintraege.erase(buch_.Eintraege.begin() + zeile);
@@ -598,7 +630,11 @@ void TForm22::EintragKopieren() {
     const auto wahl = kopierzielWaehlen(ziele);
     if (!wahl || *wahl < 0 || *wahl >= static_cast<int>(gruppen_.size())) return;
     KnotenWaehlen(*wahl + (gesamtImBaum_ ? 1 : 0));
-    buch_.Eintraege.push_back(*kopie_);
+    // Opening the new group for a group only read forgets the copy buffer.
+    const TAdresse kopie = *kopie_;
+    if (!AenderbareGruppe()) return;
+    kopie_ = kopie;
+    buch_.Eintraege.push_back(kopie);
     buch_.geaendert = true;
     buch_.Sortieren(sortSpalte_);
     Fuellen();
@@ -650,6 +686,11 @@ void TForm22::XmlExportieren() {
 }
 
 void TForm22::Drucken() {
+    if (const std::string zuviel = AdresslisteNichtDruckbar(buch_.Eintraege.size());
+        !zuviel.empty()) {
+        haupt_.Dialogdienst().Meldung(zuviel, Meldungsart::Fehler);
+        return;
+    }
     BreitenMerken();
     Adressliste liste = AdresslisteAus(buch_.Eintraege, opt_, logicalDpiX());
     const std::string titel = Knotenname();
@@ -696,8 +737,9 @@ void TForm22::Serienmail() {
     TForm26 dialog(haupt_.Dialogdienst(), this);
     dialog.hilfe = hilfe;
     if (dialog.exec() != QDialog::Accepted) return;
-    serie_ = SerienmailUrls(buch_.Eintraege, dialog.Betreff()->text().toStdString(),
-                            dialog.Text()->toPlainText().toStdString(), opt_.eineAdresse);
+    serie_ = buch_.Eintraege;
+    serieBetreff_ = dialog.Betreff()->text().toStdString();
+    serieText_ = dialog.Text()->toPlainText().toStdString();
     serieNaechste_ = 0;
     // One mail a second, with a progress bar that can stop the rest; the window stays alive.
     serieFortschritt_ = new QProgressDialog(QStringLiteral("Serien-E-Mails werden erstellt …"),
@@ -719,7 +761,17 @@ void TForm22::Serienmail() {
 
 void TForm22::SerieWeiter() {
     if (serieNaechste_ < serie_.size()) {
-        haupt_.Kern().Shelldienst().Oeffnen(serie_[serieNaechste_++]);
+        std::string url;
+        try {
+            url = SerienmailUrl(serie_[serieNaechste_++], serieBetreff_, serieText_,
+                                opt_.eineAdresse);
+        } catch (const std::exception& f) {
+            // Too long with this entry's fields: the rest of the series is not sent.
+            serie_.clear();
+            if (serieTakt_) serieTakt_->stop();
+            haupt_.Dialogdienst().Meldung(Fehlertext(f), Meldungsart::Fehler);
+        }
+        if (!url.empty()) haupt_.Kern().Shelldienst().Oeffnen(url);
         if (serieFortschritt_) serieFortschritt_->setValue(static_cast<int>(serieNaechste_));
         if (serieNaechste_ < serie_.size()) return;
     }
@@ -732,8 +784,13 @@ void TForm22::SerieWeiter() {
 
 void TForm22::Homepage() {
     const TAdresse* a = Gewaehlt();
-    if (a && !(*a)[adressfeld::Homepage].empty())
-        haupt_.Kern().Shelldienst().Oeffnen((*a)[adressfeld::Homepage]);
+    if (!a) return;
+    // Only web pages and mail addresses go to the desktop, never a script or a file.
+    const Homepageziel ziel = HomepageZiel((*a)[adressfeld::Homepage]);
+    if (!ziel.meldung.empty())
+        haupt_.Dialogdienst().Meldung(ziel.meldung, Meldungsart::Warnung);
+    else if (!ziel.url.empty())
+        haupt_.Kern().Shelldienst().Oeffnen(ziel.url);
 }
 
 void TForm22::reject() {

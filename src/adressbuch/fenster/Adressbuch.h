@@ -88,6 +88,7 @@ private:
     void ZeileGewaehlt();
     void InternetFreigaben();
     bool SpeichernWennGeaendert();
+    bool AenderbareGruppe();
     void BreitenMerken();
     void SpaltenAnwenden();
     QAction* Neu(const char* name, const QString& text, const char* symbol = nullptr);
@@ -117,7 +118,9 @@ private:
     QMenu* rasterMenue_ = nullptr;
     bool fuellt_ = false;
 
-    std::vector<std::string> serie_;
+    // The serial mail under way: each URL is made when its turn comes.
+    std::vector<TAdresse> serie_;
+    std::string serieBetreff_, serieText_;
     std::size_t serieNaechste_ = 0;
     QTimer* serieTakt_ = nullptr;
     QProgressDialog* serieFortschritt_ = nullptr;

@@ -58,6 +58,12 @@ void TForm26::accept() {
         dialoge_.Meldung(mailtexte::BetreffUndText, Meldungsart::Bestaetigung);
         return;
     }
+    const std::string zuLang =
+        SerienmailZuLang(betreff_->text().toStdString(), text_->toPlainText().toStdString());
+    if (!zuLang.empty()) {
+        dialoge_.Meldung(zuLang, Meldungsart::Fehler);
+        return;
+    }
     QDialog::accept();
 }
 

@@ -62,6 +62,29 @@ bool GueltigesUtf8(const std::string& s) {
     return true;
 }
 
+// A group's name on one line of its own: a TAB, a line break or another control character
+// of a file name is written as \t, \n, \r or \xHH, and a backslash as \\, so that the
+// lines and their columns stay apart and every name can be read back.
+std::string Zeilenname(const std::string& name) {
+    std::string s;
+    for (const char c : name) {
+        const auto b = static_cast<unsigned char>(c);
+        if (c == '\\') s += "\\\\";
+        else if (c == '\t') s += "\\t";
+        else if (c == '\n') s += "\\n";
+        else if (c == '\r') s += "\\r";
+        else if (b < 0x20 || b == 0x7F) {
+            static const char ziffern[] = "0123456789ABCDEF";
+            s += "\\x";
+            s.push_back(ziffern[b >> 4]);
+            s.push_back(ziffern[b & 0xF]);
+        } else {
+            s.push_back(c);
+        }
+    }
+    return s;
+}
+
 const BefehlRegistrieren adressen{
     {"adressen", "adressen VERZEICHNIS",
      "die Gruppen eines Adressordners: Name<TAB>Anzahl je Gruppe, fremde Dateien markiert",
@@ -76,8 +99,10 @@ const BefehlRegistrieren adressen{
              TAdressbuch b;
              b.Lesen(g.pfad);
              gesamt += b.Eintraege.size();
-             zeilen.push_back(g.name + "\t" + std::to_string(b.Eintraege.size()) +
-                              (b.fremd ? "\tfremde Datei" : ""));
+             zeilen.push_back(Zeilenname(g.name) + "\t" + std::to_string(b.Eintraege.size()) +
+                              (b.fremd                   ? "\tfremde Datei"
+                               : !b.lesefehler.empty() ? "\tnicht lesbar"
+                                                       : ""));
          }
          if (o.gesamtliste && !gruppen.empty())
              std::cout << adresstexte::Gesamt << "\t" << gesamt << "\n";
@@ -160,12 +185,17 @@ const BefehlRegistrieren mailto{
              if (a.size() < 3) ArgumentFehlt("BETREFF");
              if (a.size() < 4) ArgumentFehlt("TEXTDATEI");
              if (a.size() > 4) ArgumentZuviel(a[4]);
-             std::string text = DateiEinlesen(DateiArgument(a[3]));
+             // A text longer than a mail may be is not even read whole.
+             std::string text = DateiEinlesen(DateiArgument(a[3]), kHoechsteSerienmaillaenge);
              if (!GueltigesUtf8(text)) text = Cp1252NachUtf8(text);
              if (a[2].empty() || text.empty())
                  throw Aufruffehler(mailtexte::BetreffUndText);
-             urls = SerienmailUrls(GruppeLaden(datei).Eintraege, a[2], text,
-                                   AdressoptionenDesSpeichers().eineAdresse);
+             if (std::string zuLang = SerienmailZuLang(a[2], text); !zuLang.empty())
+                 throw KalvoraFehler(zuLang);
+             // One URL after the other: a long text for many entries is never held at once.
+             const bool eine = AdressoptionenDesSpeichers().eineAdresse;
+             for (const TAdresse& e : GruppeLaden(datei).Eintraege)
+                 std::cout << SerienmailUrl(e, a[2], text, eine) << "\n";
          } else {
              throw Aufruffehler("Unbekannte Angabe: " + Gezeigt(art));
          }

@@ -124,6 +124,58 @@ private slots:
         QVERIFY(Zelle(f, 3, 6) == vorher);
     }
 
+    // "Eintrag ändern" with a plain OK keeps dates the pickers cannot show; the pickers
+    // take birth dates from the year 100 on.
+    void DatenAusserhalbDerAuswahlBleiben() {
+        TKalender leute;
+        leute.Geburtstagsliste = {
+            {"Alt", "Otto", DatumWert(3, 4, 1850), DatumWert(5, 6, 2150)},
+            {"Uralt", "Ulf", DatumWert(1, 1, 1), KeinDatum},
+        };
+        DateiAtomarSchreiben(datei_.toStdString(), KalenderAlsVer33(leute));
+        TForm1& f = Fenster();
+        TForm15& liste = f.Geburtstagsfenster();
+        liste.Sortieren();
+        const auto aendern = [&](const char* name, std::function<void(TForm16&)> tun) {
+            for (int r = 0; r < liste.Raster()->rowCount(); ++r)
+                if (liste.Raster()->item(r, 0)->text() == QString::fromUtf8(name))
+                    liste.Raster()->selectRow(r);
+            ImDialog(f, tun);
+            liste.EintragAendern();
+        };
+        const auto eintrag = [&](const char* name) {
+            for (const TGeburtstag& g : f.Kalender().Geburtstagsliste)
+                if (g.Name == name) return g;
+            return TGeburtstag{};
+        };
+        aendern("Alt", [](TForm16& d) {
+            QCOMPARE(d.Geburtsdatumsfeld()->date(), QDate(1850, 4, 3));
+            QCOMPARE(d.Geburtsdatumsfeld()->minimumDate(), QDate(100, 1, 1));
+            QCOMPARE(d.Namenstagsfeld()->maximumDate(), QDate(2099, 12, 31));
+            d.Ok()->click();
+        });
+        QCOMPARE(eintrag("Alt").Geburtsdatum, DatumWert(3, 4, 1850));
+        QCOMPARE(eintrag("Alt").Namenstag, DatumWert(5, 6, 2150));
+        aendern("Uralt", [](TForm16& d) { d.Ok()->click(); });
+        QCOMPARE(eintrag("Uralt").Geburtsdatum, DatumWert(1, 1, 1));
+        QCOMPARE(eintrag("Uralt").Namenstag, KeinDatum);
+        // A date the user picks is taken, before 1901 too; the other one stays.
+        aendern("Alt", [](TForm16& d) {
+            d.Geburtsdatumsfeld()->setDate(QDate(1899, 12, 24));
+            d.Ok()->click();
+        });
+        QCOMPARE(eintrag("Alt").Geburtsdatum, DatumWert(24, 12, 1899));
+        QCOMPARE(eintrag("Alt").Namenstag, DatumWert(5, 6, 2150));
+        QCOMPARE(liste.Raster()->item(0, 2)->text(), QStringLiteral("24.12.1899"));
+        // Unticking still removes a date the pickers cannot show.
+        aendern("Alt", [](TForm16& d) {
+            d.NamenstagBox()->setChecked(false);
+            d.Ok()->click();
+        });
+        QCOMPARE(eintrag("Alt").Namenstag, KeinDatum);
+        DateiAtomarSchreiben(datei_.toStdString(), KalenderAlsVer33(TKalender()));
+    }
+
     // "Liste drucken": the main window's print dialog, then the status window prints.
     void ListeDrucken() {
         TKalender leute;

@@ -12,6 +12,10 @@
 namespace kalvora {
 namespace {
 
+// The pickers' first year: the reader takes birth dates from the year 1 on, but no date
+// field shows years of fewer than four digits well.
+constexpr int kFruehestesGeburtsjahr = 100;
+
 QDate AlsQDate(const Datum& d) { return QDate(d.jahr, d.monat, d.tag); }
 Datum AusQDate(const QDate& d) { return {d.day(), d.month(), d.year()}; }
 
@@ -42,6 +46,7 @@ TForm16::TForm16(QWidget* parent) : QDialog(parent) {
         vorschlaege(vorname_->text().toStdString(), [this](int tag, int monat) {
             // Stored in the year 2000, so that it shows in every later year.
             namenstag_->setDate(QDate(2000, monat, tag));
+            namenstagBeruehrt_ = true;
             mitNamenstag_->setChecked(true);
         });
     });
@@ -61,12 +66,18 @@ TForm16::TForm16(QWidget* parent) : QDialog(parent) {
     for (QDateEdit* f : {geburt_, namenstag_}) {
         f->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
         f->setCalendarPopup(true);
-        f->setDateRange(QDate(ErstesJahr, 1, 1), QDate(LetztesJahr, 12, 31));
+        // People born before the calendar's years have birthdays too.
+        f->setDateRange(QDate(kFruehestesGeburtsjahr, 1, 1), QDate(LetztesJahr, 12, 31));
     }
     // Changing a date says that it is given.
-    connect(geburt_, &QDateEdit::dateChanged, this, [this] { mitGeburt_->setChecked(true); });
-    connect(namenstag_, &QDateEdit::dateChanged, this,
-            [this] { mitNamenstag_->setChecked(true); });
+    connect(geburt_, &QDateEdit::dateChanged, this, [this] {
+        geburtBeruehrt_ = true;
+        mitGeburt_->setChecked(true);
+    });
+    connect(namenstag_, &QDateEdit::dateChanged, this, [this] {
+        namenstagBeruehrt_ = true;
+        mitNamenstag_->setChecked(true);
+    });
 
     ok_ = new QPushButton(QStringLiteral("OK"), this);
     ok_->setObjectName(QStringLiteral("Button1"));
@@ -95,6 +106,10 @@ void TForm16::Vorbereiten(Art art, const TGeburtstag& e, const Datum& heute) {
     };
     setzen(geburt_, mitGeburt_, e.Geburtsdatum, true);
     setzen(namenstag_, mitNamenstag_, e.Namenstag, false);
+    // A date outside the pickers' range is shown clamped but kept unless changed.
+    geburtWert_ = neu ? KeinDatum : e.Geburtsdatum;
+    namenstagWert_ = neu ? KeinDatum : e.Namenstag;
+    geburtBeruehrt_ = namenstagBeruehrt_ = false;
     const bool loeschen = art == Art::Loeschen;
     name_->setReadOnly(loeschen);
     vorname_->setReadOnly(loeschen);
@@ -109,9 +124,16 @@ void TForm16::VorschlagFreigeben() {
 }
 
 std::optional<TGeburtstag> TForm16::Ergebnis() const {
-    return EintragAusDialog(name_->text().toStdString(), vorname_->text().toStdString(),
-                            mitGeburt_->isChecked(), AusQDate(geburt_->date()),
-                            mitNamenstag_->isChecked(), AusQDate(namenstag_->date()));
+    std::optional<TGeburtstag> e =
+        EintragAusDialog(name_->text().toStdString(), vorname_->text().toStdString(),
+                         mitGeburt_->isChecked(), AusQDate(geburt_->date()),
+                         mitNamenstag_->isChecked(), AusQDate(namenstag_->date()));
+    if (!e) return e;
+    if (e->Geburtsdatum != KeinDatum && !geburtBeruehrt_ && geburtWert_ != KeinDatum)
+        e->Geburtsdatum = geburtWert_;
+    if (e->Namenstag != KeinDatum && !namenstagBeruehrt_ && namenstagWert_ != KeinDatum)
+        e->Namenstag = namenstagWert_;
+    return e;
 }
 
 bool TForm16::eventFilter(QObject* objekt, QEvent* e) {

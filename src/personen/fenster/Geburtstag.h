@@ -57,6 +57,12 @@ private:
     QPushButton* ok_ = nullptr;
     QPushButton* abbruch_ = nullptr;
     QPushButton* vorschlag_ = nullptr;
+    // The entry's dates as read, and whether the user changed a picker since: a date the
+    // user did not touch is stored as it was, also one the pickers cannot show.
+    TDatum geburtWert_ = KeinDatum;
+    TDatum namenstagWert_ = KeinDatum;
+    bool geburtBeruehrt_ = false;
+    bool namenstagBeruehrt_ = false;
     void VorschlagFreigeben();
 };
 

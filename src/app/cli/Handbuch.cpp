@@ -15,7 +15,9 @@ const std::map<std::string, std::string>& Befehlsausgaben() {
          "Je Gruppe des Adressordners eine Zeile Name<TAB>Anzahl in der Reihenfolge des "
          "Fensters, die Pseudogruppe \"Adressbuch (gesamt)\" zuerst, wenn \"Gesamtliste aller "
          "Gruppen\" eingeschaltet ist. Eine Datei mit fremder erster Zeile zählt als leere "
-         "Gruppe und erhält <TAB>fremde Datei."},
+         "Gruppe und erhält <TAB>fremde Datei, eine Datei, die nicht gelesen werden kann, "
+         "<TAB>nicht lesbar. Steuerzeichen im Namen stehen als \\t, \\n, \\r oder \\xHH, ein "
+         "Backslash als \\\\, so bleibt jede Gruppe eine Zeile."},
         {"adressen-xml",
          "Schreibt den XML-Export der genannten Gruppen nach AUS.xml, mit "
          "kalvora-adressen.xsl und kalvora-adressen.dtd daneben. Keine Ausgabe auf stdout."},
@@ -55,7 +57,7 @@ const std::map<std::string, std::string>& Befehlsausgaben() {
         {"mailto",
          "Die mailto:-Adressen, die das Adressbuch öffnen würde, eine je Zeile (--eintrag zählt "
          "ab 1 in der Namensordnung der Liste; --serie eine Adresse je Eintrag mit ersetzten "
-         "Platzhaltern)."},
+         "Platzhaltern; Betreff und Text höchstens 1 MB, auch nach dem Einsetzen)."},
         {"namenstag-suchen",
          "Je gefundenem Namen eine Zeile TT.MM.<TAB>Name, dann die Statuszeile (\"Suche "
          "beendet, es wurden N Namen gefunden!\" oder \"Suche beendet, aber leider keinen "
@@ -65,7 +67,7 @@ const std::map<std::string, std::string>& Befehlsausgaben() {
          "Katalog: \"fehlerhafte Datei!\", Rückgabewert 1."},
         {"ostern", "Das Datum des Ostersonntags als TT.MM.JJJJ."},
         {"pdf-adressen",
-         "\"Seiten: N\"; die Adressliste steht in AUS.pdf."},
+         "\"Seiten: N\"; die Adressliste steht in AUS.pdf. Höchstens 10000 Einträge."},
         {"pdf-geburtstage",
          "\"Seiten: N\"; die Geburtstagsliste steht in AUS.pdf."},
         {"pdf-jahr",
@@ -75,7 +77,7 @@ const std::map<std::string, std::string>& Befehlsausgaben() {
          "\"Seiten: N\"; die Namenstagsliste steht in AUS.pdf."},
         {"pdf-terminliste",
          "\"Seiten: N\"; die Terminliste steht in AUS.pdf. Bei einem Fehler bleibt keine "
-         "PDF-Datei zurück."},
+         "PDF-Datei zurück. Texte bis 64 KB je Tagesinfo, Beschreibung und Ort."},
         {"pruefen",
          "\"Form: …\", \"Tage mit Farben: N\", \"Tage mit Einträgen: N\", \"Termine: N\", "
          "\"Geburtstage: N\", \"Kategorien: N\", \"Links: N\"."},

@@ -82,13 +82,22 @@ std::string GruppennameFehler(const std::string& name) {
     return {};
 }
 
-Gruppenergebnis GruppeAnlegen(const std::string& ordner, const std::string& name) {
+Gruppenergebnis GruppeAnlegen(const std::string& ordner, const std::string& name,
+                              const Dateischreiber& schreiben) {
     if (name.empty()) return {};
     const fs::path pfad = Gruppenpfad(ordner, name);
     if (Existiert(pfad)) return {gruppentexte::Existiert, false};
     if (name == adresstexte::Gesamt) return {gruppentexte::AndererName, false};
     if (std::string fehler = GruppennameFehler(name); !fehler.empty()) return {fehler, false};
-    {
+    if (schreiben) {
+        try {
+            schreiben(pfad.string(), {});
+        } catch (const std::exception& f) {
+            return {"Die Gruppe \"" + name + "\" kann in " + ordner +
+                        " nicht angelegt werden: " + f.what(),
+                    false};
+        }
+    } else {
         std::ofstream datei(pfad, std::ios::binary);
         if (!datei)
             return {"Die Gruppe \"" + name + "\" kann in " + ordner +

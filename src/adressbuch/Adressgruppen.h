@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "adressbuch/Adressbuch.h"
+
 namespace kalvora {
 
 struct Adressgruppe {
@@ -53,7 +55,10 @@ struct Gruppenergebnis {
     bool neuAufbauen = false;
 };
 
-Gruppenergebnis GruppeAnlegen(const std::string& ordner, const std::string& name);
+// The new, empty file is written through schreiben when given (the program's atomic
+// writer), else created directly.
+Gruppenergebnis GruppeAnlegen(const std::string& ordner, const std::string& name,
+                              const Dateischreiber& schreiben = {});
 // gesamtGezeigt: the tree offers the pseudo group, whose name is then taken.
 Gruppenergebnis GruppeUmbenennen(const std::string& ordner, const std::string& alt,
                                  const std::string& neu, bool gesamtGezeigt);

@@ -346,7 +346,11 @@ bool TForm22::AenderbareGruppe() {
         d.Eingabe(gruppentexte::Titel, gruppentexte::NeuAufforderung,
                   NeuerGruppenname(ordner_.toStdString(), Knotenname()));
     if (!name || name->empty()) return false;
-    const Gruppenergebnis e = kalvora::GruppeAnlegen(ordner_.toStdString(), *name);
+    const Gruppenergebnis e = kalvora::GruppeAnlegen(
+        ordner_.toStdString(), *name,
+        [this](const std::string& p, std::string_view inhalt) {
+            haupt_.Kern().DateiSchreiben(p, inhalt);
+        });
     if (!e.meldung.empty()) {
         d.Meldung(e.meldung, Meldungsart::Bestaetigung);
         return false;
@@ -518,7 +522,11 @@ void TForm22::GruppeAnlegen() {
     const auto name = haupt_.Dialogdienst().Eingabe(gruppentexte::Titel,
                                                     gruppentexte::NeuAufforderung, "");
     if (!name || name->empty()) return;
-    const Gruppenergebnis e = kalvora::GruppeAnlegen(ordner_.toStdString(), *name);
+    const Gruppenergebnis e = kalvora::GruppeAnlegen(
+        ordner_.toStdString(), *name,
+        [this](const std::string& p, std::string_view inhalt) {
+            haupt_.Kern().DateiSchreiben(p, inhalt);
+        });
     if (!e.meldung.empty()) haupt_.Dialogdienst().Meldung(e.meldung, Meldungsart::Bestaetigung);
     if (!e.neuAufbauen) return;
     startDatei_ = QFileInfo(ordner_ + QLatin1Char('/') + Q(*name) + Q(adresstexte::Endung))

@@ -1,6 +1,8 @@
 #include "termine/Tagesdialog.h"
 
 #include <algorithm>
+#include <climits>
+#include <cstdint>
 
 #include "kalender/Farbnamen.h"
 #include "termine/Fortschreibung.h"
@@ -16,6 +18,22 @@ int Zahl(const std::string& text, std::size_t pos) {
     const char a = text[pos], b = text[pos + 1];
     if (a < '0' || a > '9' || b < '0' || b > '9') return 0;
     return (a - '0') * 10 + (b - '0');
+}
+
+// The duration column "hh:mm" back in minutes. The hours may have more than two digits: a
+// hand-edited file can hold a duration of days, which the save question then repairs; read
+// as two digits it would turn into another duration unasked.
+int32_t DauerAusSpalte(const std::string& text) {
+    const int32_t zweistellig = 60 * Zahl(text, 0) + Zahl(text, 3);
+    const std::size_t doppelpunkt = text.find(':');
+    if (doppelpunkt == std::string::npos || doppelpunkt <= 2) return zweistellig;
+    int64_t stunden = 0;
+    for (std::size_t i = 0; i < doppelpunkt; ++i) {
+        if (text[i] < '0' || text[i] > '9') return zweistellig;
+        stunden = std::min<int64_t>(stunden * 10 + (text[i] - '0'), INT32_MAX);
+    }
+    return static_cast<int32_t>(
+        std::min<int64_t>(stunden * 60 + Zahl(text, doppelpunkt + 1), INT32_MAX));
 }
 
 Rasterzeile Kopfzeile() {
@@ -144,7 +162,7 @@ void Tagesdialog::tagspeichern() {
         t.Alarm = alarme[static_cast<std::size_t>(r)];
         t.Kategorie = kategorien[static_cast<std::size_t>(r)];
         t.Link = z[SpLink];
-        t.Dauer = 60 * Zahl(z[SpDauer], 0) + Zahl(z[SpDauer], 3);
+        t.Dauer = DauerAusSpalte(z[SpDauer]);
         t.Farbe = farbwert(u_.kal, z[SpFarbe]);
     }
 }

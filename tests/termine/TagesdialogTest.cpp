@@ -143,6 +143,25 @@ TEST(Tagesdialog, SpeichernUebernimmtAlleFelder) {
     EXPECT_EQ(l[1], erwartet);
 }
 
+// Paging through a day keeps what a hand-edited file holds, a duration of days and a time
+// that is no clock time among them: the save question repairs them, not the dialog unasked.
+TEST(Tagesdialog, UnbrauchbareDauerUndZeitBleibenBeimBlaettern) {
+    Termintest t;
+    TTermin lang = t.Termin("10:00", "Lang");
+    lang.Dauer = 100000;
+    TTermin komisch = t.Termin("99:99", "Komisch");
+    komisch.Dauer = 90;
+    t.Liste(3, 3, 2003) = {t.Termin("", ""), lang, komisch};
+    t.Oeffnen(3, 3, 2003);
+    EXPECT_EQ(t.dialog.raster[1][SpDauer], "1666:40");
+    t.dialog.tagspeichern();
+    const TTerminliste& l = t.Liste(3, 3, 2003);
+    ASSERT_EQ(l.size(), 3u);
+    EXPECT_EQ(l[1].Dauer, 100000);
+    EXPECT_EQ(l[2].Uhrzeit, "99:99");
+    EXPECT_EQ(l[2].Dauer, 90);
+}
+
 TEST(Tagesdialog, FremdeTerminfarbeWirdBeimSpeichernKeineFarbe) {
     Termintest t;
     t.Liste(8, 8, 2008) = {t.Termin("", ""), t.Termin("10:00", "A", 0x123456),

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "einstellungen/Einstellungen.h"
 
 namespace kalvora {
@@ -40,6 +42,23 @@ TEST(JahresansichtOptionen, UngueltigerMarkenstil) {
     }
     e.Darstellung = 5;
     EXPECT_EQ(JahresansichtOptionenAus(e).darstellung, Terminmarke::Keine);
+}
+
+// A store written by hand may hold what the options refuse: the sun is still computed for a
+// place on earth, and upcoming appointments are not marked invisibly in white.
+TEST(JahresansichtOptionen, WerteJenseitsDerOptionenWerdenBegrenzt) {
+    Einstellungen e;
+    e.geographischeLaenge = 1e308;
+    e.geographischeBreite = -91;
+    e.AbweichungVonGreenich = std::numeric_limits<double>::quiet_NaN();
+    e.FarbeKommenderTermine = 0xFFFFFF;
+    const JahresansichtOptionen o = JahresansichtOptionenAus(e);
+    EXPECT_DOUBLE_EQ(o.laenge, 180);
+    EXPECT_DOUBLE_EQ(o.breite, -90);
+    EXPECT_DOUBLE_EQ(o.abweichung, 1.0);
+    EXPECT_EQ(o.farbeKommenderTermine, 0u);
+    e.FarbeKommenderTermine = 0x123456;
+    EXPECT_EQ(JahresansichtOptionenAus(e).farbeKommenderTermine, 0x123456u);
 }
 
 }  // namespace

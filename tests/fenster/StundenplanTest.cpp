@@ -266,6 +266,86 @@ private slots:
         QCOMPARE(optionen, 1);
     }
 
+    // Esc and Return typed into the popup menu belong to the menu: Esc closes only the menu,
+    // Return runs the highlighted entry; the timetable stays open.
+    void TastenImKontextmenue() {
+        TForm1& f = Fenster();
+        f.Auswahl().Setzen(15, 6, 2009);
+        Zeigen(false, [&](TForm24& d) {
+            QWidget* flaeche = d.Flaeche();
+            QMenu* menue = d.Kontextmenue();
+            const QPoint p = Stelle(d, 1, 12.5);
+            d.KontextmenueZeigen(p, flaeche->mapToGlobal(p));
+            QTRY_VERIFY(menue->isVisible());
+            QTest::keyClick(menue, Qt::Key_Escape);
+            QTRY_VERIFY(!menue->isVisible());
+            QVERIFY(d.isVisible());
+
+            d.KontextmenueZeigen(p, flaeche->mapToGlobal(p));
+            QTRY_VERIFY(menue->isVisible());
+            menue->setActiveAction(d.Menueeintrag("Vorblaettern1"));
+            QTest::keyClick(menue, Qt::Key_Return);
+            QTRY_VERIFY(!menue->isVisible());
+            QCOMPARE(d.Modell().Versatz(), 1);  // "vorblättern", not "heute"
+            QVERIFY(d.isVisible());
+        });
+    }
+
+    // A typed hour is coupled with the other one when the edit ends, not at every digit.
+    void StundenfelderKoppelnErstAmEnde() {
+        TForm1& f = Fenster();
+        f.Auswahl().Setzen(15, 6, 2009);
+        Zeigen(false, [&](TForm24& d) {
+            d.Knopf(7)->click();
+            QSpinBox* bis = d.LetzteStundeFeld();
+            bis->setFocus();
+            bis->selectAll();
+            QTest::keyClicks(bis, "22");
+            QCOMPARE(d.Modell().LetzteStunde(), 20);  // still typing
+            QTest::keyClick(bis, Qt::Key_Return);
+            QCOMPARE(bis->value(), 22);
+            QCOMPARE(d.Modell().LetzteStunde(), 22);
+            QCOMPARE(d.Modell().Versatz(), 1);  // Enter finished the hour only
+            QTest::keyClick(bis, Qt::Key_Return);
+            QCOMPARE(d.Modell().Versatz(), 0);  // nothing typed: today
+
+            // The first hour: typed, taken when the focus leaves the field.
+            QSpinBox* von = d.ErsteStundeFeld();
+            von->setFocus();
+            von->selectAll();
+            QTest::keyClicks(von, "10");
+            QCOMPARE(d.Modell().ErsteStunde(), 7);
+            bis->setFocus();
+            QTRY_COMPARE(d.Modell().ErsteStunde(), 10);
+            QCOMPARE(von->value(), 10);
+            QCOMPARE(bis->value(), 22);
+            // Arrows couple at once: the last hour cannot pass 24.
+            bis->setValue(24);
+            QTest::keyClick(bis, Qt::Key_Up);
+            QCOMPARE(bis->value(), 24);
+            QTest::keyClick(bis, Qt::Key_Down);
+            QCOMPARE(d.Modell().LetzteStunde(), 23);
+        });
+    }
+
+    // After "Optionen" the normal timetable takes its new size in the bottom right corner,
+    // whole on the screen.
+    void NachOptionenWiederUntenRechts() {
+        TForm1& f = Fenster();
+        f.Auswahl().Setzen(15, 6, 2009);
+        Zeigen(false, [&](TForm24& d) {
+            QCOMPARE(d.frameGeometry().bottomRight(), QPoint(1023, 767));
+            d.optionen = [&] {
+                Einstellungen& e = f.Optionen();
+                e.Stdplantage = 6;  // three columns: 660 pixels
+                f.Kern().EinstellungenGeaendertMelden();
+            };
+            d.Knopf(5)->click();
+            QCOMPARE(d.width(), 660);
+            QCOMPARE(d.frameGeometry().bottomRight(), QPoint(1023, 767));
+        });
+    }
+
     void NormalEntferntTraysymbol() {
         Fenster();
         test::Testtray& tray = programm_->Traydouble();

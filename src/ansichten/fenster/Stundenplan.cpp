@@ -127,8 +127,9 @@ TForm24::TForm24(TForm1& hauptfenster, bool desktop, QWidget* parent)
     spalte_->addWidget(flaeche_, 1);
     MenueAufbauen();
     // The window's keys come first, wherever the focus is (the hour fields would take "-",
-    // "+" and Enter for themselves).
-    for (QWidget* w : findChildren<QWidget*>()) w->installEventFilter(this);
+    // "+" and Enter for themselves); the popup menu keeps its own keys.
+    for (QWidget* w : findChildren<QWidget*>())
+        if (!qobject_cast<QMenu*>(w)) w->installEventFilter(this);
 
     haupt_.Kalender().Anmelden(*this);
     Anordnen(false);
@@ -179,6 +180,10 @@ void TForm24::LeisteAufbauen() {
     beschriftung(st::Bis, "Label2");
     letzteStunde_ = feld(1, 24, "SpinEdit4");
     beschriftung(st::Uhr, "Label3");
+    // The two hours are coupled once an edit is finished (Enter, focus leaving, arrows,
+    // wheel), not at every key: typing "22" passes through 2 on its way.
+    ersteStunde_->setKeyboardTracking(false);
+    letzteStunde_->setKeyboardTracking(false);
     connect(ersteStunde_, &QSpinBox::valueChanged, this, [this](int wert) {
         const int v = plan_->ErsteStundeAendern(wert);
         if (v != wert) {
@@ -256,7 +261,8 @@ void TForm24::Anordnen(bool versatzBehalten) {
     FelderZeigen();
     setMinimumSize(g.mindestBreite, g.mindestHoehe);
     resize(g.breite, g.hoehe);
-    if (platziert_ && desktop_) Platzieren();
+    // A new size is placed again, so that the window stays whole on the screen.
+    if (platziert_) Platzieren();
     flaeche_->update();
 }
 
@@ -384,6 +390,14 @@ bool TForm24::Taste(QKeyEvent* e) {
             return true;
         case Qt::Key_Return:
         case Qt::Key_Enter:
+            // In an hour field Enter first finishes a typed hour; with none, it is today.
+            if (auto* feld = qobject_cast<QSpinBox*>(QApplication::focusWidget());
+                feld && (feld == ersteStunde_ || feld == letzteStunde_) &&
+                feld->cleanText() != feld->locale().toString(feld->value())) {
+                feld->interpretText();
+                feld->selectAll();
+                return true;
+            }
             Heute();
             return true;
         case Qt::Key_Escape:
@@ -400,7 +414,12 @@ bool TForm24::Taste(QKeyEvent* e) {
 }
 
 bool TForm24::eventFilter(QObject* objekt, QEvent* e) {
-    if (e->type() == QEvent::KeyPress && Taste(static_cast<QKeyEvent*>(e))) return true;
+    // Only keys typed into this window itself: a popup or a dialog opened from it keeps
+    // Esc and Return for its own use.
+    const auto* w = qobject_cast<QWidget*>(objekt);
+    if (e->type() == QEvent::KeyPress && w && w->window() == this &&
+        Taste(static_cast<QKeyEvent*>(e)))
+        return true;
     return QDialog::eventFilter(objekt, e);
 }
 

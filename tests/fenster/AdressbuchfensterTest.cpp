@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -34,6 +35,7 @@
 #include "main/Hauptmenue.h"
 #include "main/fenster/XmlExportdialog.h"
 #include "platform/posix/AtomareDatei.h"
+#include "termine/fenster/Drucksteuerung.h"
 
 using namespace kalvora;
 
@@ -366,6 +368,42 @@ private slots:
         w.Raster()->setCurrentCell(2, 0);
         w.Homepage();
         QCOMPARE(shell.geoeffnet, std::vector<std::string>{"http://www.example.de"});
+        w.reject();
+    }
+
+    // A serial mail beyond a megabyte keeps its dialog open with the limit named; a list
+    // beyond the print limit is refused before the print dialog.
+    void ZuLangeSerienmailUndListe() {
+        TForm1& f = Offen();
+        std::string gruppe = "Kalvora-Adressbuch Ver 1.0\r\n";
+        for (int i = 0; i < 10'001; ++i) gruppe += "Herr#N" + std::to_string(i) + "#V\r\n";
+        std::ofstream(adressen_.toStdString() + "/Viele.kvradr", std::ios::binary) << gruppe;
+        TForm22 w(f);
+        w.KnotenWaehlen(1);
+        QCOMPARE(w.Raster()->rowCount(), 10'001);
+        int druckdialoge = 0;
+        f.Druckfenster().druckdialog = [&](QPrinter&) { return ++druckdialoge, false; };
+        w.Drucken();
+        QCOMPARE(druckdialoge, 0);
+        QCOMPARE(dialoge_.meldungen.back().text,
+                 std::string("Die Liste hat 10001 Einträge; gedruckt werden höchstens 10000 "
+                             "Einträge auf einmal."));
+
+        bool offen = false;
+        ImFenster<TForm26>([&](TForm26* s) {
+            s->Betreff()->setText(QStringLiteral("Betreff"));
+            QString zeilen;
+            while (zeilen.size() < 1'048'576) zeilen += QString(99, QLatin1Char('a')) + '\n';
+            s->Text()->setPlainText(zeilen);
+            s->Erstellen()->click();
+            offen = s->isVisible();
+            s->reject();
+        });
+        w.Serienmail();
+        QVERIFY(offen);
+        QVERIFY(dialoge_.meldungen.back().text.find("höchstens 1 MB (1048576 Bytes)") !=
+                std::string::npos);
+        QVERIFY(programm_->Shelldouble().geoeffnet.empty());
         w.reject();
     }
 

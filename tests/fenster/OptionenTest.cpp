@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QListWidget>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -278,6 +279,70 @@ private slots:
         QVERIFY(d.Uebernehmen());
         QCOMPARE(programm_->Kern().Optionen().Feiertage[1].farbe, 0x0080FFu);
         QCOMPARE(dialoge_->meldungen.size(), meldungen);
+    }
+
+    // What a user sees of the captions: the page list marks the page shown, also page 1;
+    // the hyphenated caption breaks its line after "Monats-"; no caption of "Toolbar
+    // anpassen" is cut.
+    void BeschriftungenGanzUndSeiteMarkiert() {
+        for (int seite : {1, 4, 11}) {
+            TOptionen d(programm_->Kern(), seite);
+            QCOMPARE(d.Seitenliste()->currentRow(), seite - 1);
+        }
+        TOptionen d(programm_->Kern(), 1);
+        d.show();
+        QApplication::processEvents();
+        QLabel* staerke = nullptr;
+        for (QLabel* l : d.findChildren<QLabel*>())
+            if (l->text().startsWith(QStringLiteral("Stärke der Monats-"))) staerke = l;
+        QVERIFY(staerke);
+        QCOMPARE(staerke->text(), QStringLiteral("Stärke der Monats-\nrahmen in Pixel"));
+        QVERIFY(staerke->width() >= staerke->sizeHint().width());
+        for (QLabel* l : d.findChildren<QLabel*>())
+            QVERIFY2(!l->text().contains(QStringLiteral("Monats-\nund")), qPrintable(l->text()));
+
+        QPixmap bild(16, 16);
+        bild.fill(Qt::blue);
+        TToolbaranpassen t(ToolbarSichtbarkeit{}, [&bild](int) { return QIcon(bild); });
+        t.show();
+        QApplication::processEvents();
+        for (int i = 1; i <= AnzahlToolbuttons; ++i) {
+            QCheckBox* b = t.Box(i);
+            QVERIFY2(b->width() >= b->sizeHint().width(), qPrintable(b->text()));
+            QVERIFY2(t.rect().contains(b->geometry()), qPrintable(b->text()));
+            if (i + 13 <= AnzahlToolbuttons)  // clear of the next column
+                QVERIFY2(b->geometry().right() < t.Box(i + 13)->x(), qPrintable(b->text()));
+        }
+        QCOMPARE(t.Box(27)->text(), QStringLiteral("Monatsansicht mit Wocheneinteilung"));
+    }
+
+    // The timetable's hours on their page are coupled when an edit ends, not at every key.
+    void StundenGetipptUndErstDannGekoppelt() {
+        TOptionen d(programm_->Kern(), optionsseite::Stundenplan);
+        d.show();
+        QApplication::processEvents();
+        auto* von = static_cast<TZahlfeld*>(d.Feld("Stdplanstartzeit"));
+        auto* bis = static_cast<TZahlfeld*>(d.Feld("Stdplanendezeit"));
+        QCOMPARE(von->value(), 7);
+        QCOMPARE(bis->value(), 20);
+        bis->setFocus();
+        bis->selectAll();
+        QTest::keyClicks(bis, "22");
+        von->setFocus();  // the edit ends
+        QCOMPARE(bis->value(), 22);
+        QCOMPARE(von->value(), 7);
+        von->selectAll();
+        QTest::keyClicks(von, "23");
+        bis->setFocus();
+        QCOMPARE(von->value(), 21);  // below the last hour
+        QCOMPARE(bis->value(), 22);
+        QTest::keyClick(bis, Qt::Key_Up);
+        QTest::keyClick(bis, Qt::Key_Up);
+        QTest::keyClick(bis, Qt::Key_Up);
+        QCOMPARE(bis->value(), 24);
+        QVERIFY(d.Uebernehmen());
+        QCOMPARE(programm_->Kern().Optionen().Stdplanendezeit, 24);
+        QCOMPARE(programm_->Kern().Optionen().Stdplanstartzeit, 21);
     }
 
     void ToolbarAnpassen() {

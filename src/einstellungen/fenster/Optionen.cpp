@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QRegularExpression>
 #include <QLocale>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -60,6 +61,16 @@ private:
 };
 
 constexpr int kHilfethema = 117;
+
+// A caption whose word is hyphenated over two lines ("Monats- rahmen") shows that line break
+// instead of a blank; a hyphen before "und", "oder" or "bzw." stays within the line.
+QString Zeilenumbruch(const QString& text) {
+    static const QRegularExpression getrennt(
+        QStringLiteral(R"((\p{L})- (?!(?:und|oder|bzw|sowie)\b)(\p{Ll}))"),
+        QRegularExpression::UseUnicodePropertiesOption);
+    QString s = text;
+    return s.replace(getrennt, QStringLiteral("\\1-\n\\2"));
+}
 
 }  // namespace
 
@@ -138,6 +149,8 @@ TOptionen::TOptionen(Anwendungskern& kern, int seite, Autostart* autostart, QWid
     seiten_->setCurrentIndex(0);
     if (startseiten_) startseiten_->setCurrentIndex(0);
     seiten_->setCurrentIndex(std::clamp(seite, 1, AnzahlOptionsseiten) - 1);
+    // Page 1 was current before the list existed: the list marks it all the same.
+    liste_->setCurrentRow(seiten_->currentIndex());
 }
 
 TOptionen::~TOptionen() {
@@ -286,7 +299,7 @@ QWidget* TOptionen::SeiteAufbauen(int seite, const std::string& innen) {
 void TOptionen::FeldAnlegen(const Optionsfeld& f, QGridLayout* raster, int& zeile,
                             QWidget* eltern) {
     const auto beschriftung = [&](const std::string& text, int z, int s) {
-        auto* l = new QLabel(T(text), eltern);
+        auto* l = new QLabel(Zeilenumbruch(T(text)), eltern);
         raster->addWidget(l, z, s);
         return l;
     };
@@ -329,6 +342,10 @@ void TOptionen::FeldAnlegen(const Optionsfeld& f, QGridLayout* raster, int& zeil
         }
         case A::Zahl: {
             auto* n = new TZahlfeld(f.min, f.max, eltern);
+            // The two hours of the timetable are coupled once an edit is finished, not at
+            // every key: typing "22" passes through 2 on its way.
+            if (f.name == "Stdplanstartzeit" || f.name == "Stdplanendezeit")
+                n->setKeyboardTracking(false);
             felder_[f.name] = n;
             n->setAccessibleName(T(f.text.empty() ? f.name : f.text));
             if (daneben) {

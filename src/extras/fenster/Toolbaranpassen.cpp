@@ -1,10 +1,31 @@
 #include "extras/fenster/Toolbaranpassen.h"
 
+#include <algorithm>
+
 #include <QCheckBox>
+#include <QFont>
 #include <QLabel>
 #include <QPushButton>
 
 namespace kalvora {
+namespace {
+
+// A box gets 210 pixels, or up to platz where its caption needs more; a caption wider still
+// is written smaller until it shows whole.
+void BoxSetzen(QCheckBox* b, int x, int y, int platz) {
+    QFont f = b->font();
+    const bool pixel = f.pixelSize() > 0;
+    for (int schritt = 0; b->sizeHint().width() > platz && schritt < 6; ++schritt) {
+        if (pixel)
+            f.setPixelSize(f.pixelSize() - 1);
+        else
+            f.setPointSizeF(f.pointSizeF() - 0.5);
+        b->setFont(f);
+    }
+    b->setGeometry(x, y, std::min(std::max(b->sizeHint().width(), 210), platz), 22);
+}
+
+}  // namespace
 
 TToolbaranpassen::TToolbaranpassen(const ToolbarSichtbarkeit& gespeichert,
                                    const std::function<QIcon(int)>& symbol, QWidget* parent)
@@ -23,7 +44,8 @@ TToolbaranpassen::TToolbaranpassen(const ToolbarSichtbarkeit& gespeichert,
         b->setObjectName(QStringLiteral("Toolbutton%1").arg(i, 2, 10, QLatin1Char('0')));
         b->setIcon(symbol(i));
         b->setIconSize(QSize(16, 16));
-        b->setGeometry(34 + 216 * spalte, 32 + 24 * reihe, 210, 22);
+        BoxSetzen(b, 34 + 216 * spalte, 32 + 24 * reihe,
+                  spalte < 2 ? 216 - 4 : 682 - 4 - (34 + 216 * spalte));
         b->setChecked(gespeichert[i - 1]);
         boxen_[static_cast<std::size_t>(i - 1)] = b;
     }

@@ -154,7 +154,8 @@ TEST(Terminedrucken, LangeZeilenWerdenNichtGanzGemessen) {
         return static_cast<int>(t.size()) * 6;
     };
     std::string woerter;
-    while (woerter.size() < 2'000'000) woerter += "Wort" + std::to_string(woerter.size() % 97) + " ";
+    while (woerter.size() < 2'000'000)
+        woerter += "Wort" + std::to_string(woerter.size() % 97) + " ";
     const auto zeilen = ZeileUmbrechen(woerter, 600, breite);
     EXPECT_LE(laengste, 700u);
     EXPECT_GT(zeilen.size(), 15'000u);

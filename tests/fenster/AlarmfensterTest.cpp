@@ -197,6 +197,40 @@ private slots:
         QVERIFY(f.windowState() & Qt::WindowMinimized);
     }
 
+    void AusDemTrayNieMinimiertGezeigt() {
+        // A window mapped while it is minimised is mapped iconic by the window manager: it
+        // stays invisible and the tray icon is gone. Neither the way into the tray nor the
+        // way back may leave the minimised state on the window, by close box or tool button.
+        RegistrySchluessel(*registry_, "Software\\Kalvora")
+            .WahrheitswertSchreiben("bei Close in Tray", true);
+        TForm1& f = Fenster();
+        struct Zustandsbeobachter : QObject {
+            std::vector<Qt::WindowStates> beimZeigen;
+            bool eventFilter(QObject* o, QEvent* e) override {
+                if (e->type() == QEvent::Show)
+                    beimZeigen.push_back(static_cast<QWidget*>(o)->windowState());
+                return false;
+            }
+        } beobachter;
+        f.installEventFilter(&beobachter);
+        for (const bool closeBox : {true, false, true}) {
+            if (closeBox)
+                f.close();
+            else
+                f.Aktion(befehl::Terminueberwachung)->trigger();
+            QVERIFY(!f.isVisible());
+            QVERIFY(programm_->Traydouble().Sichtbar());
+            QVERIFY(!(f.windowState() & Qt::WindowMinimized));
+            beobachter.beimZeigen.clear();
+            f.Alarm().TrayGeklickt(Traytaste::Links, QPoint(500, 700));
+            QVERIFY(f.isVisible());
+            QCOMPARE(beobachter.beimZeigen.size(), size_t(1));
+            QVERIFY(!(beobachter.beimZeigen.front() & Qt::WindowMinimized));
+            QVERIFY(!programm_->Traydouble().Sichtbar());
+        }
+        f.removeEventFilter(&beobachter);
+    }
+
     void StartansichtTray() {
         RegistrySchluessel(*registry_, "Software\\Kalvora").GanzzahlSchreiben("Startansicht", 7);
         TForm1& f = Fenster();

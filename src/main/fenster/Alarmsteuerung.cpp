@@ -92,7 +92,9 @@ void TAlarmsteuerung::InDenHintergrund(Alarmherkunft herkunft) {
                                          Knoepfe::JaNein) == Antwort::Ja)
             sitzung.speichern1Click();
         if (tray_.Verfuegbar()) {
-            hauptfenster_.showMinimized();
+            // Hidden only: minimising first asks the window manager to iconify a window that
+            // is being withdrawn at the same moment, and it may then map it iconic again on
+            // the way back, with no icon left to click.
             hauptfenster_.hide();
         } else {
             // Without a notification area the window could not be brought back from it.
@@ -114,9 +116,9 @@ void TAlarmsteuerung::Wiederherstellen() {
     imHintergrund_ = false;
     monitor_.imHintergrund = false;
     monitor_.desktopModus = false;
+    // Not minimised before it is shown: a window mapped in that state is mapped iconic.
+    hauptfenster_.setWindowState(hauptfenster_.windowState() & ~Qt::WindowMinimized);
     hauptfenster_.show();
-    hauptfenster_.setWindowState((hauptfenster_.windowState() & ~Qt::WindowMinimized) |
-                                 Qt::WindowActive);
     hauptfenster_.raise();
     hauptfenster_.activateWindow();
 }

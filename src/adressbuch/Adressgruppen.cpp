@@ -6,6 +6,8 @@
 #include <system_error>
 
 #include "adressbuch/Adressbuch.h"
+#include "methoden/Dateilesen.h"
+#include "methoden/Fehler.h"
 
 namespace kalvora {
 namespace {
@@ -137,26 +139,38 @@ Gruppenergebnis GruppeLoeschen(const std::string& ordner, const std::string& nam
     return {ok ? std::string() : gruppentexte::NichtGeloescht(name), true};
 }
 
-int GruppendateienMitnehmen(const std::string& alt, const std::string& neu, Dateienmodus m) {
+int GruppendateienMitnehmen(const std::string& alt, const std::string& neu, Dateienmodus m,
+                            const Dateischreiber& schreiben) {
     if (m == Dateienmodus::Fix) return 0;
     std::error_code f;
     if (fs::equivalent(alt, neu, f)) return 0;
+    // A copy is read as every outside file is and written whole, so a copy broken off never
+    // stays behind as a group file that the next change of folder would keep.
+    const auto kopieren = [&](const std::string& von, const fs::path& ziel) {
+        try {
+            schreiben(ziel.string(), DateiEinlesen(von));
+            return true;
+        } catch (const KalvoraFehler&) {
+            return false;
+        }
+    };
     int anzahl = 0;
     for (const Adressgruppe& g : GruppenImOrdner(alt)) {
         const fs::path ziel = fs::path(neu) / fs::path(g.pfad).filename();
         if (Existiert(ziel)) continue;
-        std::error_code e;
+        bool ok = false;
         if (m == Dateienmodus::Kopieren) {
-            fs::copy_file(g.pfad, ziel, fs::copy_options::skip_existing, e);
+            ok = kopieren(g.pfad, ziel);
         } else {
+            std::error_code e;
             fs::rename(g.pfad, ziel, e);
-            if (e) {  // another file system: copy, then remove the original
-                e.clear();
-                if (fs::copy_file(g.pfad, ziel, fs::copy_options::skip_existing, e) && !e)
-                    fs::remove(g.pfad, e);
+            ok = !e;
+            if (!ok && kopieren(g.pfad, ziel)) {  // another file system: copy, then remove
+                fs::remove(g.pfad, e);
+                ok = true;
             }
         }
-        if (!e) ++anzahl;
+        if (ok) ++anzahl;
     }
     return anzahl;
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "adressbuch/Adressbuch.h"
+#include "platform/Dateischreiber.h"
 
 namespace kalvora {
 
@@ -70,8 +71,10 @@ Gruppenergebnis GruppeLoeschen(const std::string& ordner, const std::string& nam
 
 // What a new address directory does to the group files of the old one.
 enum class Dateienmodus { Fix = 0, Kopieren = 1, Verschieben = 2 };
-// Copies or moves every group file; a file of that name in the new folder stays, errors of
-// single files are passed over. Returns the number of files handled.
-int GruppendateienMitnehmen(const std::string& alt, const std::string& neu, Dateienmodus m);
+// Copies or moves every group file (a copy written with schreiben, the atomic writer); a file
+// of that name in the new folder stays, errors of single files are passed over. Returns the
+// number of files handled.
+int GruppendateienMitnehmen(const std::string& alt, const std::string& neu, Dateienmodus m,
+                            const Dateischreiber& schreiben);
 
 }  // namespace kalvora

@@ -686,7 +686,10 @@ void TForm22::XmlExportieren() {
         if (dialog.MitDtd()) namen.push_back(AdressDtdName);
         BegleitdateienKopieren(
             namen, [](const std::string& n) { return Datenpfad(Q(n)).toStdString(); },
-            QFileInfo(Q(*pfad)).absolutePath().toStdString());
+            QFileInfo(Q(*pfad)).absolutePath().toStdString(),
+            [this](const std::string& p, std::string_view inhalt) {
+                haupt_.Kern().DateiSchreiben(p, inhalt);
+            });
     } catch (const std::exception& f) {
         haupt_.Dialogdienst().Meldung(Fehlertext(f), Meldungsart::Fehler);
     }
@@ -716,7 +719,11 @@ void TForm22::OptionenZeigen() {
     BreitenMerken();
     const int gewaehlt = baum_->indexOfTopLevelItem(baum_->currentItem());
     {
-        TForm25 dialog(opt_, haupt_.Kern().Ablage(), haupt_.Dialogdienst(), this);
+        TForm25 dialog(opt_, haupt_.Kern().Ablage(), haupt_.Dialogdienst(),
+                       [this](const std::string& p, std::string_view inhalt) {
+                           haupt_.Kern().DateiSchreiben(p, inhalt);
+                       },
+                       this);
         dialog.exec();
     }
     if (gewaehlt > 0 && gewaehlt - (gesamtImBaum_ ? 1 : 0) <

@@ -38,8 +38,12 @@ QGroupBox* Rahmen(const char* titel, QWidget* eltern) {
 }  // namespace
 
 TForm25::TForm25(Adressoptionen& optionen, Registry& registry, Dialoge& dialoge,
-                 QWidget* parent)
-    : QDialog(parent), o_(optionen), registry_(registry), dialoge_(dialoge) {
+                 Dateischreiber schreiben, QWidget* parent)
+    : QDialog(parent),
+      o_(optionen),
+      registry_(registry),
+      dialoge_(dialoge),
+      schreiben_(std::move(schreiben)) {
     setObjectName(QStringLiteral("Form25"));
     setWindowTitle(QStringLiteral("Adressbuch Optionen"));
     seiten_ = new QTabWidget(this);
@@ -286,7 +290,8 @@ bool TForm25::Uebernehmen() {
     const std::string neu = ordner_.toStdString();
     if (!neu.empty() && neu != o_.verzeichnis) {
         if (!o_.verzeichnis.empty())
-            GruppendateienMitnehmen(o_.verzeichnis, neu, static_cast<Dateienmodus>(o_.dateienFix));
+            GruppendateienMitnehmen(o_.verzeichnis, neu, static_cast<Dateienmodus>(o_.dateienFix),
+                                    schreiben_);
         o_.verzeichnis = neu;
     }
     try {

@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "einstellungen/Adressbuchablage.h"
+#include "platform/Dateischreiber.h"
 
 class QButtonGroup;
 class QCheckBox;
@@ -28,8 +29,9 @@ class TForm25 : public QDialog {
     Q_OBJECT
 public:
     // optionen: the values in memory, changed by applying.
+    // schreiben writes the copies of the group files when the folder changes.
     TForm25(Adressoptionen& optionen, Registry& registry, Dialoge& dialoge,
-            QWidget* parent = nullptr);
+            Dateischreiber schreiben, QWidget* parent = nullptr);
 
     // Takes the controls over, takes the group files along to a new folder and writes the
     // values; false (after the message) when a number field holds no number.
@@ -66,6 +68,7 @@ private:
     Adressoptionen& o_;
     Registry& registry_;
     Dialoge& dialoge_;
+    Dateischreiber schreiben_;
     QTabWidget* seiten_ = nullptr;
     std::array<QCheckBox*, 17> spalten_{};
     QCheckBox* eineAdresse_ = nullptr;

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "methoden/Fehler.h"
+#include "methoden/Zeichensatz.h"
 
 namespace kalvora {
 namespace {
@@ -117,6 +118,27 @@ std::string Platzhalterersetzen(std::string zeile, const TAdresse& a, std::size_
     AlleErsetzen(zeile, "<name>", a[adressfeld::Name], grenze);
     AlleErsetzen(zeile, "<vorname>", a[adressfeld::Vorname], grenze);
     return zeile;
+}
+
+namespace {
+
+bool GueltigesUtf8(std::string_view s) {
+    for (std::size_t i = 0; i < s.size();) {
+        const auto b = static_cast<unsigned char>(s[i]);
+        const std::size_t n = b < 0x80 ? 1 : (b >> 5) == 6 ? 2 : (b >> 4) == 14 ? 3
+                                             : (b >> 3) == 30 ? 4 : 0;
+        if (n == 0 || i + n > s.size()) return false;
+        for (std::size_t k = 1; k < n; ++k)
+            if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return false;
+        i += n;
+    }
+    return true;
+}
+
+}  // namespace
+
+std::string SerienmailText(std::string_view bytes) {
+    return GueltigesUtf8(bytes) ? std::string(bytes) : Cp1252NachUtf8(bytes);
 }
 
 std::string SerienmailUrl(const TAdresse& a, const std::string& betreff, const std::string& text,

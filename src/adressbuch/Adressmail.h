@@ -33,6 +33,10 @@ std::string MailtoGruppe(const std::vector<TAdresse>& eintraege, bool eineAdress
 // placeholders are replaced. No mail program takes more, and a longer one would make URLs of
 // gigabytes.
 inline constexpr std::size_t kHoechsteSerienmaillaenge = std::size_t{1} << 20;
+// The text of a serial mail from a file's bytes: UTF-8 as an editor writes it, else an old
+// file in Windows-1252.
+std::string SerienmailText(std::string_view bytes);
+
 // Empty when subject and text are short enough; otherwise the message that refuses them.
 std::string SerienmailZuLang(const std::string& betreff, const std::string& text);
 

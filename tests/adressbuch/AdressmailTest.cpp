@@ -56,6 +56,13 @@ TEST(Adressmail, SerienmailMitPlatzhaltern) {
 
 // A serial mail longer than a mail program takes is refused: as typed, and once the
 // placeholders are in. The placeholders are still replaced one after the other.
+TEST(Adressmail, SerienmailtextUtf8OderCodepage) {
+    EXPECT_EQ(SerienmailText("Gr\xc3\xbc\xc3\x9f" "e"), "Grüße");       // UTF-8 as it stands
+    EXPECT_EQ(SerienmailText("Gr\xfc\xdf" "e \x80"), "Grüße €");     // an old file
+    EXPECT_EQ(SerienmailText("\xc3"), "Ã");                         // cut-off UTF-8
+    EXPECT_EQ(SerienmailText(""), "");
+}
+
 TEST(Adressmail, ZuLangeSerienmail) {
     const TAdresse frau = Person("Frau", "<vorname>", "Eva", "e@x.de");
     EXPECT_EQ(Platzhalterersetzen("<name> <name>", frau), "Eva Eva");

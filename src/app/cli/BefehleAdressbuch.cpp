@@ -48,20 +48,6 @@ std::string OrdnerArgument(const std::string& text) {
     return text;
 }
 
-// A text file from an editor is UTF-8; an old one in the code page is taken as that.
-bool GueltigesUtf8(const std::string& s) {
-    for (std::size_t i = 0; i < s.size();) {
-        const auto b = static_cast<unsigned char>(s[i]);
-        const std::size_t n = b < 0x80 ? 1 : (b >> 5) == 6 ? 2 : (b >> 4) == 14 ? 3
-                                             : (b >> 3) == 30 ? 4 : 0;
-        if (n == 0 || i + n > s.size()) return false;
-        for (std::size_t k = 1; k < n; ++k)
-            if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return false;
-        i += n;
-    }
-    return true;
-}
-
 // A group's name on one line of its own: a TAB, a line break or another control character
 // of a file name is written as \t, \n, \r or \xHH, and a backslash as \\, so that the
 // lines and their columns stay apart and every name can be read back.
@@ -186,8 +172,8 @@ const BefehlRegistrieren mailto{
              if (a.size() < 4) ArgumentFehlt("TEXTDATEI");
              if (a.size() > 4) ArgumentZuviel(a[4]);
              // A text longer than a mail may be is not even read whole.
-             std::string text = DateiEinlesen(DateiArgument(a[3]), kHoechsteSerienmaillaenge);
-             if (!GueltigesUtf8(text)) text = Cp1252NachUtf8(text);
+             const std::string text = SerienmailText(
+                 DateiEinlesen(DateiArgument(a[3]), kHoechsteSerienmaillaenge));
              if (a[2].empty() || text.empty())
                  throw Aufruffehler(mailtexte::BetreffUndText);
              if (std::string zuLang = SerienmailZuLang(a[2], text); !zuLang.empty())

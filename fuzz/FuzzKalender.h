@@ -17,6 +17,8 @@
 #include <vector>
 
 #include "BelegteTage.h"
+#include "kalender/XmlExport.h"
+#include "kalender/XmlPruefung.h"
 #include "kalender/Kalenderdatei.h"
 #include "methoden/Fehler.h"
 
@@ -87,6 +89,22 @@ inline void Leeren(TKalender& kal, const std::vector<int>& slots) {
     std::vector<TGeburtstag>().swap(kal.Geburtstagsliste);
 }
 
+// The XML export of the days an input filled (at most about a year from the first) must be
+// a well-formed file whatever the texts hold.
+inline void XmlExportPruefen(const TKalender& kal, const std::vector<int>& slots) {
+    if (slots.empty()) return;
+    const auto datum = [](int slot) {
+        Datum d;
+        TKalender::SlotDatum(slot, d.jahr, d.monat, d.tag);
+        d.tag = std::min(d.tag, TageImMonat(d.monat, d.jahr));
+        return d;
+    };
+    Xmlauftrag a;
+    a.von = datum(slots.front());
+    a.bis = datum(std::min(slots.back(), slots.front() + 12 * 31));
+    if (!XmlWohlgeformt(XmlExportieren(kal, a))) std::abort();
+}
+
 inline void LesenUndSchreiben(std::string_view bytes,
                               std::optional<std::string_view> begleittext = std::nullopt) {
     // Built once: a document of 199 years is too large to build for every input.
@@ -107,6 +125,7 @@ inline void LesenUndSchreiben(std::string_view bytes,
         return scheitern();
     }
     BelegteTage(kal, belegt);
+    XmlExportPruefen(kal, belegt);
     std::string datei;
     try {
         datei = KalenderAlsVer33(kal);

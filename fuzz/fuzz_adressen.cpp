@@ -1,11 +1,14 @@
 // The group file reader on any bytes: every entry read is written, and what is written reads
-// back as the same entries, but for the line breaks a field read from outside may hold.
+// back as the same entries, but for the line breaks a field read from outside may hold; the
+// address export of what was read is a well-formed XML file.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <string_view>
 
+#include "adressbuch/AdressXml.h"
 #include "adressbuch/Adressbuch.h"
+#include "kalender/XmlPruefung.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
     const std::string_view bytes(reinterpret_cast<const char*>(daten), groesse);
@@ -21,6 +24,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
                 if (c == '\r' || c == '\n') c = ' ';
             if (zweit.eintraege[i][f] != erwartet) std::abort();
         }
+    if (!kalvora::XmlWohlgeformt(
+            kalvora::AdressenXml({{"Gruppe", erst.eintraege}}, kalvora::Zeitpunkt{})))
+        std::abort();
     // Written once more, the bytes stay the same.
     if (kalvora::GruppendateiText(zweit.eintraege) != text) std::abort();
     return 0;

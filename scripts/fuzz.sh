@@ -2,9 +2,12 @@
 # Runs every fuzz target for a bounded time; its corpus lives in fuzz/korpus/<target>.
 # Prints one line per target (executions and executions per second from libFuzzer's final
 # statistics) and a total; the full output of each run is kept in <build>/fuzz-protokolle/.
+# An input that takes longer than ZEITGRENZE seconds (default 10) counts as a finding (a hang),
+# as does one that needs more than 2 GB.
 set -euo pipefail
 build=${1:-build-fuzz}
 sekunden=${2:-60}
+zeitgrenze=${ZEITGRENZE:-10}
 quelle=$(cd "$(dirname "$0")/.." && pwd)
 protokolle="$build/fuzz-protokolle"
 mkdir -p "$protokolle"
@@ -21,7 +24,8 @@ for f in "$build"/fuzz/fuzz_*; do
   [ -d "$saat" ] && ordner+=("$saat")
   befund="ohne Befund"
   gescheitert=0
-  if ! "$f" -max_total_time="$sekunden" -print_final_stats=1 -artifact_prefix="$protokolle/" \
+  if ! "$f" -max_total_time="$sekunden" -timeout="$zeitgrenze" -rss_limit_mb=2048 \
+      -print_final_stats=1 -artifact_prefix="$protokolle/" \
       "${ordner[@]}" >"$protokoll" 2>&1; then
     befund="BEFUND, siehe $protokoll"
     gescheitert=1

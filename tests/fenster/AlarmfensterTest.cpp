@@ -1,6 +1,7 @@
 // The alarm monitor in the main window: the alarm window when the timer fires, "Nein", the
 // tray with its icon, menu and restore, the close box into the tray, the write-protection
 // options dialog, today's fading frame, and the sound through the real media backend.
+#include <QAbstractButton>
 #include <QAction>
 #include <QDesktopServices>
 #include <QCheckBox>
@@ -10,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSpinBox>
 #include <QTimer>
 #include <QtTest>
@@ -100,9 +102,36 @@ private slots:
         bool geprueft = false;
         QTimer::singleShot(300, fenster, [&] {
             QVERIFY(fenster->isVisible());
-            QCOMPARE(fenster->size(), QSize(433, 316));
-            QVERIFY(fenster->windowFlags() & Qt::WindowStaysOnTopHint);
+            // A stay-on-top tool window with its own caption and no title-bar buttons: the
+            // window manager draws no frame (it would put its buttons on any title bar).
+            const Qt::WindowFlags flags = fenster->windowFlags();
+            QCOMPARE(flags & Qt::WindowType_Mask, Qt::Tool);
+            QVERIFY(flags & Qt::WindowStaysOnTopHint);
+            QVERIFY(flags & Qt::FramelessWindowHint);
+            QVERIFY(!(flags & (Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint)));
             QCOMPARE(fenster->windowTitle(), QStringLiteral("Termininformation"));
+            auto* titel = fenster->findChild<QLabel*>("Titelleiste");
+            QVERIFY(titel);
+            QCOMPARE(titel->text(), QStringLiteral("Termininformation"));
+            QCOMPARE(titel->geometry(), QRect(0, 0, 433, Titelleistenhoehe));
+            QVERIFY(titel->findChildren<QAbstractButton*>().isEmpty());
+            auto* inhalt = fenster->findChild<QWidget*>("Inhalt");
+            QCOMPARE(inhalt->geometry(), QRect(0, Titelleistenhoehe, 433, 316));
+            QCOMPARE(fenster->size(), QSize(433, 316 + Titelleistenhoehe));
+            // Centred on the screen.
+            const QRect schirm = fenster->screen()->availableGeometry();
+            QVERIFY(qAbs(fenster->geometry().center().x() - schirm.center().x()) <= 1);
+            QVERIFY(qAbs(fenster->geometry().center().y() - schirm.center().y()) <= 1);
+            // The caption moves the window where the window system does not.
+            const QPoint vorher = fenster->pos();
+            QTest::mousePress(titel, Qt::LeftButton, {}, QPoint(100, 10));
+            QMouseEvent zug(QEvent::MouseMove, QPointF(130, 30),
+                            titel->mapToGlobal(QPointF(130, 30)), Qt::NoButton,
+                            Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(titel, &zug);
+            QTest::mouseRelease(titel, Qt::LeftButton, {}, QPoint(130, 30));
+            QCOMPARE(fenster->pos(), vorher + QPoint(30, 20));
+            fenster->move(vorher);
             QCOMPARE(fenster->findChild<QLabel*>("Uhrzeit")->text(), QStringLiteral("10:10"));
             QCOMPARE(fenster->findChild<QLabel*>("Bis")->text(), QStringLiteral("10:40"));
             auto* beschreibung = fenster->findChild<QPlainTextEdit*>("Beschreibung");

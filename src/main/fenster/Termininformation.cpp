@@ -8,8 +8,10 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSvgRenderer>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
+#include <QWindow>
 
 #include "platform/qt/QtDaten.h"
 #include "platform/qt/QtLeinwand.h"
@@ -36,17 +38,64 @@ void Einfaerben(QWidget* w, uint32_t farbe) {
     w->setPalette(p);
 }
 
+// The window's own caption: a tool window's title without any buttons. Window managers
+// draw their buttons on every title bar they make (openbox ignores the hints that ask for
+// fewer), so the window has none from them and moves by this strip instead.
+class TTitelleiste : public QLabel {
+public:
+    TTitelleiste(const QString& text, QWidget* eltern) : QLabel(text, eltern) {
+        setObjectName(QStringLiteral("Titelleiste"));
+        setAlignment(Qt::AlignVCenter | Qt::AlignLeft);
+        setIndent(6);
+        setAutoFillBackground(true);
+        QPalette p = palette();
+        p.setColor(QPalette::Window, QColor(0x00, 0x00, 0x80));
+        p.setColor(QPalette::WindowText, Qt::white);
+        setPalette(p);
+        QFont f = font();
+        f.setBold(true);
+        setFont(f);
+    }
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override {
+        if (e->button() != Qt::LeftButton) return QLabel::mousePressEvent(e);
+        QWindow* fenster = window()->windowHandle();
+        ziehen_ = !(fenster && fenster->startSystemMove());
+        abstand_ = e->globalPosition().toPoint() - window()->pos();
+    }
+    void mouseMoveEvent(QMouseEvent* e) override {
+        // Where the window system cannot move the window itself.
+        if (ziehen_ && (e->buttons() & Qt::LeftButton))
+            window()->move(e->globalPosition().toPoint() - abstand_);
+    }
+    void mouseReleaseEvent(QMouseEvent* e) override {
+        ziehen_ = false;
+        QLabel::mouseReleaseEvent(e);
+    }
+
+private:
+    bool ziehen_ = false;
+    QPoint abstand_;
+};
+
 }  // namespace
 
 TTermininformation::TTermininformation(QWidget* parent)
-    : QDialog(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
-                          Qt::WindowTitleHint) {
+    : QDialog(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::FramelessWindowHint) {
     setObjectName(QStringLiteral("Termininformation"));
     setWindowTitle(QStringLiteral("Termininformation"));
-    setFixedSize(433, 316);
+    setFixedSize(Alarmfensterbreite, Titelleistenhoehe + Alarmfensterhoehe);
     setModal(true);
+    auto* titel = new TTitelleiste(windowTitle(), this);
+    titel->setGeometry(0, 0, Alarmfensterbreite, Titelleistenhoehe);
+    // The client area below the caption.
+    auto* inhalt = new QWidget(this);
+    inhalt->setObjectName(QStringLiteral("Inhalt"));
+    inhalt->setGeometry(0, Titelleistenhoehe, Alarmfensterbreite, Alarmfensterhoehe);
+    QWidget* const eltern = inhalt;
 
-    auto* bild = new QLabel(this);
+    auto* bild = new QLabel(eltern);
     bild->setObjectName(QStringLiteral("Alarmbild"));
     bild->setGeometry(16, 14, 33, 33);
     QPixmap pixmap(33, 33);
@@ -58,8 +107,8 @@ TTermininformation::TTermininformation(QWidget* parent)
     }
     bild->setPixmap(pixmap);
 
-    auto* kopf = Beschriftung(QStringLiteral("Bitte beachten Sie folgenden Termin!"), this, 64, 20,
-                              353, 22);
+    auto* kopf = Beschriftung(QStringLiteral("Bitte beachten Sie folgenden Termin!"), eltern, 64,
+                              20, 353, 22);
     kopf->setObjectName(QStringLiteral("Ueberschrift"));
     QFont fett = kopf->font();
     fett.setBold(true);
@@ -70,36 +119,36 @@ TTermininformation::TTermininformation(QWidget* parent)
     kopf->setFont(fett);
     kopf->setStyleSheet(QStringLiteral("color: #0000ff;"));
 
-    Beschriftung(QStringLiteral("Uhrzeit:"), this, 16, 60, 60, 20);
-    uhrzeit_ = Beschriftung({}, this, 80, 60, 60, 20);
+    Beschriftung(QStringLiteral("Uhrzeit:"), eltern, 16, 60, 60, 20);
+    uhrzeit_ = Beschriftung({}, eltern, 80, 60, 60, 20);
     uhrzeit_->setObjectName(QStringLiteral("Uhrzeit"));
     QFont zeit = uhrzeit_->font();
     zeit.setBold(true);
     uhrzeit_->setFont(zeit);
-    bisText_ = Beschriftung(QStringLiteral("bis:"), this, 150, 60, 30, 20);
-    bis_ = Beschriftung({}, this, 184, 60, 60, 20);
+    bisText_ = Beschriftung(QStringLiteral("bis:"), eltern, 150, 60, 30, 20);
+    bis_ = Beschriftung({}, eltern, 184, 60, 60, 20);
     bis_->setObjectName(QStringLiteral("Bis"));
 
-    Beschriftung(QStringLiteral("Terminbeschreibung:"), this, 16, 88, 300, 18);
-    beschreibung_ = new QPlainTextEdit(this);
+    Beschriftung(QStringLiteral("Terminbeschreibung:"), eltern, 16, 88, 300, 18);
+    beschreibung_ = new QPlainTextEdit(eltern);
     beschreibung_->setObjectName(QStringLiteral("Beschreibung"));
     beschreibung_->setGeometry(16, 106, 401, 64);
     beschreibung_->setReadOnly(true);
-    Beschriftung(QStringLiteral("Ort:"), this, 16, 176, 300, 18);
-    ort_ = new QLineEdit(this);
+    Beschriftung(QStringLiteral("Ort:"), eltern, 16, 176, 300, 18);
+    ort_ = new QLineEdit(eltern);
     ort_->setObjectName(QStringLiteral("Ort"));
     ort_->setGeometry(16, 194, 401, 24);
     ort_->setReadOnly(true);
 
     auto* frage = Beschriftung(
-        QStringLiteral("Möchten Sie weiterhin an diesen Termin erinnert werden?"), this, 16, 230,
-        401, 20);
+        QStringLiteral("Möchten Sie weiterhin an diesen Termin erinnert werden?"), eltern, 16,
+        230, 401, 20);
     frage->setAlignment(Qt::AlignCenter);
-    ja_ = new QPushButton(QStringLiteral("Ja"), this);
+    ja_ = new QPushButton(QStringLiteral("Ja"), eltern);
     ja_->setObjectName(QStringLiteral("Ja"));
     ja_->setGeometry(126, 266, 85, 28);
     ja_->setDefault(true);
-    nein_ = new QPushButton(QStringLiteral("Nein"), this);
+    nein_ = new QPushButton(QStringLiteral("Nein"), eltern);
     nein_->setObjectName(QStringLiteral("Nein"));
     nein_->setGeometry(222, 266, 85, 28);
     connect(ja_, &QPushButton::clicked, this, [this] {
@@ -147,6 +196,14 @@ void TTermininformation::showEvent(QShowEvent* e) {
     QDialog::showEvent(e);
     raise();
     activateWindow();
+}
+
+void TTermininformation::paintEvent(QPaintEvent* e) {
+    QDialog::paintEvent(e);
+    // Without a frame of the window manager the window draws its own edge.
+    QPainter p(this);
+    p.setPen(palette().color(QPalette::Dark));
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 void TTermininformation::reject() {

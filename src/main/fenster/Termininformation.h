@@ -1,6 +1,7 @@
 #pragma once
 // The alarm window "Termininformation": a stay-on-top tool window that announces one
-// appointment and asks whether it should be announced again.
+// appointment and asks whether it should be announced again. It has a caption of its own and
+// no buttons in it.
 #include <QDialog>
 
 #include "main/Alarmmonitor.h"
@@ -11,6 +12,11 @@ class QPlainTextEdit;
 class QPushButton;
 
 namespace kalvora {
+
+// The client area, and the window's own caption above it.
+inline constexpr int Alarmfensterbreite = 433;
+inline constexpr int Alarmfensterhoehe = 316;
+inline constexpr int Titelleistenhoehe = 20;
 
 class TTermininformation : public QDialog, public Alarmfenster {
     Q_OBJECT
@@ -28,6 +34,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
     void reject() override;
 
 private:

@@ -28,8 +28,91 @@ const std::vector<Hilfethema>& Hilfethemen() {
         {130, "termin-neu.html", "Einen neuen Termin anlegen"},
         {132, "schreibschutz.html", "Einstellungen bei Schreibschutz"},
         {133, "farben-definieren.html", "Farben definieren"},
+        {134, "wochenfortschreibung.html", "Die wochenbasierte Fortschreibung"},
+        {135, "toolbar.html", "Die Toolbar anpassen"},
+        {136, "kategorien-links.html", "Terminkategorien und Links definieren"},
+        {137, "statistik-optionen.html", "Die Statistik-Optionen"},
+        {138, "update.html", "Nach einer neuen Version suchen"},
+        {139, "info.html", "Info über Kalvora"},
+        {140, "online.html", "Kalvora Online"},
+        {141, "icalendar-export.html", "Der iCalendar-Export"},
+        {142, "icalendar-import.html", "Der iCalendar-Import"},
+        {143, "xml-export.html", "Der XML-Export"},
+        {144, "gehe-zu-jahr.html", "Gehe zu Jahr"},
+        {145, "termin-verschieben.html", "Termine verschieben und kopieren"},
+        {146, "terminliste-drucken.html", "Die Terminliste drucken"},
+        {147, "drucken.html", "Drucken"},
+        {148, "geburtstag-eintragen.html", "Einen Geburtstag eintragen"},
+        {149, "geburtstagserinnerung.html", "Die Erinnerung an Geburtstage und Namenstage"},
+        {150, "namenstagsliste-drucken.html", "Die Namenstagsliste drucken"},
+        {151, "adressbuch-eintrag.html", "Einen Adressbucheintrag bearbeiten"},
+        {152, "adressbuch-optionen.html", "Die Adressbuch-Optionen"},
+        {153, "erinnerung.html", "An Termine erinnern lassen"},
+        {160, "optionen-jahresansicht.html", "Optionen: Jahresansicht"},
+        {161, "optionen-tagesfarben.html", "Optionen: Tagesfarben"},
+        {162, "optionen-ansichten.html", "Optionen: Monats- und Wochenansicht"},
+        {163, "optionen-sonne.html", "Optionen: Sonne"},
+        {164, "optionen-termine.html", "Optionen: Termine"},
+        {165, "optionen-terminalarm.html", "Optionen: Terminalarm"},
+        {166, "optionen-fortschreibung.html", "Optionen: Fortschreibung"},
+        {167, "optionen-termindarstellung.html", "Optionen: Termindarstellung"},
+        {168, "optionen-start.html", "Optionen: Start"},
+        {169, "optionen-allgemein.html", "Optionen: Allgemein"},
+        {170, "optionen-stundenplan.html", "Optionen: Stundenplan"},
+        {171, "optionen-besondere-tage.html", "Optionen: Besondere Tage"},
     };
     return themen;
+}
+
+const std::vector<Fensterhilfe>& Fensterhilfen() {
+    static const std::vector<Fensterhilfe> fenster = {
+        {"TForm1", 100},
+        {"TForm3", 122},
+        {"TForm4", 130},
+        {"TForm6", 139},
+        {"TForm15", 108},
+        {"TForm16", 148},
+        {"TForm17", 149},
+        {"TForm18", 110},
+        {"TForm20", 150},
+        {"TForm21", 110},
+        {"TForm22", 129},
+        {"TForm23", 151},
+        {"TForm24", 120},
+        {"TForm25", 152},
+        {"TForm26", 105},
+        {"TForm28", 138},
+        {"TForm34", 134},
+        {"TOptionen", 117},
+        {"TToolbaranpassen", 135},
+        {"TKategorienDefinieren", 136},
+        {"TFarbenDefinieren", 133},
+        {"TStatistikchart", 119},
+        {"TStatistikoptionen", 137},
+        {"TSuchen", 121},
+        {"TDruckauswahl", 146},
+        {"TDruckerstatus", 147},
+        {"TKalenderansicht", 115},
+        {"TTermininformation", 153},
+        {"TSchreibschutzdialog", 132},
+        {"TGeheZuJahr", 144},
+        {"TIcsExportdialog", 141},
+        {"TIcsImportdialog", 142},
+        {"TXmlExportdialog", 143},
+        {"Zieldatum", 145},
+    };
+    return fenster;
+}
+
+int FensterHilfethema(std::string_view fenster) {
+    for (const Fensterhilfe& f : Fensterhilfen())
+        if (fenster == f.fenster) return f.thema;
+    return 0;
+}
+
+int OptionenseiteHilfethema(int seite) {
+    constexpr int erste = 160, optionen = 117, seiten = 12;
+    return seite >= 1 && seite <= seiten ? erste + seite - 1 : optionen;
 }
 
 std::string Hilfeseite(int thema) {

@@ -30,6 +30,19 @@ struct Hilfethema {
 // Every numbered topic of the manual, ascending.
 const std::vector<Hilfethema>& Hilfethemen();
 
+// The topic of a window or dialog by its class name (without namespace) or object name: F1
+// opens it where the window has no "Hilfe" button of its own. Every dialog of the program
+// is listed.
+struct Fensterhilfe {
+    const char* fenster;
+    int thema;
+};
+const std::vector<Fensterhilfe>& Fensterhilfen();
+// The topic of a window; 0 when it has none.
+int FensterHilfethema(std::string_view fenster);
+// The topic of page 1..12 of the options dialog; the options overview for any other number.
+int OptionenseiteHilfethema(int seite);
+
 // The page of a topic; an unknown number gives the contents page, so a button never leads
 // nowhere.
 std::string Hilfeseite(int thema);

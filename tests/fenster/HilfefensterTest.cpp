@@ -25,6 +25,16 @@
 #include "main/fenster/Jahresflaeche.h"
 #include "personen/fenster/Geburtstagsliste.h"
 #include "termine/fenster/Tagestermine.h"
+#include "einstellungen/Statistikablage.h"
+#include "einstellungen/fenster/Optionen.h"
+#include "extras/fenster/Info.h"
+#include "extras/fenster/Kategoriendefinieren.h"
+#include "extras/fenster/Toolbaranpassen.h"
+#include "main/fenster/GeheZuJahr.h"
+#include "main/fenster/IcsExportdialog.h"
+#include "statistik/fenster/Statistikoptionen.h"
+#include "termine/fenster/Wochenfortschreibung.h"
+#include <QTabWidget>
 
 using namespace kalvora;
 
@@ -138,6 +148,93 @@ private slots:
         geb.hide();
     }
 
+    // Dialogs without a "Hilfe" button of their own: F1 opens their page, a small dialog
+    // opened from one of them the page of that window.
+    void F1OhneHilfeknopfOeffnetDieSeiteDesFensters() {
+        test::Testprogramm p;
+        TForm1& f = p.Fenster();
+        SpeicherRegistry registry;
+        test::SkriptDialoge dialoge;
+        Statistikoptionen statistik;
+        struct Fall {
+            const char* seite;
+            std::function<QDialog*()> machen;
+        };
+        const std::vector<Fall> faelle = {
+            {"wochenfortschreibung.html", [&] { return new TForm34(p.Kern(), 2026, &f); }},
+            {"toolbar.html",
+             [&] {
+                 return new TToolbaranpassen(ToolbarStandard(), [](int) { return QIcon(); },
+                                             &f);
+             }},
+            {"kategorien-links.html",
+             [&] { return new TKategorienDefinieren(p.Kern(), Listenart::Kategorien, &f); }},
+            {"kategorien-links.html",
+             [&] { return new TKategorienDefinieren(p.Kern(), Listenart::Links, &f); }},
+            {"statistik-optionen.html",
+             [&] { return new TStatistikoptionen(statistik, registry, dialoge, &f); }},
+            {"info.html",
+             [&] { return new TForm6(p.Shelldouble(), "http://127.0.0.1/", &f); }},
+            {"gehe-zu-jahr.html", [&] { return new TGeheZuJahr(2026, &f); }},
+            {"icalendar-export.html",
+             [&] { return new TIcsExportdialog({1, 1, 2026}, {31, 12, 2026}, &f); }},
+            {"termin-verschieben.html",
+             [&] {
+                 auto* d = new QDialog(&f);
+                 d->setObjectName(QStringLiteral("Zieldatum"));
+                 return d;
+             }},
+        };
+        for (const Fall& fall : faelle) {
+            std::unique_ptr<QDialog> d(fall.machen());
+            d->show();
+            QVERIFY(QTest::qWaitForWindowExposed(d.get()));
+            d->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(d.get()));
+            auto* toolbar = qobject_cast<TToolbaranpassen*>(d.get());
+            const bool hilfeknopfGezeigt = toolbar && toolbar->Box(35)->isChecked();
+            QWidget* ziel = QApplication::focusWidget() &&
+                                    QApplication::focusWidget()->window() == d.get()
+                                ? QApplication::focusWidget()
+                                : d.get();
+            QTest::keyClick(ziel, Qt::Key_F1);
+            QVERIFY2(THilfe::Fenster(), fall.seite);
+            QCOMPARE(THilfe::Fenster()->AktuelleSeite(), QString::fromLatin1(fall.seite));
+            // Its check box "Hilfe" is no help button: F1 leaves it as it was.
+            if (toolbar) QCOMPARE(toolbar->Box(35)->isChecked(), hilfeknopfGezeigt);
+            THilfe::Fenster()->SeiteZeigen(QStringLiteral("index.html"));
+            if (QString::fromLatin1(fall.seite) == QLatin1String("wochenfortschreibung.html")) {
+                QDialog klein(d.get());
+                klein.show();
+                QVERIFY(QTest::qWaitForWindowExposed(&klein));
+                QTest::keyClick(&klein, Qt::Key_F1);
+                QCOMPARE(THilfe::Fenster()->AktuelleSeite(), QString::fromLatin1(fall.seite));
+                THilfe::Fenster()->SeiteZeigen(QStringLiteral("index.html"));
+            }
+            d->reject();  // the help window moves on to the main window
+        }
+    }
+
+    // "Hilfe" and F1 in the options open the page of the options page shown.
+    void OptionenZeigenDieSeiteDerGezeigtenSeite() {
+        test::Testprogramm p;
+        TOptionen d(p.Kern(), 5, nullptr, &p.Fenster());
+        d.hilfe = HilfeAufrufen;
+        d.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&d));
+        QTest::mouseClick(d.HilfeKnopf(), Qt::LeftButton);
+        QVERIFY(THilfe::Fenster());
+        QCOMPARE(THilfe::Fenster()->AktuelleSeite(), QStringLiteral("optionen-termine.html"));
+        d.findChild<QTabWidget*>(QStringLiteral("Seiten"))->setCurrentIndex(10);
+        QTest::keyClick(&d, Qt::Key_F1);
+        QCOMPARE(THilfe::Fenster()->AktuelleSeite(),
+                 QStringLiteral("optionen-stundenplan.html"));
+        d.findChild<QTabWidget*>(QStringLiteral("Seiten"))->setCurrentIndex(0);
+        QTest::keyClick(&d, Qt::Key_F1);
+        QCOMPARE(THilfe::Fenster()->AktuelleSeite(),
+                 QStringLiteral("optionen-jahresansicht.html"));
+    }
+
     void NebenEinemModalenDialog() {
         test::Testprogramm p;
         TForm1& f = p.Fenster();
@@ -241,6 +338,12 @@ private slots:
         f.TagesdialogOeffnen(12, 5, jahr);
         nehmen("optionen.png", 560);
         f.OptionenZeigen(1);
+        nehmen("statistik.png", 560);
+        f.Aktion(QString::fromLatin1(befehl::Farbhaeufigkeiten))->trigger();
+        nehmen("toolbar.png", 560);
+        f.ToolbarAnpassenZeigen();
+        nehmen("wochenfortschreibung.png", 560);
+        f.Aktion(QString::fromLatin1(befehl::Wochenfortschreibung))->trigger();
     }
 
     void OhneHandbuchDieMeldung() {

@@ -104,6 +104,75 @@ TEST(Hilfe, JederLinkZwischenSeitenFuehrtZuEinerSeiteUndJedeSeiteIstErreichbar) 
     for (const std::string& s : seiten) EXPECT_TRUE(erreicht.count(s)) << s << " ohne Link";
 }
 
+// Every dialog class of the windows: F1 must find its topic, and the topic its page.
+TEST(Hilfe, JederDialogHatSeinThemaUndSeineSeite) {
+    const std::regex dialog(R"(class (\w+)\s*(?:final\s*)?:\s*public QDialog)");
+    std::set<std::string> klassen;
+    for (const auto& e : fs::recursive_directory_iterator(kQuellen)) {
+        if (e.path().extension() != ".h" && e.path().extension() != ".cpp") continue;
+        const std::string text = Lesen(e.path());
+        for (std::sregex_iterator i(text.begin(), text.end(), dialog), x; i != x; ++i)
+            klassen.insert((*i)[1].str());
+    }
+    // The scan must see the dialogs that had no help before.
+    for (const char* k : {"TForm34", "TToolbaranpassen", "TKategorienDefinieren",
+                          "TStatistikoptionen", "TForm28", "TForm6"})
+        EXPECT_TRUE(klassen.count(k)) << k;
+    for (const std::string& k : klassen) {
+        const int thema = FensterHilfethema(k);
+        EXPECT_NE(thema, 0) << k << " hat kein Hilfethema";
+        EXPECT_NE(Hilfeseite(thema), hilfe::Inhaltsseite) << k << ": keine Seite für " << thema;
+    }
+    for (const Fensterhilfe& f : Fensterhilfen())
+        EXPECT_NE(Hilfeseite(f.thema), hilfe::Inhaltsseite) << f.fenster << " " << f.thema;
+    EXPECT_EQ(FensterHilfethema("QDialog"), 0);
+    EXPECT_EQ(FensterHilfethema(""), 0);
+}
+
+TEST(Hilfe, JedeOptionsseiteHatIhreSeite) {
+    std::set<std::string> dateien;
+    for (int seite = 1; seite <= 12; ++seite) {
+        const std::string datei = Hilfeseite(OptionenseiteHilfethema(seite));
+        EXPECT_EQ(datei.rfind("optionen-", 0), 0u) << seite << " " << datei;
+        EXPECT_TRUE(dateien.insert(datei).second) << datei;
+        EXPECT_NE(Lesen(kHilfe / "optionen.html").find("href=\"" + datei + "\""),
+                  std::string::npos)
+            << "optionen.html verweist nicht auf " << datei;
+    }
+    EXPECT_EQ(Hilfeseite(OptionenseiteHilfethema(1)), "optionen-jahresansicht.html");
+    EXPECT_EQ(Hilfeseite(OptionenseiteHilfethema(12)), "optionen-besondere-tage.html");
+    for (int aussen : {0, 13, -1}) EXPECT_EQ(OptionenseiteHilfethema(aussen), 117);
+}
+
+// The contents and the keyword index each lead to every page that explains something.
+TEST(Hilfe, InhaltUndStichwoerterFuehrenZuJederSeite) {
+    for (const char* verzeichnis : {hilfe::Inhaltsseite, hilfe::Stichwortseite}) {
+        std::set<std::string> ziele;
+        for (std::string z : HtmlLinks(Lesen(kHilfe / verzeichnis)))
+            ziele.insert(z.substr(0, z.find('#')));
+        for (const auto& e : fs::directory_iterator(kHilfe)) {
+            const std::string s = e.path().filename().string();
+            if (e.path().extension() != ".html" || s == hilfe::Inhaltsseite ||
+                s == hilfe::Stichwortseite)
+                continue;
+            EXPECT_TRUE(ziele.count(s)) << verzeichnis << " verweist nicht auf " << s;
+        }
+    }
+}
+
+// A page a user reads needs more than a line: every topic page says what the window is for
+// and what its controls do.
+TEST(Hilfe, JedeThemenseiteErklaertGenug) {
+    for (const Hilfethema& t : Hilfethemen()) {
+        const std::string text = HtmlText(Lesen(kHilfe / t.datei));
+        size_t woerter = 0;
+        for (size_t p = 0; (p = text.find_first_not_of(' ', p)) != std::string::npos;
+             p = text.find(' ', p))
+            ++woerter;
+        EXPECT_GE(woerter, 120u) << t.datei;
+    }
+}
+
 TEST(Hilfe, BilderDerSeitenGibtEs) {
     const std::regex bild(R"re(<img[^>]*src="([^"]+)")re");
     for (const auto& e : fs::directory_iterator(kHilfe)) {

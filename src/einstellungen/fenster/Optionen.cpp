@@ -110,7 +110,9 @@ TOptionen::TOptionen(Anwendungskern& kern, int seite, Autostart* autostart, QWid
     connect(abbruch_, &QPushButton::clicked, this, &TOptionen::reject);
     connect(uebernehmen_, &QPushButton::clicked, this, [this] { Uebernehmen(); });
     connect(hilfeKnopf_, &QPushButton::clicked, this, [this] {
-        if (hilfe) hilfe(kHilfethema);
+        // The page shown has its own topic.
+        if (hilfe) hilfe(seiten_ ? OptionenseiteHilfethema(seiten_->currentIndex() + 1)
+                                 : kHilfethema);
     });
     auto* knoepfe = new QHBoxLayout;
     knoepfe->addStretch();

@@ -186,7 +186,16 @@ std::vector<std::string> Kandidaten() {
     return o;
 }
 
-// F1 in a dialog presses its "Hilfe" button; the end of What's-This mode ends the direct
+// The topic of a window by its class, else by its object name; 0 when it has none.
+int Fensterthema(const QWidget* w) {
+    std::string_view klasse = w->metaObject()->className();
+    if (const size_t p = klasse.rfind("::"); p != std::string_view::npos)
+        klasse.remove_prefix(p + 2);
+    if (const int thema = FensterHilfethema(klasse)) return thema;
+    return FensterHilfethema(w->objectName().toStdString());
+}
+
+// F1 in a dialog presses its "Hilfe" button, or opens its topic when it has none; the end of What's-This mode ends the direct
 // help; a right click on a control with a popup text shows it.
 class Hilfefilter : public QObject {
 public:
@@ -205,12 +214,22 @@ public:
             auto* dialog = qobject_cast<QDialog*>(static_cast<QWidget*>(o)->window());
             if (!dialog) return false;
             for (QAbstractButton* b : dialog->findChildren<QAbstractButton*>()) {
+                // A check box captioned "Hilfe" (as in "Toolbar anpassen") is no help button.
+                if (b->isCheckable()) continue;
                 QString text = b->text();
                 text.remove(QLatin1Char('&'));
                 const bool hilfe = text == QLatin1String("Hilfe") ||
                                    b->toolTip().startsWith(QLatin1String("Hilfe"));
                 if (hilfe && b->isVisible() && b->isEnabled() && b->window() == dialog) {
                     b->click();
+                    return true;
+                }
+            }
+            // No button: the dialog's own topic, else that of the window it was opened from.
+            for (QWidget* w = dialog; w; w = w->parentWidget() ? w->parentWidget()->window()
+                                                               : nullptr) {
+                if (const int thema = Fensterthema(w)) {
+                    THilfe::Zeigen(thema);
                     return true;
                 }
             }

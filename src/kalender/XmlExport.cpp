@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "kalender/Speicherhindernisse.h"
+#include "methoden/Dateilesen.h"
 #include "methoden/Fehler.h"
 #include "platform/Druckrahmen.h"
 
@@ -106,12 +107,12 @@ void Personen(const TKalender& kal, const Datum& tag, TDatum TGeburtstag::*feld,
 
 }  // namespace
 
-std::string XmlDateibytes(std::string_view escaped) { return AlsLatin1(escaped); }
 bool XmlZeichen(char32_t c) {
     if (c < 0x20) return c == '\t' || c == '\n' || c == '\r';
     return c <= 0xD7FF || (c >= 0xE000 && c <= 0xFFFD) || (c >= 0x10000 && c <= 0x10FFFF);
 }
 
+std::string XmlDateibytes(std::string_view escaped) { return AlsLatin1(escaped); }
 
 std::string XslName(Xmlherkunft h) {
     switch (h) {
@@ -282,17 +283,17 @@ std::string XmlExportieren(const TKalender& kal, const Xmlauftrag& a,
 std::vector<std::string> XmlBegleitdateienSchreiben(
     Xmlherkunft h, bool xsl, bool dtd,
     const std::function<std::string(const std::string& name)>& gefunden,
-    const std::string& zielordner) {
+    const std::string& zielordner, const Dateischreiber& schreiben) {
     std::vector<std::string> namen;
     if (xsl) namen.push_back(XslName(h) + ".xsl");
     if (dtd) namen.push_back(DtdName);
-    return BegleitdateienKopieren(namen, gefunden, zielordner);
+    return BegleitdateienKopieren(namen, gefunden, zielordner, schreiben);
 }
 
 std::vector<std::string> BegleitdateienKopieren(
     const std::vector<std::string>& namen,
     const std::function<std::string(const std::string& name)>& gefunden,
-    const std::string& zielordner) {
+    const std::string& zielordner, const Dateischreiber& schreiben) {
     namespace fs = std::filesystem;
     std::vector<std::string> geschrieben;
     for (const std::string& name : namen) {
@@ -301,10 +302,13 @@ std::vector<std::string> BegleitdateienKopieren(
         if (fs::exists(ziel, f)) continue;
         const std::string quelle = gefunden(name);
         if (quelle.empty()) continue;
-        if (!fs::copy_file(quelle, ziel, fs::copy_options::skip_existing, f) || f)
+        if (schreiben) {
+            schreiben(ziel.string(), DateiEinlesen(quelle));
+        } else if (!fs::copy_file(quelle, ziel, fs::copy_options::skip_existing, f) || f) {
             throw KalvoraFehler("Die Datei " + ziel.string() +
                                 " konnte nicht geschrieben werden" +
                                 (f ? " (" + f.message() + ")." : "."));
+        }
         geschrieben.push_back(ziel.string());
     }
     return geschrieben;

@@ -10,8 +10,10 @@ pakete=(
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev qt6-translations-l10n libgl-dev
   qt6-charts-dev libqt6opengl6-dev
   fonts-liberation fonts-dejavu-core
+  fonts-urw-base35            # the symbol fonts many desktops have; the about box must avoid them
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   xvfb xauth poppler-utils
+  openbox trayer xdotool x11-utils wmctrl   # the tests on a real desktop (tests/desktop)
   libxslt1-dev libxml2-utils xsltproc
   libical-dev tzdata
   lintian desktop-file-utils appstream man-db dpkg-dev file

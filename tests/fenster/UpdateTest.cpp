@@ -6,6 +6,8 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTimer>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QtTest>
 
 #include <memory>
@@ -286,6 +288,43 @@ private slots:
         QCOMPARE(shell.geoeffnet, std::vector<std::string>{"https://www.kalvora.de/"});
         QTest::keyClick(&info, Qt::Key_Escape);
         QVERIFY(!info.isVisible());
+    }
+
+    void InfofensterNieInSymbolschrift() {
+        // "Comic Sans MS" is rarely installed on Linux; its style hint led fontconfig to a
+        // dingbat font (D050000L of the URW fonts), which wrote the name in symbols.
+        const QString standard = QFontInfo(QFontDatabase::systemFont(QFontDatabase::GeneralFont))
+                                     .family();
+        const auto latein = [](const QFont& f) {
+            const auto s = QFontDatabase::writingSystems(QFontInfo(f).family());
+            return s.contains(QFontDatabase::Latin) && !s.contains(QFontDatabase::Symbol);
+        };
+        struct Fall {
+            QString familie;
+            bool genommen;  // the family itself, else the desktop's sans-serif font
+        };
+        const std::vector<Fall> faelle = {
+            {QStringLiteral("Liberation Sans"), true},
+            {QStringLiteral("Keine Solche Schrift"), false},
+            {QStringLiteral("D050000L"), false},  // a symbol font, where it is installed
+            {QStringLiteral("Comic Sans MS"), QFontDatabase::hasFamily("Comic Sans MS")},
+        };
+        for (const Fall& f : faelle) {
+            const QFont s = NamensschriftWaehlen(f.familie, 33);
+            QVERIFY2(latein(s), qPrintable(f.familie));
+            QCOMPARE(s.pixelSize(), 33);
+            QCOMPARE(QFontInfo(s).family(), f.genommen ? f.familie : standard);
+        }
+        Protokollshell shell;
+        TForm6 info(shell, "https://www.kalvora.de/");
+        info.show();
+        auto* name = info.findChild<QLabel*>(QStringLiteral("Programmname"));
+        QVERIFY(name);
+        QCOMPARE(name->text(), QStringLiteral("Kalvora"));
+        QVERIFY(latein(name->font()));
+        QCOMPARE(QFontInfo(name->font()).pixelSize(), 33);
+        if (!QFontDatabase::hasFamily(QStringLiteral("Comic Sans MS")))
+            QCOMPARE(QFontInfo(name->font()).family(), standard);
     }
 };
 

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
@@ -13,6 +15,35 @@
 #include "platform/qt/QtDaten.h"
 
 namespace kalvora {
+
+namespace {
+
+// A symbol font such as a dingbat font (it writes letters as pictures), or one without Latin.
+bool Symbolschrift(const QString& familie) {
+    const QList<QFontDatabase::WritingSystem> s = QFontDatabase::writingSystems(familie);
+    return s.contains(QFontDatabase::Symbol) || !s.contains(QFontDatabase::Latin);
+}
+
+}  // namespace
+
+QFont NamensschriftWaehlen(const QString& familie, int pixel) {
+    // Where the font asked for is missing, never the fallback of its style hint (for
+    // "fantasy" fontconfig may offer a symbol font): the desktop's sans-serif font instead.
+    QFont schrift;
+    if (QFontDatabase::hasFamily(familie) && !Symbolschrift(familie)) {
+        schrift.setFamily(familie);
+    } else {
+        schrift = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+        schrift.setStyleHint(QFont::SansSerif);
+        if (Symbolschrift(QFontInfo(schrift).family()))
+            schrift.setFamilies(
+                {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
+    }
+    schrift.setPixelSize(pixel);
+    schrift.setBold(false);
+    schrift.setItalic(false);
+    return schrift;
+}
 
 TForm6::TForm6(Shell& shell, std::string webseite, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
@@ -27,10 +58,8 @@ TForm6::TForm6(Shell& shell, std::string webseite, QWidget* parent)
     symbol->setPixmap(Symbol(QStringLiteral("kalvora")).pixmap(32, 32));
     symbol->setGeometry(57, 16, 32, 32);
     auto* name = new QLabel(QStringLiteral("Kalvora"), this);
-    QFont schrift(QStringLiteral("Comic Sans MS"));
-    schrift.setStyleHint(QFont::Fantasy);
-    schrift.setPixelSize(33);
-    name->setFont(schrift);
+    name->setObjectName(QStringLiteral("Programmname"));
+    name->setFont(NamensschriftWaehlen(QString::fromLatin1(Namensschrift), 33));
     name->move(101, 8);
     name->adjustSize();
     version_ = new QLabel(this);

@@ -2,6 +2,7 @@
 // The about box: borderless, on top, the program's icon, name, version line with the program
 // file's date, and the web address as a link.
 #include <QDialog>
+#include <QFont>
 #include <string>
 
 class QLabel;
@@ -10,6 +11,12 @@ class QPushButton;
 namespace kalvora {
 
 class Shell;
+
+// The font of the program's name in the box.
+inline constexpr const char* Namensschrift = "Comic Sans MS";
+// That family at the pixel size when it is installed and can write Latin letters, else the
+// desktop's default sans-serif font at the same size.
+QFont NamensschriftWaehlen(const QString& familie, int pixel);
 
 class TForm6 : public QDialog {
     Q_OBJECT

@@ -124,6 +124,17 @@ private slots:
         h.Trefferliste()->setCurrentRow(1);
         QCOMPARE(h.AktuelleSeite(),
                  h.Trefferliste()->item(1)->data(Qt::UserRole).toString());
+        // The pages of the dialogs are found as well.
+        const auto gefunden = [&h](const char* anfrage, const char* titel) {
+            h.Suchen(QString::fromUtf8(anfrage));
+            for (int i = 0; i < h.Trefferliste()->count(); ++i)
+                if (h.Trefferliste()->item(i)->text() == QString::fromUtf8(titel)) return true;
+            return false;
+        };
+        QVERIFY(gefunden("Schichtplan", "Die wochenbasierte Fortschreibung"));
+        QVERIFY(gefunden("neuesten Stand", "Nach einer neuen Version suchen"));
+        QVERIFY(gefunden("Ränder Querformat", "Die Statistik-Optionen"));
+        QVERIFY(gefunden("Koordinaten", "Optionen: Sonne"));
         QCOMPARE(h.Suchen(QStringLiteral("Raumschiff")), 0);
         QCOMPARE(h.Trefferliste()->count(), 1);
         QCOMPARE(h.Trefferliste()->item(0)->text(), QStringLiteral("Nichts gefunden"));

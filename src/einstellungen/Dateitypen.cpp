@@ -3,6 +3,7 @@
 #include <exception>
 #include <filesystem>
 #include <sstream>
+#include <string_view>
 
 #include "einstellungen/Desktopdatei.h"
 #include "methoden/Dateilesen.h"
@@ -46,18 +47,29 @@ bool Schreiben(const Dateischreiber& schreiben, const fs::path& pfad, const std:
     }
 }
 
-bool GlobBekannt(const std::string& text, const std::string& muster) {
-    // globs2 lines: "weight:type:pattern"; globs lines: "type:pattern".
-    std::istringstream ein(text);
-    for (std::string zeile; std::getline(ein, zeile);) {
-        const auto doppelpunkt = zeile.rfind(':');
-        if (doppelpunkt != std::string::npos && zeile.substr(doppelpunkt + 1) == muster)
-            return true;
+
+}  // namespace
+
+bool MimeglobBekannt(std::string_view text, std::string_view muster) {
+    // globs lines: "type:pattern"; globs2 lines: "weight:type:pattern[:flags]"; '#' comments.
+    while (!text.empty()) {
+        const std::size_t ende = text.find('\n');
+        std::string_view zeile = text.substr(0, ende);
+        text = ende == std::string_view::npos ? std::string_view() : text.substr(ende + 1);
+        if (!zeile.empty() && zeile.back() == '\r') zeile.remove_suffix(1);
+        if (zeile.empty() || zeile.front() == '#') continue;
+        std::string_view felder[3];
+        std::size_t n = 0;
+        while (n < 3) {
+            const std::size_t d = zeile.find(':');
+            felder[n++] = zeile.substr(0, d);
+            if (d == std::string_view::npos) break;
+            zeile.remove_prefix(d + 1);
+        }
+        if ((n == 2 && felder[1] == muster) || (n == 3 && felder[2] == muster)) return true;
     }
     return false;
 }
-
-}  // namespace
 
 bool DateitypBekannt(const std::vector<std::string>& datenordner, const std::string& endung) {
     const std::string muster = "*" + endung;
@@ -65,7 +77,7 @@ bool DateitypBekannt(const std::vector<std::string>& datenordner, const std::str
     for (const auto& ordner : datenordner) {
         const fs::path mime = fs::path(ordner) / "mime";
         for (const char* name : {"globs2", "globs"})
-            if (GlobBekannt(Lesen(mime / name), muster)) return true;
+            if (MimeglobBekannt(Lesen(mime / name), muster)) return true;
         for (const auto& e : fs::directory_iterator(mime / "packages", ec)) {
             if (Lesen(e.path()).find("pattern=\"" + muster + "\"") != std::string::npos)
                 return true;

@@ -2,6 +2,7 @@
 // Registration of the file types ".kvr" and ".kvradr" the freedesktop way: one
 // shared-mime-info package per type and a desktop entry that opens them with the program.
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/Dateischreiber.h"
@@ -15,6 +16,9 @@ struct Dateityp {
     const char* paket;     // file name of its package under mime/packages
 };
 const std::vector<Dateityp>& Dateitypen();
+
+// True when a mime database's globs or globs2 text names the pattern ("*.kvr").
+bool MimeglobBekannt(std::string_view text, std::string_view muster);
 
 // True when one of the data folders already knows a type for the extension (in its mime
 // database or its packages).

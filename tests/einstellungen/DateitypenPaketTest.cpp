@@ -45,5 +45,15 @@ TEST(Dateitypen, PaketInstalliertNichtsEigenes) {
     fs::remove_all(muster);
 }
 
+TEST(Dateitypen, GlobsUndGlobs2) {
+    EXPECT_TRUE(MimeglobBekannt("application/x-kalvora:*.kvr\n", "*.kvr"));           // globs
+    EXPECT_TRUE(MimeglobBekannt("# c\r\n50:application/x-kalvora:*.kvr\r\n", "*.kvr"));
+    EXPECT_TRUE(MimeglobBekannt("50:text/x-c:*.C:cs\n60:application/x-kalvora:*.kvr:cs", "*.kvr"));
+    EXPECT_FALSE(MimeglobBekannt("50:text/x-c:*.C:*.kvr\n", "*.kvr"));  // a flag, no pattern
+    EXPECT_FALSE(MimeglobBekannt("#50:application/x-kalvora:*.kvr\n", "*.kvr"));
+    EXPECT_FALSE(MimeglobBekannt("50:application/x-kalvora:*.kvradr\n*.kvr\n", "*.kvr"));
+    EXPECT_FALSE(MimeglobBekannt("", "*.kvr"));
+}
+
 }  // namespace
 }  // namespace kalvora

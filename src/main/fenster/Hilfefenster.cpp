@@ -195,8 +195,8 @@ int Fensterthema(const QWidget* w) {
     return FensterHilfethema(w->objectName().toStdString());
 }
 
-// F1 in a dialog presses its "Hilfe" button, or opens its topic when it has none; the end of What's-This mode ends the direct
-// help; a right click on a control with a popup text shows it.
+// F1 in a dialog presses its "Hilfe" button, or opens its topic when it has none; the end of
+// What's-This mode ends the direct help; a right click on a control with a popup text shows it.
 class Hilfefilter : public QObject {
 public:
     using QObject::QObject;

@@ -123,7 +123,10 @@ int main(int argc, char** argv) {
                                       kalvora::DateiAtomarSchreiben(pfad, inhalt);
                                   },
                                   kalvora::Hauptbildschirm, erinnerungen, klang, tray, shell,
-                                  unbeaufsichtigt ? &ohneAlarm : nullptr});
+                                  unbeaufsichtigt ? &ohneAlarm : nullptr,
+                                  [](const std::string& pfad) {
+                                      return std::make_unique<kalvora::AtomarerSchreiber>(pfad);
+                                  }});
     kalvora::TForm1 form1(kern);
     // The program ends when its main window closes, not when its last visible window does:
     // in the tray the main window is hidden while the alarm window comes and goes.

@@ -72,11 +72,15 @@ std::string AlsLatin1(std::string_view utf8) {
     return bytes;
 }
 
+// Collects whole lines and hands them on as the file's bytes once about a megabyte has come
+// together: a large export is never in memory whole.
 class Schreiber {
 public:
+    explicit Schreiber(const std::function<void(std::string_view)>& ziel) : ziel_(ziel) {}
     void Zeile(std::string_view text) {
         aus_.append(text);
         aus_ += "\r\n";
+        Weitergeben(false);
     }
     void Element(std::string_view einzug, std::string_view name, std::string_view inhalt) {
         aus_.append(einzug);
@@ -87,23 +91,47 @@ public:
         aus_ += "</";
         aus_.append(name);
         aus_ += ">\r\n";
+        Weitergeben(false);
     }
-    std::string& Text() { return aus_; }
+    // Only whole lines are converted, so no character is cut in two.
+    void Weitergeben(bool ende) {
+        if (!ende && aus_.size() < (std::size_t{1} << 20)) return;
+        if (!aus_.empty()) ziel_(AlsLatin1(aus_));
+        aus_.clear();
+    }
 
 private:
+    const std::function<void(std::string_view)>& ziel_;
     std::string aus_;
 };
 
-// Persons whose date (birth date or name day) falls on the day, in an earlier year.
-template <class F>
-void Personen(const TKalender& kal, const Datum& tag, TDatum TGeburtstag::*feld, F jede) {
-    for (const TGeburtstag& g : kal.Geburtstagsliste) {
-        const TDatum w = g.*feld;
-        if (w == KeinDatum) continue;
-        const Datum d = DatumAusWert(w);
-        if (d.tag == tag.tag && d.monat == tag.monat && d.jahr < tag.jahr) jede(g, d);
+// The persons of the list by the day and month of a date (birth date or name day), in the
+// order of the list: found once, instead of a pass over the whole list for every day.
+class Personentage {
+public:
+    Personentage(const TKalender& kal, TDatum TGeburtstag::*feld) {
+        for (const TGeburtstag& g : kal.Geburtstagsliste) {
+            const TDatum w = g.*feld;
+            if (w == KeinDatum) continue;
+            const Datum d = DatumAusWert(w);
+            if (d.monat < 1 || d.monat > 12 || d.tag < 1 || d.tag > 31) continue;
+            tage_[static_cast<std::size_t>(d.monat * 32 + d.tag)].push_back({&g, d.jahr});
+        }
     }
-}
+    // Those whose date falls on the day, in an earlier year.
+    template <class F>
+    void Jede(const Datum& tag, F jede) const {
+        for (const Eintrag& e : tage_[static_cast<std::size_t>(tag.monat * 32 + tag.tag)])
+            if (e.jahr < tag.jahr) jede(*e.person, e.jahr);
+    }
+
+private:
+    struct Eintrag {
+        const TGeburtstag* person;
+        int jahr;
+    };
+    std::vector<Eintrag> tage_[13 * 32];
+};
 
 }  // namespace
 
@@ -181,7 +209,16 @@ std::string XmlExportText(std::string_view utf8) {
 
 std::string XmlExportieren(const TKalender& kal, const Xmlauftrag& a,
                            const std::function<void(int)>& fortschritt) {
-    Schreiber w;
+    std::string alles;
+    XmlExportSchreiben(
+        kal, a, [&alles](std::string_view stueck) { alles.append(stueck); }, fortschritt);
+    return alles;
+}
+
+void XmlExportSchreiben(const TKalender& kal, const Xmlauftrag& a,
+                        const std::function<void(std::string_view)>& ziel,
+                        const std::function<void(int)>& fortschritt) {
+    Schreiber w(ziel);
     w.Zeile("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>");
     w.Zeile("<!DOCTYPE TERMINLISTE SYSTEM \"kalvora.dtd\">");
     w.Zeile("<?xml-stylesheet type=\"text/xsl\" href=\"" + XslName(a.herkunft) + ".xsl\"?>");
@@ -210,6 +247,8 @@ std::string XmlExportieren(const TKalender& kal, const Xmlauftrag& a,
     const int32_t erster = Tagesnummer(a.von.tag, a.von.monat, a.von.jahr);
     const int32_t letzter = Tagesnummer(a.bis.tag, a.bis.monat, a.bis.jahr);
     const bool wochen = a.herkunft == Xmlherkunft::MonatMitWochen;
+    const Personentage geburtstage(kal, &TGeburtstag::Geburtsdatum);
+    const Personentage namenstage(kal, &TGeburtstag::Namenstag);
     int gemeldet = -1;
     for (int32_t n = erster; n <= letzter; ++n) {
         const Datum d = DatumAusTagesnummer(n);
@@ -220,17 +259,17 @@ std::string XmlExportieren(const TKalender& kal, const Xmlauftrag& a,
         w.Element("      ", "WOTAG", Wochentagsname(wotag));
         w.Element("      ", "DATUM", Punkte(d));
         bool offen = false;
-        Personen(kal, d, &TGeburtstag::Geburtsdatum, [&](const TGeburtstag& g, const Datum& geb) {
+        geburtstage.Jede(d, [&](const TGeburtstag& g, int geburtsjahr) {
             if (!offen) w.Zeile("      <GEBURTSTAG>");
             offen = true;
             w.Zeile("        <PERSON>");
             w.Element("          ", "NAME", XmlExportText(g.Vorname + " " + g.Name));
-            w.Element("          ", "ALTER", std::to_string(d.jahr - geb.jahr));
+            w.Element("          ", "ALTER", std::to_string(d.jahr - geburtsjahr));
             w.Zeile("        </PERSON>");
         });
         if (offen) w.Zeile("      </GEBURTSTAG>");
         offen = false;
-        Personen(kal, d, &TGeburtstag::Namenstag, [&](const TGeburtstag& g, const Datum&) {
+        namenstage.Jede(d, [&](const TGeburtstag& g, int) {
             if (!offen) w.Zeile("      <NAMENSTAG>");
             offen = true;
             w.Element("          ", "NAME", XmlExportText(g.Vorname + " " + g.Name));
@@ -277,7 +316,7 @@ std::string XmlExportieren(const TKalender& kal, const Xmlauftrag& a,
     }
     w.Zeile("  </ZEITRAUM>");
     w.Zeile("</TERMINLISTE>");
-    return AlsLatin1(w.Text());
+    w.Weitergeben(true);
 }
 
 std::vector<std::string> XmlBegleitdateienSchreiben(

@@ -53,6 +53,11 @@ std::string XmlDateibytes(std::string_view escaped);
 // The whole file as Windows-1252 bytes; fortschritt gets 0..100 as the days are written.
 std::string XmlExportieren(const TKalender& kal, const Xmlauftrag& a,
                            const std::function<void(int)>& fortschritt = {});
+// The same bytes handed to ziel piece by piece (whole lines, about a megabyte each) as they
+// are made, for writing a large export without holding it in memory.
+void XmlExportSchreiben(const TKalender& kal, const Xmlauftrag& a,
+                        const std::function<void(std::string_view)>& ziel,
+                        const std::function<void(int)>& fortschritt = {});
 
 // The companion files of an export: the origin's style sheet (when xsl) and the DTD (when
 // dtd), copied from where gefunden finds the shipped file (its path, or empty) into

@@ -10,6 +10,7 @@ Anwendungskern::Anwendungskern(const Plattformdienste& d)
       uhr_(d.uhr),
       dialoge_(d.dialoge),
       schreiben_(d.dateiSchreiben),
+      beginnen_(d.dateiBeginnen),
       bildschirm_(d.bildschirm),
       erinnerungen_(d.erinnerungen),
       klang_(d.klang),

@@ -17,6 +17,7 @@
 #include "main/Alarmmonitor.h"
 #include "personen/Erinnerungsanzeige.h"
 #include "platform/Bildschirmgroesse.h"
+#include "platform/Dateischreiber.h"
 #include "platform/Dateisperre.h"
 #include "platform/Dialoge.h"
 #include "platform/Klang.h"
@@ -47,6 +48,9 @@ struct Plattformdienste {
     // Opens links of appointments (documents, folders, web addresses).
     Shell& shell;
     Alarmfenster* alarmfenster = nullptr;
+    // Writes a large file (an export) piece by piece with the same safety; without it the
+    // pieces are gathered and handed to dateiSchreiben.
+    Stueckdateischreiber dateiBeginnen;
 };
 
 class Anwendungskern {
@@ -81,6 +85,11 @@ public:
     void DateiSchreiben(const std::string& pfad, std::string_view inhalt) const {
         schreiben_(pfad, inhalt);
     }
+    // The same for a file written as it is made.
+    std::unique_ptr<Stueckschreiber> DateiBeginnen(const std::string& pfad) const {
+        if (beginnen_) return beginnen_(pfad);
+        return std::make_unique<Gesammeltschreiber>(schreiben_, pfad);
+    }
 
     // Reads the settings and the write-protection options from the store; a fault is shown
     // and the values read so far and the defaults for the rest stand.
@@ -111,6 +120,7 @@ private:
     const Uhr& uhr_;
     Dialoge& dialoge_;
     DateiKalenderspeicher::Schreiber schreiben_;
+    Stueckdateischreiber beginnen_;
     std::function<Bildschirmgroesse()> bildschirm_;
     Erinnerungsanzeige& erinnerungen_;
     Klang& klang_;

@@ -12,6 +12,7 @@
 
 #include "doubles/Testdateien.h"
 #include "doubles/Xmlbeispiel.h"
+#include "kalender/Beispielkalender.h"
 #include "kalender/XmlExport.h"
 #include "kalender/XmlHtml.h"
 #include "methoden/Fehler.h"
@@ -112,6 +113,27 @@ TEST(XmlExport, FortschrittJeTagBisHundert) {
     EXPECT_EQ(werte.back(), 100);
     EXPECT_TRUE(std::is_sorted(werte.begin(), werte.end()));
     EXPECT_EQ(std::adjacent_find(werte.begin(), werte.end()), werte.end());
+}
+
+// Written as it goes: the pieces are whole lines of at most about a megabyte, and together
+// the very bytes of the whole export, birthdays and name days of every year included.
+TEST(XmlExport, StueckweiseDieselbenBytesInGanzenZeilen) {
+    TKalender kal;
+    GrossenKalenderFuellen(kal);
+    const Xmlauftrag a = Auftrag(Xmlherkunft::MonatMitWochen, {1, 1, 1990}, {31, 12, 2009});
+    std::vector<std::string> stuecke;
+    XmlExportSchreiben(kal, a, [&](std::string_view s) { stuecke.emplace_back(s); });
+    ASSERT_GT(stuecke.size(), 3u);
+    std::string zusammen;
+    for (const std::string& s : stuecke) {
+        EXPECT_TRUE(s.ends_with("\r\n"));
+        EXPECT_LT(s.size(), (std::size_t{1} << 20) + 4096);
+        zusammen += s;
+    }
+    const std::string ganz = XmlExportieren(kal, a);
+    EXPECT_EQ(zusammen, ganz);
+    EXPECT_NE(ganz.find("<GEBURTSTAG>"), std::string::npos);
+    EXPECT_NE(ganz.find("<NAMENSTAG>"), std::string::npos);
 }
 
 // A folder of its own under the system's temporary folder, removed afterwards.

@@ -144,5 +144,47 @@ TEST_F(AtomareDateiTest, ResteAbgebrochenerSpeicherungenVerschwinden) {
     EXPECT_EQ(Inhalt(p), "neu");
 }
 
+// Written piece by piece: the old file stays whole until the end, a writer given up half
+// way leaves neither a changed target nor a temporary file, and the rules of the whole-file
+// writer (permissions, refusals) hold alike.
+TEST_F(AtomareDateiTest, StueckweiseGeschriebenErsetztErstAmEnde) {
+    const fs::path p = ordner / "a.xml";
+    std::ofstream(p) << "alt";
+    chmod(p.c_str(), 0640);
+    {
+        AtomarerSchreiber datei(p.string());
+        datei.Schreiben("neu ");
+        EXPECT_EQ(Inhalt(p), "alt");
+        datei.Schreiben(std::string(3 << 20, 'x'));
+        EXPECT_EQ(Inhalt(p), "alt");
+        datei.Abschliessen();
+        EXPECT_THROW(datei.Schreiben("mehr"), KalvoraFehler);
+    }
+    EXPECT_EQ(Inhalt(p), "neu " + std::string(3 << 20, 'x'));
+    EXPECT_EQ(Rechte(p), 0640u);
+    EXPECT_EQ(Dateien(), 1u);
+
+    {
+        AtomarerSchreiber abgebrochen(p.string());
+        abgebrochen.Schreiben("halb");
+    }
+    EXPECT_EQ(Inhalt(p), "neu " + std::string(3 << 20, 'x'));
+    EXPECT_EQ(Dateien(), 1u);
+
+    chmod(p.c_str(), 0444);
+    EXPECT_THROW(AtomarerSchreiber{p.string()}, KalvoraFehler);
+    fs::create_directories(ordner / "ordner.xml");
+    EXPECT_THROW(AtomarerSchreiber{(ordner / "ordner.xml").string()}, KalvoraFehler);
+    // The rename fails at the end: the error is reported, nothing is left behind.
+    fs::create_directories(ordner / "spaet.xml");
+    AtomarerSchreiber spaet((ordner / "neu.xml").string());
+    spaet.Schreiben("x");
+    fs::rename(ordner / "spaet.xml", ordner / "neu.xml");
+    fs::create_directories(ordner / "neu.xml" / "drin");
+    EXPECT_THROW(spaet.Abschliessen(), KalvoraFehler);
+    EXPECT_TRUE(fs::is_directory(ordner / "neu.xml" / "drin"));
+    EXPECT_EQ(Dateien(), 3u);  // a.xml, ordner.xml, neu.xml
+}
+
 }  // namespace
 }  // namespace kalvora

@@ -66,7 +66,11 @@ const BefehlRegistrieren xmlExport{
          KalenderLaden(kal, datei);
          auftrag.quelle = fs::absolute(datei).lexically_normal().string();
          auftrag.jetzt = JetztOrtszeit();
-         DateiAtomarSchreiben(aus, XmlExportieren(kal, auftrag));
+         // Written as it is made: 1901-2099 gives about 90 MB.
+         AtomarerSchreiber ausgabe(aus);
+         XmlExportSchreiben(kal, auftrag,
+                            [&ausgabe](std::string_view stueck) { ausgabe.Schreiben(stueck); });
+         ausgabe.Abschliessen();
          XmlBegleitdateienSchreiben(auftrag.herkunft, xsl, dtd, Begleitdatei, ordner.string(),
                                     &DateiAtomarSchreiben);
          return kErfolg;

@@ -33,8 +33,13 @@ QString TXmlAusgabe::Ausgabeordner() {
 bool TXmlAusgabe::Schreiben(const Xmlauftrag& a, const std::string& pfad, bool xsl, bool dtd) {
     haupt_.ArbeitBeginnen();
     try {
-        haupt_.Kern().DateiSchreiben(
-            pfad, XmlExportieren(haupt_.Kalender(), a, haupt_.Fortschrittsmelder()));
+        // Written as it is made: the export of a long period is several times the size of
+        // the document.
+        const std::unique_ptr<Stueckschreiber> datei = haupt_.Kern().DateiBeginnen(pfad);
+        XmlExportSchreiben(
+            haupt_.Kalender(), a, [&datei](std::string_view stueck) { datei->Schreiben(stueck); },
+            haupt_.Fortschrittsmelder());
+        datei->Abschliessen();
         const QString ordner = QFileInfo(QString::fromStdString(pfad)).absolutePath();
         XmlBegleitdateienSchreiben(a.herkunft, xsl, dtd, Geliefert, ordner.toStdString(),
                                    [this](const std::string& p, std::string_view inhalt) {

@@ -97,7 +97,7 @@ void ResteEntfernen(const std::string& ziel) {
 // nothing at all. -1 where the file system does not offer it.
 int UnbenanntOeffnen(const std::string& ordner, mode_t rechte) {
 #ifdef O_TMPFILE
-    return open(ordner.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, rechte);
+    return open(ordner.c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, rechte);
 #else
     (void)ordner;
     (void)rechte;
@@ -131,10 +131,7 @@ std::string Hindernis(const std::string& pfad, const std::string& ziel, struct s
     return {};
 }
 
-// Writes the whole text into fd, sets owner, group and permissions and flushes it to disk;
-// the error number, or 0.
-int Fuellen(int fd, std::string_view inhalt, bool vorhanden, const struct stat& alt,
-            mode_t rechte) {
+int AllesSchreiben(int fd, std::string_view inhalt) {
     const char* p = inhalt.data();
     std::size_t rest = inhalt.size();
     while (rest > 0) {
@@ -146,82 +143,132 @@ int Fuellen(int fd, std::string_view inhalt, bool vorhanden, const struct stat& 
         p += n;
         rest -= static_cast<std::size_t>(n);
     }
-    // Owner and group stay where the system permits it (a user may not give files away).
-    if (vorhanden && fchown(fd, alt.st_uid, alt.st_gid) != 0 &&
-        fchown(fd, static_cast<uid_t>(-1), alt.st_gid) != 0) {
-    }
-    if (fchmod(fd, rechte) != 0) return errno;
-    if (fsync(fd) != 0) return errno;
     return 0;
 }
 
-// A written temporary file with a name in the folder of ziel, held with flock(); fd and
-// name are set, or the error number is returned.
-int TemporaerSchreiben(const std::string& ziel, std::string_view inhalt, bool vorhanden,
-                       const struct stat& alt, mode_t rechte, int& fd, std::string& name) {
-    const std::string ordner = Ordner(ziel);
-    fd = UnbenanntOeffnen(ordner, rechte);
-    if (fd >= 0) {
-        flock(fd, LOCK_EX | LOCK_NB);
-        if (const int e = Fuellen(fd, inhalt, vorhanden, alt, rechte)) {
-            close(fd);
+// Copies what the unnamed file holds into fd (where it cannot be given a name); the error
+// number, or 0.
+int Umkopieren(int von, int nach) {
+    std::string puffer(std::size_t{1} << 16, '\0');
+    off_t pos = 0;
+    while (true) {
+        const ssize_t n = pread(von, puffer.data(), puffer.size(), pos);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return errno;
+        }
+        if (n == 0) return 0;
+        if (const int e = AllesSchreiben(nach, std::string_view(puffer.data(),
+                                                                static_cast<std::size_t>(n))))
             return e;
-        }
-        for (int versuch = 0; versuch < 100; ++versuch) {
-            const std::string kandidat = ordner + "/" + Vorsilbe(ziel) + Zufallsendung();
-            if (Verknuepfen(fd, kandidat)) {
-                name = kandidat;
-                return 0;
-            }
-            if (errno != EEXIST) break;  // then the named way below
-        }
-        close(fd);
+        pos += n;
     }
-    for (int versuch = 0; versuch < 100; ++versuch) {
-        name = ordner + "/" + Vorsilbe(ziel) + Zufallsendung();
-        fd = open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-        if (fd >= 0) break;
-        if (errno != EEXIST) return errno;
-    }
-    if (fd < 0) return EEXIST;
-    // Held until the rename: the clean-up of another save leaves a held file alone.
-    flock(fd, LOCK_EX | LOCK_NB);
-    if (const int e = Fuellen(fd, inhalt, vorhanden, alt, rechte)) {
-        unlink(name.c_str());
-        close(fd);
-        return e;
-    }
-    return 0;
 }
 
 }  // namespace
 
-void DateiAtomarSchreiben(const std::string& pfad, std::string_view inhalt) {
-    const std::string ziel = Ziel(pfad);
-    struct stat alt {};
-    bool vorhanden = false;
-    const std::string hindernis = Hindernis(pfad, ziel, alt, vorhanden);
+AtomarerSchreiber::AtomarerSchreiber(const std::string& pfad) : pfad_(pfad), ziel_(Ziel(pfad)) {
+    const std::string hindernis = Hindernis(pfad_, ziel_, alt_, vorhanden_);
     if (!hindernis.empty()) throw KalvoraFehler(hindernis);
-    const mode_t rechte = vorhanden ? (alt.st_mode & 07777) : NeueRechte();
-    ResteEntfernen(ziel);
-
-    int fd = -1;
-    std::string temp;
-    if (const int e = TemporaerSchreiben(ziel, inhalt, vorhanden, alt, rechte, fd, temp))
-        Scheitern(pfad, e);
-    if (rename(temp.c_str(), ziel.c_str()) != 0) {
-        const int e = errno;
-        unlink(temp.c_str());
-        close(fd);
-        Scheitern(pfad, e);
+    rechte_ = vorhanden_ ? (alt_.st_mode & 07777) : NeueRechte();
+    ResteEntfernen(ziel_);
+    // Read and write: should the unnamed file get no name at the end, its bytes are copied.
+    fd_ = UnbenanntOeffnen(Ordner(ziel_), rechte_);
+    if (fd_ < 0) {
+        for (int versuch = 0; versuch < 100 && fd_ < 0; ++versuch) {
+            temp_ = Ordner(ziel_) + "/" + Vorsilbe(ziel_) + Zufallsendung();
+            fd_ = open(temp_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+            if (fd_ < 0 && errno != EEXIST) break;
+        }
+        if (fd_ < 0) {
+            const int e = errno;
+            temp_.clear();
+            Scheitern(pfad_, e);
+        }
     }
-    close(fd);  // the data reached the disk with fsync; a late close error changes nothing
+    // Held until the rename: the clean-up of another save leaves a held file alone.
+    flock(fd_, LOCK_EX | LOCK_NB);
+}
+
+AtomarerSchreiber::~AtomarerSchreiber() { Verwerfen(); }
+
+void AtomarerSchreiber::Verwerfen() noexcept {
+    if (fd_ < 0) return;
+    if (!temp_.empty()) unlink(temp_.c_str());
+    close(fd_);
+    fd_ = -1;
+}
+
+void AtomarerSchreiber::Schreiben(std::string_view stueck) {
+    if (fd_ < 0) throw KalvoraFehler("Die Datei \"" + pfad_ + "\" wird nicht mehr geschrieben.");
+    if (const int e = AllesSchreiben(fd_, stueck)) {
+        Verwerfen();
+        Scheitern(pfad_, e);
+    }
+}
+
+void AtomarerSchreiber::Abschliessen() {
+    if (fd_ < 0) throw KalvoraFehler("Die Datei \"" + pfad_ + "\" wird nicht mehr geschrieben.");
+    const auto scheitern = [this](int e) {
+        Verwerfen();
+        Scheitern(pfad_, e);
+    };
+    // Owner and group stay where the system permits it (a user may not give files away).
+    if (vorhanden_ && fchown(fd_, alt_.st_uid, alt_.st_gid) != 0 &&
+        fchown(fd_, static_cast<uid_t>(-1), alt_.st_gid) != 0) {
+    }
+    if (fchmod(fd_, rechte_) != 0) scheitern(errno);
+    if (temp_.empty()) {
+        // The unnamed file gets a temporary name for the rename over the target.
+        const std::string ordner = Ordner(ziel_);
+        bool verknuepft = false;
+        for (int versuch = 0; versuch < 100 && !verknuepft; ++versuch) {
+            const std::string kandidat = ordner + "/" + Vorsilbe(ziel_) + Zufallsendung();
+            if (Verknuepfen(fd_, kandidat)) {
+                temp_ = kandidat;
+                verknuepft = true;
+            } else if (errno != EEXIST) {
+                break;
+            }
+        }
+        if (!verknuepft) {
+            // The named way: a temporary file of ours, filled from the unnamed one.
+            int fd = -1;
+            std::string name;
+            for (int versuch = 0; versuch < 100 && fd < 0; ++versuch) {
+                name = ordner + "/" + Vorsilbe(ziel_) + Zufallsendung();
+                fd = open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+                if (fd < 0 && errno != EEXIST) break;
+            }
+            if (fd < 0) scheitern(errno ? errno : EEXIST);
+            flock(fd, LOCK_EX | LOCK_NB);
+            const int e = Umkopieren(fd_, fd);
+            close(fd_);
+            fd_ = fd;
+            temp_ = name;
+            if (e) scheitern(e);
+            if (vorhanden_ && fchown(fd_, alt_.st_uid, alt_.st_gid) != 0 &&
+                fchown(fd_, static_cast<uid_t>(-1), alt_.st_gid) != 0) {
+            }
+            if (fchmod(fd_, rechte_) != 0) scheitern(errno);
+        }
+    }
+    if (fsync(fd_) != 0) scheitern(errno);
+    if (rename(temp_.c_str(), ziel_.c_str()) != 0) scheitern(errno);
+    close(fd_);  // the data reached the disk with fsync; a late close error changes nothing
+    fd_ = -1;
     // The rename itself reaches the disk only with its folder.
-    const int ordnerFd = open(Ordner(ziel).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int ordnerFd = open(Ordner(ziel_).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (ordnerFd >= 0) {
         fsync(ordnerFd);
         close(ordnerFd);
     }
+}
+
+void DateiAtomarSchreiben(const std::string& pfad, std::string_view inhalt) {
+    AtomarerSchreiber datei(pfad);
+    datei.Schreiben(inhalt);
+    datei.Abschliessen();
 }
 
 }  // namespace kalvora

@@ -371,6 +371,16 @@ private:
     std::size_t benutzt_ = 0;
 };
 
+// "hh:mm" as the writer stores it (00:00 to 23:59): it stays as it is.
+bool UhrzeitGewoehnlich(std::string_view u) {
+    if (u.size() != 5 || u[2] != ':') return false;
+    const unsigned h1 = static_cast<unsigned char>(u[0]) - '0';
+    const unsigned h2 = static_cast<unsigned char>(u[1]) - '0';
+    const unsigned m1 = static_cast<unsigned char>(u[3]) - '0';
+    const unsigned m2 = static_cast<unsigned char>(u[4]) - '0';
+    return h1 <= 2 && h2 <= 9 && m1 <= 5 && m2 <= 9 && h1 * 10 + h2 <= 23;
+}
+
 // The info entry: its text and nothing else.
 void InfoSetzen(TTermin& t, TText text) {
     t.Beschreibung = std::move(text);
@@ -655,7 +665,22 @@ private:
         if (!HexLesen(schluessel, nummer) || nummer < kErsteTagesnummer ||
             nummer > kLetzteTagesnummer)
             Fehler("ungültiger Tagesschlüssel " + Zitat(schluessel));
-        const kalvora::Datum d = DatumAusTagesnummer(static_cast<int32_t>(nummer));
+        // Day keys mostly follow each other: the next day is counted on from the last one.
+        kalvora::Datum& d = letzterTag_;
+        if (letzteNummer_ != 0 && nummer == letzteNummer_ + 1) {
+            if (d.tag < 28 || d.tag < TageImMonat(d.monat, d.jahr)) {
+                ++d.tag;
+            } else {
+                d.tag = 1;
+                if (++d.monat > 12) {
+                    d.monat = 1;
+                    ++d.jahr;
+                }
+            }
+        } else if (nummer != letzteNummer_) {
+            d = DatumAusTagesnummer(static_cast<int32_t>(nummer));
+        }
+        letzteNummer_ = nummer;
         jahr_ = d.jahr;
         monat_ = d.monat;
         tag_ = d.tag;
@@ -712,7 +737,9 @@ private:
             t.Alarm = true;
             f1 = f1.substr(0, 4);
         }
-        if (const auto normal = UhrzeitNormalisiert(f1))
+        if (UhrzeitGewoehnlich(f1))
+            t.Uhrzeit = f1;
+        else if (const auto normal = UhrzeitNormalisiert(f1))
             t.Uhrzeit = *normal;
         else
             t.Uhrzeit = ablage_.Cp1252(f1);
@@ -747,6 +774,8 @@ private:
     TTextablage ablage_;
     std::vector<TText> kategorien_, links_;
     int jahr_ = 2002, monat_ = 1, tag_ = 1;
+    uint32_t letzteNummer_ = 0;  // of the last day key, 0 before the first
+    kalvora::Datum letzterTag_{};
 };
 
 void Ver33Lesen(Leser& l, TKalender& kal, const Fortschritt& fortschritt) {

@@ -65,35 +65,66 @@ namespace {
 constexpr std::size_t kBlockGroesse = std::size_t{1} << 20;
 constexpr std::size_t kZuletzt = 4096;  // a power of two
 
+uint64_t Wort8(const char* p) {
+    uint64_t w;
+    std::memcpy(&w, p, 8);
+    return w;
+}
+
+// Texts of the store are longer than 15 bytes: four words from the front and the back
+// (overlapping for short ones) with the length are enough to tell them apart, and cost a few
+// multiplications instead of one per byte.
 std::size_t Streuwert(std::string_view s) {
-    // FNV-1a over at most the first and last 16 bytes: enough to tell texts apart.
-    uint64_t h = 1469598103934665603ull ^ s.size();
-    const auto mischen = [&h](std::string_view t) {
-        for (unsigned char c : t) h = (h ^ c) * 1099511628211ull;
-    };
-    if (s.size() <= 32) {
-        mischen(s);
+    const char* p = s.data();
+    const std::size_t n = s.size();
+    uint64_t h = 0x9E3779B97F4A7C15ull ^ n;
+    if (n >= 16) {
+        h = (h ^ Wort8(p)) * 0xBF58476D1CE4E5B9ull;
+        h = (h ^ Wort8(p + 8)) * 0x94D049BB133111EBull;
+        h = (h ^ Wort8(p + n - 16)) * 0xBF58476D1CE4E5B9ull;
+        h = (h ^ Wort8(p + n - 8)) * 0x94D049BB133111EBull;
     } else {
-        mischen(s.substr(0, 16));
-        mischen(s.substr(s.size() - 16));
+        for (unsigned char c : s) h = (h ^ c) * 1099511628211ull;
     }
-    return static_cast<std::size_t>(h ^ (h >> 29));
+    return static_cast<std::size_t>(h ^ (h >> 31));
+}
+
+// Whether a byte has the high bit set; eight at a time.
+bool MitHohemBit(std::string_view s) {
+    const char* p = s.data();
+    std::size_t n = s.size();
+    uint64_t oder = 0;
+    for (; n >= 8; p += 8, n -= 8) oder |= Wort8(p);
+    for (; n > 0; ++p, --n) oder |= static_cast<unsigned char>(*p);
+    return (oder & 0x8080808080808080ull) != 0;
 }
 }  // namespace
+
+// A block of the store starts with this many references in advance; the texts handed out
+// are counted here and the unused rest is given back when the store ends, so handing out a
+// text costs no atomic operation. More texts than this a read of at most 256 MB cannot give.
+constexpr uint32_t kVorschuss = uint32_t{1} << 31;
 
 TTextablage::TTextablage(std::size_t erwartet)
     : naechsteGroesse_(std::clamp<std::size_t>(erwartet + 64, 256, kBlockGroesse)) {}
 
 TTextablage::~TTextablage() {
-    if (block_) TText::Freigeben(block_);
+    for (const Block& b : bloecke_) {
+        const uint32_t zurueck = kVorschuss - b.ausgegeben;
+        if (b.kopf->zaehler.fetch_sub(zurueck, std::memory_order_acq_rel) == zurueck) {
+            b.kopf->~Kopf();
+            ::operator delete(b.kopf);
+        }
+    }
 }
 
 char* TTextablage::Platz(std::size_t n) {
     if (n + 1 > frei_) {
-        if (block_) TText::Freigeben(block_);
         const std::size_t groesse = std::max(naechsteGroesse_, n + 1);
         naechsteGroesse_ = kBlockGroesse;
         block_ = TText::NeuerBlock(groesse);
+        block_->zaehler.store(kVorschuss, std::memory_order_relaxed);
+        bloecke_.push_back({block_, 0});
         frei_ = groesse;
         benutzt_ = 0;
     }
@@ -106,17 +137,23 @@ TText TTextablage::Abschliessen(std::size_t n) {
     char* d = reinterpret_cast<char*>(block_ + 1) + benutzt_;
     const std::string_view s(d, n);
     if (zuletzt_.empty()) zuletzt_.resize(kZuletzt);
-    TText& alt = zuletzt_[Streuwert(s) & (kZuletzt - 1)];
-    if (alt.sicht() == s) return alt;
-    d[n] = '\0';
+    Zuletzt& alt = zuletzt_[Streuwert(s) & (kZuletzt - 1)];
     TText t;
+    if (alt.wort.kopf &&
+        std::string_view(reinterpret_cast<const char*>(alt.wort.kopf + 1) + alt.wort.versatz,
+                         alt.wort.laenge & TText::kLaengeMaske) == s) {
+        t.w_ = alt.wort;
+        ++bloecke_[alt.block].ausgegeben;
+        return t;
+    }
+    d[n] = '\0';
     t.w_.kopf = block_;
     t.w_.versatz = static_cast<uint32_t>(benutzt_);
     t.w_.laenge = static_cast<uint32_t>(TText::kHeap) << 24 | static_cast<uint32_t>(n);
-    block_->zaehler.fetch_add(1, std::memory_order_relaxed);
+    ++bloecke_.back().ausgegeben;
     benutzt_ += n + 1;
     frei_ -= n + 1;
-    alt = t;
+    alt = {t.w_, static_cast<uint32_t>(bloecke_.size() - 1)};
     return t;
 }
 
@@ -128,9 +165,10 @@ TText TTextablage::Utf8(std::string_view s) {
 }
 
 TText TTextablage::Cp1252(std::string_view bytes) {
+    // Most texts are ASCII: they need no table and no counting.
+    if (!MitHohemBit(bytes)) return Utf8(bytes);
     std::size_t hoch = 0;
     for (char c : bytes) hoch += static_cast<unsigned char>(c) >> 7;
-    if (hoch == 0) return Utf8(bytes);
     // ASCII stays, Latin-1 takes two bytes; the rare 0x80..0x9F go the general way.
     std::size_t n = bytes.size() + hoch;
     if (n <= TText::kInnen || n >= TText::kLaengeMaske) return TText(Cp1252NachUtf8(bytes));

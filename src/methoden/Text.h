@@ -187,9 +187,22 @@ private:
     char* Platz(std::size_t n);
     TText Abschliessen(std::size_t n);
 
+    // Every block of this store with the texts handed out from it; the store holds them all
+    // until it ends (a read: its texts stay in the document anyway).
+    struct Block {
+        TText::Kopf* kopf;
+        uint32_t ausgegeben;
+    };
+    // A text seen shortly before: where it lies, held through its block.
+    struct Zuletzt {
+        TText::Wort wort{};
+        uint32_t block = 0;
+    };
+
     TText::Kopf* block_ = nullptr;
     std::size_t frei_ = 0, benutzt_ = 0, naechsteGroesse_;
-    std::vector<TText> zuletzt_;
+    std::vector<Block> bloecke_;
+    std::vector<Zuletzt> zuletzt_;
 };
 
 }  // namespace kalvora

@@ -372,6 +372,52 @@ TEST(Kalenderdatei, TerminVorDemErstenTagBekommtEinenInfoEintrag) {
     EXPECT_TRUE(l[1].Alarm);
 }
 
+// Day keys that follow each other run over month and year ends and leap days (counted on
+// from the key before); a jump, a key given twice and a key back in time land where their
+// number says. Times as written stay, hand-edited ones are normalised or kept as they are.
+TEST(Kalenderdatei, FolgendeTagesschluesselUndUhrzeiten) {
+    const std::vector<Datum> tage = {
+        {27, 2, 1904}, {28, 2, 1904}, {29, 2, 1904}, {1, 3, 1904}, {28, 2, 1999}, {1, 3, 1999},
+        {28, 2, 2000}, {29, 2, 2000}, {1, 3, 2000}, {30, 4, 2000}, {1, 5, 2000}, {31, 12, 2000},
+        {1, 1, 2001}, {2, 1, 2001}, {31, 12, 2099}, {1, 1, 1901}, {2, 1, 1901}};
+    const std::vector<std::string> zeiten = {"23:59", "24:00", "9:30", "09:60", "00:00", "2:5"};
+    std::vector<std::string> zeilen = {"Ver 3.3", "[Farbnamen]", "[Terminkategorie]",
+                                       "[Linkliste]", "[Tagesfarben]", "[Termine]"};
+    char hex[16];
+    for (std::size_t i = 0; i < tage.size(); ++i) {
+        const Datum& d = tage[i];
+        std::snprintf(hex, sizeof hex, "%X", Tagesnummer(d.tag, d.monat, d.jahr));
+        zeilen.push_back(std::string(hex) + " Tag " + std::to_string(i));
+        zeilen.push_back(zeiten[i % zeiten.size()] + " T" + std::to_string(i) + "##5#");
+        if (i == 4) {  // the same key again: its list starts afresh
+            zeilen.push_back(std::string(hex) + " nochmals");
+            zeilen.push_back("08:15 wieder##5#");
+        }
+    }
+    zeilen.push_back("");
+    zeilen.push_back("");
+    std::string bytes;
+    for (const std::string& z : zeilen) bytes += z + "\r\n";
+    TKalender kal;
+    Laden(kal, bytes);
+    const std::vector<std::string> erwartet = {"23:59", "24:00", "09:30", "09:60", "00:00",
+                                               "2:5"};
+    for (std::size_t i = 0; i < tage.size(); ++i) {
+        const Datum& d = tage[i];
+        SCOPED_TRACE(DatumText(d.tag, d.monat, d.jahr));
+        const TTerminliste& l = kal.Terminliste(d.jahr, d.monat, d.tag);
+        ASSERT_EQ(l.size(), 2u);
+        if (i == 4) {
+            EXPECT_EQ(l[0].Beschreibung, "nochmals");
+            EXPECT_EQ(l[1].Uhrzeit, "08:15");
+            continue;
+        }
+        EXPECT_EQ(l[0].Beschreibung, "Tag " + std::to_string(i));
+        EXPECT_EQ(l[1].Beschreibung, "T" + std::to_string(i));
+        EXPECT_EQ(l[1].Uhrzeit, erwartet[i % erwartet.size()]);
+    }
+}
+
 TEST(Kalenderdatei, Ver32) {
     const std::string text = Datei({
         "Ver 3.2", "[Farbnamen]", "FFFF Urlaub", "FF Arzt", "[Tagesfarben]", "94AD", "ba",

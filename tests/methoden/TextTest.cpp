@@ -59,6 +59,32 @@ TEST(TTextablage, TexteUeberlebenDieAblage) {
     EXPECT_EQ(teil[1], "Eintrag Nummer 101 lang");
 }
 
+// A text handed out again from the recent ones shares the bytes of the first; dropping every
+// copy while the store lives frees nothing the store still hands out (under ASan a freed
+// block would show), and the last text dropped after the store frees its block.
+TEST(TTextablage, WiederholteTexteTeilenIhreBytes) {
+    TText spaeter;
+    {
+        TTextablage ablage(64);
+        const std::string text = "Teambesprechung im Raum 3";
+        const char* bytes = nullptr;
+        for (int runde = 0; runde < 3; ++runde) {
+            std::vector<TText> kopien;
+            for (int i = 0; i < 100; ++i) kopien.push_back(ablage.Utf8(text));
+            if (!bytes) bytes = kopien[0].data();
+            for (const TText& k : kopien) EXPECT_EQ(k.data(), bytes);
+        }
+        // Texts of equal length and ends but other middles stay apart.
+        const TText a = ablage.Utf8("Anfang der Zeile: eins ... Ende der Zeile");
+        const TText b = ablage.Utf8("Anfang der Zeile: zwei ... Ende der Zeile");
+        EXPECT_EQ(a, "Anfang der Zeile: eins ... Ende der Zeile");
+        EXPECT_EQ(b, "Anfang der Zeile: zwei ... Ende der Zeile");
+        spaeter = ablage.Cp1252("Teambesprechung im Raum 3");
+        EXPECT_EQ(spaeter.data(), bytes);
+    }
+    EXPECT_EQ(spaeter, "Teambesprechung im Raum 3");
+}
+
 TEST(TTextablage, Cp1252WirdUtf8) {
     TTextablage ablage(100);
     EXPECT_EQ(ablage.Cp1252("Gr\xFC\xDF"

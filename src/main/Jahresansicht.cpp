@@ -451,7 +451,9 @@ void TJahresansicht::ZeigerAuswerten(int x, int y, Maustasten tasten) {
     }
     if (anschluesse.legendeAnhalten) anschluesse.legendeAnhalten();
 
-    const std::optional<TagMonat> tm = TagAnPosition(x, y);
+    // While the day dialog or a view is open the selected day belongs to it; the year view
+    // behind cannot be pointed at, so a repaint or a new layout finds no day there.
+    const std::optional<TagMonat> tm = ansichtOffen ? std::nullopt : TagAnPosition(x, y);
     if (!tm) {
         if (!ansichtOffen) {
             const Datum heute = HeutigesDatum(uhr_);

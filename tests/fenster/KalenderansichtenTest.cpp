@@ -2,9 +2,17 @@
 // two weeks → month through their buttons, the day dialog from a cell, the link menu and the
 // shared window geometry.
 #include <QAction>
+#include <QCursor>
+#include <QScopeGuard>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QPushButton>
+#include <QAbstractTextDocumentLayout>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QTextEdit>
+#include <QTextLayout>
 #include <QTimer>
 #include <QToolButton>
 #include <QtTest>
@@ -15,7 +23,9 @@
 #include "Testumgebung.h"
 #include "ansichten/fenster/Ansichtsschleife.h"
 #include "ansichten/fenster/Monatsansicht.h"
+#include "ansichten/fenster/Stundenplan.h"
 #include "ansichten/fenster/Wochenansicht.h"
+#include "einstellungen/fenster/Optionen.h"
 #include "kalender/Kalenderdatei.h"
 #include "main/Hauptmenue.h"
 #include "platform/posix/AtomareDatei.h"
@@ -196,6 +206,106 @@ private slots:
         });
         f.Aktion(befehl::ZweiWochen)->trigger();
         QVERIFY(fertig);
+    }
+
+    // The pointer resting over 10 March in the year view behind the month view: "Optionen"
+    // and F5 repaint the main window, and the view still shows June.
+    void OptionenUndF5BehaltenDenMonat() {
+        TForm1& f = Fenster();  // 15 June 2009
+        bool fertig = false;
+        ImFenster<TForm8>([&](TForm8* m) {
+            const auto zu = qScopeGuard([m] { m->reject(); });  // also after a failed check
+            QCursor::setPos(f.Flaeche()->mapToGlobal(Mitte(10, 3)));
+            QCoreApplication::processEvents();
+            ImFenster<TOptionen>([](TOptionen* o) { o->OkKnopf()->click(); });
+            QTest::keyClick(m->Zelle(18), Qt::Key_O, Qt::ControlModifier);
+            QCOMPARE(m->windowTitle(), QStringLiteral("Monatsansicht : Juni 2009"));
+            QCOMPARE(f.Auswahl(), (AusgewaehlterTag{15, 6, 2009}));
+            // F5 reloads the file while the menu entry is available.
+            QAction* laden = f.Aktion(befehl::Aktualisieren);
+            laden->setVisible(true);
+            laden->setEnabled(true);
+            QTest::keyClick(m->Zelle(18), Qt::Key_F5);
+            QCOMPARE(m->windowTitle(), QStringLiteral("Monatsansicht : Juni 2009"));
+            QCOMPARE(f.Auswahl(), (AusgewaehlterTag{15, 6, 2009}));
+            // A day picked in the view stays picked over the day dialog and the options.
+            QTest::mouseClick(m->Zelle(20)->viewport(), Qt::LeftButton);
+            ImFenster<TForm3>([](TForm3* d) { d->reject(); });
+            m->Knopf(4)->click();
+            ImFenster<TOptionen>([](TOptionen* o) { o->OkKnopf()->click(); });
+            QTest::keyClick(m->Zelle(20), Qt::Key_O, Qt::ControlModifier);
+            QCOMPARE(f.Auswahl(), (AusgewaehlterTag{20, 6, 2009}));
+            QCOMPARE(m->windowTitle(), QStringLiteral("Monatsansicht : Juni 2009"));
+            fertig = true;
+        });
+        f.Aktion(befehl::Monatsansicht)->trigger();
+        QVERIFY(fertig);
+        QCursor::setPos(0, 0);
+    }
+
+    // A start view opens on the selected day of the start, today, whatever day of the year
+    // view the pointer happens to rest on.
+    void StartansichtZeigtHeute() {
+        for (const char* code : {"mona", "stud"}) {
+            programm_ = std::make_unique<test::Testprogramm>(registry_.get(), &uhr_, &dialoge_);
+            form_ = &programm_->Fenster();
+            TForm1& f = *form_;
+            f.Startargumente(datei_, QString::fromLatin1(code));
+            f.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&f));
+            QCursor::setPos(f.Flaeche()->mapToGlobal(Mitte(10, 3)));
+            QTRY_COMPARE(f.Auswahl(), (AusgewaehlterTag{10, 3, 2009}));
+            QString titel;
+            int versatz = -99;
+            ImFenster<QDialog>([&](QDialog* w) {
+                if (auto* m = qobject_cast<TForm8*>(w)) titel = m->windowTitle();
+                if (auto* d = qobject_cast<TForm24*>(w)) versatz = d->Modell().Versatz();
+                w->reject();
+            });
+            f.StartNachSplash();
+            if (QByteArray(code) == "mona") {
+                QCOMPARE(titel, QStringLiteral("Monatsansicht : Juni 2009"));
+            } else {
+                QCOMPARE(versatz, 0);  // the timetable begins today
+            }
+            QCursor::setPos(0, 0);
+            FensterSchliessen();
+        }
+    }
+
+    // The title cell keeps "Dezember 2009" whole on one line: 19 pixels where the cell is wide
+    // enough, smaller in a window of 600 x 400.
+    void MonatstitelAufEinerZeile() {
+        RegistrySchluessel k(*registry_, "Software\\Kalvora");
+        k.GanzzahlSchreiben("Windowstatus der Ansichten", 1);
+        k.GanzzahlSchreiben("WindowWidth", 600);
+        k.GanzzahlSchreiben("WindowHeight", 400);
+        TForm1& f = Fenster();
+        f.Kern().AuswahlSetzen({15, 12, 2009});
+        std::vector<int> groessen;
+        ImFenster<TForm8>([&](TForm8* m) {
+            const auto zu = qScopeGuard([m] { m->reject(); });
+            for (const QSize fenster : {QSize(600, 400), QSize(1000, 700)}) {
+                m->resize(fenster);
+                QCoreApplication::processEvents();
+                QTextEdit* titel = m->Zelle(32);
+                QCOMPARE(titel->toPlainText(), QStringLiteral("Dezember 2009"));
+                QTextDocument* doc = titel->document();
+                doc->documentLayout()->documentSize();  // laid out at the cell's width
+                QCOMPARE(doc->firstBlock().layout()->lineCount(), 1);
+                const QFont schrift = doc->firstBlock().begin().fragment().charFormat().font()
+                                          .resolve(doc->defaultFont());
+                QVERIFY(QFontMetrics(schrift).horizontalAdvance(titel->toPlainText()) <
+                        titel->viewport()->width());
+                groessen.push_back(schrift.pixelSize());
+                if (fenster.width() == 600)
+                    m->grab().save(QDir::temp().filePath("kalvora-monatsansicht-600.png"));
+            }
+        });
+        AnsichtenZeigen(f, Ansicht::Monat);
+        QCOMPARE(groessen.size(), std::size_t(2));
+        QVERIFY(groessen[0] < 19);
+        QCOMPARE(groessen[1], 19);
     }
 
     void EndenDesKalenders() {

@@ -656,6 +656,21 @@ TEST_F(JahresansichtTest, ZeigerAusserhalbDerTage) {
     EXPECT_EQ(ansicht.Zeiger(), Zeigerform::Pfeil);
 }
 
+// A repaint while a view is open evaluates the pointer too; the day under it (behind the
+// modal view) must not become the selected day.
+TEST_F(JahresansichtTest, ZeigerUeberEinemTagBeiOffenerAnsicht) {
+    const Rechteck januar = ansicht.TagesZelle(5, 1);
+    const Rechteck maerz = ansicht.TagesZelle(9, 3);
+    ansicht.ZeigerAuswerten(januar.links + 3, januar.oben + 3);
+    ansicht.ansichtOffen = true;
+    ansicht.ZeigerAuswerten(maerz.links + 3, maerz.oben + 3);
+    EXPECT_EQ(auswahl, (AusgewaehlterTag{5, 1, 2004}));
+    EXPECT_EQ(ansicht.HoverSchluessel(), 0);
+    ansicht.ansichtOffen = false;
+    ansicht.ZeigerAuswerten(maerz.links + 3, maerz.oben + 3);
+    EXPECT_EQ(auswahl, (AusgewaehlterTag{9, 3, 2004}));
+}
+
 TEST_F(JahresansichtTest, ZeigerVerlaesstDieAnsicht) {
     kal.Farbnamen[1] = "Rot";
     kal.Farbwerte[1] = Rot;

@@ -180,7 +180,12 @@ Wechselanfragen TKalenderansicht::Oeffnen() {
     anfragen_ = {};
     optionen_ = ZellenoptionenAus(kern_.Optionen());
     GeometrieAnwenden();
+    // While the view is open the main window's repaints leave the selected day alone.
+    TJahresansicht& jahr = haupt_.Jahresansicht();
+    const bool offen = jahr.ansichtOffen;
+    jahr.ansichtOffen = true;
     exec();
+    jahr.ansichtOffen = offen;
     return anfragen_;
 }
 

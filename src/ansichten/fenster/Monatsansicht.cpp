@@ -1,7 +1,11 @@
 #include "ansichten/fenster/Monatsansicht.h"
 
+#include <cmath>
+
+#include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
+#include <QTextCursor>
 #include <QTextEdit>
 #include <QToolButton>
 
@@ -79,18 +83,42 @@ void TForm8::Fuellen() {
     QTextEdit* titel = Zelle(MonatsZellen);
     titel->setEnabled(true);
     titel->setFocusPolicy(Qt::NoFocus);
-    QFont f(QString::fromStdString(optionen_.schriftname));
-    f.setPixelSize(19);
-    titel->document()->setDefaultFont(f);
+    titel->setLineWrapMode(QTextEdit::NoWrap);
     titel->setPlainText(QString::fromStdString(Monatsname(monat_) + " " + std::to_string(jahr_)));
+    TitelEinpassen();
     setWindowTitle(QString::fromStdString(MonatsansichtTitel(monat_, jahr_)));
     Anordnen();
     HeuteRahmenUm(heute);
 }
 
+void TForm8::TitelEinpassen() {
+    QTextEdit* titel = Zelle(MonatsZellen);
+    const QString text = titel->toPlainText();
+    const int rand = static_cast<int>(std::ceil(titel->document()->documentMargin()));
+    // The room inside the frame and the document's margins, less the caret's pixel.
+    const int breite = titel->contentsRect().width() - 2 * rand - 2;
+    const int hoehe = titel->contentsRect().height() - 2 * rand;
+    QFont f(QString::fromStdString(optionen_.schriftname));
+    int pixel = 19;
+    for (; pixel > 6; --pixel) {
+        f.setPixelSize(pixel);
+        const QFontMetrics m(f);
+        if (m.horizontalAdvance(text) <= breite && m.height() <= hoehe) break;
+    }
+    f.setPixelSize(pixel);
+    titel->document()->setDefaultFont(f);
+    // Text set before keeps the font it was set in.
+    QTextCursor alles(titel->document());
+    alles.select(QTextCursor::Document);
+    QTextCharFormat format;
+    format.setFont(f);
+    alles.setCharFormat(format);
+}
+
 void TForm8::Anordnen() {
     const int t = Leistenhoehe();
     for (int i = 1; i <= MonatsZellen; ++i) ZellenRahmenSetzen(i, MonatsZelle(i, width(), height(), t));
+    TitelEinpassen();
     for (int tag = 1; tag <= TageImMonat(monat_, jahr_); ++tag)
         if (Wochentag(tag, monat_, jahr_) == 0)
             RahmenSetzen(sonntage_[static_cast<std::size_t>(SonntagsrahmenIndex(tag))],

@@ -30,6 +30,9 @@ protected:
     void MonatWechseln() override;
 
 private:
+    // The title on one line, in 19 pixels or smaller where the cell is too narrow for it.
+    void TitelEinpassen();
+
     int monat_ = 1, jahr_ = 2000;
     std::array<QFrame*, 5> sonntage_{};
 };

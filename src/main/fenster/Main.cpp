@@ -612,10 +612,12 @@ void TForm1::TagesdialogAnlegen() {
 
 void TForm1::TagesdialogOeffnen(int tag, int monat, int jahr) {
     tagesdialog_->SchreibgeschuetztSetzen(sitzung_.schreibgeschuetzt());
+    // Opened from a view, the view is still open afterwards.
+    const bool offen = ansicht_->ansichtOffen;
     ansicht_->ansichtOffen = true;
     dialogSuchtreffer_.reset();
     tagesdialog_->TagesdialogOeffnen(tag, monat, jahr);
-    ansicht_->ansichtOffen = false;
+    ansicht_->ansichtOffen = offen;
     // A search inside the dialog moved the selected day to its last hit.
     SuchtrefferZeigen(dialogSuchtreffer_);
 }
@@ -988,7 +990,15 @@ void TForm1::StartcodeAnwenden(const std::string& code) {
     const Startaktion a = StartcodeAktion(code, einstellungen_.Autostartansicht);
     if (a.vollbild) VollbildUmschalten();
     if (a.ansicht && *a.ansicht != Startansicht::Jahresansicht)
-        AnsichtOeffnen(static_cast<int>(*a.ansicht));
+        StartansichtZeigen(static_cast<int>(*a.ansicht));
+}
+
+void TForm1::StartansichtZeigen(int nummer) {
+    // The selected day of the start is today, whichever day the pointer happened to rest
+    // on in the year view meanwhile.
+    const Zeitpunkt heute = uhr_.Jetzt();
+    kern_.AuswahlSetzen({heute.tag, heute.monat, heute.jahr});
+    AnsichtOeffnen(nummer);
 }
 
 void TForm1::ErsteAktivierung() {
@@ -996,7 +1006,7 @@ void TForm1::ErsteAktivierung() {
     ersteAktivierung_ = false;
     if (!StartansichtOeffnen(startcode_.toStdString())) return;
     const Startansicht ansicht = AnsichtAusNummer(einstellungen_.Startansicht);
-    if (ansicht != Startansicht::Jahresansicht) AnsichtOeffnen(static_cast<int>(ansicht));
+    if (ansicht != Startansicht::Jahresansicht) StartansichtZeigen(static_cast<int>(ansicht));
 }
 
 void TForm1::AnsichtOeffnen(int nummer) {

@@ -269,6 +269,8 @@ private:
     void SuchtrefferZeigen(const std::optional<Datum>& tag);
     void ErsteAktivierung();
     void AnsichtOeffnen(int nummer);
+    // The view of the command line or of "Startansicht", from today.
+    void StartansichtZeigen(int nummer);
     void AnwendungstitelSetzen();
 
     ToolbarSichtbarkeit ToolbarAusEinstellungen() const;

@@ -23,6 +23,7 @@
 #include "main/fenster/Hilfefenster.h"
 #include "main/fenster/Main.h"
 #include "main/fenster/Programmschrift.h"
+#include "platform/qt/Durchsicht.h"
 #include "platform/qt/Leistenknopf.h"
 #include "platform/qt/QtLeinwand.h"
 
@@ -32,14 +33,6 @@ namespace {
 namespace st = stundenplantexte;
 
 QString Q(const char* text) { return QString::fromUtf8(text); }
-
-// Whether the window system can show the desktop through a window. The offscreen and
-// minimal platforms (tests, pictures) cannot; there the background colour simply shows.
-bool DurchsichtMoeglich() {
-    const QString p = QGuiApplication::platformName();
-    return p == QLatin1String("xcb") || p.startsWith(QLatin1String("wayland")) ||
-           p == QLatin1String("windows") || p == QLatin1String("cocoa");
-}
 
 QScreen* Bildschirm(const QWidget& w) {
     QScreen* s = w.screen();

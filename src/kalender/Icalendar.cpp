@@ -17,6 +17,7 @@
 #include "kalender/Farbnamen.h"
 #include "kalender/Fehlerkanalstille.h"
 #include "kalender/Icszerlegung.h"
+#include "kalender/Windowszonen.h"
 #include "methoden/Fehler.h"
 #include "methoden/Uhrzeit.h"
 #include "methoden/Zeichensatz.h"
@@ -35,6 +36,16 @@ const char* const kIcsGrundAbgebrochen = "Wiederholung zu umfangreich, abgebroch
 const char* const kIcsGrundZeitzone =
     "Zeitzone der Datei (VTIMEZONE) mit unbrauchbarer Umstellungsregel";
 const char* const kIcsHinweisEndeOhneBeginn = "Zeilen END ohne vorangehendes BEGIN übergangen";
+const char* const kIcsHinweisZoneUnbekannt =
+    "Termine in einer unbekannten Zeitzone (TZID), als Ortszeit gelesen";
+const char* const kIcsHinweisNotiz = "Notizen (DESCRIPTION) nicht übernommen";
+const char* const kIcsHinweisTeilnehmer =
+    "Termine mit Teilnehmern oder Organisator (ATTENDEE, ORGANIZER), nicht übernommen";
+const char* const kIcsHinweisKategorien = "Termine mit weiteren Kategorien, nur eine übernommen";
+const char* const kIcsHinweisAlarmvorlauf =
+    "Erinnerungen mit anderem Vorlauf, als Alarm mit dem eigenen Vorlauf übernommen";
+const char* const kIcsHinweisStatus =
+    "Angaben zu Status oder Vertraulichkeit (STATUS, CLASS) nicht übernommen";
 
 std::string IcsGrundGekuerzt(long hoechstens) {
     // The limit as a German number: 100.000.
@@ -50,6 +61,8 @@ namespace {
 // the category as it is (libical writes CATEGORIES as a list, a comma in it would split it).
 constexpr const char* kFarbeX = "X-KALVORA-FARBE";
 constexpr const char* kKategorieX = "X-KALVORA-KATEGORIE";
+// Where the line of CATEGORIES goes, which is written here rather than by libical.
+constexpr const char* kPlatzX = "X-KALVORA-PLATZHALTER";
 // Squared RGB distance within which a colour counts as a slot's colour (about 40 per channel).
 constexpr int kNaheFarbe = 3 * 40 * 40;
 constexpr int kLaengsteDauer = 1439;
@@ -69,6 +82,22 @@ icaltimezone* ZoneNachName(const std::string& name) {
     if (name.empty()) return nullptr;
     if (name == "UTC" || name == "Etc/UTC" || name == "Z") return icaltimezone_get_utc_timezone();
     return icaltimezone_get_builtin_timezone(name.c_str());
+}
+
+// The system's zone a TZID names: a tz name, the same with a vendor's prefix
+// ("/mozilla.org/20070129_1/Europe/Paris", "/softwarestudio.org/Olson_20011030_5/…"), or a
+// Windows zone name ("W. Europe Standard Time").
+icaltimezone* SystemzoneFuer(const std::string& name) {
+    if (name.empty() || name.size() > 200) return nullptr;
+    if (icaltimezone* z = ZoneNachName(name)) return z;
+    if (name[0] == '/') {
+        for (std::size_t p = name.find('/'); p != std::string::npos; p = name.find('/', p + 1))
+            if (p + 1 < name.size())
+                if (icaltimezone* z = ZoneNachName(name.substr(p + 1))) return z;
+    }
+    if (icaltimezone* z = icaltimezone_get_builtin_timezone_from_tzid(name.c_str())) return z;
+    const std::string iana = IanaNameVonWindowszone(name);
+    return iana.empty() ? nullptr : ZoneNachName(iana);
 }
 
 // Serial day number of an icaltime, when it is a date of 1..9999.
@@ -110,6 +139,45 @@ std::string Uid(const Datum& d, const char* art, std::size_t nummer, uint64_t ha
     std::snprintf(puffer, sizeof puffer, "%04d%02d%02d-%s%zu-%016llx@kalvora", d.jahr, d.monat,
                   d.tag, art, nummer, static_cast<unsigned long long>(hash));
     return puffer;
+}
+
+// A TEXT value escaped: backslash, semicolon, comma and line breaks.
+std::string TextMaskiert(std::string_view s) {
+    std::string aus;
+    aus.reserve(s.size() + 8);
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        const char c = s[i];
+        if (c == '\\' || c == ';' || c == ',') {
+            aus.push_back('\\');
+            aus.push_back(c);
+        } else if (c == '\r' || c == '\n') {
+            aus.append("\\n");
+            if (c == '\r' && i + 1 < s.size() && s[i + 1] == '\n') ++i;
+        } else {
+            aus.push_back(c);
+        }
+    }
+    return aus;
+}
+
+// A content line folded at 75 octets, never inside a UTF-8 character, with its CR LF.
+std::string Gefaltet(std::string_view zeile) {
+    std::string aus;
+    std::size_t laenge = 0;  // octets on the current line
+    for (std::size_t i = 0; i < zeile.size();) {
+        std::size_t n = 1;
+        while (i + n < zeile.size() && (static_cast<unsigned char>(zeile[i + n]) & 0xC0) == 0x80)
+            ++n;
+        if (laenge + n > 75) {
+            aus.append("\r\n ");
+            laenge = 1;
+        }
+        aus.append(zeile.substr(i, n));
+        laenge += n;
+        i += n;
+    }
+    aus.append("\r\n");
+    return aus;
 }
 
 icaltimetype Tag(int32_t nummer) {
@@ -183,8 +251,10 @@ public:
         return std::move(aus_);
     }
 
-    void Termin(const Datum& d, std::size_t nummer, const TTermin& t, const TKalender& kal) {
-        Komponente ev(Ereignis(Uid(d, "", nummer, TerminHash(t))));
+    // zwilling counts the appointments of the same content before this one on its day.
+    void Termin(const Datum& d, std::size_t zwilling, const TTermin& t, const TKalender& kal) {
+        Komponente ev(Ereignis(Uid(d, "", zwilling, TerminHash(t))));
+        std::string kategorie;
         icaltimetype beginn = icaltime_null_time();
         beginn.year = d.jahr;
         beginn.month = d.monat;
@@ -210,8 +280,12 @@ public:
         if (!t.Ort.empty())
             icalcomponent_add_property(ev.get(), icalproperty_new_location(t.Ort.c_str()));
         if (!t.Kategorie.empty()) {
-            icalcomponent_add_property(ev.get(),
-                                       icalproperty_new_categories(t.Kategorie.c_str()));
+            // libical writes CATEGORIES as a list and leaves a comma in it unescaped; the
+            // line is written here, with the category as one escaped TEXT value.
+            kategorie = "CATEGORIES:" + TextMaskiert(t.Kategorie.sicht());
+            icalproperty* platz = icalproperty_new_x("1");
+            icalproperty_set_x_name(platz, kPlatzX);
+            icalcomponent_add_property(ev.get(), platz);
             if (t.Kategorie.sicht().find(',') != std::string_view::npos) {
                 icalproperty* x = icalproperty_new_x(t.Kategorie.c_str());
                 icalproperty_set_x_name(x, kKategorieX);
@@ -234,7 +308,14 @@ public:
             icalcomponent_add_property(alarm, icalproperty_new_description(t.Beschreibung.c_str()));
             icalcomponent_add_component(ev.get(), alarm);
         }
+        const std::size_t vorher = aus_.size();
         Anhaengen(ev.get());
+        if (!kategorie.empty()) {
+            const std::string platz = std::string(kPlatzX) + ":1\r\n";
+            const std::size_t stelle = aus_.find(platz, vorher);
+            if (stelle != std::string::npos)
+                aus_.replace(stelle, platz.size(), Gefaltet(kategorie));
+        }
     }
 
     // An all-day event from the day erster to the day letzter.
@@ -354,6 +435,20 @@ Zeitschluessel Schluessel(const icaltimetype& t) {
             t.is_date ? 0 : t.second, t.is_date != 0};
 }
 
+// A changed instance as its RECURRENCE-ID names it; the zone is looked up once the
+// calendar's zones are all known.
+struct Instanzangabe {
+    std::string uid;
+    icaltimetype zeit;
+    std::string tzid;
+};
+
+// One start of an event, with its own length when an RDATE period gives one.
+struct Vorkommnis {
+    icaltimetype zeit;
+    long sekunden = -1;
+};
+
 // Thrown where the import may stop (outside libical's calls) when the user asked it to.
 struct Importabbruch {};
 
@@ -371,27 +466,43 @@ public:
     }
 
     // The calendar whose events follow: its zones are checked before libical expands any.
+    // An unusable zone whose name the system knows is replaced by the system's rules.
     void Kalender(icalcomponent* vcal) {
         vcal_ = vcal;
         for (icalcomponent* z = icalcomponent_get_first_component(vcal, ICAL_VTIMEZONE_COMPONENT);
              z; z = icalcomponent_get_next_component(vcal, ICAL_VTIMEZONE_COMPONENT)) {
             if (ZoneBrauchbar(z)) continue;
             if (icalproperty* tzid = icalcomponent_get_first_property(z, ICAL_TZID_PROPERTY))
-                if (const char* name = icalproperty_get_tzid(tzid))
-                    unbrauchbareZonen_.insert(name);
+                if (const char* name = icalproperty_get_tzid(tzid)) {
+                    if (icaltimezone* system = SystemzoneFuer(name))
+                        ersatzZonen_[name] = system;
+                    else
+                        unbrauchbareZonen_.insert(name);
+                }
             ZoneEntschaerfen(z);
         }
     }
 
     // Changed instances of a series stand beside it; the series leaves those out.
-    static std::optional<std::pair<std::string, Zeitschluessel>> Instanz(icalcomponent* ev) {
+    static std::optional<Instanzangabe> Instanz(icalcomponent* ev) {
         icalproperty* rid = icalcomponent_get_first_property(ev, ICAL_RECURRENCEID_PROPERTY);
         const char* uid = icalcomponent_get_uid(ev);
         if (!rid || !uid) return std::nullopt;
-        return std::pair{std::string(uid), Schluessel(icalproperty_get_recurrenceid(rid))};
+        icalparameter* tzid = icalproperty_get_first_parameter(rid, ICAL_TZID_PARAMETER);
+        const char* name = tzid ? icalparameter_get_tzid(tzid) : nullptr;
+        return Instanzangabe{uid, icalproperty_get_recurrenceid(rid), name ? name : ""};
     }
-    void InstanzMerken(const std::pair<std::string, Zeitschluessel>& i) {
-        ersetzteInstanzen_[i.first].insert(i.second);
+    // Kept as written and, when it names its zone or UTC, as the moment in UTC: a series
+    // in a named zone whose changed instance names it in UTC (or another zone) is matched.
+    void InstanzMerken(const Instanzangabe& i) {
+        ersetzteInstanzen_[i.uid].insert(Schluessel(i.zeit));
+        if (i.zeit.is_date) return;
+        icaltimezone* utc = icaltimezone_get_utc_timezone();
+        icaltimezone* zone = icaltime_is_utc(i.zeit) ? utc : ZoneNamens(i.tzid.c_str());
+        if (!zone) return;
+        icaltimetype t = i.zeit;
+        if (zone != utc) icaltimezone_convert_time(&t, zone, utc);
+        ersetztInUtc_[i.uid].insert(Schluessel(t));
     }
 
     // One child of the calendar: events are read, tasks and journal entries counted.
@@ -404,6 +515,7 @@ public:
     }
 
     void Ereignis(icalcomponent* ev) {
+        zoneUnbekannt_ = false;
         if (icalcomponent_get_status(ev) == ICAL_STATUS_CANCELLED)
             return Ueberspringen(kIcsGrundAbgesagt);
         icalproperty* start = icalcomponent_get_first_property(ev, ICAL_DTSTART_PROPERTY);
@@ -417,41 +529,56 @@ public:
         const bool ganztaegig = beginn.is_date != 0;
         if (zone) beginn = icaltime_set_timezone(&beginn, zone);
 
-        std::vector<icaltimetype> vorkommen;
+        std::vector<Vorkommnis> vorkommen;
         bool abgebrochen = false, gekuerzt = false;
         if (!Vorkommen(ev, beginn, zone, vorkommen, abgebrochen, gekuerzt)) return;
 
         Inhalt inhalt = InhaltLesen(ev);
-        int platziert = 0;
+        int platziert = 0, vorhanden = 0;
         if (ganztaegig) {
             const int tage = GanztagesLaenge(ev, beginn);
-            for (const icaltimetype& v : vorkommen) {
-                const auto erster = TagesnummerVon(v);
+            for (const Vorkommnis& v : vorkommen) {
+                const auto erster = TagesnummerVon(v.zeit);
                 if (!erster || !ImBereich(*erster)) continue;
+                bool neu = false;
                 for (int k = 0; k < tage && !abgebrochen; ++k) {
                     if (k > 0 && !Budget()) {
                         abgebrochen = true;
                         break;
                     }
-                    if (ImBereich(*erster + k)) GanzerTag(*erster + k, inhalt);
+                    if (ImBereich(*erster + k)) neu = GanzerTag(*erster + k, inhalt) || neu;
                 }
-                ++platziert;
+                ++(neu ? platziert : vorhanden);
                 if (abgebrochen) break;
             }
         } else {
             const long dauer = Sekunden(ev, beginn, zone) / 60;
-            for (icaltimetype v : vorkommen) {
+            for (const Vorkommnis& vk : vorkommen) {
+                icaltimetype v = vk.zeit;
                 if (zone && zone != ziel_) icaltimezone_convert_time(&v, zone, ziel_);
                 const auto tag = TagesnummerVon(v);
                 if (!tag || !ImBereich(*tag)) continue;
-                TerminSetzen(*tag, v.hour * 60 + v.minute, dauer, inhalt, abgebrochen);
-                ++platziert;
+                const long d = vk.sekunden >= 0 ? vk.sekunden / 60 : dauer;
+                ++(TerminSetzen(*tag, v.hour * 60 + v.minute, d, inhalt, abgebrochen)
+                       ? platziert
+                       : vorhanden);
             }
         }
         e_.importiert += platziert;
+        e_.vorhanden += vorhanden;
+        if (zoneUnbekannt_) Hinweis(kIcsHinweisZoneUnbekannt);
         if (abgebrochen) Ueberspringen(kIcsGrundAbgebrochen);
         else if (gekuerzt) Ueberspringen(IcsGrundGekuerzt(o_.hoechstensJeEreignis));
-        else if (platziert == 0) Ueberspringen(kIcsGrundAusserhalb);
+        else if (platziert + vorhanden == 0) Ueberspringen(kIcsGrundAusserhalb);
+    }
+
+    void Hinweis(std::string_view hinweis) {
+        for (auto& [text, anzahl] : e_.hinweise)
+            if (text == hinweis) {
+                ++anzahl;
+                return;
+            }
+        e_.hinweise.emplace_back(hinweis, 1);
     }
 
     void Ueberspringen(std::string_view grund) {
@@ -470,6 +597,7 @@ public:
         for (auto& [slot, liste] : alteListen_) kal_.TerminlisteAn(slot) = std::move(liste);
         for (auto& [slot, farben] : alteFarben_) kal_.TagesfarbenAn(slot) = std::move(farben);
         alteListen_.clear();
+        alteListenIndex_.clear();
         alteFarben_.clear();
         kal_.Terminkategorie.resize(kategorien_);
         kal_.Linkliste.resize(links_);
@@ -480,6 +608,12 @@ private:
         std::string titel, ort, kategorie, link;
         uint32_t farbe = KeineFarbe;
         bool alarm = false;
+    };
+    // Per day touched: which of the appointments and info lines it had before the import a
+    // new one already matched (each matches one).
+    struct Vorher {
+        std::vector<bool> termine;
+        std::vector<std::pair<std::string, bool>> infos;
     };
 
     bool Budget() {
@@ -494,9 +628,17 @@ private:
         constexpr int kBisJahr = LetztesJahr + 1;
         constexpr long kHoechstensWechsel = 10'000;
         long wechsel = 0;
+        int umstellungen = 0;
         for (icalcomponent* b = icalcomponent_get_first_component(vtz, ICAL_ANY_COMPONENT); b;
              b = icalcomponent_get_next_component(vtz, ICAL_ANY_COMPONENT)) {
             icalproperty* start = icalcomponent_get_first_property(b, ICAL_DTSTART_PROPERTY);
+            // An observance without its start or offset (as some exporters write them) would
+            // make libical read every time in the zone as UTC.
+            const icalcomponent_kind art = icalcomponent_isa(b);
+            if (art != ICAL_XSTANDARD_COMPONENT && art != ICAL_XDAYLIGHT_COMPONENT) continue;
+            ++umstellungen;
+            if (!start || !icalcomponent_get_first_property(b, ICAL_TZOFFSETTO_PROPERTY))
+                return false;
             for (icalproperty* p = icalcomponent_get_first_property(b, ICAL_RRULE_PROPERTY); p;
                  p = icalcomponent_get_next_property(b, ICAL_RRULE_PROPERTY)) {
                 const icalrecurrencetype r = icalproperty_get_rrule(p);
@@ -518,7 +660,7 @@ private:
                 icalrecur_iterator_free(it);
             }
         }
-        return true;
+        return umstellungen > 0;
     }
 
     // The rules of an unusable zone go, so that nothing can make libical expand them.
@@ -552,6 +694,13 @@ private:
              p = icalcomponent_get_next_property(ev, ICAL_XLICERROR_PROPERTY)) {
             const char* text = icalproperty_get_xlicerror(p);
             if (!text) continue;
+            // An empty RRULE, RDATE or EXDATE line (as some holiday exports write) adds
+            // nothing: the event happens once, at its start.
+            if (std::strncmp(text, "No value for ", 13) == 0 &&
+                (std::strncmp(text + 13, "RRULE ", 6) == 0 ||
+                 std::strncmp(text + 13, "RDATE ", 6) == 0 ||
+                 std::strncmp(text + 13, "EXDATE ", 7) == 0))
+                continue;
             for (const char* name : {"DTSTART", "DTEND", "DURATION", "RRULE", "RDATE", "EXDATE"})
                 if (std::strstr(text, name)) return true;
         }
@@ -564,17 +713,25 @@ private:
         if (icaltime_is_utc(t)) return icaltimezone_get_utc_timezone();
         icalparameter* tzid = icalproperty_get_first_parameter(p, ICAL_TZID_PARAMETER);
         if (!tzid) return nullptr;
-        const char* name = icalparameter_get_tzid(tzid);
+        icaltimezone* z = ZoneNamens(icalparameter_get_tzid(tzid));
+        if (!z) zoneUnbekannt_ = true;
+        return z;
+    }
+    // A TZID: our own zone, a replaced unusable zone of the file, the file's VTIMEZONE, or
+    // the system's zone of that name.
+    icaltimezone* ZoneNamens(const char* name) {
         if (!name || !*name) return nullptr;
         if (name == zielTzid_ || (!zielOrt_.empty() && name == zielOrt_)) return ziel_;
-        if (icaltimezone* z = icalcomponent_get_timezone(vcal_, name)) {
+        if (const auto ersatz = ersatzZonen_.find(std::string_view(name));
+            ersatz != ersatzZonen_.end())
+            return ersatz->second;
+        if (icaltimezone* z = vcal_ ? icalcomponent_get_timezone(vcal_, name) : nullptr) {
             // The file's own copy of our zone converts to the same times; no need to.
             const char* ort = icaltimezone_get_location(z);
             if (ort && zielOrt_ == ort) return ziel_;
             return z;
         }
-        if (icaltimezone* z = icaltimezone_get_builtin_timezone(name)) return z;
-        return icaltimezone_get_builtin_timezone_from_tzid(name);
+        return SystemzoneFuer(name);
     }
 
     icaltimetype InZone(icalproperty* p, icaltimetype t, icaltimezone* zone) {
@@ -587,12 +744,15 @@ private:
     // Every start of the event (RRULE, RDATE, EXDATE and the changed instances), in its own
     // zone, up to the end of 2099; false when the event was already counted as skipped.
     bool Vorkommen(icalcomponent* ev, const icaltimetype& beginn, icaltimezone* zone,
-                   std::vector<icaltimetype>& aus, bool& abgebrochen, bool& gekuerzt) {
+                   std::vector<Vorkommnis>& aus, bool& abgebrochen, bool& gekuerzt) {
         const char* uid = icalcomponent_get_uid(ev);
         const bool serie = !icalcomponent_get_first_property(ev, ICAL_RECURRENCEID_PROPERTY);
         const auto ersetzt = serie && uid && !ersetzteInstanzen_.empty()
                                  ? ersetzteInstanzen_.find(std::string_view(uid))
                                  : ersetzteInstanzen_.end();
+        const auto ersetztUtc = ersetzt != ersetzteInstanzen_.end()
+                                    ? ersetztInUtc_.find(std::string_view(uid))
+                                    : ersetztInUtc_.end();
         // Most events happen once: no sets to build for them.
         if (!icalcomponent_get_first_property(ev, ICAL_RRULE_PROPERTY) &&
             !icalcomponent_get_first_property(ev, ICAL_RDATE_PROPERTY) &&
@@ -602,22 +762,26 @@ private:
                 abgebrochen = true;
                 return true;
             }
-            aus.push_back(beginn);
+            aus.push_back({beginn});
             return true;
         }
-        std::vector<icaltimetype> roh;
-        bool regel = false;
+        std::vector<Vorkommnis> roh;
+        // The start always counts as the first occurrence, also when it does not fall on
+        // the rule (libical leaves it out then) and towards COUNT.
+        roh.push_back({beginn});
+        const Zeitschluessel start = Schluessel(beginn);
         for (icalproperty* p = icalcomponent_get_first_property(ev, ICAL_RRULE_PROPERTY); p;
              p = icalcomponent_get_next_property(ev, ICAL_RRULE_PROPERTY)) {
-            regel = true;
-            icalrecur_iterator* it = icalrecur_iterator_new(icalproperty_get_rrule(p), beginn);
+            const icalrecurrencetype regel = icalproperty_get_rrule(p);
+            icalrecur_iterator* it = icalrecur_iterator_new(regel, beginn);
             if (!it) {
                 Ueberspringen(kIcsGrundFehlerhaft);
                 return false;
             }
-            for (;;) {
-                const icaltimetype n = icalrecur_iterator_next(it);
-                if (icaltime_is_null_time(n) || n.year > LetztesJahr + 1) break;
+            const std::size_t erstes = roh.size();
+            for (int n = 0;; ++n) {
+                const icaltimetype t = icalrecur_iterator_next(it);
+                if (icaltime_is_null_time(t) || t.year > LetztesJahr + 1) break;
                 if (static_cast<long>(roh.size()) >= o_.hoechstensJeEreignis) {
                     gekuerzt = true;
                     break;
@@ -626,20 +790,38 @@ private:
                     abgebrochen = true;
                     break;
                 }
-                roh.push_back(n);
+                if (n == 0 && Schluessel(t) == start) continue;  // the start, already in
+                roh.push_back({t});
             }
             icalrecur_iterator_free(it);
             if (abgebrochen || gekuerzt) break;
+            // COUNT includes the start: the rule's last one goes when the start was off it.
+            if (regel.count > 0 && roh.size() > erstes &&
+                static_cast<int>(roh.size() - erstes) >= regel.count)
+                roh.pop_back();
         }
-        if (!regel) roh.push_back(beginn);
         for (icalproperty* p = icalcomponent_get_first_property(ev, ICAL_RDATE_PROPERTY); p;
              p = icalcomponent_get_next_property(ev, ICAL_RDATE_PROPERTY)) {
             const icaldatetimeperiodtype r = icalproperty_get_rdate(p);
-            icaltimetype t = icaltime_is_null_time(r.time) ? r.period.start : r.time;
+            const bool zeitraum = icaltime_is_null_time(r.time);
+            icaltimetype t = zeitraum ? r.period.start : r.time;
             if (icaltime_is_null_time(t) || !TagesnummerVon(t)) continue;
+            // A period has its own length: from its end, or its duration.
+            long sekunden = -1;
+            if (zeitraum && !icaltime_is_null_time(r.period.end)) {
+                const auto a = TagesnummerVon(r.period.start), b = TagesnummerVon(r.period.end);
+                if (a && b)
+                    sekunden = std::max(
+                        0L, (static_cast<long>(*b) - *a) * 86400 +
+                                (r.period.end.hour - r.period.start.hour) * 3600L +
+                                (r.period.end.minute - r.period.start.minute) * 60L +
+                                (r.period.end.second - r.period.start.second));
+            } else if (zeitraum && !icaldurationtype_is_null_duration(r.period.duration)) {
+                sekunden = std::max(0, icaldurationtype_as_int(r.period.duration));
+            }
             t = InZone(p, t, zone);
             t.is_date = beginn.is_date;
-            roh.push_back(t);
+            roh.push_back({t, sekunden});
         }
         std::set<Zeitschluessel> weg;
         std::set<std::tuple<int, int, int>> wegTage;
@@ -652,12 +834,19 @@ private:
                 weg.insert(Schluessel(t));
         }
         std::set<Zeitschluessel> gesehen;
-        for (icaltimetype& t : roh) {
+        icaltimezone* utc = icaltimezone_get_utc_timezone();
+        for (const Vorkommnis& v : roh) {
+            const icaltimetype& t = v.zeit;
             Zeitschluessel k = Schluessel(t);
             if (!gesehen.insert(k).second) continue;
             if (weg.count(k) || wegTage.count({t.year, t.month, t.day})) continue;
             if (ersetzt != ersetzteInstanzen_.end() && ersetzt->second.count(k)) continue;
-            aus.push_back(t);
+            if (ersetztUtc != ersetztInUtc_.end() && zone && !t.is_date) {
+                icaltimetype u = t;
+                if (zone != utc) icaltimezone_convert_time(&u, zone, utc);
+                if (ersetztUtc->second.count(Schluessel(u))) continue;
+            }
+            aus.push_back(v);
         }
         return true;
     }
@@ -703,15 +892,60 @@ private:
         i.titel = Bereinigt(icalcomponent_get_summary(ev), n);
         if (i.titel.empty()) i.titel = kIcsOhneTitel;
         i.ort = Bereinigt(icalcomponent_get_location(ev), n);
-        if (const char* k = XWert(ev, kKategorieX))
+        // One category: our own, else the first of the file's that the list has, else the
+        // first (which then joins the list).
+        std::vector<std::string> kategorien;
+        for (icalproperty* p = icalcomponent_get_first_property(ev, ICAL_CATEGORIES_PROPERTY); p;
+             p = icalcomponent_get_next_property(ev, ICAL_CATEGORIES_PROPERTY)) {
+            const char* k = icalproperty_get_categories(p);
+            if (k && *k) kategorien.push_back(Bereinigt(k, n));
+        }
+        if (const char* k = XWert(ev, kKategorieX)) {
             i.kategorie = Bereinigt(k, n);
-        else if (icalproperty* p = icalcomponent_get_first_property(ev, ICAL_CATEGORIES_PROPERTY))
-            i.kategorie = Bereinigt(icalproperty_get_categories(p), n);
+        } else if (!kategorien.empty()) {
+            i.kategorie = kategorien.front();
+            for (const std::string& k : kategorien)
+                if (kal_.KategorieIndex(k) >= 0) {
+                    i.kategorie = k;
+                    break;
+                }
+            if (kategorien.size() > 1) Hinweis(kIcsHinweisKategorien);
+        }
+        // What the calendar has no field for is counted, once per event.
+        const char* notiz = icalcomponent_get_description(ev);
+        const char* titel = icalcomponent_get_summary(ev);
+        if (notiz && *notiz && std::strcmp(notiz, titel ? titel : "") != 0)
+            Hinweis(kIcsHinweisNotiz);
+        if (icalcomponent_get_first_property(ev, ICAL_ATTENDEE_PROPERTY) ||
+            icalcomponent_get_first_property(ev, ICAL_ORGANIZER_PROPERTY))
+            Hinweis(kIcsHinweisTeilnehmer);
+        bool besonders = false;  // tentative, private …
+        if (icalproperty* p = icalcomponent_get_first_property(ev, ICAL_STATUS_PROPERTY)) {
+            const icalproperty_status status = icalproperty_get_status(p);
+            besonders = status != ICAL_STATUS_NONE && status != ICAL_STATUS_CONFIRMED;
+        }
+        if (icalproperty* p = icalcomponent_get_first_property(ev, ICAL_CLASS_PROPERTY))
+            besonders = besonders || icalproperty_get_class(p) != ICAL_CLASS_PUBLIC;
+        if (besonders) Hinweis(kIcsHinweisStatus);
+        if (o_.alarmVorlaufMinuten >= 0 && AndererVorlauf(ev)) Hinweis(kIcsHinweisAlarmvorlauf);
         if (icalproperty* p = icalcomponent_get_first_property(ev, ICAL_URL_PROPERTY))
             i.link = Bereinigt(icalproperty_get_url(p), n);
         i.alarm = icalcomponent_get_first_component(ev, ICAL_VALARM_COMPONENT) != nullptr;
         i.farbe = Farbe(ev);
         return i;
+    }
+
+    // An alarm whose lead time is not the program's one (or that is set for a fixed moment).
+    bool AndererVorlauf(icalcomponent* ev) const {
+        for (icalcomponent* a = icalcomponent_get_first_component(ev, ICAL_VALARM_COMPONENT); a;
+             a = icalcomponent_get_next_component(ev, ICAL_VALARM_COMPONENT)) {
+            icalproperty* p = icalcomponent_get_first_property(a, ICAL_TRIGGER_PROPERTY);
+            if (!p) continue;
+            const icaltriggertype t = icalproperty_get_trigger(p);
+            if (!icaltime_is_null_time(t.time)) return true;
+            if (-icaldurationtype_as_int(t.duration) != o_.alarmVorlaufMinuten * 60) return true;
+        }
+        return false;
     }
 
     static const char* XWert(icalcomponent* ev, const char* gesucht) {
@@ -750,7 +984,19 @@ private:
         TTerminliste& l = kal_.TerminlisteAn(slot);
         if (!listeGesichert_[slot]) {
             listeGesichert_[slot] = true;
+            alteListenIndex_[slot] = alteListen_.size();
             alteListen_.emplace_back(slot, l);
+            Vorher& v = vorher_[slot];
+            v.termine.assign(l.size(), false);
+            if (!l.empty()) {
+                std::string_view info = l[0].Beschreibung.sicht();
+                while (!info.empty()) {
+                    const std::size_t trenner = info.find('#');
+                    v.infos.emplace_back(std::string(info.substr(0, trenner)), false);
+                    info = trenner == std::string_view::npos ? std::string_view()
+                                                             : info.substr(trenner + 1);
+                }
+            }
         }
         if (l.empty()) l.emplace_back();
         return l;
@@ -778,20 +1024,36 @@ private:
         }
     }
 
-    void GanzerTag(int32_t tag, const Inhalt& i) {
+    // The day as the document had it before this import.
+    Vorher& VorherAn(int32_t tag) {
+        Liste(tag);
+        const Datum d = DatumAusTagesnummer(tag);
+        return vorher_[TKalender::SlotIndex(d.jahr, d.monat, d.tag)];
+    }
+
+    // False when the day had it before the import (a colour, or the same info line).
+    bool GanzerTag(int32_t tag, const Inhalt& i) {
         if (o_.ganztaegigAlsTagesfarbe) {
             for (int k = 1; k <= AnzahlFarben; ++k) {
                 if (kal_.Farbnamen[k] == FreiName || kal_.Farbnamen[k] != i.titel) continue;
                 TTagesfarben& f = Farben(tag);
-                if (std::find(f.begin(), f.end(), kal_.Farbwerte[k]) == f.end())
-                    f.push_back(kal_.Farbwerte[k]);
-                return;
+                if (std::find(f.begin(), f.end(), kal_.Farbwerte[k]) != f.end()) return false;
+                f.push_back(kal_.Farbwerte[k]);
+                return true;
             }
         }
+        for (auto& [zeile, genommen] : VorherAn(tag).infos)
+            if (!genommen && zeile == i.titel) {
+                genommen = true;
+                return false;
+            }
         InfoZeile(tag, i.titel);
+        return true;
     }
 
-    void TerminSetzen(int32_t tag, int minute, long dauer, const Inhalt& i, bool& abgebrochen) {
+    // False when the day had the same appointment (time, duration and text) before the
+    // import: a file read twice adds nothing the second time, twins within it both come.
+    bool TerminSetzen(int32_t tag, int minute, long dauer, const Inhalt& i, bool& abgebrochen) {
         TTermin t;
         char hhmm[8];
         std::snprintf(hhmm, sizeof hhmm, "%02d:%02d", minute / 60 % 24, minute % 60);
@@ -810,10 +1072,20 @@ private:
             t.Dauer = std::min(kLaengsteDauer, 1440 - minute);
             weitereTage = (minute + dauer - 1) / 1440;
         }
+        TTerminliste& l = Liste(tag);
+        {
+            Vorher& v = VorherAn(tag);
+            const TTerminliste& alt = AlteListe(tag);
+            for (std::size_t n = 1; n < alt.size() && n < v.termine.size(); ++n)
+                if (!v.termine[n] && alt[n].Uhrzeit == t.Uhrzeit && alt[n].Dauer == t.Dauer &&
+                    alt[n].Beschreibung == t.Beschreibung) {
+                    v.termine[n] = true;
+                    return false;
+                }
+        }
         if (!i.kategorie.empty() && kal_.KategorieIndex(i.kategorie) < 0)
             kal_.Terminkategorie.push_back(i.kategorie);
         if (!i.link.empty() && kal_.LinkIndex(i.link) < 0) kal_.Linkliste.push_back(i.link);
-        TTerminliste& l = Liste(tag);
         // Sorted in by time, after the ones of the same time, as the day dialog does.
         const auto frueher = [](const TTermin& a, const TTermin& b) {
             return a.Uhrzeit.sicht() < b.Uhrzeit.sicht();
@@ -824,10 +1096,19 @@ private:
         for (long k = 1; k <= weitereTage && ImBereich(tag + k); ++k) {
             if (!Budget()) {
                 abgebrochen = true;
-                return;
+                return true;
             }
             InfoZeile(static_cast<int32_t>(tag + k), fortsetzung);
         }
+        return true;
+    }
+
+    // The day's list as it was before the import (Liste has saved it).
+    const TTerminliste& AlteListe(int32_t tag) {
+        const Datum d = DatumAusTagesnummer(tag);
+        const int slot = TKalender::SlotIndex(d.jahr, d.monat, d.tag);
+        const auto it = alteListenIndex_.find(slot);
+        return alteListen_[it->second].second;
     }
 
     TKalender& kal_;
@@ -838,10 +1119,15 @@ private:
     icalcomponent* vcal_ = nullptr;
     long verbraucht_ = 0;
     std::map<std::string, std::set<Zeitschluessel>, std::less<>> ersetzteInstanzen_;
+    std::map<std::string, std::set<Zeitschluessel>, std::less<>> ersetztInUtc_;
     std::set<std::string, std::less<>> unbrauchbareZonen_;
+    std::map<std::string, icaltimezone*, std::less<>> ersatzZonen_;
+    bool zoneUnbekannt_ = false;
+    std::map<int, Vorher> vorher_;
     std::vector<bool> listeGesichert_ = std::vector<bool>(TKalender::kSlots);
     std::vector<bool> farbenGesichert_ = std::vector<bool>(TKalender::kSlots);
     std::vector<std::pair<int, TTerminliste>> alteListen_;
+    std::map<int, std::size_t> alteListenIndex_;
     std::vector<std::pair<int, TTagesfarben>> alteFarben_;
     const std::size_t kategorien_ = kal_.Terminkategorie.size();
     const std::size_t links_ = kal_.Linkliste.size();
@@ -857,7 +1143,7 @@ public:
     struct Oben {
         icalcomponent_kind art = ICAL_NO_COMPONENT;
         std::vector<Komponente> zonen;
-        std::vector<std::pair<std::string, Zeitschluessel>> instanzen;
+        std::vector<Instanzangabe> instanzen;
         Komponente fertig;  // empty while open, and when the file ended inside it
     };
     std::vector<Oben> oben;
@@ -900,8 +1186,8 @@ public:
         const Vorlauf::Oben& o = vorlauf_.oben[nummer];
         kalender_ = o.fertig && o.art == ICAL_VCALENDAR_COMPONENT ? o.fertig.get() : nullptr;
         if (!kalender_) return;
-        for (const auto& i : o.instanzen) leser_.InstanzMerken(i);
         leser_.Kalender(kalender_);
+        for (const auto& i : o.instanzen) leser_.InstanzMerken(i);
     }
     Zeilenwahl ZeilenFuer(icalcomponent_kind art) override {
         return kalender_ && art == ICAL_VEVENT_COMPONENT ? Zeilenwahl::Alle : Zeilenwahl::Gerippe;
@@ -936,6 +1222,7 @@ std::string IcsImportergebnis::Meldung() const {
                     std::to_string(uebersprungen) + " übersprungen";
     for (const auto& [grund, anzahl] : gruende)
         m += "\n" + std::to_string(anzahl) + " " + grund;
+    if (vorhanden > 0) m += "\nschon vorhanden: " + std::to_string(vorhanden);
     for (const auto& [hinweis, anzahl] : hinweise)
         m += "\n" + std::to_string(anzahl) + " " + hinweis;
     if (ersetzt > 0)
@@ -991,7 +1278,11 @@ std::string KalenderAlsIcs(const TKalender& kal, const IcsExportoptionen& o,
                 if (info.empty()) break;
             }
         }
-        for (std::size_t n = 1; n < liste.size(); ++n) s.Termin(d, n, liste[n], kal);
+        // The UID is the appointment's content and its order among identical twins on the
+        // day, never its place in the list: adding or moving one leaves the others' UIDs.
+        std::map<uint64_t, std::size_t> zwillinge;
+        for (std::size_t n = 1; n < liste.size(); ++n)
+            s.Termin(d, zwillinge[TerminHash(liste[n])]++, liste[n], kal);
         if (o.tagesfarben) {
             const TTagesfarben& farben = kal.TagesfarbenAn(i);
             for (uint32_t f : farben) {
@@ -1030,6 +1321,22 @@ IcsImportergebnis IcsImportieren(TKalender& kal, std::string_view bytes,
     // libical reads up to a NUL; one inside the file is a fault, not its end.
     if (bytes.find('\0') != std::string_view::npos)
         throw KalvoraFehler(std::string(kIcsUnlesbar) + ": die Datei enthält Nullbytes.");
+    // A UTF-8 byte-order mark is no part of the text; lines ended by a lone CR (old Mac
+    // files) are read as lines.
+    if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
+    std::string zeilen;
+    for (std::size_t p = bytes.find('\r'); p != std::string_view::npos;
+         p = bytes.find('\r', p + 1)) {
+        if (p + 1 < bytes.size() && bytes[p + 1] == '\n') continue;
+        zeilen.reserve(bytes.size() + bytes.size() / 16);
+        for (std::size_t i = 0; i < bytes.size(); ++i) {
+            zeilen.push_back(bytes[i]);
+            if (bytes[i] == '\r' && (i + 1 == bytes.size() || bytes[i + 1] != '\n'))
+                zeilen.push_back('\n');
+        }
+        bytes = zeilen;
+        break;
+    }
     // libical prints some warnings of its own on stderr; the report says what matters.
     std::optional<Fehlerkanalstille> stille;
     if (o.libicalStumm) stille.emplace();

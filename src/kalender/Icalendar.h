@@ -29,6 +29,13 @@ extern const char* const kIcsGrundZeitzone;  // a time in a zone whose rules are
 // An event whose rule runs past the limit for one event; its first occurrences are kept.
 std::string IcsGrundGekuerzt(long hoechstens);
 extern const char* const kIcsHinweisEndeOhneBeginn;  // END lines outside every component
+// What the calendar cannot hold, counted once per event.
+extern const char* const kIcsHinweisZoneUnbekannt;  // a TZID neither file nor system knows
+extern const char* const kIcsHinweisNotiz;
+extern const char* const kIcsHinweisTeilnehmer;
+extern const char* const kIcsHinweisKategorien;
+extern const char* const kIcsHinweisAlarmvorlauf;
+extern const char* const kIcsHinweisStatus;
 
 struct IcsExportoptionen {
     Datum von{1, 1, ErstesJahr};
@@ -52,6 +59,9 @@ struct IcsImportoptionen {
     bool ganztaegigAlsTagesfarbe = false;
     // The zone the appointments are placed in; empty or unknown: UTC.
     std::string zeitzone;
+    // The program's alarm lead time; an alarm of the file with another one is reported.
+    // Negative: not compared.
+    int alarmVorlaufMinuten = -1;
     // Occurrences and covered days the whole import may visit; a rule that would run past
     // it is cut and counted as skipped.
     long hoechstensVorkommen = 4'000'000;
@@ -69,6 +79,9 @@ struct IcsImportoptionen {
 struct IcsImportergebnis {
     int importiert = 0;    // occurrences placed (an appointment, or info lines and colours)
     int uebersprungen = 0;
+    // Occurrences the document had before (same day, time, duration and text; an all-day
+    // one: the same info line or colour), not added again.
+    int vorhanden = 0;
     std::vector<std::pair<std::string, int>> gruende;  // reason and count, in first order
     int ersetzt = 0;  // characters replaced so that the calendar file can hold the texts
     // What the file held besides its events that the user should know (text and count).

@@ -83,6 +83,22 @@ TEST_F(IcsBefehle, ExportImZeitraumUndWiederEingelesen) {
     EXPECT_EQ(zurueck.Terminliste(2099, 3, 15)[0].Beschreibung, "Geburtstag: Anna Meyer");
 }
 
+// The same file read into a calendar that has its events already adds nothing.
+TEST_F(IcsBefehle, ZweiterImportMeldetVorhandenes) {
+    const std::string ics = ordner + "/plan.ics";
+    ASSERT_EQ(Ausfuehren("ics-export '" + datei + "' 01.01.2026 31.12.2026 '" + ics + "'").code,
+              0);
+    const std::string erste = ordner + "/erste.kvr", zweite = ordner + "/zweite.kvr";
+    ASSERT_EQ(Ausfuehren("ics-import '" + leer + "' '" + ics + "' '" + erste + "'").ausgabe,
+              "Importiert: 2\nÜbersprungen: 0\n");
+    EXPECT_EQ(Ausfuehren("ics-import '" + erste + "' '" + ics + "' '" + zweite + "'").ausgabe,
+              "Importiert: 0\nÜbersprungen: 0\nSchon vorhanden: 2\n");
+    TKalender a, b;
+    KalenderdateiLesen(a, erste);
+    KalenderdateiLesen(b, zweite);
+    EXPECT_TRUE(a.TageGleich(b));
+}
+
 TEST_F(IcsBefehle, ImportInEineKopieMitGruenden) {
     const std::string aus = ordner + "/aus.kvr";
     const std::string vorher = Inhalt(datei);

@@ -68,10 +68,15 @@ const BefehlRegistrieren icsImport{
          KalenderLaden(kal, datei);
          IcsImportoptionen o;
          o.zeitzone = SystemZeitzone();
+         std::string fehler;
+         const Einstellungen einst = GespeicherteEinstellungen(fehler);
+         if (!fehler.empty()) std::cerr << "Warnung: " << fehler << "\n";
+         o.alarmVorlaufMinuten = einst.Alarmstunden * 60 + einst.Alarmminuten;
          const IcsImportergebnis e = IcsImportieren(kal, DateiEinlesen(ein), o);
          DateiAtomarSchreiben(aus, KalenderAlsVer33Repariert(kal));
          std::cout << "Importiert: " << e.importiert << "\n"
                    << "Übersprungen: " << e.uebersprungen << "\n";
+         if (e.vorhanden > 0) std::cout << "Schon vorhanden: " << e.vorhanden << "\n";
          for (const auto& [grund, anzahl] : e.gruende)
              std::cout << "  " << anzahl << " " << grund << "\n";
          for (const auto& [hinweis, anzahl] : e.hinweise)

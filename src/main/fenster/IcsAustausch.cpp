@@ -78,6 +78,7 @@ bool TIcsAustausch::DateiImportieren(const std::string& pfad, QWidget* eltern) {
     IcsImportoptionen o;
     o.ganztaegigAlsTagesfarbe = alsTagesfarbe_;
     o.zeitzone = SystemZeitzone();
+    o.alarmVorlaufMinuten = haupt_.Optionen().Alarmstunden * 60 + haupt_.Optionen().Alarmminuten;
     // A large file takes a while: a progress window with "Abbrechen", which the import asks
     // between events; stopped, it leaves the document as it was.
     QProgressDialog fortschritt(QStringLiteral("iCalendar-Datei wird importiert …"),

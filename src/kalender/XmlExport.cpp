@@ -66,6 +66,14 @@ std::string AlsLatin1(std::string_view utf8) {
     std::string bytes;
     bytes.reserve(utf8.size());
     for (std::size_t i = 0; i < utf8.size();) {
+        // Runs of ASCII, most of an export, are taken over as they are.
+        std::size_t ende = i;
+        while (ende < utf8.size() && static_cast<unsigned char>(utf8[ende]) < 0x80) ++ende;
+        if (ende > i) {
+            bytes.append(utf8.substr(i, ende - i));
+            i = ende;
+            continue;
+        }
         const char32_t c = Naechstes(utf8, i);
         bytes.push_back(static_cast<char>(c < 0x100 ? c : '?'));
     }
@@ -176,7 +184,20 @@ std::string XmlDateiname(Xmlherkunft h, const Datum& von, const std::string& kal
     return name + ".xml";
 }
 
+namespace {
+// Whether the text is printable ASCII without a character that needs escaping: then it is
+// written as it is.
+bool UnveraendertXml(std::string_view utf8) {
+    for (const char ch : utf8) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (c < 0x20 || c >= 0x80 || c == '&' || c == '<' || c == '>') return false;
+    }
+    return true;
+}
+}  // namespace
+
 std::string XmlExportText(std::string_view utf8) {
+    if (UnveraendertXml(utf8)) return std::string(utf8);
     std::string s;
     s.reserve(utf8.size());
     for (std::size_t i = 0; i < utf8.size();) {

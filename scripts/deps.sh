@@ -17,6 +17,7 @@ pakete=(
   libxslt1-dev libxml2-utils xsltproc
   libical-dev tzdata
   lintian desktop-file-utils appstream man-db dpkg-dev file
+  radicale xandikos python3-caldav qtkeychain-qt6-dev   # CalDAV servers and client of the tests
 )
 
 fehlend=()

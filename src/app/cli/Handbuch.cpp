@@ -25,6 +25,12 @@ const std::map<std::string, std::string>& Befehlsausgaben() {
          "Je Termin, den das Alarmfenster in diesem Moment ankündigen würde, eine Zeile "
          "\"Alarm: HH:MM Beschreibung\" (heute, dann morgen, wenn der Vorlauf über Mitternacht "
          "reicht), danach \"Symbol: ruhig|anstehend|laufend\" oder \"Symbol: unverändert\"."},
+        {"caldav-kalender",
+         "Je Kalender des Benutzers auf dem Server eine Zeile Name<TAB>URL (der Anzeigename, "
+         "sonst der letzte Teil des Pfads; Steuerzeichen als \\t, \\n, \\r oder \\xHH). "
+         "Gefunden über /.well-known/caldav, current-user-principal und calendar-home-set. "
+         "Fehler des Servers oder Netzes: eine deutsche Meldung mit dem Status des Servers, "
+         "Rückgabewert 1."},
         {"csv-export",
          "Schreibt die Termine als CSV (Windows-1252, CR LF, acht Spalten in Anführungszeichen) "
          "nach AUS."},
@@ -173,6 +179,8 @@ void HandbuchseiteSchreiben(std::ostream& aus, const std::string& datum) {
         << ".SH UMGEBUNG\n"
         << ".TP\n.B TZ\nDie Zeitzone des Benutzers für den iCalendar-Austausch (sonst "
            "/etc/timezone oder /etc/localtime).\n"
+        << ".TP\n.B KALVORA_CALDAV_PASSWORT\nDas Passwort für die CalDAV-Befehle, wenn "
+           "\\-\\-passwort\\-datei fehlt; es wird nie ausgegeben.\n"
         << ".TP\n.B XDG_CONFIG_HOME\nDer Ordner der Einstellungen (Vorgabe ~/.config).\n"
         << ".SH DATEIEN\n"
         << ".TP\n.I /usr/share/kalvora/\nNamenstagskatalog, Stylesheets, DTDs, Hilfe, Klänge "

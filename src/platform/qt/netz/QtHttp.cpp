@@ -1,0 +1,123 @@
+#include "platform/qt/netz/QtHttp.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QSslError>
+#include <QStringList>
+#include <QTimer>
+#include <QUrl>
+
+#include <cstdint>
+
+namespace kalvora {
+namespace {
+
+std::string Text(const QString& s) { return s.toStdString(); }
+
+std::string Sekunden(int ms) {
+    const int s = (ms + 999) / 1000;
+    return std::to_string(s) + (s == 1 ? " Sekunde" : " Sekunden");
+}
+
+// The network's reason in German; Qt's own text where there is no better one.
+std::string Fehlertext(QNetworkReply::NetworkError f, const QString& qt) {
+    switch (f) {
+    case QNetworkReply::ConnectionRefusedError: return "Verbindung abgelehnt";
+    case QNetworkReply::RemoteHostClosedError:
+        return "der Server hat die Verbindung ohne Antwort geschlossen";
+    case QNetworkReply::HostNotFoundError: return "Rechnername unbekannt";
+    case QNetworkReply::NetworkSessionFailedError:
+    case QNetworkReply::TemporaryNetworkFailureError: return "kein Netz";
+    case QNetworkReply::ProxyConnectionRefusedError:
+    case QNetworkReply::ProxyNotFoundError:
+    case QNetworkReply::ProxyTimeoutError: return "der Proxy antwortet nicht (" + Text(qt) + ")";
+    case QNetworkReply::ProtocolFailure: return "fehlerhafte HTTP-Antwort";
+    default: return Text(qt);
+    }
+}
+
+}  // namespace
+
+QtHttp::QtHttp() : netz_(std::make_unique<QNetworkAccessManager>()) {
+    netz_->setRedirectPolicy(QNetworkRequest::ManualRedirectPolicy);
+}
+
+QtHttp::~QtHttp() = default;
+
+HttpAntwort QtHttp::Senden(const HttpAnfrage& anfrage) {
+    HttpAntwort antwort;
+    const QUrl url(QString::fromStdString(anfrage.url), QUrl::StrictMode);
+    if (!url.isValid() || (url.scheme() != "http" && url.scheme() != "https")) {
+        antwort.fehler = "ungültige Adresse";
+        return antwort;
+    }
+    QNetworkRequest req(url);
+    req.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
+                     QNetworkRequest::ManualRedirectPolicy);
+    req.setAttribute(QNetworkRequest::Http2AllowedAttribute, false);
+    req.setAttribute(QNetworkRequest::CacheLoadControlAttribute,
+                     QNetworkRequest::AlwaysNetwork);
+    // Credentials are sent by the caller; Qt must neither cache nor ask for any.
+    req.setAttribute(QNetworkRequest::AuthenticationReuseAttribute,
+                     QNetworkRequest::Manual);
+    for (const auto& k : anfrage.kopfzeilen)
+        req.setRawHeader(QByteArray::fromStdString(k.name), QByteArray::fromStdString(k.wert));
+
+    const QByteArray inhalt = QByteArray::fromStdString(anfrage.inhalt);
+    std::unique_ptr<QNetworkReply> reply(
+        netz_->sendCustomRequest(req, QByteArray::fromStdString(anfrage.methode), inhalt));
+    QStringList tlsFehler;
+    bool zuGross = false;
+    bool zeitUm = false;
+    QEventLoop schleife;
+    QTimer uhr;
+    uhr.setSingleShot(true);
+    QObject::connect(reply.get(), &QNetworkReply::sslErrors,
+                     [&](const QList<QSslError>& fehler) {
+                         // Never ignored: the connection fails and the reasons are told.
+                         for (const auto& f : fehler) tlsFehler << f.errorString();
+                     });
+    QObject::connect(reply.get(), &QNetworkReply::downloadProgress, [&](qint64 n, qint64) {
+        if (static_cast<std::uint64_t>(n) > kGroessteHttpAntwort) {
+            zuGross = true;
+            reply->abort();
+        }
+    });
+    QObject::connect(&uhr, &QTimer::timeout, [&] {
+        zeitUm = true;
+        reply->abort();
+    });
+    QObject::connect(reply.get(), &QNetworkReply::finished, &schleife, &QEventLoop::quit);
+    uhr.start(anfrage.zeitgrenzeMs);
+    if (!reply->isFinished()) schleife.exec();
+    uhr.stop();
+
+    if (zeitUm) {
+        antwort.fehler = "keine Antwort innerhalb von " + Sekunden(anfrage.zeitgrenzeMs);
+        return antwort;
+    }
+    if (zuGross) {
+        antwort.fehler = "die Antwort ist größer als " +
+                         std::to_string(kGroessteHttpAntwort >> 20) + " MB";
+        return antwort;
+    }
+    if (!tlsFehler.isEmpty()) {
+        antwort.fehler = "TLS-Fehler: " + Text(tlsFehler.join("; "));
+        return antwort;
+    }
+    const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+    if (!status.isValid()) {
+        antwort.fehler = Fehlertext(reply->error(), reply->errorString());
+        return antwort;
+    }
+    antwort.status = status.toInt();
+    for (const auto& [name, wert] : reply->rawHeaderPairs())
+        antwort.kopfzeilen.push_back({name.toStdString(), wert.toStdString()});
+    antwort.inhalt = reply->readAll().toStdString();
+    return antwort;
+}
+
+}  // namespace kalvora

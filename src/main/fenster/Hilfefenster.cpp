@@ -1,5 +1,7 @@
 #include "main/fenster/Hilfefenster.h"
 
+#include <algorithm>
+
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
@@ -9,11 +11,13 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
+#include <QScreen>
 #include <QSplitter>
 #include <QTextBrowser>
 #include <QToolBar>
@@ -167,6 +171,7 @@ struct Hilfezustand {
     std::map<int, std::string> popups;
     QPointer<QWidget> haupt;
     QPointer<THilfefenster> fenster;
+    bool platziert = false;  // the window has been given its place on the screen
     std::function<void(const std::string&)> meldung;
     std::function<void()> direkthilfeEnde;
 };
@@ -252,6 +257,23 @@ void FilterEinrichten() {
     qApp->installEventFilter(filter);
 }
 
+// A window shown for the first time stands centred over the window it belongs to, with its
+// frame (the title bar too) on the screen.
+void Platzieren(QWidget* fenster) {
+    QWidget* bezug = fenster->parentWidget() ? fenster->parentWidget()->window() : nullptr;
+    if (bezug && !bezug->isVisible()) bezug = nullptr;
+    QScreen* schirm = bezug ? bezug->screen() : QGuiApplication::primaryScreen();
+    if (!schirm) return;
+    const QRect frei = schirm->availableGeometry();
+    QRect r(QPoint(), fenster->frameGeometry().size());
+    r.moveCenter(bezug ? bezug->frameGeometry().center() : frei.center());
+    const int rechts = std::max(frei.left(), frei.right() + 1 - r.width());
+    const int unten = std::max(frei.top(), frei.bottom() + 1 - r.height());
+    r.moveLeft(std::clamp(r.left(), frei.left(), rechts));
+    r.moveTop(std::clamp(r.top(), frei.top(), unten));
+    fenster->move(r.topLeft());  // the position of the frame
+}
+
 // Under the active modal dialog the window takes input; when that dialog ends it moves on
 // to the dialog below or the main window instead of going down with it.
 void Unterbringen() {
@@ -261,9 +283,16 @@ void Unterbringen() {
     if (!eltern || eltern == z.fenster || !eltern->isVisible()) eltern = z.haupt;
     if (z.fenster->parentWidget() == eltern) return;
     const bool offen = z.fenster->isVisible();
-    const QRect lage = z.fenster->geometry();
+    // Only a window that has been on the screen keeps its place: the geometry of one never
+    // shown is the screen's corner, and set explicitly it put the title bar above the screen.
+    const bool platziert = z.platziert;
+    const QPoint ort = z.fenster->pos();
+    const QSize groesse = z.fenster->size();
     z.fenster->setParent(eltern, Qt::Window);
-    z.fenster->setGeometry(lage);
+    if (platziert) {
+        z.fenster->resize(groesse);
+        z.fenster->move(ort);
+    }
     if (offen) z.fenster->show();
     if (auto* dialog = qobject_cast<QDialog*>(eltern); dialog && eltern != z.haupt)
         QObject::connect(dialog, &QDialog::finished, z.fenster, &Unterbringen,
@@ -311,9 +340,16 @@ THilfefenster* THilfe::Zeigen(int thema) {
         if (z.meldung && z.haupt) z.meldung(FehltMeldung());
         return nullptr;
     }
-    if (!z.fenster) z.fenster = new THilfefenster(ordner, z.haupt);
+    if (!z.fenster) {
+        z.fenster = new THilfefenster(ordner, z.haupt);
+        z.platziert = false;
+    }
     Unterbringen();
     z.fenster->ThemaZeigen(thema);
+    if (!z.platziert) {
+        Platzieren(z.fenster);
+        z.platziert = true;
+    }
     z.fenster->show();
     z.fenster->raise();
     z.fenster->activateWindow();

@@ -58,9 +58,16 @@ QStringList QtDateifilter(const std::string& filter) {
     return ergebnis;
 }
 
+QWidget* Dialogeltern(QWidget* hauptfenster) {
+    QWidget* modal = QApplication::activeModalWidget();
+    return modal && modal->isVisible() ? modal : hauptfenster;
+}
+
+QWidget* QtDialoge::Eltern() const { return Dialogeltern(eltern_); }
+
 Antwort QtDialoge::Meldung(const std::string& text, Meldungsart art, Knoepfe knoepfe,
                            const std::string& titel) {
-    QMessageBox box(eltern_);
+    QMessageBox box(Eltern());
     box.setWindowTitle(Titel(titel));
     box.setTextFormat(Qt::PlainText);  // texts may carry user input; never markup
     box.setText(QtText(text));
@@ -115,7 +122,7 @@ Antwort QtDialoge::Meldung(const std::string& text, Meldungsart art, Knoepfe kno
 std::optional<std::string> QtDialoge::Eingabe(const std::string& titel,
                                               const std::string& aufforderung,
                                               const std::string& vorgabe) {
-    QInputDialog dlg(eltern_);
+    QInputDialog dlg(Eltern());
     dlg.setWindowTitle(Titel(titel));
     dlg.setLabelText(QtText(aufforderung));
     dlg.setTextValue(Q(vorgabe));
@@ -126,7 +133,7 @@ std::optional<std::string> QtDialoge::Eingabe(const std::string& titel,
 }
 
 std::optional<Dateiwahl> QtDialoge::DateiOeffnen(const Dateidialog& d) {
-    QFileDialog dlg(eltern_);
+    QFileDialog dlg(Eltern());
     Einrichten(dlg, d);
     dlg.setAcceptMode(QFileDialog::AcceptOpen);
     dlg.setFileMode(d.pruefen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
@@ -148,7 +155,7 @@ std::optional<Dateiwahl> QtDialoge::DateiOeffnen(const Dateidialog& d) {
 }
 
 std::optional<std::string> QtDialoge::DateiSpeichern(const Dateidialog& d) {
-    QFileDialog dlg(eltern_);
+    QFileDialog dlg(Eltern());
     Einrichten(dlg, d);
     dlg.setAcceptMode(QFileDialog::AcceptSave);
     dlg.setFileMode(QFileDialog::AnyFile);
@@ -159,7 +166,7 @@ std::optional<std::string> QtDialoge::DateiSpeichern(const Dateidialog& d) {
 
 std::optional<std::string> QtDialoge::OrdnerWaehlen(const std::string& titel,
                                                     const std::string& vorgabe) {
-    const QString ordner = QFileDialog::getExistingDirectory(eltern_, Q(titel), Q(vorgabe));
+    const QString ordner = QFileDialog::getExistingDirectory(Eltern(), Q(titel), Q(vorgabe));
     if (ordner.isEmpty()) return std::nullopt;
     return ordner.toStdString();
 }
@@ -168,7 +175,7 @@ std::optional<uint32_t> QtDialoge::Farbe(uint32_t vorgabe,
                                          const std::vector<uint32_t>& eigeneFarben) {
     const int platz = std::min<int>(int(eigeneFarben.size()), QColorDialog::customCount());
     for (int i = 0; i < platz; ++i) QColorDialog::setCustomColor(i, QtFarbe(eigeneFarben[i]));
-    const QColor c = QColorDialog::getColor(QtFarbe(vorgabe), eltern_);
+    const QColor c = QColorDialog::getColor(QtFarbe(vorgabe), Eltern());
     if (!c.isValid()) return std::nullopt;
     return Farbwert(c);
 }
@@ -181,7 +188,7 @@ std::optional<Schrift> QtDialoge::Schriftart(const Schrift& vorgabe) {
     f.setUnderline(vorgabe.unterstrichen);
     f.setStrikeOut(vorgabe.durchgestrichen);
     bool ok = false;
-    const QFont g = QFontDialog::getFont(&ok, f, eltern_);
+    const QFont g = QFontDialog::getFont(&ok, f, Eltern());
     if (!ok) return std::nullopt;
     Schrift s = vorgabe;  // Qt's font dialog offers no colour: it stays as given
     s.name = g.family().toStdString();

@@ -1,6 +1,6 @@
 #pragma once
 // The standard dialogs on Qt: message boxes with German buttons, input box, file, folder,
-// colour and font choosers, all modal to the given parent window.
+// colour and font choosers, each modal over the window in front (see Dialogeltern).
 #include <QColor>
 #include <QString>
 
@@ -13,7 +13,8 @@ namespace kalvora {
 class QtDialoge : public Dialoge {
 public:
     explicit QtDialoge(QWidget* eltern = nullptr) : eltern_(eltern) {}
-    // The window the boxes stand over; built before it, the services learn it afterwards.
+    // The main window: the boxes stand over it while no modal window is open; built before
+    // it, the services learn it afterwards.
     void ElternSetzen(QWidget* eltern) { eltern_ = eltern; }
 
     Antwort Meldung(const std::string& text, Meldungsart art, Knoepfe knoepfe,
@@ -30,8 +31,14 @@ public:
     std::optional<Schrift> Schriftart(const Schrift& vorgabe) override;
 
 private:
+    QWidget* Eltern() const;
     QWidget* eltern_;
 };
+
+// The parent of every dialog and message of the program: the modal window in front (a
+// dialog, the chart, a view), else the main window. A box parented to the main window while a
+// modal window is open makes the window manager raise the main window above that window.
+QWidget* Dialogeltern(QWidget* hauptfenster);
 
 // "Name (*.ext)|*.ext|Andere (*.a;*.b)|*.a;*.b" -> the name filters of a Qt file dialog.
 QStringList QtDateifilter(const std::string& filter);

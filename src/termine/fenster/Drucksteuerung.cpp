@@ -7,6 +7,7 @@
 
 #include "main/Jahrdrucken.h"
 #include "methoden/Systemfehler.h"
+#include "platform/qt/QtDialoge.h"
 #include "platform/qt/QtDrucker.h"
 #include "termine/Terminedrucken.h"
 #include "termine/fenster/Druckerstatus.h"
@@ -28,7 +29,7 @@ TDrucksteuerung::TDrucksteuerung(const TKalender& kal, const Einstellungen& eins
       auswahl_(new TDruckauswahl(dialoge, fenster)),
       status_(new TDruckerstatus(fenster)) {
     druckdialog = [this](QPrinter& p) {
-        QPrintDialog d(&p, fenster_);
+        QPrintDialog d(&p, Dialogeltern(fenster_));
         return d.exec() == QDialog::Accepted;
     };
     auswahl_->vorschau = [this](const Druckauswahl& a) { Vorschau(a); };
@@ -50,7 +51,7 @@ void TDrucksteuerung::TerminlisteDrucken(const Datum& start, const Datum& ende) 
 }
 
 void TDrucksteuerung::Einrichten() {
-    QPageSetupDialog d(drucker_.get(), fenster_);
+    QPageSetupDialog d(drucker_.get(), Dialogeltern(fenster_));
     if (d.exec() == QDialog::Accepted) ausrichtung_.EinrichtungBestaetigt();
 }
 

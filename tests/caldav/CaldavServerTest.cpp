@@ -13,7 +13,10 @@
 #include "../cli/CliAufruf.h"
 #include "Testserver.h"
 #include "platform/qt/netz/QtHttp.h"
+#include "platform/posix/AtomareDatei.h"
 #include "sync/Caldavclient.h"
+#include "sync/Kalenderabruf.h"
+#include "sync/Syncstand.h"
 
 namespace kalvora {
 namespace {
@@ -251,6 +254,60 @@ TEST_P(CaldavServer, MeldetDieStoerungenDesServersAufDeutsch) {
     } catch (const Serverfehler& f) {
         EXPECT_EQ(f.status(), 412);
     }
+    server_->Stoerung("durch");
+}
+
+TEST_P(CaldavServer, AbrufHoltJedenTerminEinmalUndMerktSichDenStand) {
+    const std::string kal = KalenderAnlegen("abruf", "Abruf");
+    const std::string a =
+        server_->Fremdclient("termin", kal, {"abruf-a", "Zahnarzt Müller", "20040105T100000"});
+    const std::string b =
+        server_->Fremdclient("termin", kal, {"abruf-b", "Elternabend", "20040106T193000"});
+    auto client = Client();
+    TKalender dok;
+    IcsImportoptionen o;
+    o.zeitzone = "Europe/Berlin";
+    Syncstand stand{"/tmp/abruf.kvr", kal, server_->Benutzer(), {}, {}};
+
+    const Abrufergebnis erstes = KalenderAbrufen(client, kal, dok, o, stand);
+    EXPECT_EQ(erstes.ressourcen, 2);
+    EXPECT_EQ(erstes.import.importiert, 2);
+    const auto& montag = dok.Terminliste(2004, 1, 5);
+    ASSERT_EQ(montag.size(), 2u);
+    EXPECT_EQ(montag[1].Beschreibung.str(), "Zahnarzt Müller");
+    EXPECT_EQ(montag[1].Uhrzeit.str(), "10:00");
+    ASSERT_EQ(dok.Terminliste(2004, 1, 6).size(), 2u);
+    EXPECT_EQ(dok.Terminliste(2004, 1, 6)[1].Uhrzeit.str(), "19:30");
+    EXPECT_EQ(client.SchreibendeAnfragen(), 0);
+
+    ASSERT_EQ(stand.eintraege.size(), 2u);
+    EXPECT_FALSE(stand.syncToken.empty());
+    const auto* ea = stand.NachHref(a);
+    ASSERT_NE(ea, nullptr);
+    EXPECT_EQ(ea->uid, "abruf-a");
+    EXPECT_EQ(ea->etag, client.Holen(a).etag);
+    EXPECT_EQ(ea->hash, Inhaltshash(client.Holen(a).inhalt));
+    ASSERT_NE(stand.NachUid("abruf-b"), nullptr);
+    EXPECT_EQ(stand.NachUid("abruf-b")->href, b);
+
+    // The state survives its file; a second download doubles nothing.
+    const std::string pfad = (ordner_ / "stand" / "abruf.stand").string();
+    SyncstandSpeichern(pfad, stand, DateiAtomarSchreiben);
+    Syncstand wieder = SyncstandLaden(pfad, stand.kalenderdatei, kal, server_->Benutzer());
+    EXPECT_EQ(wieder, stand);
+    const Abrufergebnis zweites = KalenderAbrufen(client, kal, dok, o, wieder);
+    EXPECT_EQ(zweites.import.importiert, 0);
+    EXPECT_EQ(zweites.import.vorhanden, 2);
+    EXPECT_EQ(dok.AnzahlTermine(), 2);
+    EXPECT_EQ(wieder.eintraege.size(), 2u);
+
+    // A server that fails leaves the document as it was.
+    server_->Stoerung("500", "GET");
+    TKalender leer;
+    Syncstand neu{"/tmp/abruf.kvr", kal, server_->Benutzer(), {}, {}};
+    EXPECT_THROW(KalenderAbrufen(client, kal, leer, o, neu), Serverfehler);
+    EXPECT_EQ(leer.AnzahlTermine(), 0);
+    EXPECT_TRUE(neu.eintraege.empty());
     server_->Stoerung("durch");
 }
 

@@ -340,6 +340,29 @@ TEST_P(CaldavAnmeldung, PasswortAusDateiOderUmgebungUndNieInDerAusgabe) {
 INSTANTIATE_TEST_SUITE_P(Server, CaldavAnmeldung, ::testing::Values("radicale"),
                          [](const auto& info) { return info.param; });
 
+// A certificate nobody trusts ends the connection with the reasons; nothing is sent.
+TEST(CaldavTls, UnbekanntesZertifikatIstEinFehler) {
+    if (!fs::exists("/usr/bin/openssl")) GTEST_SKIP() << "openssl fehlt";
+    Testserver tls("tls");
+    const std::string url = "https://127.0.0.1:" + tls.Url().substr(17);
+    QtHttp http;
+    const HttpAntwort a = http.Senden({"PROPFIND", url, {}, {}, 10000});
+    EXPECT_EQ(a.status, 0);
+    EXPECT_EQ(a.fehler.rfind("TLS-Fehler: das Zertifikat ist selbst signiert", 0), 0u) << a.fehler;
+
+    TCaldavClient client(http, {"anna", "geheim"});
+    try {
+        client.KalenderFinden(url);
+        FAIL() << "TLS-Fehler übergangen";
+    } catch (const Serverfehler& f) {
+        EXPECT_EQ(f.status(), 0);
+        EXPECT_NE(std::string(f.what()).find("TLS-Fehler"), std::string::npos) << f.what();
+    }
+    const auto cli = testcli::Ausfuehren("caldav-kalender '" + url + "'", true);
+    EXPECT_EQ(cli.code, 1);
+    EXPECT_NE(cli.ausgabe.find("TLS-Fehler"), std::string::npos) << cli.ausgabe;
+}
+
 // Wrong calls need no server.
 TEST(CaldavKalenderAufruf, FalscheAngabenSindAufruffehler) {
     const auto verzeichnis = fs::temp_directory_path();

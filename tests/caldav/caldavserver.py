@@ -2,7 +2,7 @@
 """Starts a CalDAV server (Radicale or Xandikos) for the tests on 127.0.0.1 at a free port with
 a temporary storage folder, and a fault-injecting proxy in front of it.
 
-    caldavserver.py radicale|xandikos
+    caldavserver.py radicale|xandikos|tls
 
 prints one line "BEREIT <server port> <proxy port>" once both answer, then reads commands
 from stdin, one a line, and answers each with "ok":
@@ -15,6 +15,9 @@ from stdin, one a line, and answers each with "ok":
     stoerung abbruch [METHODE]     close the connection without an answer
     zaehlen                        prints "ok <n>": requests of each method so far, "PUT=2 ..."
 
+"tls" starts no CalDAV server but an HTTPS server with a self-signed certificate (which no
+client may trust), directly and in place of the proxy.
+
 End of stdin, SIGTERM or SIGINT stop the server (its whole process group) and remove the
 storage folder. Only 127.0.0.1 is ever bound or contacted.
 """
@@ -25,6 +28,7 @@ import os
 import shutil
 import signal
 import socket
+import ssl
 import subprocess
 import sys
 import tempfile
@@ -168,6 +172,31 @@ class Proxyserver(http.server.ThreadingHTTPServer):
     daemon_threads = True
 
 
+class Selbstsigniert(http.server.BaseHTTPRequestHandler):
+    def log_message(self, *args):
+        pass
+
+    def bearbeiten(self):
+        self.send_response(207)
+        self.send_header("Content-Length", "0")
+        self.end_headers()
+
+    do_GET = do_PROPFIND = bearbeiten
+
+
+def tls_server(ordner):
+    schluessel = os.path.join(ordner, "schluessel.pem")
+    zertifikat = os.path.join(ordner, "zertifikat.pem")
+    subprocess.run(["openssl", "req", "-x509", "-newkey", "rsa:2048", "-nodes", "-days", "2",
+                    "-subj", "/CN=127.0.0.1", "-keyout", schluessel, "-out", zertifikat],
+                   check=True, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    server = Proxyserver((ADRESSE, 0), Selbstsigniert)
+    kontext = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)
+    kontext.load_cert_chain(zertifikat, schluessel)
+    server.socket = kontext.wrap_socket(server.socket, server_side=True)
+    return server
+
+
 def main():
     art = sys.argv[1] if len(sys.argv) > 1 else "radicale"
     ordner = tempfile.mkdtemp(prefix="kalvora-caldav-")
@@ -191,6 +220,13 @@ def main():
     signal.signal(signal.SIGINT, aufraeumen)
     signal.signal(signal.SIGHUP, aufraeumen)
     try:
+        if art == "tls":
+            tls = tls_server(ordner)
+            threading.Thread(target=tls.serve_forever, daemon=True).start()
+            port = tls.server_address[1]
+            print(f"BEREIT {port} {port}", flush=True)
+            sys.stdin.read()
+            return
         port = freier_port()
         server = server_starten(art, ordner, port)
         ende = time.monotonic() + STARTGRENZE

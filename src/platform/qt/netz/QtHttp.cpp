@@ -6,11 +6,12 @@
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QSslError>
-#include <QStringList>
 #include <QTimer>
 #include <QUrl>
 
+#include <algorithm>
 #include <cstdint>
+#include <vector>
 
 namespace kalvora {
 namespace {
@@ -36,6 +37,26 @@ std::string Fehlertext(QNetworkReply::NetworkError f, const QString& qt) {
     case QNetworkReply::ProxyTimeoutError: return "der Proxy antwortet nicht (" + Text(qt) + ")";
     case QNetworkReply::ProtocolFailure: return "fehlerhafte HTTP-Antwort";
     default: return Text(qt);
+    }
+}
+
+// The certificate's fault in German; Qt's own text for the rare ones.
+std::string TlsText(const QSslError& f) {
+    switch (f.error()) {
+    case QSslError::SelfSignedCertificate:
+        return "das Zertifikat ist selbst signiert und nicht vertrauenswürdig";
+    case QSslError::SelfSignedCertificateInChain:
+    case QSslError::UnableToGetLocalIssuerCertificate:
+    case QSslError::UnableToGetIssuerCertificate:
+    case QSslError::UnableToVerifyFirstCertificate:
+    case QSslError::CertificateUntrusted:
+        return "der Aussteller des Zertifikats ist nicht vertrauenswürdig";
+    case QSslError::HostNameMismatch:
+        return "das Zertifikat gilt nicht für diesen Rechnernamen";
+    case QSslError::CertificateExpired: return "das Zertifikat ist abgelaufen";
+    case QSslError::CertificateNotYetValid: return "das Zertifikat ist noch nicht gültig";
+    case QSslError::CertificateRevoked: return "das Zertifikat wurde widerrufen";
+    default: return Text(f.errorString());
     }
 }
 
@@ -69,7 +90,7 @@ HttpAntwort QtHttp::Senden(const HttpAnfrage& anfrage) {
     const QByteArray inhalt = QByteArray::fromStdString(anfrage.inhalt);
     std::unique_ptr<QNetworkReply> reply(
         netz_->sendCustomRequest(req, QByteArray::fromStdString(anfrage.methode), inhalt));
-    QStringList tlsFehler;
+    std::vector<std::string> tlsFehler;
     bool zuGross = false;
     bool zeitUm = false;
     QEventLoop schleife;
@@ -78,7 +99,12 @@ HttpAntwort QtHttp::Senden(const HttpAnfrage& anfrage) {
     QObject::connect(reply.get(), &QNetworkReply::sslErrors,
                      [&](const QList<QSslError>& fehler) {
                          // Never ignored: the connection fails and the reasons are told.
-                         for (const auto& f : fehler) tlsFehler << f.errorString();
+                         for (const auto& f : fehler) {
+                             const std::string t = TlsText(f);
+                             if (std::find(tlsFehler.begin(), tlsFehler.end(), t) ==
+                                 tlsFehler.end())
+                                 tlsFehler.push_back(t);
+                         }
                      });
     QObject::connect(reply.get(), &QNetworkReply::downloadProgress, [&](qint64 n, qint64) {
         if (static_cast<std::uint64_t>(n) > kGroessteHttpAntwort) {
@@ -104,8 +130,10 @@ HttpAntwort QtHttp::Senden(const HttpAnfrage& anfrage) {
                          std::to_string(kGroessteHttpAntwort >> 20) + " MB";
         return antwort;
     }
-    if (!tlsFehler.isEmpty()) {
-        antwort.fehler = "TLS-Fehler: " + Text(tlsFehler.join("; "));
+    if (!tlsFehler.empty()) {
+        antwort.fehler = "TLS-Fehler: ";
+        for (std::size_t i = 0; i < tlsFehler.size(); ++i)
+            antwort.fehler += (i ? "; " : "") + tlsFehler[i];
         return antwort;
     }
     const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);

@@ -16,6 +16,8 @@ pakete=(
   openbox trayer xdotool x11-utils wmctrl   # the tests on a real desktop (tests/desktop)
   libxslt1-dev libxml2-utils xsltproc
   libical-dev tzdata
+  unicode-cldr-core                                    # Windows zone names of .ics files
+  python3-icalendar python3-recurring-ical-events      # the independent .ics reader of the tests
   lintian desktop-file-utils appstream man-db dpkg-dev file
   radicale xandikos python3-caldav qtkeychain-qt6-dev   # CalDAV servers and client of the tests
 )

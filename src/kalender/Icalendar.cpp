@@ -39,6 +39,8 @@ const char* const kIcsHinweisEndeOhneBeginn = "Zeilen END ohne vorangehendes BEG
 const char* const kIcsHinweisZoneUnbekannt =
     "Termine in einer unbekannten Zeitzone (TZID), als Ortszeit gelesen";
 const char* const kIcsHinweisNotiz = "Notizen (DESCRIPTION) nicht übernommen";
+const char* const kIcsHinweisAeltereFassung =
+    "ältere Fassungen eines Termins (gleiche UID, kleinere SEQUENCE) übergangen";
 const char* const kIcsHinweisTeilnehmer =
     "Termine mit Teilnehmern oder Organisator (ATTENDEE, ORGANIZER), nicht übernommen";
 const char* const kIcsHinweisKategorien = "Termine mit weiteren Kategorien, nur eine übernommen";
@@ -496,6 +498,11 @@ public:
     // in a named zone whose changed instance names it in UTC (or another zone) is matched.
     void InstanzMerken(const Instanzangabe& i) {
         ersetzteInstanzen_[i.uid].insert(Schluessel(i.zeit));
+        // An all-day series whose instance is named by a time on its day (as Exchange
+        // writes it): the day's occurrence is the one replaced.
+        icaltimetype tag = i.zeit;
+        tag.is_date = 1;
+        ersetzteInstanzen_[i.uid].insert(Schluessel(tag));
         if (i.zeit.is_date) return;
         icaltimezone* utc = icaltimezone_get_utc_timezone();
         icaltimezone* zone = icaltime_is_utc(i.zeit) ? utc : ZoneNamens(i.tzid.c_str());
@@ -1144,6 +1151,11 @@ public:
         icalcomponent_kind art = ICAL_NO_COMPONENT;
         std::vector<Komponente> zonen;
         std::vector<Instanzangabe> instanzen;
+        // Per UID of an event without RECURRENCE-ID: how many there are, and which of them
+        // (counted from 0) is the newest by SEQUENCE (the last of equal ones). An older
+        // copy of the same event in the file is no event of its own.
+        std::map<std::string, std::pair<int, int>, std::less<>> neueste;  // SEQUENCE, index
+        std::map<std::string, int, std::less<>> fassungen;
         Komponente fertig;  // empty while open, and when the file ended inside it
     };
     std::vector<Oben> oben;
@@ -1160,8 +1172,17 @@ public:
         const icalcomponent_kind art = icalcomponent_isa(kind.get());
         if (art == ICAL_VTIMEZONE_COMPONENT)
             oben[nummer].zonen.push_back(std::move(kind));
-        else if (art == ICAL_VEVENT_COMPONENT)
-            if (auto i = Icsleser::Instanz(kind.get())) oben[nummer].instanzen.push_back(*i);
+        else if (art == ICAL_VEVENT_COMPONENT) {
+            if (auto i = Icsleser::Instanz(kind.get())) {
+                oben[nummer].instanzen.push_back(*i);
+            } else if (const char* uid = icalcomponent_get_uid(kind.get())) {
+                Oben& o = oben[nummer];
+                const int index = o.fassungen[uid]++;
+                const int folge = icalcomponent_get_sequence(kind.get());
+                auto [stelle, neu] = o.neueste.try_emplace(uid, folge, index);
+                if (!neu && folge >= stelle->second.first) stelle->second = {folge, index};
+            }
+        }
     }
     void ObenFertig(int nummer, Komponente c) override {
         for (Komponente& z : oben[nummer].zonen) icalcomponent_add_component(c.get(), z.release());
@@ -1192,8 +1213,17 @@ public:
     Zeilenwahl ZeilenFuer(icalcomponent_kind art) override {
         return kalender_ && art == ICAL_VEVENT_COMPONENT ? Zeilenwahl::Alle : Zeilenwahl::Gerippe;
     }
-    void Kind(int, Komponente kind) override {
+    void Kind(int nummer, Komponente kind) override {
         if (!kalender_) return;
+        if (icalcomponent_isa(kind.get()) == ICAL_VEVENT_COMPONENT &&
+            !icalcomponent_get_first_property(kind.get(), ICAL_RECURRENCEID_PROPERTY))
+            if (const char* uid = icalcomponent_get_uid(kind.get())) {
+                const auto& neueste = vorlauf_.oben[nummer].neueste;
+                const auto n = neueste.find(std::string_view(uid));
+                const int index = gesehen_[uid]++;
+                if (n != neueste.end() && n->second.second != index)
+                    return leser_.Hinweis(kIcsHinweisAeltereFassung);
+            }
         icalcomponent_add_component(kalender_, kind.get());
         struct Heraus {
             icalcomponent* kalender;
@@ -1204,7 +1234,10 @@ public:
         // libical's temporary strings of the events read so far; no text of theirs is kept.
         if ((++kinder_ & 1023) == 0) icalmemory_free_ring();
     }
-    void ObenFertig(int, Komponente) override { kalender_ = nullptr; }
+    void ObenFertig(int, Komponente) override {
+        kalender_ = nullptr;
+        gesehen_.clear();
+    }
     void Zwischendurch(std::size_t gelesen) override { zwischendurch_(gelesen); }
 
 private:
@@ -1213,6 +1246,7 @@ private:
     std::function<void(std::size_t)> zwischendurch_;
     icalcomponent* kalender_ = nullptr;
     std::size_t kinder_ = 0;
+    std::map<std::string, int, std::less<>> gesehen_;  // events per UID of this calendar
 };
 
 }  // namespace

@@ -32,6 +32,7 @@ extern const char* const kIcsHinweisEndeOhneBeginn;  // END lines outside every 
 // What the calendar cannot hold, counted once per event.
 extern const char* const kIcsHinweisZoneUnbekannt;  // a TZID neither file nor system knows
 extern const char* const kIcsHinweisNotiz;
+extern const char* const kIcsHinweisAeltereFassung;  // a copy of an event with a newer one
 extern const char* const kIcsHinweisTeilnehmer;
 extern const char* const kIcsHinweisKategorien;
 extern const char* const kIcsHinweisAlarmvorlauf;

@@ -70,7 +70,8 @@ Zeilenart Einordnen(const char* zeile, icalcomponent_kind& art) {
 bool Gewaehlt(const char* zeile, Icszerlegung::Zeilenwahl wahl) {
     using W = Icszerlegung::Zeilenwahl;
     if (wahl == W::Alle || Rahmenzeile(zeile)) return true;
-    return wahl == W::Kennung && (Beginnt(zeile, "UID") || Beginnt(zeile, "RECURRENCE-ID"));
+    return wahl == W::Kennung && (Beginnt(zeile, "UID") || Beginnt(zeile, "RECURRENCE-ID") ||
+                                  Beginnt(zeile, "SEQUENCE"));
 }
 
 }  // namespace

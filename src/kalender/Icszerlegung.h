@@ -20,7 +20,7 @@ using Komponente = std::unique_ptr<icalcomponent, Komponentenloescher>;
 class Icszerlegung {
 public:
     // The lines a child gets: all of them, only those that open or close components (enough
-    // to know its kind and where it ends), or these and UID and RECURRENCE-ID.
+    // to know its kind and where it ends), or these and UID, RECURRENCE-ID and SEQUENCE.
     enum class Zeilenwahl { Alle, Gerippe, Kennung };
 
     class Empfaenger {

@@ -178,6 +178,36 @@ TEST(IcalendarAustausch, InstanzInUtcErsetztIhrVorkommen) {
     }
 }
 
+TEST(IcalendarAustausch, NeuesteFassungUndGanztaegigeInstanzen) {
+    // The same event twice (an older copy left in the file): the newest SEQUENCE only,
+    // wherever it stands.
+    for (const auto& [erste, zweite] : {std::pair{"2", "1"}, std::pair{"1", "2"}}) {
+        const std::string fassung1 = std::string("SEQUENCE:") + erste +
+                                     "\r\nDTSTART:20260310T090000\r\nSUMMARY:A\r\n";
+        const std::string fassung2 = std::string("SEQUENCE:") + zweite +
+                                     "\r\nDTSTART:20260311T090000\r\nSUMMARY:B\r\n";
+        const std::string ics =
+            Kalender("BEGIN:VEVENT\r\nUID:s@test\r\n" + fassung1 + "END:VEVENT\r\n" +
+                     "BEGIN:VEVENT\r\nUID:s@test\r\n" + fassung2 + "END:VEVENT\r\n");
+        TKalender kal;
+        const IcsImportergebnis e = IcsImportieren(kal, ics, Berlin());
+        EXPECT_EQ(Termine(kal), std::vector<std::string>{std::string(erste) == "2"
+                                                             ? "10.03.2026 09:00 0 A"
+                                                             : "11.03.2026 09:00 0 B"});
+        EXPECT_EQ(Anzahl(e.hinweise, kIcsHinweisAeltereFassung), 1);
+    }
+    // An all-day series whose moved instance is named by a time on its day.
+    const std::string ics = Kalender(
+        Ereignis("DTSTART;VALUE=DATE:20260402\r\nRRULE:FREQ=WEEKLY;COUNT=3\r\n") +
+        "BEGIN:VEVENT\r\nUID:e@test\r\nRECURRENCE-ID;TZID=Europe/London:20260409T000000\r\n"
+        "DTSTART;VALUE=DATE:20260410\r\nSUMMARY:Verlegt\r\nEND:VEVENT\r\n");
+    TKalender kal;
+    IcsImportieren(kal, ics, Berlin());
+    EXPECT_TRUE(kal.Terminliste(2026, 4, 9).empty());
+    EXPECT_EQ(kal.Terminliste(2026, 4, 10)[0].Beschreibung, "Verlegt");
+    EXPECT_EQ(kal.Terminliste(2026, 4, 16)[0].Beschreibung, "Termin");
+}
+
 TEST(IcalendarAustausch, ByteOrderMarkUndZeilenendenAllein) {
     const std::string crlf = Kalender(Ereignis("DTSTART:20260310T090000\r\nDURATION:PT15M\r\n"));
     std::string nurCr = crlf, nurLf = crlf;

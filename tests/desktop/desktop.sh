@@ -110,7 +110,8 @@ Xvfb -displayfd 3 -nolisten tcp -screen 0 1280x1024x24 3>"$tmp/anzeige" \
 xvfbpid=$!
 anzeige_bereit() { [ -s "$tmp/anzeige" ]; }
 warten 15 "Xvfb gestartet" anzeige_bereit
-export DISPLAY=:$(tr -dc 0-9 <"$tmp/anzeige")
+DISPLAY=:$(tr -dc 0-9 <"$tmp/anzeige")
+export DISPLAY
 
 openbox --sm-disable >"$tmp/openbox.log" 2>&1 &
 pids+=($!)
@@ -251,7 +252,8 @@ fall_startansicht() {
     local w titel
     w=$(fenster_mit_titel '^Monatsansicht : ')
     titel=$(xdotool getwindowname "$w")
-    local erwartet="Monatsansicht : $(monatsname "$monat") $jahr"
+    local erwartet
+    erwartet="Monatsansicht : $(monatsname "$monat") $jahr"
     [ "$titel" = "$erwartet" ] || fehler "Startansicht zeigt \"$titel\" statt \"$erwartet\""
     echo "Startansicht: $titel"
 }
@@ -322,8 +324,8 @@ fall_alarmfenster() {
     echo "Rahmen (links, rechts, oben, unten): $rand; Motif: $motif"
     grep -q _NET_WM_WINDOW_TYPE_UTILITY <<<"$typ" || fehler "kein Werkzeugfenster: $typ"
     grep -q _NET_WM_STATE_ABOVE <<<"$zustand" || fehler "nicht im Vordergrund: $zustand"
-    local l r o u
-    IFS=', ' read -r l r o u <<<"$rand"
+    local l o
+    IFS=', ' read -r l _ o _ <<<"$rand"
     # A title bar (with its buttons) would make the top edge far wider than the others.
     [ "${o:-99}" -le "${l:-0}" ] || fehler "der Fenstermanager zeichnet eine Titelleiste ($rand)"
     local geo

@@ -11,11 +11,11 @@ namespace {
 
 void Summieren(std::vector<std::pair<std::string, int>>& ziel,
                const std::vector<std::pair<std::string, int>>& dazu) {
-    for (const auto& [text, anzahl] : dazu) {
+    for (const auto& d : dazu) {
         const auto z = std::find_if(ziel.begin(), ziel.end(),
-                                    [&](const auto& p) { return p.first == text; });
-        if (z == ziel.end()) ziel.emplace_back(text, anzahl);
-        else z->second += anzahl;
+                                    [&](const auto& p) { return p.first == d.first; });
+        if (z == ziel.end()) ziel.push_back(d);
+        else z->second += d.second;
     }
 }
 

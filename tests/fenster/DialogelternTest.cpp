@@ -5,6 +5,8 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QPrinter>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
@@ -17,7 +19,9 @@
 #include "main/fenster/Hilfefenster.h"
 #include "platform/Drucker.h"
 #include "platform/qt/QtDialoge.h"
+#include "termine/fenster/Druckerstatus.h"
 #include "termine/fenster/Drucksteuerung.h"
+#include "termine/fenster/Terminedrucken.h"
 
 using namespace kalvora;
 
@@ -101,6 +105,49 @@ private slots:
         });
         QVERIFY(!gedruckt);  // the print dialog was cancelled
         QCOMPARE(ElternDesNaechstenModalen([&] { steuerung.AuftragDrucken(auftrag); }), &haupt);
+    }
+
+    void DruckauswahlUndStatusUeberDemModalenFenster() {
+        // The print selection and the status window live for the whole run under the main
+        // window; printing from a view or the chart, they stand over that window meanwhile.
+        QWidget haupt;
+        haupt.show();
+        QTemporaryDir ordner;
+        TKalender kal;
+        kal.Terminliste(2026, 3, 2).assign(2, TTermin{});
+        kal.Terminliste(2026, 3, 2).back().Uhrzeit = "09:00";
+        kal.Terminliste(2026, 3, 2).back().Beschreibung = "Sitzung";
+        Einstellungen einst;
+        test::SkriptDialoge skript;
+        TDrucksteuerung steuerung(kal, einst, skript, &haupt);
+        steuerung.druckdialog = [&](QPrinter& p) {
+            p.setOutputFormat(QPrinter::PdfFormat);
+            p.setOutputFileName(ordner.filePath(QStringLiteral("liste.pdf")));
+            return true;
+        };
+        QWidget* statuseltern = nullptr;
+        const auto auftrag = [&](Drucker&, Druckstatus&, bool) {
+            statuseltern = steuerung.Statusfenster().parentWidget();
+            return 0;
+        };
+        InModalenDialogen(haupt, 1, [&](QDialog* vorne) {
+            QWidget* auswahleltern = nullptr;
+            QTimer::singleShot(0, [&] {
+                auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+                if (d != &steuerung.Auswahlfenster()) return;
+                auswahleltern = d->parentWidget();
+                d->reject();
+            });
+            steuerung.TerminlisteDrucken({2, 3, 2026}, {2, 3, 2026});
+            QCOMPARE(auswahleltern, static_cast<QWidget*>(vorne));
+            steuerung.AuftragDrucken(auftrag);
+            QCOMPARE(statuseltern, static_cast<QWidget*>(vorne));
+        });
+        // Back under the main window, for a modal window that is gone by now.
+        QCOMPARE(steuerung.Auswahlfenster().parentWidget(), &haupt);
+        QCOMPARE(steuerung.Statusfenster().parentWidget(), &haupt);
+        steuerung.AuftragDrucken(auftrag);
+        QCOMPARE(statuseltern, &haupt);
     }
 
     void HilfeAusEinemDialogGanzAufDemSchirm() {

@@ -65,6 +65,17 @@ QWidget* Dialogeltern(QWidget* hauptfenster) {
 
 QWidget* QtDialoge::Eltern() const { return Dialogeltern(eltern_); }
 
+DialogelternAufZeit::DialogelternAufZeit(QWidget* dialog, QWidget* hauptfenster)
+    : dialog_(dialog), alt_(dialog->parentWidget()) {
+    QWidget* vorne = Dialogeltern(hauptfenster);
+    if (vorne && vorne != alt_ && vorne != dialog_)
+        dialog_->setParent(vorne, dialog_->windowFlags());
+}
+
+DialogelternAufZeit::~DialogelternAufZeit() {
+    if (dialog_->parentWidget() != alt_) dialog_->setParent(alt_, dialog_->windowFlags());
+}
+
 Antwort QtDialoge::Meldung(const std::string& text, Meldungsart art, Knoepfe knoepfe,
                            const std::string& titel) {
     QMessageBox box(Eltern());

@@ -40,6 +40,20 @@ private:
 // modal window is open makes the window manager raise the main window above that window.
 QWidget* Dialogeltern(QWidget* hauptfenster);
 
+// A dialog that lives for the whole run under the main window stands, while it is shown, over
+// the window in front (see Dialogeltern) and returns to the main window afterwards.
+class DialogelternAufZeit {
+public:
+    DialogelternAufZeit(QWidget* dialog, QWidget* hauptfenster);
+    ~DialogelternAufZeit();
+    DialogelternAufZeit(const DialogelternAufZeit&) = delete;
+    DialogelternAufZeit& operator=(const DialogelternAufZeit&) = delete;
+
+private:
+    QWidget* dialog_;
+    QWidget* alt_;
+};
+
 // "Name (*.ext)|*.ext|Andere (*.a;*.b)|*.a;*.b" -> the name filters of a Qt file dialog.
 QStringList QtDateifilter(const std::string& filter);
 

@@ -68,6 +68,7 @@ int TDrucksteuerung::Auftrag(const Druckauswahl& a, kalvora::Drucker& drucker,
 void TDrucksteuerung::AuftragDrucken(const Druckauftrag& auftrag) {
     if (!druckdialog(*drucker_)) return;
     try {
+        const DialogelternAufZeit ueber(status_, fenster_);
         status_->Ausfuehren([&](Druckstatus& s) {
             QtDrucker drucker(*drucker_);
             auftrag(drucker, s, ausrichtung_.hochformatRegel);
@@ -78,7 +79,12 @@ void TDrucksteuerung::AuftragDrucken(const Druckauftrag& auftrag) {
 }
 
 void TDrucksteuerung::Zeigen() {
-    if (!auswahl_->Zeigen()) return;
+    bool gewaehlt = false;
+    {
+        const DialogelternAufZeit ueber(auswahl_, fenster_);
+        gewaehlt = auswahl_->Zeigen();
+    }
+    if (!gewaehlt) return;
     const Druckauswahl a = auswahl_->Modell();
     // A list that is refused is refused before the printer is asked for.
     if (a.art != Druckart::Jahresansicht) {
@@ -90,6 +96,7 @@ void TDrucksteuerung::Zeigen() {
     }
     if (!druckdialog(*drucker_)) return;
     try {
+        const DialogelternAufZeit ueber(status_, fenster_);
         status_->Ausfuehren([&](Druckstatus& s) {
             QtDrucker drucker(*drucker_);
             Auftrag(a, drucker, s);

@@ -47,6 +47,7 @@ TKalenderansicht::TKalenderansicht(TForm1& haupt, const char* name, int zellen, 
       kern_(haupt.Kern()),
       hilfethema_(hilfethema) {
     setObjectName(QString::fromLatin1(name));
+    setProperty(kEigeneF1, true);
     setModal(true);
     setMinimumSize(600, 400);
     optionen = [&haupt] { haupt.OptionenZeigen(optionsseite::MonatsUndWochenansicht); };

@@ -217,7 +217,8 @@ public:
             if (k->key() != Qt::Key_F1 || k->modifiers() != Qt::NoModifier) return false;
             if (!o->isWidgetType()) return false;
             auto* dialog = qobject_cast<QDialog*>(static_cast<QWidget*>(o)->window());
-            if (!dialog) return false;
+            // Windows that answer F1 themselves (the views, the chart) keep it.
+            if (!dialog || dialog->property(kEigeneF1).toBool()) return false;
             for (QAbstractButton* b : dialog->findChildren<QAbstractButton*>()) {
                 // A check box captioned "Hilfe" (as in "Toolbar anpassen") is no help button.
                 if (b->isCheckable()) continue;

@@ -17,6 +17,9 @@ class QTextBrowser;
 
 namespace kalvora {
 
+// The property of a window that answers F1 itself: the help's key filter leaves F1 to it.
+inline constexpr const char* kEigeneF1 = "kalvoraEigeneF1";
+
 // Non-modal: it stays usable beside the modal dialog it was opened from.
 class THilfefenster : public QWidget {
     Q_OBJECT

@@ -36,6 +36,7 @@ TStatistikchart::TStatistikchart(TForm1& haupt, Statistikart art)
       haupt_(haupt),
       modell_(haupt.Kern().Kalender(), haupt.Jahresansicht().Jahr(), art) {
     setObjectName(QStringLiteral("Statistikchart"));
+    setProperty(kEigeneF1, true);
     setWindowTitle(T(charttexte::Fenstertitel));
     setModal(true);
     setMinimumSize(420, 320);

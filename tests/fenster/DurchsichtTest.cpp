@@ -75,18 +75,21 @@ private slots:
 #if KALVORA_MIT_XCB
         const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
         if (xvfb.isEmpty()) QSKIP("Xvfb fehlt");
-        // A display number nobody uses.
-        for (int n = 87; n < 120 && anzeige_.isEmpty(); ++n)
-            if (!QFileInfo::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(n)) &&
-                !QFileInfo::exists(QStringLiteral("/tmp/.X%1-lock").arg(n)))
-                anzeige_ = QStringLiteral(":%1").arg(n);
-        QVERIFY(!anzeige_.isEmpty());
+        // Xvfb picks a free display itself and names it once it accepts connections, so tests
+        // running beside each other never share one; -noreset keeps it from restarting (and
+        // refusing connections for a moment) whenever its last client leaves.
         server_.setProgram(xvfb);
-        server_.setArguments({anzeige_, QStringLiteral("-nolisten"), QStringLiteral("tcp"),
-                              QStringLiteral("-screen"), QStringLiteral("0"),
-                              QStringLiteral("320x240x24")});
+        server_.setArguments({QStringLiteral("-displayfd"), QStringLiteral("1"),
+                              QStringLiteral("-nolisten"), QStringLiteral("tcp"),
+                              QStringLiteral("-noreset"), QStringLiteral("-screen"),
+                              QStringLiteral("0"), QStringLiteral("320x240x24")});
         server_.start();
         QVERIFY(server_.waitForStarted(5000));
+        QByteArray nummer;
+        for (int i = 0; i < 200 && !nummer.endsWith('\n'); ++i)
+            if (server_.waitForReadyRead(50)) nummer += server_.readAllStandardOutput();
+        QVERIFY2(!nummer.trimmed().isEmpty(), "Xvfb nennt keine Anzeige");
+        anzeige_ = QStringLiteral(":") + QString::fromLatin1(nummer.trimmed());
         xcb_connection_t* c = nullptr;
         for (int i = 0; i < 100 && !c; ++i) {
             QTest::qWait(50);

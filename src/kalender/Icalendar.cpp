@@ -921,7 +921,10 @@ private:
         // What the calendar has no field for is counted, once per event.
         const char* notiz = icalcomponent_get_description(ev);
         const char* titel = icalcomponent_get_summary(ev);
-        if (notiz && *notiz && std::strcmp(notiz, titel ? titel : "") != 0)
+        // A note of blanks and line breaks only (as Exchange writes "\n") is none.
+        if (notiz && std::string_view(notiz).find_first_not_of(" \t\r\n") !=
+                         std::string_view::npos &&
+            std::strcmp(notiz, titel ? titel : "") != 0)
             Hinweis(kIcsHinweisNotiz);
         if (icalcomponent_get_first_property(ev, ICAL_ATTENDEE_PROPERTY) ||
             icalcomponent_get_first_property(ev, ICAL_ORGANIZER_PROPERTY))

@@ -275,10 +275,12 @@ TEST(IcalendarAustausch, WasDerKalenderNichtFasstWirdGezaehlt) {
         "BEGIN:VEVENT\r\nUID:f@test\r\nDTSTART:20260311T090000\r\nSUMMARY:Zweiter\r\n"
         "CLASS:PRIVATE\r\nCATEGORIES:Neu,Privat\r\nBEGIN:VALARM\r\nACTION:DISPLAY\r\n"
         "TRIGGER:-PT2H\r\nDESCRIPTION:x\r\nEND:VALARM\r\nEND:VEVENT\r\n"
+        "BEGIN:VEVENT\r\nUID:l@test\r\nDTSTART:20260312T090000\r\nSUMMARY:Leer\r\n"
+        "DESCRIPTION:\\n \r\nEND:VEVENT\r\n"  // a note of a line break only is none
         "BEGIN:VTODO\r\nUID:t@test\r\nSUMMARY:Aufgabe\r\nEND:VTODO\r\n"
         "BEGIN:VJOURNAL\r\nUID:j@test\r\nSUMMARY:Journal\r\nEND:VJOURNAL\r\n");
     const IcsImportergebnis e = IcsImportieren(kal, ics, o);
-    EXPECT_EQ(e.importiert, 2);
+    EXPECT_EQ(e.importiert, 3);
     EXPECT_EQ(Anzahl(e.gruende, kIcsGrundAufgabe), 2);
     EXPECT_EQ(Anzahl(e.hinweise, kIcsHinweisNotiz), 1);
     EXPECT_EQ(Anzahl(e.hinweise, kIcsHinweisTeilnehmer), 1);

@@ -152,6 +152,29 @@ TEST_F(IcsBefehle, FeindlicheDateienEndenMitGruenden) {
     EXPECT_EQ(kal.Terminliste(2026, 1, 5)[1].Beschreibung, "Danach");
 }
 
+// Other programs' files: only our own German line reaches stderr, and only for a file that
+// holds no calendar.
+TEST_F(IcsBefehle, FremdeDateienOhneMeldungenDerBibliothek) {
+    const std::string aus = ordner + "/aus.kvr";
+    int dateien = 0;
+    for (const auto& eintrag : fs::directory_iterator(KALVORA_TESTDATEN "/ics/fremd")) {
+        if (eintrag.path().extension() != ".ics") continue;
+        ++dateien;
+        const auto e = Ausfuehren("ics-import '" + leer + "' '" + eintrag.path().string() +
+                                      "' '" + aus + "'",
+                                  true);
+        if (e.code == 0)
+            EXPECT_EQ(e.ausgabe, "") << eintrag.path();
+        else
+            EXPECT_EQ(e.ausgabe.rfind("Die Datei kann nicht als iCalendar-Datei gelesen "
+                                      "werden: kein vollständiger Kalender",
+                                      0),
+                      0u)
+                << eintrag.path() << e.ausgabe;
+    }
+    EXPECT_GE(dateien, 40);
+}
+
 TEST_F(IcsBefehle, FehlerDesAufrufsUndDerDatei) {
     const std::string ics = ordner + "/x.ics";
     const std::string aus = ordner + "/aus.kvr";

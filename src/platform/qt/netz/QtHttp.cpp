@@ -70,7 +70,18 @@ QtHttp::~QtHttp() = default;
 
 HttpAntwort QtHttp::Senden(const HttpAnfrage& anfrage) {
     HttpAntwort antwort;
-    const QUrl url(QString::fromStdString(anfrage.url), QUrl::StrictMode);
+    // Letters beyond ASCII (a path typed with umlauts) travel percent-encoded as UTF-8.
+    QByteArray roh;
+    for (const char c : anfrage.url) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b < 0x80) {
+            roh.append(c);
+        } else {
+            static const char ziffern[] = "0123456789ABCDEF";
+            roh.append('%').append(ziffern[b >> 4]).append(ziffern[b & 15]);
+        }
+    }
+    const QUrl url = QUrl::fromEncoded(roh, QUrl::StrictMode);
     if (!url.isValid() || (url.scheme() != "http" && url.scheme() != "https")) {
         antwort.fehler = "ungültige Adresse";
         return antwort;

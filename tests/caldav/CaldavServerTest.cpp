@@ -312,6 +312,16 @@ TEST_P(CaldavServer, AbrufHoltJedenTerminEinmalUndMerktSichDenStand) {
     EXPECT_EQ(dok.AnzahlTermine(), 2);
     EXPECT_EQ(wieder.eintraege.size(), 2u);
 
+    // A server without sync-collection: the ETag listing gives the same items, no token.
+    server_->Stoerung("403", "REPORT");
+    TKalender ohneReport;
+    Syncstand ohneToken{"/tmp/abruf.kvr", kal, server_->Benutzer(), {}, {}};
+    EXPECT_EQ(KalenderAbrufen(client, kal, ohneReport, o, ohneToken).import.importiert, 2);
+    EXPECT_EQ(ohneReport.AnzahlTermine(), 2);
+    EXPECT_TRUE(ohneToken.syncToken.empty());
+    ASSERT_EQ(ohneToken.eintraege.size(), 2u);
+    EXPECT_EQ(ohneToken.NachHref(a)->etag, ea->etag);
+
     // A server that fails leaves the document as it was.
     server_->Stoerung("500", "GET");
     TKalender leer;

@@ -4,10 +4,15 @@
 #include <array>
 #include <cerrno>
 #include <charconv>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <deque>
+#include <exception>
 #include <filesystem>
 #include <memory>
+#include <system_error>
+#include <thread>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -301,7 +306,10 @@ constexpr npos_t npos = std::string_view::npos;
 // holds what the file gave for it (up to the error), and every other day is empty.
 class Listenerneuerung {
 public:
-    explicit Listenerneuerung(TKalender& kal) : kal_(kal) {}
+    explicit Listenerneuerung(TKalender& kal) : kal_(&kal) {}
+    // Without a document: the day lists are collected in the order the file gives them, to
+    // be handed to a document later (Uebertragen), as if they had been read there.
+    Listenerneuerung() : kal_(nullptr) {}
     ~Listenerneuerung() { Abschliessen(); }
     Listenerneuerung(const Listenerneuerung&) = delete;
     Listenerneuerung& operator=(const Listenerneuerung&) = delete;
@@ -310,8 +318,12 @@ public:
     TTerminliste& Beginnen(int jahr, int monat, int tag) {
         Schliessen();
         const int i = TKalender::SlotIndex(jahr, monat, tag);
-        begonnen_.Setzen(i);
-        liste_ = &kal_.TerminlisteAn(i);
+        if (kal_) {
+            begonnen_.Setzen(i);
+            liste_ = &kal_->TerminlisteAn(i);
+        } else {
+            liste_ = &bloecke_.emplace_back(Block{jahr, monat, tag, false, {}}).liste;
+        }
         slot_ = i;
         benutzt_ = 0;
         return *liste_;
@@ -323,10 +335,32 @@ public:
         const int i = TKalender::SlotIndex(jahr, monat, tag);
         if (liste_ && slot_ == i) return;
         Schliessen();
-        liste_ = &kal_.TerminlisteAn(i);
         slot_ = i;
+        if (!kal_) {
+            liste_ = &bloecke_.emplace_back(Block{jahr, monat, tag, true, {}}).liste;
+            benutzt_ = 0;
+            return;
+        }
+        liste_ = &kal_->TerminlisteAn(i);
         benutzt_ = begonnen_.Gesetzt(i) ? liste_->size() : 0;
         begonnen_.Setzen(i);
+    }
+
+    // The collected day lists into ziel, in their order, exactly as if ziel had read their
+    // lines itself.
+    void Uebertragen(Listenerneuerung& ziel) {
+        Schliessen();
+        for (Block& b : bloecke_) {
+            if (b.fortsetzen) {
+                ziel.Fortsetzen(b.jahr, b.monat, b.tag);
+                for (TTermin& t : b.liste) ziel.Eintrag() = std::move(t);
+                continue;
+            }
+            TTerminliste& liste = ziel.Beginnen(b.jahr, b.monat, b.tag);
+            liste.swap(b.liste);
+            ziel.benutzt_ = liste.size();
+        }
+        bloecke_.clear();
     }
 
     std::size_t Anzahl() const { return benutzt_; }
@@ -342,11 +376,11 @@ public:
     // Drops what is left of old contents; runs once the read has ended.
     void Abschliessen() noexcept {
         Schliessen();
-        if (fertig_) return;
+        if (fertig_ || !kal_) return;
         fertig_ = true;
-        for (int i = kal_.NaechsterTermintag(0); i < TKalender::kSlots;
-             i = kal_.NaechsterTermintag(i + 1))
-            if (!begonnen_.Gesetzt(i)) kal_.TerminlisteAn(i).clear();
+        for (int i = kal_->NaechsterTermintag(0); i < TKalender::kSlots;
+             i = kal_->NaechsterTermintag(i + 1))
+            if (!begonnen_.Gesetzt(i)) kal_->TerminlisteAn(i).clear();
     }
 
 private:
@@ -363,7 +397,16 @@ private:
         bool Gesetzt(int i) const { return worte[i >> 6] >> (i & 63) & 1; }
     };
 
-    TKalender& kal_;
+    // A day list collected without a document; fortsetzen: it goes on with the list of its
+    // day as it stands instead of starting it afresh.
+    struct Block {
+        int jahr, monat, tag;
+        bool fortsetzen;
+        TTerminliste liste;
+    };
+
+    TKalender* kal_;
+    std::deque<Block> bloecke_;
     Bits begonnen_;
     bool fertig_ = false;
     TTerminliste* liste_ = nullptr;
@@ -392,6 +435,8 @@ void InfoSetzen(TTermin& t, TText text) {
     t.Farbe = KeineFarbe;
     t.Alarm = false;
 }
+
+const Fortschritt kKeinFortschritt;
 
 class Leser {
 public:
@@ -426,7 +471,7 @@ public:
 
     [[noreturn]] void Fehler(const std::string& meldung) const {
         throw KalvoraFehler(quelle_ ? meldung + " (" + quelle_ + ")" : meldung,
-                            zeilen_.Nummer());
+                            versatz_ + zeilen_.Nummer());
     }
     [[noreturn]] void Dateiende(const char* abschnitt) const {
         throw KalvoraFehler(std::string("unerwartetes Dateiende im Abschnitt ") + abschnitt,
@@ -494,8 +539,19 @@ public:
     }
 
     // The appointment part; ver33 selects the tail with list indices instead of texts.
-    // Returns false when the file ended inside it.
+    // Returns false when the file ended inside it. A large part is read in rounds of two
+    // halves at once (see TermineHalbiert); what is left at the end, line by line.
     bool Termine(bool ver33) {
+        while (true) {
+            const int runde = TermineHalbiert(ver33);
+            if (runde == kRundeEnde) return true;
+            if (runde == kRundeEinzeln) break;
+        }
+        return TermineZeilen(ver33);
+    }
+
+    // Line by line, up to the end of the part (true) or of the lines (false).
+    bool TermineZeilen(bool ver33) {
         std::string_view z;
         while (Zeile(z)) {
             Melden();
@@ -530,6 +586,108 @@ public:
             TerminAnhaengen(f1, f2, f3, f4, f5, ver33);
         }
         return false;
+    }
+
+    static constexpr int kRundeWeiter = 0, kRundeEnde = 1, kRundeEinzeln = 2;
+
+    // One round over the lines in memory (about two blocks of the file): they are cut at a
+    // day key near their middle, and the second half is read on a second thread into day
+    // lists of its own while this one reads the first half into the document; then the
+    // second half's lists are handed to the document in their order. The document ends up
+    // as the line-by-line read leaves it, with the same fault on the same line: a fault of
+    // the first half drops the second, one of the second keeps what came before it. Too few
+    // lines, or no day key to cut at: kRundeEinzeln, the rest goes line by line.
+    int TermineHalbiert(bool ver33) {
+        if (halbierenAb_ == SIZE_MAX) return kRundeEinzeln;
+        zeilen_.Vorausfuellen(std::max(2 * blockgroesse_, halbierenAb_));
+        const std::string_view gepuffert = zeilen_.Gepuffert();
+        // Whole lines only; at the end of the file the last one needs no line end.
+        std::size_t ende = gepuffert.size();
+        if (zeilen_.MehrMoeglich()) {
+            const std::size_t lf = gepuffert.rfind('\n');
+            if (lf == npos) return kRundeEinzeln;
+            ende = lf + 1;
+        }
+        if (ende < halbierenAb_) return kRundeEinzeln;
+        const std::string_view runde = gepuffert.substr(0, ende);
+        const std::size_t schnitt = TagesanfangAb(runde, ende / 2);
+        if (schnitt == npos) return kRundeEinzeln;
+        const std::string_view erste = runde.substr(0, schnitt);
+        const std::string_view zweite = runde.substr(schnitt);
+        const int zeilenErste = static_cast<int>(std::count(erste.begin(), erste.end(), '\n'));
+        const int start = versatz_ + zeilen_.Nummer();
+
+        Listenerneuerung gesammelt;
+        Leser b(kal_, gesammelt, zweite, kKeinFortschritt);
+        b.versatz_ = start + zeilenErste;
+        bool bEnde = false;
+        std::exception_ptr bFehler;
+        std::thread zweiter;
+        try {
+            zweiter = std::thread([&] {
+                try {
+                    bEnde = b.TermineZeilen(ver33);
+                } catch (...) {
+                    bFehler = std::current_exception();
+                }
+            });
+        } catch (const std::system_error&) {
+            return kRundeEinzeln;  // no thread to be had: one is enough
+        }
+        Leser a(kal_, listen_, erste, kKeinFortschritt);
+        a.versatz_ = start;
+        a.TagUebernehmen(*this);
+        bool aEnde = false;
+        try {
+            aEnde = a.TermineZeilen(ver33);
+        } catch (...) {
+            zweiter.join();
+            throw;
+        }
+        zweiter.join();
+        if (aEnde) {
+            // The part ended in the first half: what follows is no appointment at all.
+            TagUebernehmen(a);
+            zeilen_.Ueberspringen(a.zeilen_.Position(), a.zeilen_.Nummer());
+            Melden();
+            return kRundeEnde;
+        }
+        gesammelt.Uebertragen(listen_);
+        if (bFehler) std::rethrow_exception(bFehler);
+        TagUebernehmen(b);
+        zeilen_.Ueberspringen(schnitt + b.zeilen_.Position(), zeilenErste + b.zeilen_.Nummer());
+        Melden();
+        return bEnde ? kRundeEnde : kRundeWeiter;
+    }
+
+    // Whether, and from how many bytes in memory on, the appointment part is read in halves.
+    void Halbieren(const LadeOptionen& o) {
+        halbierenAb_ = std::max<std::size_t>(o.halbierenAb, 1);
+        blockgroesse_ = std::max<std::size_t>(o.blockgroesse, 1);
+    }
+
+    // The current day of another reader (an appointment line goes to it).
+    void TagUebernehmen(const Leser& von) {
+        jahr_ = von.jahr_;
+        monat_ = von.monat_;
+        tag_ = von.tag_;
+        letzteNummer_ = von.letzteNummer_;
+        letzterTag_ = von.letzterTag_;
+    }
+
+    // Offset of the first line that starts at or after ab and whose first field holds no
+    // ':' (a day key, or the empty line that ends the part); npos if there is none.
+    static std::size_t TagesanfangAb(std::string_view daten, std::size_t ab) {
+        std::size_t pos = daten.find('\n', ab == 0 ? 0 : ab - 1);
+        while (pos != npos && pos + 1 < daten.size()) {
+            const std::size_t anfang = pos + 1;
+            std::size_t i = anfang;
+            while (i < daten.size() && daten[i] != ' ' && daten[i] != ':' && daten[i] != '\n')
+                ++i;
+            if (i >= daten.size() || daten[i] != ':') return anfang;
+            pos = daten.find('\n', i);
+        }
+        return npos;
     }
 
     void Geburtstag(std::string_view (&f)[6]) {
@@ -773,6 +931,8 @@ private:
     const char* quelle_;
     TTextablage ablage_;
     std::vector<TText> kategorien_, links_;
+    int versatz_ = 0;  // lines before the ones this reader sees (a half of a round)
+    std::size_t halbierenAb_ = SIZE_MAX, blockgroesse_ = 1;
     int jahr_ = 2002, monat_ = 1, tag_ = 1;
     uint32_t letzteNummer_ = 0;  // of the last day key, 0 before the first
     kalvora::Datum letzterTag_{};
@@ -1043,11 +1203,13 @@ void InFormLesen(TKalender& kal, std::string_view bytes, Dateiform form,
     switch (form) {
         case Dateiform::Ver33: {
             Leser l(kal, listen, daten, optionen.fortschritt);
+            l.Halbieren(optionen);
             Ver33Lesen(l, kal, optionen.fortschritt);
             break;
         }
         case Dateiform::Ver32: {
             Leser l(kal, listen, daten, optionen.fortschritt);
+            l.Halbieren(optionen);
             Ver32Lesen(l, kal, optionen.fortschritt);
             break;
         }
@@ -1112,6 +1274,7 @@ Dateiform KalenderdateiLesen(TKalender& kal, const std::string& pfad,
         Dateinachschub nachschub(datei, block, std::move(bytes));
         std::string puffer;
         Leser l(kal, listen, Zeilenleser(nachschub, puffer), groesse, optionen.fortschritt);
+        l.Halbieren(optionen);
         if (vorn == Dateiform::Ver33)
             Ver33Lesen(l, kal, optionen.fortschritt);
         else

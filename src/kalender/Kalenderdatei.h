@@ -42,6 +42,10 @@ struct LadeOptionen {
     // The text forms are read from the file in blocks of this size, so that a large file is
     // never in memory whole (tests make it small to cut lines at every place).
     std::size_t blockgroesse = std::size_t{1} << 20;
+    // The appointment part is read on two threads, half and half, from this many bytes in
+    // memory on (two blocks at a time); below it, and at the end of the part, line by line.
+    // Tests set 1 to cut everywhere, or SIZE_MAX for one thread only.
+    std::size_t halbierenAb = std::size_t{256} << 10;
 };
 
 // Size of the record of the old binary form.

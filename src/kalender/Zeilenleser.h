@@ -56,6 +56,25 @@ public:
 
     // Number (from 1) of the line last returned.
     int Nummer() const { return nummer_; }
+
+    // For reading ahead in parts: at least mindestens bytes in memory from here on (fewer at
+    // the end of the file), the bytes in memory from here on, whether more may follow them,
+    // and passing over bytes (and the lines they hold) read elsewhere.
+    void Vorausfuellen(std::size_t mindestens) {
+        while (quelle_ && daten_.size() - pos_ < mindestens) {
+            puffer_->erase(0, pos_);
+            verbraucht_ += pos_;
+            pos_ = 0;
+            if (!quelle_->Anhaengen(*puffer_, nummer_)) quelle_ = nullptr;
+            daten_ = *puffer_;
+        }
+    }
+    std::string_view Gepuffert() const { return daten_.substr(pos_); }
+    bool MehrMoeglich() const { return quelle_ != nullptr; }
+    void Ueberspringen(std::size_t bytes, int zeilen) {
+        pos_ += bytes;
+        nummer_ += zeilen;
+    }
     // Bytes consumed from the start of the data.
     std::size_t Position() const { return verbraucht_ + pos_; }
 

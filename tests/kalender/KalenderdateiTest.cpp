@@ -791,3 +791,103 @@ TEST(Kalenderdatei, DateiInBloeckenWieAusDemSpeicher) {
 
 }  // namespace
 }  // namespace kalvora
+
+namespace kalvora {
+namespace {
+
+// Random text forms around the appointment part: day keys in order, repeated, going back or
+// invalid, appointments before the first key, faulty durations, colours and indices, info
+// lines, and the birthdays after the empty line that ends the part.
+std::string Zufallsdatei(std::mt19937& zufall, bool ver33) {
+    const auto wahl = [&](int n) { return static_cast<int>(zufall() % static_cast<unsigned>(n)); };
+    std::string s = ver33 ? "Ver 3.3\r\n[Farbnamen]\r\nFF Rot\r\n[Terminkategorie]\r\nPrivat\r\n"
+                            "[Linkliste]\r\nhttp://a\r\n[Tagesfarben]\r\n16F\r\nab\r\n[Termine]\r\n"
+                          : "Ver 3.2\r\n[Farbnamen]\r\nFF Rot\r\n[Tagesfarben]\r\n[Termine]\r\n";
+    int tag = 367 + wahl(20000);
+    const int zeilen = 20 + wahl(600);
+    char puffer[64];
+    for (int i = 0; i < zeilen; ++i) {
+        const int art = wahl(100);
+        if (art < 25) {
+            tag += wahl(50) == 0 ? -wahl(30) : (wahl(20) == 0 ? 0 : 1);
+            const bool kaputt = wahl(300) == 0;
+            std::snprintf(puffer, sizeof puffer, kaputt ? "%XZ" : "%X", tag);
+            s += puffer;
+            if (wahl(2)) s += " Info " + std::to_string(wahl(5)) + " f\xFCr alle";
+        } else if (art < 97) {
+            std::snprintf(puffer, sizeof puffer, "%02d:%02d", wahl(25), wahl(61));
+            s += puffer;
+            if (wahl(4) == 0) s += "X";
+            s += " Termin " + std::to_string(wahl(40)) + " mit l\xE4ngerem Text#Ort " +
+                 std::to_string(wahl(8)) + "#";
+            if (wahl(3)) s += std::to_string(wahl(200) == 0 ? -1 : wahl(300));
+            s += "#";
+            const int farbe = wahl(300);
+            s += farbe == 0 ? "z" : std::string(1, static_cast<char>('a' + farbe % 20));
+            if (ver33) {
+                s += std::to_string(wahl(150) == 0 ? 5 : 0);
+                if (wahl(2)) s += "#0";
+            } else {
+                s += "Kategorie " + std::to_string(wahl(3)) + "#Link";
+            }
+        } else {
+            s += ver33 ? "" : " ";
+            s += "\r\nMeyer#Anna#01.02.1970#\r\n";
+            s += ver33 ? "" : "Privat\r\n\r\nhttp://b\r\n";
+        }
+        s += "\r\n";
+    }
+    return wahl(4) == 0 ? s.substr(0, s.size() - static_cast<std::size_t>(wahl(40))) : s;
+}
+
+// Read on two threads (cut into halves everywhere, in memory and from the file in blocks of
+// every size) the appointment part gives what one thread gives: the same document, also
+// what a fault leaves of it, and the same fault on the same line.
+TEST(Kalenderdatei, ZweiThreadsWieEiner) {
+    const auto ordner = std::filesystem::temp_directory_path() /
+                        ("kalvora-halbiert-" + std::to_string(::testing::UnitTest::GetInstance()
+                                                                  ->random_seed()));
+    std::filesystem::create_directories(ordner);
+    const std::string pfad = (ordner / "k.kvr").string();
+    std::vector<std::string> eingaben;
+    for (const char* datei : {"/beispiel_ver33.kvr", "/ver32/beispiel.kvr"})
+        eingaben.push_back(Lesen(std::string(KALVORA_TESTDATEN) + datei));
+    const std::string voll = KalenderAlsVer33(VollerKalender());
+    eingaben.push_back(voll);
+    eingaben.push_back(voll.substr(0, voll.size() / 2));
+    eingaben.push_back(voll.substr(0, voll.size() - 700) + "\r\nZZ\r\n" +
+                       voll.substr(voll.size() - 700));
+    std::mt19937 zufall(20261211);
+    for (int i = 0; i < 120; ++i) eingaben.push_back(Zufallsdatei(zufall, i % 3 != 0));
+
+    LadeOptionen einzeln;
+    einzeln.halbierenAb = SIZE_MAX;
+    for (std::size_t n = 0; n < eingaben.size(); ++n) {
+        const std::string& bytes = eingaben[n];
+        std::ofstream(pfad, std::ios::binary | std::ios::trunc) << bytes;
+        TKalender soll = VollerKalender();
+        const Ergebnis e = Versuchen(
+            [&] { return KalenderAusBytesLesen(soll, bytes, std::nullopt, einzeln); });
+        for (std::size_t block : {0u, 1u, 5u, 64u, 999u, 1u << 20}) {
+            SCOPED_TRACE("Eingabe " + std::to_string(n) + ", Block " + std::to_string(block));
+            TKalender kal = VollerKalender();
+            LadeOptionen o;
+            o.halbierenAb = block == 1 ? 1 : 2;
+            o.blockgroesse = block == 0 ? o.blockgroesse : block;
+            const Ergebnis ist = Versuchen([&] {
+                return block == 0 ? KalenderAusBytesLesen(kal, bytes, std::nullopt, o)
+                                  : KalenderdateiLesen(kal, pfad, o);
+            });
+            EXPECT_EQ(ist.fehler, e.fehler);
+            EXPECT_EQ(ist.zeile, e.zeile);
+            EXPECT_TRUE(kal.TageGleich(soll));
+            EXPECT_EQ(kal.Terminkategorie, soll.Terminkategorie);
+            EXPECT_EQ(kal.Linkliste, soll.Linkliste);
+            EXPECT_EQ(kal.Geburtstagsliste, soll.Geburtstagsliste);
+        }
+    }
+    std::filesystem::remove_all(ordner);
+}
+
+}  // namespace
+}  // namespace kalvora

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <sstream>
 
 #include "../cli/CliAufruf.h"
 #include "Testserver.h"
@@ -280,7 +281,19 @@ TEST_P(CaldavServer, AbrufHoltJedenTerminEinmalUndMerktSichDenStand) {
     o.zeitzone = "Europe/Berlin";
     Syncstand stand{"/tmp/abruf.kvr", kal, server_->Benutzer(), {}, {}};
 
+    // What the proxy saw of writing requests, counted independently of the client.
+    const auto schreibende = [&] {
+        std::istringstream z(server_->Zaehlen());
+        int n = 0;
+        for (std::string w; z >> w;)
+            if (w.starts_with("PUT=") || w.starts_with("DELETE="))
+                n += std::stoi(w.substr(w.find('=') + 1));
+        return n;
+    };
+    const int vorher = schreibende();
+    EXPECT_GE(vorher, 2);  // the other client's two events went through the proxy
     const Abrufergebnis erstes = KalenderAbrufen(client, kal, dok, o, stand);
+    EXPECT_EQ(schreibende(), vorher);
     EXPECT_EQ(erstes.ressourcen, 2);
     EXPECT_EQ(erstes.import.importiert, 2);
     const auto& montag = dok.Terminliste(2004, 1, 5);

@@ -1304,14 +1304,17 @@ std::string KalenderAlsIcs(const TKalender& kal, const IcsExportoptionen& o,
         const TTerminliste& liste = kal.TerminlisteAn(i);
         if (o.tagesinfo && !liste.empty() && !liste[0].Beschreibung.empty()) {
             std::string_view info = liste[0].Beschreibung.sicht();
+            std::map<uint64_t, std::size_t> gleicheZeilen;  // as for the appointments below
             for (std::size_t n = 0; !info.empty() || n == 0; ++n) {
                 const std::size_t trenner = info.find('#');
                 const std::string zeile(info.substr(0, trenner));
                 info = trenner == std::string_view::npos ? std::string_view()
                                                          : info.substr(trenner + 1);
-                if (!zeile.empty())
-                    s.Ganztaegig(Uid(d, "info", n, Fnv(0xCBF29CE484222325ull, zeile)), nummer,
-                                 nummer, zeile, KeineFarbe, false);
+                if (!zeile.empty()) {
+                    const uint64_t hash = Fnv(0xCBF29CE484222325ull, zeile);
+                    s.Ganztaegig(Uid(d, "info", gleicheZeilen[hash]++, hash), nummer, nummer,
+                                 zeile, KeineFarbe, false);
+                }
                 if (info.empty()) break;
             }
         }
@@ -1334,6 +1337,8 @@ std::string KalenderAlsIcs(const TKalender& kal, const IcsExportoptionen& o,
     }
     for (int k = 1; k <= AnzahlFarben; ++k) laufSchreiben(k);
     if (o.geburtstage) {
+        // By date and name, and the order among identical entries, not the list position.
+        std::map<std::pair<int32_t, uint64_t>, std::size_t> gleicheGeburtstage;
         for (std::size_t n = 0; n < kal.Geburtstagsliste.size(); ++n) {
             const TGeburtstag& g = kal.Geburtstagsliste[n];
             if (g.Geburtsdatum == KeinDatum) continue;
@@ -1343,7 +1348,8 @@ std::string KalenderAlsIcs(const TKalender& kal, const IcsExportoptionen& o,
             if (!name.empty() && !g.Name.empty()) name.push_back(' ');
             name += g.Name;
             const int32_t tag = Tagesnummer(d.tag, d.monat, d.jahr);
-            s.Ganztaegig(Uid(d, "geburtstag", n, Fnv(0xCBF29CE484222325ull, name)), tag, tag,
+            const uint64_t hash = Fnv(0xCBF29CE484222325ull, name);
+            s.Ganztaegig(Uid(d, "geburtstag", gleicheGeburtstage[{tag, hash}]++, hash), tag, tag,
                          "Geburtstag: " + name, KeineFarbe, true);
         }
     }

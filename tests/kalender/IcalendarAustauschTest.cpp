@@ -93,7 +93,9 @@ TEST(IcalendarAustausch, ZonennamenDesSystemsStattUnbrauchbarerRegeln) {
             EXPECT_EQ(Termine(kal), std::vector<std::string>{f.erwartet}) << fall;
             EXPECT_EQ(e.uebersprungen, 0) << fall;
         }
-        if (f.hinweis) EXPECT_EQ(Anzahl(e.hinweise, f.hinweis), 1) << fall;
+        if (f.hinweis) {
+            EXPECT_EQ(Anzahl(e.hinweise, f.hinweis), 1) << fall;
+        }
     }
 }
 
@@ -393,6 +395,24 @@ TEST(IcalendarAustausch, UidsHaengenNichtAmPlatzImTag) {
     l.erase(l.begin() + 1);
     EXPECT_EQ(UidsNachTitel(KalenderAlsIcs(kal, Gesamt())).at("SUMMARY:Mittag"),
               vorher.at("SUMMARY:Mittag"));
+}
+
+TEST(IcalendarAustausch, UidsDerInfozeilenUndGeburtstageOhnePlatz) {
+    TKalender kal;
+    kal.Terminliste(2026, 5, 4) = {TTermin{"", "Feiertag#Markt"}};
+    kal.Geburtstagsliste = {{"Meyer", "Anna", DatumWert(15, 3, 1970), KeinDatum}};
+    IcsExportoptionen o = Gesamt();
+    o.zeitzone.clear();
+    o.tagesinfo = o.geburtstage = true;
+    const auto vorher = UidsNachTitel(KalenderAlsIcs(kal, o));
+    // A line and a birthday added in front: the others keep their UIDs.
+    kal.Terminliste(2026, 5, 4)[0].Beschreibung = "Neu#Feiertag#Markt";
+    kal.Geburtstagsliste.insert(kal.Geburtstagsliste.begin(),
+                                {"Albers", "Bernd", DatumWert(1, 1, 1960), KeinDatum});
+    const auto nachher = UidsNachTitel(KalenderAlsIcs(kal, o));
+    for (const char* titel :
+         {"SUMMARY:Feiertag", "SUMMARY:Markt", "SUMMARY:Geburtstag: Anna Meyer"})
+        EXPECT_EQ(nachher.at(titel), vorher.at(titel)) << titel;
 }
 
 TEST(IcalendarAustausch, GeburtstagAm29FebruarNurInSchaltjahren) {

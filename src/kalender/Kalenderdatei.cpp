@@ -539,8 +539,9 @@ public:
     }
 
     // The appointment part; ver33 selects the tail with list indices instead of texts.
-    // Returns false when the file ended inside it. A large part is read in rounds of two
-    // halves at once (see TermineHalbiert); what is left at the end, line by line.
+    // Returns false when the file ended inside it. Where the options ask for it, a large
+    // part is read in rounds of two halves at once (see TermineHalbiert); what is left at
+    // the end, line by line.
     bool Termine(bool ver33) {
         while (true) {
             const int runde = TermineHalbiert(ver33);

@@ -42,10 +42,14 @@ struct LadeOptionen {
     // The text forms are read from the file in blocks of this size, so that a large file is
     // never in memory whole (tests make it small to cut lines at every place).
     std::size_t blockgroesse = std::size_t{1} << 20;
-    // The appointment part is read on two threads, half and half, from this many bytes in
-    // memory on (two blocks at a time); below it, and at the end of the part, line by line.
-    // Tests set 1 to cut everywhere, or SIZE_MAX for one thread only.
-    std::size_t halbierenAb = std::size_t{256} << 10;
+    // From this many bytes in memory on (two blocks at a time) the appointment part can be
+    // read on two threads, half and half; below it, and at the end of the part, line by line
+    // (tests set 1 to cut everywhere). Off by default: measured on two cores, a fresh process
+    // and a reload into the open document both got slower with the second thread (64 -> 74
+    // ms and 48 -> 61 ms for the large calendar), since the read into new memory is bound by
+    // the page faults the kernel serves one after the other; only a read into memory the
+    // process had freed before gained (72 -> 48 ms).
+    std::size_t halbierenAb = SIZE_MAX;
 };
 
 // Size of the record of the old binary form.

@@ -120,18 +120,6 @@ Traysymbol TraysymbolWaehlen(Trayzustand z, bool desktopModus) {
     return desktopModus ? Traysymbol::Z002 : Traysymbol::Programm;
 }
 
-const char* TraysymbolName(Traysymbol s) {
-    switch (s) {
-        case Traysymbol::Z002: return "z002";
-        case Traysymbol::Z003: return "z003";
-        case Traysymbol::Z004: return "z004";
-        case Traysymbol::Z005: return "z005";
-        case Traysymbol::Z006: return "z006";
-        case Traysymbol::Programm: break;
-    }
-    return "kalvora";
-}
-
 std::string TrayTooltip(const std::string& fenstertitel) {
     // The folder ends at the last separator; the program's own titles use either kind.
     const std::size_t trenner = fenstertitel.find_last_of("\\/");

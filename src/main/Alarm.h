@@ -62,8 +62,6 @@ Trayzustand TrayzustandAus(const Alarmbefund& b);
 // Normal mode: application icon, "z003", "z005"; desktop-timetable mode: "z002", "z004",
 // "z006".
 Traysymbol TraysymbolWaehlen(Trayzustand z, bool desktopModus);
-// The resource name of an icon ("kalvora", "z002" …).
-const char* TraysymbolName(Traysymbol s);
 
 // "Kalvora - " and the file's name without its folder and extension; "Kalvora" for a title
 // that names no folder. At most 63 characters.

@@ -11,6 +11,9 @@ namespace kalvora {
 enum class Traysymbol { Programm, Z002, Z003, Z004, Z005, Z006 };
 enum class Traytaste { Links, Rechts };
 
+// The resource name of an icon ("kalvora", "z002" …).
+const char* TraysymbolName(Traysymbol s);
+
 class Tray {
 public:
     virtual ~Tray() = default;

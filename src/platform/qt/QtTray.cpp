@@ -3,7 +3,6 @@
 #include <QCursor>
 #include <QSystemTrayIcon>
 
-#include "main/Alarm.h"
 #include "platform/qt/QtDaten.h"
 
 namespace kalvora {

@@ -6,7 +6,6 @@
 
 #include "Version.h"
 #include "methoden/Fehler.h"
-#include "platform/Uhr.h"
 
 namespace kalvora {
 
@@ -141,15 +140,6 @@ TagMonat Ostersonntag(int jahr) {
 int Kalenderwoche(TDatum datum) {
     const Datum d = DatumAusWert(datum);
     return KalenderwocheVon(d.tag, d.monat, d.jahr);
-}
-
-Datum HeutigesDatum(const Uhr& uhr) {
-    const Zeitpunkt z = uhr.Jetzt();
-    return {z.tag, z.monat, z.jahr};
-}
-
-bool IstHeute(const Uhr& uhr, int tag, int monat, int jahr) {
-    return HeutigesDatum(uhr) == Datum{tag, monat, jahr};
 }
 
 int32_t Tagesnummer(int tag, int monat, int jahr) {

@@ -7,8 +7,6 @@
 
 namespace kalvora {
 
-class Uhr;
-
 // A date value: days since 30.12.1899 with the time of day as fraction.
 using TDatum = double;
 // "No date": 31.12.9999.
@@ -31,8 +29,6 @@ int TagDesJahresVonDatum(TDatum datum);
 int Wochentag(int tag, int monat, int jahr);  // 0 = Sonntag … 6 = Samstag
 TagMonat Ostersonntag(int jahr);
 int Kalenderwoche(TDatum datum);
-Datum HeutigesDatum(const Uhr& uhr);
-bool IstHeute(const Uhr& uhr, int tag, int monat, int jahr);
 
 // Serial day number (day 0 = 30.12.1899) of a proleptic Gregorian date and back.
 int32_t Tagesnummer(int tag, int monat, int jahr);

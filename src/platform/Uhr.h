@@ -1,5 +1,6 @@
 #pragma once
 // The local date and time now. Logic never reads the system clock itself.
+#include "methoden/Methoden.h"
 
 namespace kalvora {
 
@@ -13,5 +14,8 @@ public:
     virtual ~Uhr() = default;
     virtual Zeitpunkt Jetzt() const = 0;
 };
+
+Datum HeutigesDatum(const Uhr& uhr);
+bool IstHeute(const Uhr& uhr, int tag, int monat, int jahr);
 
 }  // namespace kalvora

@@ -144,31 +144,23 @@ std::string KalenderAlsCsv(const TKalender& kal, const std::function<void(int)>&
     aus.reserve(256 + eintraege * 96);
     aus.append(kCsvKopfzeile);
     aus.append("\r\n\r\n");
-    int gemeldet = ErstesJahr - 1;
-    for (int i = kal.NaechsterTermintag(0); i < TKalender::kSlots;
-         i = kal.NaechsterTermintag(i + 1)) {
-        const TTerminliste& liste = kal.TerminlisteAn(i);
-        if (liste.empty()) continue;
-        int j, m, t;
-        TKalender::SlotDatum(i, j, m, t);
-        if (!IstGueltigesDatum(t, m, j)) continue;  // such slots are never filled
-        if (fortschritt && j - 1 > gemeldet) {
-            gemeldet = j - 1;
-            fortschritt((gemeldet - ErstesJahr + 1) * 100 / TKalender::kJahre);
-        }
-        if (!liste[0].Beschreibung.empty()) ZeileAnhaengen(aus, kal, liste[0], true, t, m, j);
-        for (std::size_t n = 1; n < liste.size(); ++n) {
-            if (!TerminReparaturNoetig(liste[n])) {
-                ZeileAnhaengen(aus, kal, liste[n], false, t, m, j);
-                continue;
+    kal.TermintageDurchlaufen(
+        [&](const TTerminliste& liste, int t, int m, int j) {
+            if (!liste[0].Beschreibung.empty())
+                ZeileAnhaengen(aus, kal, liste[0], true, t, m, j);
+            for (std::size_t n = 1; n < liste.size(); ++n) {
+                if (!TerminReparaturNoetig(liste[n])) {
+                    ZeileAnhaengen(aus, kal, liste[n], false, t, m, j);
+                    continue;
+                }
+                // A time or duration no clock can use (a hand-edited file): written as the
+                // next save of the calendar will hold it, so that the import takes the line.
+                TTermin repariert = liste[n];
+                TerminReparieren(repariert);
+                ZeileAnhaengen(aus, kal, repariert, false, t, m, j);
             }
-            // A time or duration no clock can use (a hand-edited file): written as the next
-            // save of the calendar will hold it, so that the import takes the line.
-            TTermin repariert = liste[n];
-            TerminReparieren(repariert);
-            ZeileAnhaengen(aus, kal, repariert, false, t, m, j);
-        }
-    }
+        },
+        fortschritt);
     if (fortschritt) fortschritt(100);
     return aus;
 }

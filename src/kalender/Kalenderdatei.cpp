@@ -242,30 +242,21 @@ std::string KalenderAlsVer33(const TKalender& kal, const Fortschritt& fortschrit
     const auto kategorien = IndexTabelle(kal.Terminkategorie);
     const auto links = IndexTabelle(kal.Linkliste);
     aus.append("[Termine]\r\n");
-    int gemeldet = ErstesJahr - 1;
-    for (int i = kal.NaechsterTermintag(0); i < TKalender::kSlots;
-         i = kal.NaechsterTermintag(i + 1)) {
-        const TTerminliste& liste = kal.TerminlisteAn(i);
-        if (liste.empty()) continue;
-        int j, m, t;
-        TKalender::SlotDatum(i, j, m, t);
-        if (!IstGueltigesDatum(t, m, j)) continue;  // such slots are never filled
-        if (fortschritt && j - 1 > gemeldet) {
-            gemeldet = j - 1;
-            fortschritt(50 + (gemeldet - ErstesJahr + 1) * 50 / TKalender::kJahre);
-        }
-        HexAnhaengen(aus, static_cast<uint32_t>(Tagesnummer(t, m, j)));
-        // Entry 0 carries only the info text; a time there would turn the key line into an
-        // appointment line.
-        if (!liste[0].Beschreibung.empty()) {
-            aus.push_back(' ');
-            TextAnhaengen(aus, liste[0].Beschreibung, true,
-                          [&] { return "Tagesinfo am " + DatumText(t, m, j); });
-        }
-        aus.append(kCrLf);
-        for (std::size_t n = 1; n < liste.size(); ++n)
-            TerminSchreiben(aus, kal, liste[n], kategorien, links, t, m, j);
-    }
+    kal.TermintageDurchlaufen(
+        [&](const TTerminliste& liste, int t, int m, int j) {
+            HexAnhaengen(aus, static_cast<uint32_t>(Tagesnummer(t, m, j)));
+            // Entry 0 carries only the info text; a time there would turn the key line into
+            // an appointment line.
+            if (!liste[0].Beschreibung.empty()) {
+                aus.push_back(' ');
+                TextAnhaengen(aus, liste[0].Beschreibung, true,
+                              [&] { return "Tagesinfo am " + DatumText(t, m, j); });
+            }
+            aus.append(kCrLf);
+            for (std::size_t n = 1; n < liste.size(); ++n)
+                TerminSchreiben(aus, kal, liste[n], kategorien, links, t, m, j);
+        },
+        fortschritt, 50, 100);
     if (fortschritt) fortschritt(100);
     aus.append(kCrLf);
 

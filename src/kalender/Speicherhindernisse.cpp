@@ -67,12 +67,7 @@ std::vector<std::string> SpeicherhindernisseBeheben(TKalender& kal, bool anwende
                     "die Kategorie", anwenden, aenderungen);
     ListeReparieren(kal, kal.Linkliste, kEndeLinks, &TTermin::Link, "der Link", anwenden,
                     aenderungen);
-    for (int s = kal.NaechsterTermintag(0); s < TKalender::kSlots;
-         s = kal.NaechsterTermintag(s + 1)) {
-        int j, m, t;
-        TKalender::SlotDatum(s, j, m, t);
-        if (!IstGueltigesDatum(t, m, j)) continue;  // never saved
-        TTerminliste& liste = kal.TerminlisteAn(s);
+    kal.TermintageDurchlaufen([&](TTerminliste& liste, int t, int m, int j) {
         for (std::size_t n = 1; n < liste.size(); ++n) {
             TTermin& termin = liste[n];
             if (!TerminReparaturNoetig(termin)) continue;
@@ -88,7 +83,7 @@ std::vector<std::string> SpeicherhindernisseBeheben(TKalender& kal, bool anwende
                                       "seiner Beschreibung)");
             if (anwenden) TerminReparieren(termin);
         }
-    }
+    });
     if (anwenden && !aenderungen.empty()) kal.GeaendertSetzen(true);
     return aenderungen;
 }

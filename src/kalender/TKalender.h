@@ -109,6 +109,19 @@ public:
     // and look at the slot's contents: a marked slot may be empty again.
     int NaechsterFarbtag(int ab) const { return farbtage_.Naechste(ab); }
     int NaechsterTermintag(int ab) const { return termintage_.Naechste(ab); }
+    // Visits every marked day with a non-empty list in date order as besuch(liste, tag, monat,
+    // jahr), skipping slots that name no date (31.2.). With fortschritt it reports, once per
+    // year reached, the share of the years before it scaled into von..bis.
+    template <class Besuch>
+    void TermintageDurchlaufen(Besuch&& besuch, const std::function<void(int)>& fortschritt = {},
+                               int von = 0, int bis = 100) const {
+        TermintageBesuchen(*this, besuch, fortschritt, von, bis);
+    }
+    template <class Besuch>
+    void TermintageDurchlaufen(Besuch&& besuch, const std::function<void(int)>& fortschritt = {},
+                               int von = 0, int bis = 100) {
+        TermintageBesuchen(*this, besuch, fortschritt, von, bis);
+    }
     // Either of the two.
     int NaechsterTag(int ab) const {
         return std::min(farbtage_.Naechste(ab), termintage_.Naechste(ab));
@@ -164,6 +177,25 @@ public:
     }
 
 private:
+    template <class Kalender, class Besuch>
+    static void TermintageBesuchen(Kalender& kal, Besuch& besuch,
+                                   const std::function<void(int)>& fortschritt, int von,
+                                   int bis) {
+        int gemeldet = ErstesJahr - 1;
+        for (int i = kal.NaechsterTermintag(0); i < kSlots; i = kal.NaechsterTermintag(i + 1)) {
+            auto& liste = kal.TerminlisteAn(i);
+            if (liste.empty()) continue;
+            int j, m, t;
+            SlotDatum(i, j, m, t);
+            if (!IstGueltigesDatum(t, m, j)) continue;  // such slots are never filled
+            if (fortschritt && j - 1 > gemeldet) {
+                gemeldet = j - 1;
+                fortschritt(von + (gemeldet - ErstesJahr + 1) * (bis - von) / kJahre);
+            }
+            besuch(liste, t, m, j);
+        }
+    }
+
     // One bit per slot.
     class Slotmarken {
     public:

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 namespace kalvora {
@@ -52,6 +53,54 @@ TEST(TKalender, BeruehrteTageWerdenInDatumsfolgeBesucht) {
     kal.Leeren();
     EXPECT_EQ(kal.NaechsterTag(0), TKalender::kSlots);
     EXPECT_EQ(kal.TageMitEintraegen(), 0);
+}
+
+// The writers and the repair before saving walk the days with entries through one loop:
+// days with a list in date order, never an emptied list or a slot that names no date, and
+// the progress once per year reached, scaled into the range the caller asks for.
+TEST(TKalender, TermintageDurchlaufenBesuchtNurGueltigeTageMitListe) {
+    TKalender kal;
+    kal.Terminliste(2099, 12, 31).push_back(TTermin{"", "Ende"});
+    kal.Terminliste(1901, 1, 1).push_back(TTermin{"", "Anfang"});
+    kal.Terminliste(2000, 2, 29).push_back(TTermin{"", "Schalttag"});
+    kal.Terminliste(2000, 3, 1).push_back(TTermin{"", "Maerz"});
+    kal.Terminliste(2001, 2, 29).push_back(TTermin{"", "gibt es nicht"});
+    kal.Terminliste(2001, 4, 31).push_back(TTermin{"", "gibt es auch nicht"});
+    kal.Terminliste(2050, 6, 1);  // touched, left empty
+    kal.Tagesfarben(2060, 1, 1).push_back(0xFF);  // colours only
+
+    struct Fall {
+        int von, bis;
+        std::vector<int> fortschritt;
+    };
+    const int vor2000 = 2000 - ErstesJahr, vor2099 = 2099 - ErstesJahr;
+    const std::vector<Fall> faelle = {
+        // The first year has nothing before it to report.
+        {0, 100, {vor2000 * 100 / TKalender::kJahre, vor2099 * 100 / TKalender::kJahre}},
+        {50, 100, {50 + vor2000 * 50 / TKalender::kJahre, 50 + vor2099 * 50 / TKalender::kJahre}},
+    };
+    const std::vector<std::string> erwartet = {"Anfang 1.1.1901", "Schalttag 29.2.2000",
+                                               "Maerz 1.3.2000", "Ende 31.12.2099"};
+    for (const Fall& f : faelle) {
+        std::vector<std::string> besucht;
+        std::vector<int> werte;
+        const TKalender& lesend = kal;
+        lesend.TermintageDurchlaufen(
+            [&](const TTerminliste& liste, int t, int m, int j) {
+                besucht.push_back(liste[0].Beschreibung.str() + " " + std::to_string(t) + "." +
+                                  std::to_string(m) + "." + std::to_string(j));
+            },
+            [&](int w) { werte.push_back(w); }, f.von, f.bis);
+        EXPECT_EQ(besucht, erwartet);
+        EXPECT_EQ(werte, f.fortschritt) << f.von;
+    }
+
+    // The changing form hands out the lists themselves.
+    kal.TermintageDurchlaufen([](TTerminliste& liste, int, int, int) {
+        liste[0].Beschreibung = liste[0].Beschreibung.str() + "!";
+    });
+    EXPECT_EQ(kal.Terminliste(2000, 2, 29)[0].Beschreibung.str(), "Schalttag!");
+    EXPECT_EQ(kal.Terminliste(2001, 2, 29)[0].Beschreibung.str(), "gibt es nicht");
 }
 
 TEST(TKalender, StandardfarbenSindVerschiedenUndNichtSchwarz) {

@@ -26,6 +26,7 @@
 #include "platform/posix/AtomareDatei.h"
 #include "platform/posix/PosixDateisperre.h"
 #include "platform/posix/PosixSpeicherplatz.h"
+#include "platform/posix/Systemzeitzone.h"
 #include "platform/posix/XdgOrdner.h"
 #include "platform/qt/Druckschriften.h"
 #include "platform/qt/QtBildschirm.h"
@@ -126,7 +127,8 @@ int main(int argc, char** argv) {
                                   unbeaufsichtigt ? &ohneAlarm : nullptr,
                                   [](const std::string& pfad) {
                                       return std::make_unique<kalvora::AtomarerSchreiber>(pfad);
-                                  }});
+                                  },
+                                  kalvora::SystemZeitzone, kalvora::Autostartordner});
     kalvora::TForm1 form1(kern);
     // The program ends when its main window closes, not when its last visible window does:
     // in the tray the main window is hidden while the alarm window comes and goes.
@@ -136,7 +138,11 @@ int main(int argc, char** argv) {
     dialoge.ElternSetzen(&form1);
     kalvora::DateitypenBeimStart(kalvora::RegistrierungsDatenordner(),
                                  kalvora::AlleDatenordner(),
-                                 QCoreApplication::applicationFilePath().toStdString());
+                                 QCoreApplication::applicationFilePath().toStdString(),
+                                 [](const std::string& pfad, std::string_view inhalt) {
+                                     kalvora::DateiAtomarSchreiben(pfad, inhalt);
+                                 },
+                                 kalvora::MimeDatenbankAktualisieren);
     form1.Startargumente(QString::fromStdString(zeile.datei),
                          QString::fromStdString(zeile.startcode));
     // Measuring and taking a picture end after the first paint: of the main window, or of

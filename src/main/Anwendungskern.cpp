@@ -11,6 +11,8 @@ Anwendungskern::Anwendungskern(const Plattformdienste& d)
       dialoge_(d.dialoge),
       schreiben_(d.dateiSchreiben),
       beginnen_(d.dateiBeginnen),
+      zeitzone_(d.zeitzone),
+      autostartordner_(d.autostartordner),
       bildschirm_(d.bildschirm),
       erinnerungen_(d.erinnerungen),
       klang_(d.klang),

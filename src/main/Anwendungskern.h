@@ -51,6 +51,10 @@ struct Plattformdienste {
     // Writes a large file (an export) piece by piece with the same safety; without it the
     // pieces are gathered and handed to dateiSchreiben.
     Stueckdateischreiber dateiBeginnen;
+    // The user's time zone by its IANA name; without it "UTC".
+    std::function<std::string()> zeitzone;
+    // The folder of autostart entries; without it the options offer no autostart.
+    std::function<std::string()> autostartordner;
 };
 
 class Anwendungskern {
@@ -84,6 +88,12 @@ public:
     // Replaces a whole file safely, as every save does (exports too).
     void DateiSchreiben(const std::string& pfad, std::string_view inhalt) const {
         schreiben_(pfad, inhalt);
+    }
+    // The user's time zone, asked each time (it may change while the program runs).
+    std::string Zeitzone() const { return zeitzone_ ? zeitzone_() : std::string("UTC"); }
+    // Where autostart entries go; empty when the system has no such folder.
+    std::string Autostartordner() const {
+        return autostartordner_ ? autostartordner_() : std::string();
     }
     // The same for a file written as it is made.
     std::unique_ptr<Stueckschreiber> DateiBeginnen(const std::string& pfad) const {
@@ -121,6 +131,8 @@ private:
     Dialoge& dialoge_;
     DateiKalenderspeicher::Schreiber schreiben_;
     Stueckdateischreiber beginnen_;
+    std::function<std::string()> zeitzone_;
+    std::function<std::string()> autostartordner_;
     std::function<Bildschirmgroesse()> bildschirm_;
     Erinnerungsanzeige& erinnerungen_;
     Klang& klang_;

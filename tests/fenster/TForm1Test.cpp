@@ -31,6 +31,7 @@
 #include "einstellungen/Einstellungen.h"
 #include "kalender/Kalenderdatei.h"
 #include "platform/posix/AtomareDatei.h"
+#include "platform/posix/XdgOrdner.h"
 #include "doubles/SkriptDialoge.h"
 #include "doubles/SpeicherRegistry.h"
 #include "main/fenster/Jahresflaeche.h"
@@ -565,6 +566,9 @@ private slots:
     }
 
     void DateitypenNurWoKeineSind() {
+        const Dateischreiber Schreiben = [](const std::string& pfad, std::string_view inhalt) {
+            DateiAtomarSchreiben(pfad, inhalt);
+        };
         QTemporaryDir ordner;
         const std::string eigen = ordner.filePath("eigen").toStdString();
         const std::string system = ordner.filePath("system").toStdString();
@@ -574,13 +578,15 @@ private slots:
         fremd.write("<mime-info><mime-type type=\"x/y\"><glob pattern=\"*.kvr\"/>"
                     "</mime-type></mime-info>");
         fremd.close();
-        DateitypenBeimStart(eigen, {eigen, system}, "/opt/kalvora/kalvora");
+        DateitypenBeimStart(eigen, {eigen, system}, "/opt/kalvora/kalvora", Schreiben,
+                            MimeDatenbankAktualisieren);
         const QDir pakete(QString::fromStdString(eigen) + "/mime/packages");
         // ".kvr" is known elsewhere and left alone; ".kvradr" gets its package.
         QCOMPARE(pakete.entryList(QDir::Files).size(), 1);
         QVERIFY(QFile::exists(QString::fromStdString(eigen) + "/applications/kalvora.desktop"));
         // A folder that cannot be written does not stop the start.
-        DateitypenBeimStart("/proc/kalvora-gibt-es-nicht", {}, "/opt/kalvora/kalvora");
+        DateitypenBeimStart("/proc/kalvora-gibt-es-nicht", {}, "/opt/kalvora/kalvora",
+                            Schreiben, MimeDatenbankAktualisieren);
     }
 
     // Two processes: kalvora-cli holds the lock, this window opens the file read-only and

@@ -13,6 +13,8 @@
 #include "platform/posix/AtomareDatei.h"
 #include "platform/posix/PosixDateisperre.h"
 #include "platform/posix/PosixSpeicherplatz.h"
+#include "platform/posix/Systemzeitzone.h"
+#include "platform/posix/XdgOrdner.h"
 #include "platform/qt/QtBildschirm.h"
 #include "platform/qt/Systemuhr.h"
 
@@ -32,7 +34,8 @@ public:
                      DateiAtomarSchreiben(pfad, inhalt);
                  },
                  Hauptbildschirm, erinnerungen_, klang_, tray_, shell_,
-                 echtesAlarmfenster ? nullptr : &alarmfenster_}),
+                 echtesAlarmfenster ? nullptr : &alarmfenster_, {}, SystemZeitzone,
+                 Autostartordner}),
           fenster_(std::make_unique<TForm1>(kern_)) {}
 
     TForm1& Fenster() { return *fenster_; }

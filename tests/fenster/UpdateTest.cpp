@@ -16,6 +16,7 @@
 #include "extras/fenster/Info.h"
 #include "extras/fenster/Update.h"
 #include "platform/Shell.h"
+#include "platform/posix/AtomareDatei.h"
 
 using namespace kalvora;
 
@@ -117,7 +118,8 @@ class UpdateTest : public QObject {
     // Runs the dialog until it has a result; the result's text.
     QString Pruefen(const QUrl& adresse, const std::string& version, TForm28** aussen = nullptr) {
         Protokollshell shell;
-        auto d = std::make_unique<TForm28>(shell, adresse, "https://example.org/", version);
+        auto d = std::make_unique<TForm28>(shell, DateiAtomarSchreiben, adresse,
+                                           "https://example.org/", version);
         bool fertig = false;
         d->fertig = [&](const Updateergebnis&) { fertig = true; };
         d->show();
@@ -179,8 +181,8 @@ private slots:
         Versionsserver server;
         server.schweigen = true;
         Protokollshell shell;
-        auto d = std::make_unique<TForm28>(shell, server.Adresse(), "https://example.org/",
-                                           "3.3.0.1");
+        auto d = std::make_unique<TForm28>(shell, DateiAtomarSchreiben, server.Adresse(),
+                                           "https://example.org/", "3.3.0.1");
         bool fertig = false;
         d->fertig = [&](const Updateergebnis&) { fertig = true; };
         d->show();
@@ -198,8 +200,8 @@ private slots:
         QVERIFY(!fertig);
 
         // Destroyed while the download runs: nothing arrives afterwards.
-        auto zweiter = std::make_unique<TForm28>(shell, server.Adresse(), "https://example.org/",
-                                                 "3.3.0.1");
+        auto zweiter = std::make_unique<TForm28>(shell, DateiAtomarSchreiben, server.Adresse(),
+                                                 "https://example.org/", "3.3.0.1");
         zweiter->show();
         QVERIFY(QTest::qWaitFor([&] { return server.anfragen > 1; }, 5000));
         zweiter.reset();
@@ -235,7 +237,8 @@ private slots:
         server.fuellzeichen = '.';
         server.taktMs = 100;
         Protokollshell shell;
-        TForm28 d(shell, server.Adresse(), "https://example.org/", "3.3.0.1");
+        TForm28 d(shell, DateiAtomarSchreiben, server.Adresse(), "https://example.org/",
+                  "3.3.0.1");
         d.GesamtzeitSetzen(1500);
         bool fertig = false;
         d.fertig = [&](const Updateergebnis&) { fertig = true; };
@@ -260,7 +263,8 @@ private slots:
         Versionsserver server;
         server.antwort = "9.0.0.0";
         Protokollshell shell;
-        TForm28 d(shell, server.Adresse(), "https://example.org/", "3.3.0.1");
+        TForm28 d(shell, DateiAtomarSchreiben, server.Adresse(), "https://example.org/",
+                  "3.3.0.1");
         bool fertig = false;
         d.fertig = [&](const Updateergebnis& e) { fertig = e.neuer; };
         d.show();

@@ -148,6 +148,25 @@ TEST_F(AnwendungskernTest, GeladenesDokumentWirdEinmalGemeldetUndLeertDieHistori
     kern.Kalender().Abmelden(p);
 }
 
+// The windows learn the time zone and the autostart folder from the core, which asks the
+// system each time; a core built without them names UTC and no folder.
+TEST_F(AnwendungskernTest, SystemangabenKommenAusDenDiensten) {
+    {
+        Anwendungskern kern(Dienste());
+        EXPECT_EQ(kern.Zeitzone(), "UTC");
+        EXPECT_EQ(kern.Autostartordner(), "");
+    }
+    Plattformdienste d = Dienste();
+    std::string zone = "Europe/Berlin";
+    d.zeitzone = [&] { return zone; };
+    d.autostartordner = [] { return std::string("/home/u/.config/autostart"); };
+    Anwendungskern kern(d);
+    EXPECT_EQ(kern.Zeitzone(), "Europe/Berlin");
+    zone = "America/New_York";
+    EXPECT_EQ(kern.Zeitzone(), "America/New_York");
+    EXPECT_EQ(kern.Autostartordner(), "/home/u/.config/autostart");
+}
+
 TEST_F(AnwendungskernTest, EinstellungenKommenAusDerAblage) {
     RegistrySchluessel(registry_, "Software\\Kalvora").GanzzahlSchreiben("startjahr", 2031);
     RegistrySchluessel(registry_, "Software\\Kalvora").WahrheitswertSchreiben("aktjahr", false);

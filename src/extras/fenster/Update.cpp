@@ -16,7 +16,6 @@
 
 #include "methoden/Dateilesen.h"
 #include "platform/Shell.h"
-#include "platform/posix/AtomareDatei.h"
 
 namespace kalvora {
 namespace {
@@ -60,10 +59,11 @@ QString TForm28::LokaleDatei() {
     return QDir(ordner).filePath(QStringLiteral("version.txt"));
 }
 
-TForm28::TForm28(Shell& shell, QUrl adresse, std::string webseite, std::string version,
-                 QWidget* parent)
+TForm28::TForm28(Shell& shell, Dateischreiber schreiben, QUrl adresse, std::string webseite,
+                 std::string version, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       shell_(shell),
+      schreiben_(std::move(schreiben)),
       adresse_(std::move(adresse)),
       webseite_(std::move(webseite)),
       version_(std::move(version)) {
@@ -178,7 +178,7 @@ void TForm28::Fertigstellen(bool erfolg) {
         const std::string bytes = empfangen_.toStdString();
         const std::string datei = LokaleDatei().toStdString();
         try {
-            DateiAtomarSchreiben(datei, bytes);
+            schreiben_(datei, bytes);
             inhalt = DateiEinlesen(datei, kHoechstensBytes);
         } catch (const std::exception&) {
             inhalt = bytes;

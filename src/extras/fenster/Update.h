@@ -11,6 +11,7 @@
 #include <functional>
 
 #include "extras/Versionspruefung.h"
+#include "platform/Dateischreiber.h"
 
 class QLabel;
 class QNetworkAccessManager;
@@ -25,9 +26,10 @@ class Shell;
 class TForm28 : public QDialog {
     Q_OBJECT
 public:
-    // adresse: the version file; webseite: opened by "Ja"; version: this program's version.
-    TForm28(Shell& shell, QUrl adresse, std::string webseite, std::string version,
-            QWidget* parent = nullptr);
+    // adresse: the version file; webseite: opened by "Ja"; version: this program's version;
+    // schreiben writes the local copy of the version file.
+    TForm28(Shell& shell, Dateischreiber schreiben, QUrl adresse, std::string webseite,
+            std::string version, QWidget* parent = nullptr);
     ~TForm28() override;
 
     QLabel* Text() const { return text_; }
@@ -68,6 +70,7 @@ private:
     void AbbrechenKlick();
 
     Shell& shell_;
+    Dateischreiber schreiben_;
     QUrl adresse_;
     std::string webseite_;
     std::string version_;

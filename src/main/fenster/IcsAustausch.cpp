@@ -13,7 +13,6 @@
 #include "main/fenster/Main.h"
 #include "methoden/Dateilesen.h"
 #include "methoden/Systemfehler.h"
-#include "platform/posix/Systemzeitzone.h"
 
 namespace kalvora {
 
@@ -48,7 +47,7 @@ void TIcsAustausch::Exportieren(QWidget* eltern) {
     o.tagesfarben = dialog.Tagesfarben()->isChecked();
     o.geburtstage = dialog.Geburtstage()->isChecked();
     o.alarmVorlaufMinuten = e.Alarmstunden * 60 + e.Alarmminuten;
-    o.zeitzone = SystemZeitzone();
+    o.zeitzone = haupt_.Kern().Zeitzone();
     o.jetzt = haupt_.Kern().Zeitgeber().Jetzt();
     haupt_.ArbeitBeginnen();
     try {
@@ -77,7 +76,7 @@ bool TIcsAustausch::DateiImportieren(const std::string& pfad, QWidget* eltern) {
     alsTagesfarbe_ = dialog.AlsTagesfarbe()->isChecked();
     IcsImportoptionen o;
     o.ganztaegigAlsTagesfarbe = alsTagesfarbe_;
-    o.zeitzone = SystemZeitzone();
+    o.zeitzone = haupt_.Kern().Zeitzone();
     o.alarmVorlaufMinuten = haupt_.Optionen().Alarmstunden * 60 + haupt_.Optionen().Alarmminuten;
     // A large file takes a while: a progress window with "Abbrechen", which the import asks
     // between events; stopped, it leaves the document as it was.

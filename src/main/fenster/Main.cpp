@@ -34,6 +34,8 @@
 #include <QVBoxLayout>
 #include <QWhatsThis>
 
+#include <optional>
+
 #include "adressbuch/fenster/Adressbuch.h"
 #include "ansichten/fenster/Ansichtsschleife.h"
 #include "ansichten/fenster/Stundenplan.h"
@@ -46,7 +48,6 @@
 #include "methoden/Methoden.h"
 #include "extras/fenster/Toolbaranpassen.h"
 #include "extras/fenster/Update.h"
-#include "platform/posix/XdgOrdner.h"
 #include "kalender/CsvDatei.h"
 #include "main/Ansichtswechsel.h"
 #include "main/Hauptmenue.h"
@@ -396,8 +397,12 @@ void TForm1::AlarmAnlegen() {
     connect(Aktion(befehl::Online), &QAction::triggered, this,
             [this] { kern_.Shelldienst().Oeffnen(KALVORA_WEBSEITE); });
     connect(Aktion(befehl::UpdatePruefen), &QAction::triggered, this, [this] {
-        TForm28 dialog(kern_.Shelldienst(), QUrl(QStringLiteral(KALVORA_VERSION_URL)),
-                       KALVORA_WEBSEITE, Dateiversion(), this);
+        TForm28 dialog(
+            kern_.Shelldienst(),
+            [this](const std::string& pfad, std::string_view inhalt) {
+                kern_.DateiSchreiben(pfad, inhalt);
+            },
+            QUrl(QStringLiteral(KALVORA_VERSION_URL)), KALVORA_WEBSEITE, Dateiversion(), this);
         dialog.exec();
     });
     connect(Aktion(befehl::Info), &QAction::triggered, this, [this] {
@@ -408,13 +413,16 @@ void TForm1::AlarmAnlegen() {
 }
 
 void TForm1::OptionenZeigen(int seite) {
-    Autostart autostart(Autostartordner(), QCoreApplication::applicationFilePath().toStdString(),
-                        [this](const std::string& pfad, std::string_view inhalt) {
-                            kern_.DateiSchreiben(pfad, inhalt);
-                        });
-    TOptionen dialog(kern_, seite, &autostart, QApplication::activeModalWidget()
-                                                   ? QApplication::activeModalWidget()
-                                                   : static_cast<QWidget*>(this));
+    std::optional<Autostart> autostart;
+    const std::string autostartordner = kern_.Autostartordner();
+    if (!autostartordner.empty())
+        autostart.emplace(autostartordner, QCoreApplication::applicationFilePath().toStdString(),
+                          [this](const std::string& pfad, std::string_view inhalt) {
+                              kern_.DateiSchreiben(pfad, inhalt);
+                          });
+    QWidget* eltern = QApplication::activeModalWidget() ? QApplication::activeModalWidget()
+                                                        : static_cast<QWidget*>(this);
+    TOptionen dialog(kern_, seite, autostart ? &*autostart : nullptr, eltern);
     dialog.sitzung = &sitzung_;
     dialog.aktuelleDatei = sitzung_.Dateiname();
     dialog.angewendet = [this] { OptionenAnwenden(); };

@@ -44,6 +44,24 @@ Zeitpunkt JetztOrtszeit() {
             ortszeit.tm_hour,        ortszeit.tm_min,     ortszeit.tm_sec};
 }
 
+std::string Zeilentext(const std::string& text) {
+    std::string s;
+    for (const char c : text) {
+        const auto b = static_cast<unsigned char>(c);
+        if (c == '\\') s += "\\\\";
+        else if (c == '\t') s += "\\t";
+        else if (c == '\n') s += "\\n";
+        else if (c == '\r') s += "\\r";
+        else if (b < 0x20 || b == 0x7F) {
+            static const char ziffern[] = "0123456789ABCDEF";
+            s += {'\\', 'x', ziffern[b >> 4], ziffern[b & 0xF]};
+        } else {
+            s.push_back(c);
+        }
+    }
+    return s;
+}
+
 std::string Gezeigt(const std::string& argument) {
     return argument.empty() ? "\"\"" : argument;
 }

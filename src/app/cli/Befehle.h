@@ -37,6 +37,11 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// A name on one output line of its own, so that lines and their TAB columns stay apart and
+// every name can be read back: a TAB, a line break or another control character as \t, \n,
+// \r or \xHH, a backslash as \\.
+std::string Zeilentext(const std::string& text);
+
 // An argument as the messages show it: an empty one as "".
 std::string Gezeigt(const std::string& argument);
 

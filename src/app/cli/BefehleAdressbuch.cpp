@@ -48,28 +48,6 @@ std::string OrdnerArgument(const std::string& text) {
     return text;
 }
 
-// A group's name on one line of its own: a TAB, a line break or another control character
-// of a file name is written as \t, \n, \r or \xHH, and a backslash as \\, so that the
-// lines and their columns stay apart and every name can be read back.
-std::string Zeilenname(const std::string& name) {
-    std::string s;
-    for (const char c : name) {
-        const auto b = static_cast<unsigned char>(c);
-        if (c == '\\') s += "\\\\";
-        else if (c == '\t') s += "\\t";
-        else if (c == '\n') s += "\\n";
-        else if (c == '\r') s += "\\r";
-        else if (b < 0x20 || b == 0x7F) {
-            static const char ziffern[] = "0123456789ABCDEF";
-            s += "\\x";
-            s.push_back(ziffern[b >> 4]);
-            s.push_back(ziffern[b & 0xF]);
-        } else {
-            s.push_back(c);
-        }
-    }
-    return s;
-}
 
 const BefehlRegistrieren adressen{
     {"adressen", "adressen VERZEICHNIS",
@@ -85,7 +63,7 @@ const BefehlRegistrieren adressen{
              TAdressbuch b;
              b.Lesen(g.pfad);
              gesamt += b.Eintraege.size();
-             zeilen.push_back(Zeilenname(g.name) + "\t" + std::to_string(b.Eintraege.size()) +
+             zeilen.push_back(Zeilentext(g.name) + "\t" + std::to_string(b.Eintraege.size()) +
                               (b.fremd                   ? "\tfremde Datei"
                                : !b.lesefehler.empty() ? "\tnicht lesbar"
                                                        : ""));

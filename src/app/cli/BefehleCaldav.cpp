@@ -60,24 +60,6 @@ Anmeldung AnmeldungLesen(const std::vector<std::string>& a) {
     return m;
 }
 
-// A name on one line of its own: control characters as \t, \n, \r or \xHH, a backslash as \\.
-std::string Zeilentext(const std::string& text) {
-    std::string s;
-    for (const char c : text) {
-        const auto b = static_cast<unsigned char>(c);
-        if (c == '\\') s += "\\\\";
-        else if (c == '\t') s += "\\t";
-        else if (c == '\n') s += "\\n";
-        else if (c == '\r') s += "\\r";
-        else if (b < 0x20 || b == 0x7F) {
-            static const char ziffern[] = "0123456789ABCDEF";
-            s += {'\\', 'x', ziffern[b >> 4], ziffern[b & 0xF]};
-        } else {
-            s.push_back(c);
-        }
-    }
-    return s;
-}
 
 // Qt Network runs its requests in an event loop of the application object, which must
 // outlive every request and go before Qt's globals do.

@@ -314,3 +314,90 @@ TEST_F(PdfBefehl, AbgebrocheneLaeufeHinterlassenNichts) {
 }
 
 }  // namespace
+
+namespace {
+
+// A page of pdftoppm's P6 output: width, height and RGB bytes.
+struct Bild {
+    int breite = 0, hoehe = 0;
+    std::string rgb;
+    bool Rot(int x, int y) const {
+        const auto* p = reinterpret_cast<const unsigned char*>(&rgb[(y * breite + x) * 3]);
+        return p[0] > 200 && p[1] < 80 && p[2] < 80;
+    }
+    bool Dunkel(int x, int y) const {
+        const auto* p = reinterpret_cast<const unsigned char*>(&rgb[(y * breite + x) * 3]);
+        return p[0] < 100 && p[1] < 100 && p[2] < 100;
+    }
+};
+
+Bild PpmLesen(const std::string& pfad) {
+    std::ifstream ein(pfad, std::ios::binary);
+    std::string art;
+    int hoechst = 0;
+    Bild b;
+    ein >> art >> b.breite >> b.hoehe >> hoechst;
+    ein.get();
+    b.rgb.resize(static_cast<std::size_t>(b.breite) * b.hoehe * 3);
+    ein.read(b.rgb.data(), static_cast<std::streamsize>(b.rgb.size()));
+    if (art != "P6" || !ein) return {};
+    return b;
+}
+
+}  // namespace
+
+// "Farbe als Hintergrund": the whole line stands on its colour at the printer's resolution,
+// not only the part a screen-sized measurement covers.
+TEST_F(PdfBefehl, TerminlisteFarbeAlsHintergrundUeberDieGanzeZeile) {
+    if (Lesen("command -v pdftoppm").empty()) GTEST_SKIP() << "poppler-utils fehlt";
+    const fs::path kvr = ordner_ / "farbe.kvr";
+    {
+        std::ifstream ein(std::string(KALVORA_TESTDATEN) + "/beispiel_ver33.kvr",
+                          std::ios::binary);
+        std::string text{std::istreambuf_iterator<char>(ein), {}};
+        const std::string termine = "[Termine]\r\n";
+        const auto pos = text.find(termine);
+        ASSERT_NE(pos, std::string::npos);
+        const auto ende = text.find("\r\n\r\n", pos);
+        ASSERT_NE(ende, std::string::npos);
+        // One appointment in slot 2 (red), nothing else that day.
+        text = text.substr(0, pos + termine.size()) +
+               "94AE Tag\r\n10:00 Zahnarzt mit einer recht langen Beschreibung#Praxis "
+               "Dr. Meier#45#b\r\n" + text.substr(ende + 2);
+        std::ofstream(kvr, std::ios::binary) << text;
+    }
+    const std::string umgebung = "env -u DISPLAY HOME='" + ordner_.string() +
+                                 "' XDG_CONFIG_HOME='" + (ordner_ / "konfig").string() + "' '" +
+                                 KALVORA_CLI + "' ";
+    ASSERT_EQ(std::system((umgebung + "einstellung 'Schriftfarbe ändern' false >/dev/null")
+                              .c_str()),
+              0);
+    const std::string pdf = Aus("farbe.pdf");
+    const Ergebnis e = Ausfuehren("'" + kvr.string() + "' 16.03.2004 16.03.2004 '" + pdf + "'",
+                                  "pdf-terminliste");
+    ASSERT_EQ(e.code, 0) << e.fehler;
+    const std::string ppm = (ordner_ / "seite").string();
+    ASSERT_EQ(std::system(("pdftoppm -r 100 -singlefile '" + pdf + "' '" + ppm + "'").c_str()),
+              0);
+    const Bild b = PpmLesen(ppm + ".ppm");
+    ASSERT_GT(b.breite, 0);
+    // The rows of the band; in them, the columns with ink (text on red or on white) and the
+    // columns with red.
+    int rotLinks = b.breite, rotRechts = -1, tinteRechts = -1;
+    for (int y = 0; y < b.hoehe / 2; ++y) {
+        bool band = false;
+        for (int x = 0; x < b.breite && !band; ++x) band = b.Rot(x, y);
+        if (!band) continue;
+        for (int x = 0; x < b.breite; ++x) {
+            if (b.Rot(x, y)) {
+                rotLinks = std::min(rotLinks, x);
+                rotRechts = std::max(rotRechts, x);
+            }
+            if (b.Dunkel(x, y)) tinteRechts = std::max(tinteRechts, x);
+        }
+    }
+    ASSERT_GE(rotRechts, 0) << "kein farbiger Hintergrund";
+    // The text ("... Praxis Dr. Meier") ends inside its band.
+    EXPECT_GE(rotRechts + 3, tinteRechts) << rotLinks << ".." << rotRechts;
+    EXPECT_GT(rotRechts - rotLinks, b.breite / 3);
+}

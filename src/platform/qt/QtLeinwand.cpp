@@ -404,7 +404,9 @@ void QtLeinwand::Text(int x, int y, const std::string& text) {
         return;
     }
 
-    if (deckend) p_.fillRect(QRect(x, y, breite, m.height()), AlsQColor(pinsel_.farbe));
+    // The static text is laid out at screen resolution; on a printer its width is a fraction
+    // of the printed one, so the background is measured on the device.
+    if (deckend) p_.fillRect(QRect(x, y, Textbreite(text), m.height()), AlsQColor(pinsel_.farbe));
     SchriftBereit();
     p_.setPen(AlsQColor(schrift_.farbe));
     stiftAktiv_ = false;

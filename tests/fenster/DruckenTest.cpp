@@ -164,6 +164,39 @@ private slots:
         QCOMPARE(druckdialoge_, 0);
     }
 
+    // Once "Vorschau" had the focus, Enter in the next opening still means "Drucken".
+    void EnterDrucktAuchNachDerVorschau() {
+        TForm1& f = Fenster();
+        TDruckauswahl& d = f.Druckfenster().Auswahlfenster();
+        QTimer::singleShot(0, &d, [&] {
+            QTimer::singleShot(300, &d, [&] {
+                if (auto* v = qobject_cast<QPrintPreviewDialog*>(
+                        QApplication::activeModalWidget()))
+                    v->reject();
+            });
+            d.activateWindow();
+            QTest::mouseClick(d.findChild<QPushButton*>("Vorschau"), Qt::LeftButton);
+            d.findChild<QPushButton*>("Abbruch")->click();
+        });
+        f.Aktion("Terminlistedrucken1")->trigger();
+        bool vorschauOffen = false;
+        QTimer::singleShot(0, &d, [&] {
+            QTimer::singleShot(300, &d, [&] {
+                if (auto* v = qobject_cast<QPrintPreviewDialog*>(
+                        QApplication::activeModalWidget())) {
+                    vorschauOffen = true;
+                    v->reject();
+                }
+                if (d.isVisible()) d.reject();
+            });
+            QWidget* fokus = QApplication::focusWidget();
+            QTest::keyClick(fokus ? fokus : &d, Qt::Key_Return);
+        });
+        f.Aktion("Terminlistedrucken1")->trigger();
+        QVERIFY(!vorschauOffen);
+        QCOMPARE(druckdialoge_, 1);
+    }
+
     void AbbruchDrucktNichts() {
         TForm1& f = Fenster();
         TDruckauswahl& d = f.Druckfenster().Auswahlfenster();

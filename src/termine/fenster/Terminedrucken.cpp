@@ -80,6 +80,9 @@ TDruckauswahl::TDruckauswahl(Dialoge& dialoge, QWidget* parent)
     vorschauKnopf_ = new QPushButton(Q(t::Vorschau), this);
     vorschauKnopf_->setObjectName(QStringLiteral("Vorschau"));
     for (QPushButton* k : {drucken_, abbruch_, ueberschrift_, vorschauKnopf_}) reihe->addWidget(k);
+    // Only "Drucken" answers Enter: a button that had the focus (the preview after its window
+    // closed) must not take the default over into the next opening.
+    for (QPushButton* k : {abbruch_, ueberschrift_, vorschauKnopf_}) k->setAutoDefault(false);
     spalte->addLayout(reihe);
     spalte->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -135,6 +138,7 @@ void TDruckauswahl::Anzeigen() {
 
 bool TDruckauswahl::Zeigen() {
     Anzeigen();
+    drucken_->setDefault(true);
     const bool ok = exec() == QDialog::Accepted;
     auswahl_.Schliessen();
     Anzeigen();

@@ -106,6 +106,10 @@ private slots:
             QCOMPARE(w.Baum()->topLevelItemCount(), 0);
             QVERIFY(!w.Befehl("NeuerEintrag")->isEnabled());
             QCOMPARE(w.Statusfeld(1)->text(), QStringLiteral("0 Einträge"));
+            // "&Exportieren" is disabled without groups, enabled once there is one.
+            auto* exportmenue = w.findChild<QMenu*>(QStringLiteral("Exportieren"));
+            QVERIFY(exportmenue);
+            QVERIFY(!exportmenue->menuAction()->isEnabled());
 
             dialoge_.eingaben.push_back(std::string("Freunde"));
             w.GruppeAnlegen();
@@ -115,6 +119,7 @@ private slots:
             QCOMPARE(w.Baum()->topLevelItemCount(), 3);
             QCOMPARE(w.Baum()->currentItem()->text(0), QStringLiteral("Arbeit"));
             QCOMPARE(w.Statusfeld(0)->text(), QStringLiteral("2 Gruppen"));
+            QVERIFY(exportmenue->menuAction()->isEnabled());
             // A name that cannot be a file name is refused.
             dialoge_.eingaben.push_back(std::string("../weg"));
             w.GruppeAnlegen();

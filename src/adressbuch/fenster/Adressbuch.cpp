@@ -418,6 +418,8 @@ void TForm22::Oeffnen(bool einstellungenLesen) {
     raster_->setEnabled(da);
     for (const char* n : {"NeuerEintrag", "GruppeLoeschen", "GruppeUmbenennen", "XmlDatei"})
         Befehl(n)->setEnabled(da);
+    // The menu itself, not only its entry: without a group there is nothing to export.
+    if (auto* m = findChild<QMenu*>(QStringLiteral("Exportieren"))) m->setEnabled(da);
     if (!da) {
         Fuellen();
         return;

@@ -70,9 +70,13 @@ std::vector<std::string> Baumnamen(const std::vector<Adressgruppe>& gruppen, boo
 }
 
 std::string GruppennameFehler(const std::string& name) {
-    const std::string nein = "Der Gruppenname \"" + name +
-                             "\" kann kein Dateiname sein. Bitte verwenden Sie keine der "
-                             "Zeichen / \\ : * ? \" < > | und beginnen Sie nicht mit einem Punkt.";
+    // The message names every rule below, so that the user can see what to change.
+    const std::string nein =
+        "Der Gruppenname \"" + name +
+        "\" kann kein Dateiname sein. Bitte verwenden Sie keine der Zeichen "
+        "/ \\ : * ? \" < > | # und keine Steuerzeichen, beginnen Sie nicht mit einem Punkt "
+        "oder Leerzeichen, enden Sie nicht mit einem Punkt oder Leerzeichen und bleiben Sie "
+        "unter " + std::to_string(255 - kEndungLaenge + 1) + " Bytes.";
     if (name.empty() || name.front() == '.' || name.find("..") != std::string::npos) return nein;
     if (name.front() == ' ' || name.back() == ' ' || name.back() == '.') return nein;
     for (const char c : name) {

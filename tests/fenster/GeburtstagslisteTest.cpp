@@ -249,7 +249,7 @@ private slots:
     void Jahresuebersicht() {
         TForm1& f = Fenster();  // shows 2009
         QString titel, nachPlus, nachMinus, seitenhinweis;
-        bool namen = false, namenGesperrt = false;
+        bool namen = false, namenGesperrt = false, hinweisGanz = true;
         const QString pdf = ordner_.filePath("namenstage.pdf");
         f.Druckfenster().druckdialog = [&pdf](QPrinter& p) {
             p.setOutputFormat(QPrinter::PdfFormat);
@@ -267,9 +267,17 @@ private slots:
             nachMinus = u.windowTitle();
             QVERIFY(u.Zeichenflaeche()->width() == u.Masse().Breite());
             // "Drucken": the options, then the print dialog; 5 columns give three pages.
-            QTimer::singleShot(0, &u, [&u, &seitenhinweis, &namenGesperrt] {
+            QTimer::singleShot(0, &u, [&u, &seitenhinweis, &namenGesperrt, &hinweisGanz] {
                 TForm20& o = u.Druckoptionen();
                 namenGesperrt = !o.Namenfeld()->isEnabled();
+                // The page hint stands whole inside the dialog for every column count.
+                for (int n = 1; n <= 6; ++n) {
+                    o.Spaltenfeld()->setValue(n);
+                    QLabel* l = o.Seitenzeile();
+                    const int noetig = l->fontMetrics().horizontalAdvance(l->text());
+                    if (l->width() < noetig || l->geometry().right() >= o.width())
+                        hinweisGanz = false;
+                }
                 o.Spaltenfeld()->setValue(5);
                 seitenhinweis = o.Seitenzeile()->text();
                 o.Drucken()->click();
@@ -284,6 +292,7 @@ private slots:
         QVERIFY(namen);
         QVERIFY(f.Namenstagsfenster().Katalog().Leer());  // freed on closing
         QVERIFY(namenGesperrt);
+        QVERIFY(hinweisGanz);
         QCOMPARE(seitenhinweis, QStringLiteral("(dies entspricht 3 Seiten)"));
         QVERIFY(QFile::exists(pdf));
         if (!test::Befehlsausgabe("command -v pdfinfo").empty()) {

@@ -27,7 +27,9 @@ TForm20::TForm20(QWidget* parent) : QDialog(parent) {
     text("Spalten", 312, 44);
     seiten_ = text("", 262, 66);
     seiten_->setObjectName(QStringLiteral("Label3"));
-    seiten_->setFixedWidth(150);
+    // Wide enough for the longest hint ("12 Seiten") in the font in use, so the ")" shows.
+    seiten_->setFixedWidth(
+        seiten_->fontMetrics().horizontalAdvance(QString::fromStdString(Seitenhinweis(1))) + 4);
     begrenzen_ = new QCheckBox(QStringLiteral("max. Anzahl der zu druckenden Namen:"), this);
     begrenzen_->setObjectName(QStringLiteral("CheckBox1"));
     begrenzen_->move(12, 92);
@@ -49,7 +51,13 @@ TForm20::TForm20(QWidget* parent) : QDialog(parent) {
     abbruch_ = new QPushButton(QStringLiteral("Abbruch"), this);
     abbruch_->setObjectName(QStringLiteral("Button2"));
     abbruch_->setGeometry(245, 182, 85, 25);
-    setFixedSize(380, 220);
+    // Every control whole inside the dialog, whatever the desktop's font.
+    int rechts = 380 - 12;
+    for (QWidget* w : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        w->resize(std::max(w->width(), w->sizeHint().width()), w->height());
+        rechts = std::max(rechts, w->geometry().right() + 1);
+    }
+    setFixedSize(rechts + 12, 220);
     // Every control explains itself through the title bar's "?" or Shift+F1.
     setWindowFlag(Qt::WindowContextHelpButtonHint);
     THilfe::Kurzhilfe(spalten_, 1090);

@@ -221,7 +221,12 @@ private slots:
         QVERIFY(dialog.Vorschlagsknopf()->isEnabled());
         int zeile = -1;
         QString status;
+        int abstandMitte = -1;
         QTimer::singleShot(0, &suche, [&] {
+            // The window stands in the middle of the screen, not at its left edge.
+            if (const QScreen* s = suche.screen())
+                abstandMitte =
+                    std::abs(suche.geometry().center().x() - s->geometry().center().x());
             status = suche.Statuszeile()->text();
             for (int r = 0; r < suche.Raster()->rowCount(); ++r) {
                 const QTableWidgetItem* d = suche.Raster()->item(r, 0);
@@ -232,6 +237,8 @@ private slots:
         });
         dialog.Vorschlagsknopf()->click();
         QVERIFY2(status.startsWith("Suche beendet, es wurden "), qPrintable(status));
+        QVERIFY2(abstandMitte >= 0 && abstandMitte <= 2,
+                 qPrintable(QString::number(abstandMitte)));
         QVERIFY(zeile >= 0);
         QVERIFY(!suche.isVisible());
         QCOMPARE(dialog.Namenstagsfeld()->date(), QDate(2000, 12, 6));

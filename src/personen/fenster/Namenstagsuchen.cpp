@@ -90,7 +90,9 @@ void TForm21::Suchen() {
     const int bildschirm = s ? s->geometry().height() : 768;
     resize(width(), Suchfensterhoehe(raster_->rowCount() + 1,
                                      raster_->verticalHeader()->defaultSectionSize(), bildschirm));
-    if (s) move(x(), s->geometry().center().y() - height() / 2);
+    // Centred both ways: the search runs before the window is shown, so it has no place of
+    // its own yet.
+    if (s) move(s->geometry().center() - QPoint(width() / 2, height() / 2));
 }
 
 void TForm21::Zeigen() {

@@ -27,6 +27,7 @@
 #include "personen/fenster/Namenstagsjahresliste.h"
 #include "personen/fenster/Namenstagslistedrucken.h"
 #include "personen/fenster/Namenstagsuchen.h"
+#include "platform/qt/QtDaten.h"
 #include "main/Hauptmenue.h"
 #include "termine/fenster/Drucksteuerung.h"
 #include "platform/posix/AtomareDatei.h"
@@ -257,6 +258,7 @@ private slots:
         TForm1& f = Fenster();  // shows 2009
         QString titel, nachPlus, nachMinus, seitenhinweis;
         bool namen = false, namenGesperrt = false, hinweisGanz = true;
+        bool pfeileStattSortierung = false;
         const QString pdf = ordner_.filePath("namenstage.pdf");
         f.Druckfenster().druckdialog = [&pdf](QPrinter& p) {
             p.setOutputFormat(QPrinter::PdfFormat);
@@ -269,6 +271,12 @@ private slots:
             namen = !u.Katalog().Namen(6, 12).empty();
             QTest::keyClick(&u, Qt::Key_Plus);
             nachPlus = u.windowTitle();
+            // "-" and "+" show paging arrows, not the sort icons.
+            const auto bild = [](const QIcon& i) { return i.pixmap(16, 16).toImage(); };
+            pfeileStattSortierung =
+                bild(u.Knopf(1)->icon()) == bild(Symbol("zurueck", "go-previous")) &&
+                bild(u.Knopf(3)->icon()) == bild(Symbol("vor", "go-next")) &&
+                bild(u.Knopf(1)->icon()) != bild(Symbol("absteigend", "go-previous"));
             u.Knopf(1)->click();
             u.Knopf(1)->click();
             nachMinus = u.windowTitle();
@@ -300,6 +308,7 @@ private slots:
         QVERIFY(f.Namenstagsfenster().Katalog().Leer());  // freed on closing
         QVERIFY(namenGesperrt);
         QVERIFY(hinweisGanz);
+        QVERIFY(pfeileStattSortierung);
         QCOMPARE(seitenhinweis, QStringLiteral("(dies entspricht 3 Seiten)"));
         QVERIFY(QFile::exists(pdf));
         if (!test::Befehlsausgabe("command -v pdfinfo").empty()) {

@@ -65,8 +65,8 @@ TForm18::TForm18(std::vector<std::string> ordner, Dialoge& dialoge, TForm21& suc
                                 const char* thema) {
         return Leistenknopf(leiste, nummer, hinweis, symbol, thema);
     };
-    zurueck_ = knopf(1, "ein Jahr zurückblättern (-)", "absteigend", "go-previous");
-    weiter_ = knopf(3, "ein Jahr weiterblättern (+)", "aufsteigend", "go-next");
+    zurueck_ = knopf(1, "ein Jahr zurückblättern (-)", "zurueck", "go-previous");
+    weiter_ = knopf(3, "ein Jahr weiterblättern (+)", "vor", "go-next");
     leiste->addSeparator();
     druck_ = knopf(4, "Drucken", "drucken", "document-print");
     suchen_ = knopf(8, "Nach Namen suchen", "suchen", "edit-find");

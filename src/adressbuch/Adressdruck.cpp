@@ -1,5 +1,6 @@
 #include "adressbuch/Adressdruck.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "methoden/Fehler.h"
@@ -49,7 +50,14 @@ int AdresslisteDruckauftrag(Drucker& drucker, const Adressliste& liste,
     drucker.AusrichtungSetzen(o.querformat ? Seitenausrichtung::Querformat
                                            : Seitenausrichtung::Hochformat);
     Druckdokument dokument(drucker, titel);
-    return AdresslisteDrucken(drucker, liste, o);
+    // Every copy the print dialog asks for, one after the other in the job.
+    const int kopien = std::max(1, drucker.Kopien());
+    int seiten = 0;
+    for (int kopie = 1; kopie <= kopien; ++kopie) {
+        if (kopie > 1) drucker.NeueSeite();
+        seiten += AdresslisteDrucken(drucker, liste, o);
+    }
+    return seiten;
 }
 
 int AdresslisteDrucken(Drucker& drucker, const Adressliste& liste, const Adressoptionen& o) {

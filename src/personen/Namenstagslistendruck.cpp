@@ -92,7 +92,8 @@ int NamenstagslisteDrucken(const Namenstagskatalog& katalog, int jahr, uint32_t 
     const int h = (ph - 2 * oben - 50) / 31;
     const auto links = [&](int c) { return rand + (c - 1) * (w + 15); };
     const auto breite = [&l](const std::string& s) { return l.Textbreite(s); };
-    int seiten = 1;
+    const int kopien = std::max(1, drucker.Kopien());
+    int seiten = 0;
     const auto seitenkopf = [&] {
         l.SchriftSetzen(Serif(8));
         const std::string jahrText = std::to_string(jahr);
@@ -101,44 +102,48 @@ int NamenstagslisteDrucken(const Namenstagskatalog& katalog, int jahr, uint32_t 
         HerstellerzeileDrucken(l, pb - rand, ph - (oben * 4) / 10, 8);
         l.SchriftSetzen(Serif(8));
     };
-    l.SchriftSetzen(Serif(8));
-    l.PinselSetzen(Pinsel{});
-    status.SeiteZeigen(drucktexte::SeiteVon(1, 1));
-    status.Fortschritt(0);
-    seitenkopf();
-    int c = 0;
-    for (int monat = 1; monat <= 12; ++monat) {
-        if (monat > 1 && (monat - 1) % spalten == 0) {
-            drucker.NeueSeite();
-            ++seiten;
-            seitenkopf();
-            c = 1;
-        } else {
-            ++c;
-        }
-        const int x = links(c);
-        l.SchriftSetzen(Serif(16, true));
-        l.HintergrundSetzen(Hintergrundmodus::Transparent);
-        l.Text(x, t / 2 - 50, Monatsname(monat));
+    for (int kopie = 1; kopie <= kopien; ++kopie) {
+        if (kopie > 1) drucker.NeueSeite();
+        ++seiten;
         l.SchriftSetzen(Serif(8));
-        for (int tag = 1; tag <= 31; ++tag) {
-            const int y0 = g + (tag - 1) * h;
-            const bool gibt = IstGueltigesDatum(tag, monat, jahr);
-            const int wt = gibt ? Wochentag(tag, monat, jahr) : -1;
-            Pinsel p;
-            p.farbe = wt == 0 || wt == 6 ? wochenendfarbe : 0xFFFFFF;
-            l.PinselSetzen(p);
-            l.Rechteck({x, y0, x + w, g + tag * h + 1});
-            if (!gibt) continue;
-            l.HintergrundSetzen(Hintergrundmodus::Transparent);
-            const int y = y0 + 3;
-            l.Text(x + l.Textbreite("8"), y, (tag < 10 ? " " : "") + std::to_string(tag));
-            l.Text(x + l.Textbreite("8200"), y, Wochentagskurzname(wt));
-            const std::string namen = Namenszeile(katalog.Namen(tag, monat), w, o, breite);
-            if (!namen.empty()) l.Text(x + l.Textbreite(kMuster), y, namen);
-        }
         l.PinselSetzen(Pinsel{});
-        status.Fortschritt(monat * 100 / 12);
+        status.SeiteZeigen(drucktexte::SeiteVon(kopie, kopien));
+        status.Fortschritt(0);
+        seitenkopf();
+        int c = 0;
+        for (int monat = 1; monat <= 12; ++monat) {
+            if (monat > 1 && (monat - 1) % spalten == 0) {
+                drucker.NeueSeite();
+                ++seiten;
+                seitenkopf();
+                c = 1;
+            } else {
+                ++c;
+            }
+            const int x = links(c);
+            l.SchriftSetzen(Serif(16, true));
+            l.HintergrundSetzen(Hintergrundmodus::Transparent);
+            l.Text(x, t / 2 - 50, Monatsname(monat));
+            l.SchriftSetzen(Serif(8));
+            for (int tag = 1; tag <= 31; ++tag) {
+                const int y0 = g + (tag - 1) * h;
+                const bool gibt = IstGueltigesDatum(tag, monat, jahr);
+                const int wt = gibt ? Wochentag(tag, monat, jahr) : -1;
+                Pinsel p;
+                p.farbe = wt == 0 || wt == 6 ? wochenendfarbe : 0xFFFFFF;
+                l.PinselSetzen(p);
+                l.Rechteck({x, y0, x + w, g + tag * h + 1});
+                if (!gibt) continue;
+                l.HintergrundSetzen(Hintergrundmodus::Transparent);
+                const int y = y0 + 3;
+                l.Text(x + l.Textbreite("8"), y, (tag < 10 ? " " : "") + std::to_string(tag));
+                l.Text(x + l.Textbreite("8200"), y, Wochentagskurzname(wt));
+                const std::string namen = Namenszeile(katalog.Namen(tag, monat), w, o, breite);
+                if (!namen.empty()) l.Text(x + l.Textbreite(kMuster), y, namen);
+            }
+            l.PinselSetzen(Pinsel{});
+            status.Fortschritt(monat * 100 / 12);
+        }
     }
     return seiten;
 }

@@ -130,6 +130,13 @@ TEST_F(AdressBefehle, PdfDerAdressliste) {
     ein.read(kopf.data(), 5);
     EXPECT_EQ(kopf, "%PDF-");
     EXPECT_EQ(Cli("pdf-adressen " + Pfad("Freunde.kvradr")).code, 2);
+    // The copies the print dialog asks for: every band of columns twice.
+    fs::remove(pdf);
+    const auto k = Cli("pdf-adressen " + Pfad("Freunde.kvradr") + " '" + pdf + "' --kopien 2");
+    EXPECT_EQ(k.code, 0);
+    EXPECT_EQ(k.ausgabe, "Seiten: 6\n");
+    EXPECT_EQ(Cli("pdf-adressen " + Pfad("Freunde.kvradr") + " '" + pdf + "' --kopien x").code,
+              2);
 }
 
 }  // namespace

@@ -201,6 +201,15 @@ TEST_F(PdfBefehl, Namenstagsliste) {
     fs::remove(pdf);
     EXPECT_EQ(Ausfuehren("2009 '" + pdf + "'", "pdf-namenstage").ausgabe, "Seiten: 2\n");
     fs::remove(pdf);
+    // Two copies print the sheet twice, in the job and in the file.
+    e = Ausfuehren("2009 '" + pdf + "' --kopien 2", "pdf-namenstage");
+    ASSERT_EQ(e.code, 0) << e.fehler;
+    EXPECT_EQ(e.ausgabe, "Seiten: 4\n");
+    const std::string seiten = Lesen("pdfinfo '" + pdf + "'");
+    ASSERT_NE(seiten.find("Pages:"), std::string::npos) << seiten;
+    EXPECT_EQ(std::stoi(seiten.substr(seiten.find("Pages:") + 6)), 4) << seiten;
+    fs::remove(pdf);
+    EXPECT_EQ(Ausfuehren("2009 '" + pdf + "' --kopien 0", "pdf-namenstage").code, 2);
     for (const std::string& argumente :
          {"1800 '" + pdf + "'", "2009 '" + pdf + "' --spalten 7",
           "2009 '" + pdf + "' --max-namen 0", "2009 '" + pdf + "' --spalten",

@@ -143,12 +143,18 @@ const BefehlRegistrieren pdfGeburtstage{
      }}};
 
 const BefehlRegistrieren pdfAdressen{
-    {"pdf-adressen", "pdf-adressen GRUPPENDATEI AUS.pdf",
+    {"pdf-adressen", "pdf-adressen GRUPPENDATEI AUS.pdf [--kopien N]",
      "druckt die Adressliste einer Gruppe mit den Druckoptionen des Adressbuchs in eine PDF-Datei",
      [](const std::vector<std::string>& a) {
-         AnzahlPruefen(a, {"GRUPPENDATEI", "AUS.pdf"});
+         if (a.size() < 2) AnzahlPruefen(a, {"GRUPPENDATEI", "AUS.pdf"});
          const std::string& datei = DateiArgument(a[0]);
          DateiArgument(a[1]);
+         int kopien = 1;
+         OptionenLesen(a, 2, [&](const std::string& name, const std::string& wert) {
+             if (name != "--kopien") return false;
+             kopien = KopienArgument(wert);
+             return true;
+         });
          AusgabeNichtEingabe({a[1]}, {datei});
          const TAdressbuch b = GruppeLaden(datei);
          const Adressoptionen o = AdressoptionenDesSpeichers();
@@ -158,6 +164,7 @@ const BefehlRegistrieren pdfAdressen{
          Pdfvorgaben vorgaben;
          vorgaben.ausrichtung =
              o.querformat ? Seitenausrichtung::Querformat : Seitenausrichtung::Hochformat;
+         vorgaben.kopien = kopien;
          const int seiten = PdfDrucken(a[1], vorgaben, [&](Drucker& d) {
              return AdresslisteDruckauftrag(d, AdresslisteAus(b.Eintraege, o, 96), o, titel);
          });
@@ -176,7 +183,8 @@ int Zahlargument(const std::string& option, const std::string& text, int von, in
 
 const BefehlRegistrieren pdfNamenstage{
     {"pdf-namenstage",
-     "pdf-namenstage JJJJ AUS.pdf [--spalten N] [--max-namen N] [--ohne-von] [--ohne-klammern]",
+     "pdf-namenstage JJJJ AUS.pdf [--spalten N] [--max-namen N] [--ohne-von] [--ohne-klammern] "
+     "[--kopien N]",
      "druckt die Namenstagsliste eines Jahres als A4-Querformat (600 dpi) in eine PDF-Datei",
      [](const std::vector<std::string>& a) {
          if (a.size() < 2) AnzahlPruefen(a, {"JJJJ", "AUS.pdf"});
@@ -185,8 +193,12 @@ const BefehlRegistrieren pdfNamenstage{
              throw Aufruffehler(a[0] + " liegt nicht zwischen 1901 und 2099");
          DateiArgument(a[1]);
          Namenstagsdruckoptionen o;
+         int kopien = 1;
          for (std::size_t i = 2; i < a.size(); ++i) {
-             if (a[i] == "--ohne-von") {
+             if (a[i] == "--kopien") {
+                 if (i + 1 >= a.size()) throw Aufruffehler("Zu " + a[i] + " fehlt der Wert");
+                 kopien = KopienArgument(a[++i]);
+             } else if (a[i] == "--ohne-von") {
                  o.ohneVon = true;
              } else if (a[i] == "--ohne-klammern") {
                  o.ohneKlammern = true;
@@ -212,6 +224,7 @@ const BefehlRegistrieren pdfNamenstage{
          if (!fehler.empty()) std::cerr << "Warnung: " << fehler << "\n";
          Pdfvorgaben vorgaben;
          vorgaben.ausrichtung = Seitenausrichtung::Querformat;
+         vorgaben.kopien = kopien;
          const int seiten = PdfDrucken(a[1], vorgaben, [&](Drucker& d) {
              OhneDruckstatus status;
              return NamenstagslisteDrucken(katalog, jahr, einst.SASOFarbeInDerJahresansicht, o,

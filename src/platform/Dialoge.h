@@ -12,7 +12,10 @@ namespace kalvora {
 enum class Meldungsart { Keine, Information, Warnung, Bestaetigung, Fehler };
 
 // The button sets the program uses.
-enum class Knoepfe { Ok, OkAbbrechen, JaNein, JaNeinAbbrechen, WiederholenAbbrechen };
+// JaNeinVorgabeNein: "Ja" and "Nein" with "Nein" as the default button, for a question whose
+// "Ja" destroys something (a file).
+enum class Knoepfe { Ok, OkAbbrechen, JaNein, JaNeinAbbrechen, WiederholenAbbrechen,
+                     JaNeinVorgabeNein };
 
 // The button the user pressed. Closing a box by Esc or its close box answers Abbrechen where
 // the set has it, else Nein where it has it, else Ok.

@@ -74,6 +74,22 @@ private slots:
         QCOMPARE(gesehen, texte);
     }
 
+    // Return presses the default button: "Ja" for the usual questions, "Nein" where "Ja" would
+    // delete a file.
+    void VorgabeknopfBeiReturn() {
+        for (const auto& [satz, erwartet] :
+             {std::pair{Knoepfe::JaNein, Antwort::Ja},
+              std::pair{Knoepfe::JaNeinVorgabeNein, Antwort::Nein}}) {
+            QtDialoge d;
+            QTimer::singleShot(0, [] {
+                if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+                    QTest::keyClick(box, Qt::Key_Return);
+            });
+            QCOMPARE(int(d.Meldung("Gruppe löschen?", Meldungsart::Warnung, satz, {})),
+                     int(erwartet));
+        }
+    }
+
     void Dateifilter_data() {
         QTest::addColumn<QString>("filter");
         QTest::addColumn<QStringList>("qt");

@@ -562,7 +562,8 @@ void TForm22::GruppeLoeschen() {
     }
     if (gruppen_.empty()) return;
     const std::string name = Knotenname();
-    if (d.Meldung(gruppentexte::LoeschenFrage(name), Meldungsart::Warnung, Knoepfe::JaNein) !=
+    if (d.Meldung(gruppentexte::LoeschenFrage(name), Meldungsart::Warnung,
+                  Knoepfe::JaNeinVorgabeNein) !=
         Antwort::Ja)
         return;
     Shell& shell = haupt_.Kern().Shelldienst();

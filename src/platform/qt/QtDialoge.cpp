@@ -108,13 +108,17 @@ Antwort QtDialoge::Meldung(const std::string& text, Meldungsart art, Knoepfe kno
         case Knoepfe::JaNein: satz = {ja, nein}; break;
         case Knoepfe::JaNeinAbbrechen: satz = {ja, nein, abbrechen}; break;
         case Knoepfe::WiederholenAbbrechen: satz = {wiederholen, abbrechen}; break;
+        case Knoepfe::JaNeinVorgabeNein: satz = {ja, nein}; break;
     }
     std::vector<std::pair<QAbstractButton*, Antwort>> knoepfeMitAntwort;
     for (const Knopf& k : satz) {
         QPushButton* b = box.addButton(k.text, k.rolle);
         knoepfeMitAntwort.emplace_back(b, k.antwort);
     }
-    box.setDefaultButton(static_cast<QPushButton*>(knoepfeMitAntwort.front().first));
+    box.setDefaultButton(static_cast<QPushButton*>(
+        (knoepfe == Knoepfe::JaNeinVorgabeNein ? knoepfeMitAntwort.back()
+                                                : knoepfeMitAntwort.front())
+            .first));
     // Esc and the close box answer Abbrechen, else Nein, else Ok.
     Antwort beimSchliessen = Antwort::Ok;
     for (Antwort a : {Antwort::Nein, Antwort::Abbrechen})

@@ -376,6 +376,36 @@ private slots:
         w.reject();
     }
 
+    // A new or changed entry stays selected where the sorting puts it, not on the first row.
+    void NeuerUndGeaenderterEintragBleibtGewaehlt() {
+        TForm1& f = Offen();
+        std::ofstream(adressen_.toStdString() + "/Auswahl.kvradr", std::ios::binary)
+            << "Kalvora-Adressbuch Ver 1.0\r\n"
+               "Herr#Abel#Anton##############\r\n"
+               "Herr#Berg#Bert##############\r\n"
+               "Herr#Dorn#Dirk##############\r\n";
+        TForm22 w(f);
+        w.KnotenWaehlen(1);
+        QCOMPARE(w.Raster()->rowCount(), 3);
+        Eintragen("Frau", "Christ", "Clara", "");
+        w.NeuerEintrag();
+        QCOMPARE(Spalte(w.Raster(), adressfeld::Name),
+                 (QStringList{"Abel", "Berg", "Christ", "Dorn"}));
+        QCOMPARE(w.Raster()->currentRow(), 2);
+        QVERIFY(w.Raster()->selectionModel()->isRowSelected(2, {}));
+        // "Abel" renamed to "Zeller" moves to the end and stays selected there.
+        w.Raster()->setCurrentCell(0, 0);
+        ImFenster<TForm23>([](TForm23* e) {
+            e->Feld(adressfeld::Name)->setText(QStringLiteral("Zeller"));
+            e->OkKnopf()->click();
+        });
+        w.EintragBearbeiten();
+        QCOMPARE(w.Raster()->item(3, adressfeld::Name)->text(), QStringLiteral("Zeller"));
+        QCOMPARE(w.Raster()->currentRow(), 3);
+        QVERIFY(w.Raster()->selectionModel()->isRowSelected(3, {}));
+        w.reject();
+    }
+
     // A serial mail beyond a megabyte keeps its dialog open with the limit named; a list
     // beyond the print limit is refused before the print dialog.
     void ZuLangeSerienmailUndListe() {

@@ -582,6 +582,19 @@ void TForm22::Sortieren(int spalte) {
     Fuellen();
 }
 
+// The row of the entry just made or changed stays selected once the list is filled again.
+void TForm22::EintragWaehlen(const TAdresse& eintrag) {
+    for (std::size_t i = 0; i < buch_.Eintraege.size(); ++i)
+        if (buch_.Eintraege[i] == eintrag) {
+            fuellt_ = true;
+            raster_->setCurrentCell(static_cast<int>(i), 0);
+            raster_->selectRow(static_cast<int>(i));
+            fuellt_ = false;
+            Freigaben();
+            return;
+        }
+}
+
 void TForm22::NeuerEintrag() {
     if (gruppen_.empty() || GesamtGewaehlt() || !AenderbareGruppe()) return;
     int zeile = -1;
@@ -592,9 +605,8 @@ void TForm22::NeuerEintrag() {
     buch_.Eintraege.push_back(neu);
     buch_.geaendert = true;
     buch_.Sortieren(sortSpalte_);
-    for (std::size_t i = 0; i < buch_.Eintraege.size(); ++i)
-        if (buch_.Eintraege[i] == neu) raster_->setCurrentCell(static_cast<int>(i), 0);
     Fuellen();
+    EintragWaehlen(neu);
 }
 
 void TForm22::EintragBearbeiten() {
@@ -612,9 +624,8 @@ void TForm22::EintragBearbeiten() {
     buch_.Eintraege[static_cast<std::size_t>(zeile)] = neu;
     buch_.geaendert = true;
     buch_.Sortieren(sortSpalte_);
-    for (std::size_t i = 0; i < buch_.Eintraege.size(); ++i)
-        if (buch_.Eintraege[i] == neu) raster_->setCurrentCell(static_cast<int>(i), 0);
     Fuellen();
+    EintragWaehlen(neu);
 }
 
 void TForm22::EintragLoeschen() {

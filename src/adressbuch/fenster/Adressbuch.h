@@ -84,6 +84,7 @@ private:
     void Aufbauen();
     void Oeffnen(bool einstellungenLesen);
     void Fuellen();
+    void EintragWaehlen(const TAdresse& eintrag);
     void Freigaben();
     void ZeileGewaehlt();
     void InternetFreigaben();
